@@ -1,0 +1,23 @@
+#pragma once
+// Calendar dates: a day number held in a double, 0 = 30 December 1899,
+// 1 = 31 December 1899, the Gregorian calendar for years 1 to 9999.
+
+#include <cstdint>
+
+using TDateTime = double;
+
+bool IsLeapYear(int Year);
+// 28..31; the month must be 1..12.
+int DaysInMonth(int Year, int Month);
+// Raises "Invalid argument to date encode" for a year outside 1..9999, a month
+// outside 1..12 or a day outside the month.
+TDateTime EncodeDate(int Year, int Month, int Day);
+// The date part of D (cut toward zero) as year, month and day.
+void DecodeDate(TDateTime D, int& Year, int& Month, int& Day);
+// 1 Sunday .. 7 Saturday.
+int DayOfWeek(TDateTime D);
+// D with its fractional part cut toward zero (7.9 -> 7, -1.5 -> -1).
+TDateTime DateOnly(TDateTime D);
+// The same day number one month earlier or later, lowered to the last day of a
+// shorter target month (31 March - 1 month = 28 or 29 February).
+TDateTime IncMonth(TDateTime D, int Months);

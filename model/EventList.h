@@ -1,0 +1,91 @@
+#pragma once
+// The calendar document: the dated events (one block of text per day) in the
+// order they were added or read, the document's one style, and the settings of
+// the last year export. The main window owns one document at a time and
+// replaces it as a whole on New and Open; the page generators only read it.
+// FindEvent answers from an index that stays true through additions,
+// removals, date changes and loading, not from a scan.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/CalDate.h"
+#include "model/CalStyle.h"
+#include "model/DataLib.h"
+
+class TEventList;
+
+class TEvent : public TCollectionItem {
+public:
+  TEvent() = default;
+  ~TEvent() override;
+
+  TDateTime Date() const { return FDate; }
+  // Keeps only the whole-day part, cut toward zero.
+  void SetDate(TDateTime Value);
+  std::string Text;
+  // Text with every CR LF pair replaced by "<br>"; nothing else changes.
+  std::string HTMLText() const;
+
+  const TPropertyList& Properties() const override;
+
+private:
+  TDateTime FDate = 0;
+};
+
+class TEventCollection : public TCollection<TEvent> {
+public:
+  // The first event of that day (Date cut to a whole day) in Items order.
+  TEvent* Find(TDateTime Day) const;
+
+protected:
+  void ItemAdded(TCollectionItem& Item) override;
+  void ItemRemoved(TCollectionItem& Item) override;
+
+private:
+  friend class TEvent;
+  void DateChanging(TEvent& Event, TDateTime OldDate, TDateTime NewDate);
+  // Day -> events of that day in Items order (by insertion sequence).
+  std::unordered_map<int64_t, std::vector<std::pair<uint64_t, TEvent*>>> FIndex;
+  std::unordered_map<const TEvent*, uint64_t> FSequence;
+  uint64_t FNextSequence = 0;
+};
+
+class TEventList : public TDataStore {
+public:
+  TEventList();
+  ~TEventList() override;
+
+  int Count() const { return FItems.Count(); }
+  // Raises "List index out of bounds (%d)" for an index outside 0..Count()-1.
+  TEvent& Events(int Index) const { return FItems.Item(Index); }
+  // The event of the day of Date; when there is none, a new event of that day
+  // appended to Items if Create is true, else nullptr. A file may bring two
+  // events of one day: the one earlier in Items is found.
+  TEvent* FindEvent(bool Create, TDateTime Date);
+  // Removing an event: delete it (it leaves Items at once).
+
+  TEventCollection& Items() { return FItems; }
+  const TEventCollection& Items() const { return FItems; }
+  TCalStyle& Style() { return *FStyle; }
+  const TCalStyle& Style() const { return *FStyle; }
+
+  std::string DefaultFolder;
+  std::string ExportFile;
+  uint16_t ExportYear = 0;
+  int32_t ExportCols = 0;
+  int32_t ColSpacing = 0;
+  int32_t RowSpacing = 0;
+  // Months ticked in the last year export (bit m for month m); not stored.
+  uint16_t ExportMonths = 0;
+
+  std::string ClassName() const override { return "TEventList"; }
+  const TPropertyList& Properties() const override;
+
+private:
+  TEventCollection FItems;
+  std::unique_ptr<TCalStyle> FStyle;
+};

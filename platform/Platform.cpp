@@ -1,0 +1,24 @@
+#include "platform/Platform.h"
+
+#include "platform/Errors.h"
+#include "platform/PlatformFake.h"
+
+std::string FormatMessage(const std::string& Format, const std::string& Arg) {
+  std::string Result = Format;
+  auto Pos = Result.find("%s");
+  if (Pos != std::string::npos) Result.replace(Pos, 2, Arg);
+  return Result;
+}
+
+namespace {
+TPlatform* GCurrent = nullptr;
+
+TPlatform& BuiltIn() {
+  static TFakePlatform Default;
+  return Default;
+}
+}  // namespace
+
+TPlatform& Platform() { return GCurrent ? *GCurrent : BuiltIn(); }
+
+void SetPlatform(TPlatform* P) { GCurrent = P; }

@@ -1,0 +1,56 @@
+#pragma once
+// A deterministic platform for tests and tools: English day and month names,
+// the classic default values of the system colours, folders that the test sets,
+// a fixed clock, and a shell that only records what it was asked to open.
+
+#include "platform/Platform.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class TFakePlatform : public TPlatform {
+public:
+  TFakePlatform();
+
+  std::string LongDayName(int Day) const override;
+  std::string ShortDayName(int Day) const override;
+  std::string LongMonthName(int Month) const override;
+  int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
+
+  uint32_t SystemColorRGB(int Index) const override;
+
+  std::string TempFolder() const override { return FTempFolder; }
+  std::string ProgramFolder() const override { return FProgramFolder; }
+  std::string SharedDataFolder() const override { return FSharedDataFolder; }
+  std::string ConfigFolder() const override { return FConfigFolder; }
+  std::string DataFolder() const override { return FDataFolder; }
+  std::string DocumentsFolder() const override { return FDocumentsFolder; }
+
+  double Now() const override { return FNow; }
+
+  void OpenDocument(const std::string& PathOrUrl) override { Opened.push_back(PathOrUrl); }
+
+  // Settable state. The folder defaults come from the environment as the real
+  // platform reads it; tests point them at a temporary place.
+  std::array<std::string, 8> DayNames;       // index 1..7 used
+  std::array<std::string, 8> ShortDayNames;  // index 1..7 used
+  std::array<std::string, 13> MonthNames;    // index 1..12 used
+  std::array<uint32_t, 25> SystemColors;
+  std::string FTempFolder, FProgramFolder, FSharedDataFolder, FConfigFolder, FDataFolder, FDocumentsFolder;
+  double FNow = 46086.5;  // 5 March 2026, noon
+  std::vector<std::string> Opened;
+};
+
+// Installs a platform for the lifetime of the object and restores the previous
+// one afterwards (tests).
+class TScopedPlatform {
+public:
+  explicit TScopedPlatform(TPlatform& P);
+  ~TScopedPlatform();
+  TScopedPlatform(const TScopedPlatform&) = delete;
+  TScopedPlatform& operator=(const TScopedPlatform&) = delete;
+
+private:
+  TPlatform* FPrevious;
+};
