@@ -34,7 +34,7 @@ struct TFileDialogRequest {
 };
 
 class TUserDialogs {
-public:
+ public:
   virtual ~TUserDialogs() = default;
   virtual TMsgResult MessageBox(const TMessageRequest& Request) = 0;
   // The chosen full path, or nothing when the user cancelled.
@@ -51,3 +51,6 @@ public:
 // implementation at start-up, tests install a scripted one.
 TUserDialogs& UserDialogs();
 void SetUserDialogs(TUserDialogs* Dialogs);
+// The installed dialogs, or nullptr when none are installed (UserDialogs()
+// then raises "No dialogs are available to ask the user").
+TUserDialogs* InstalledUserDialogs();

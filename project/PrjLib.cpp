@@ -1,0 +1,1 @@
+#include "project/PrjLib.h"

@@ -1,0 +1,2 @@
+#include "project/RegistryLib.h"
+// Work in progress: the store file comes next.
