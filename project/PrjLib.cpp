@@ -1,1 +1,237 @@
 #include "project/PrjLib.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/Platform.h"
+#include "project/ShellLib.h"
+#include "project/UserDialogs.h"
+
+namespace {
+const char* const ProjectsKey = "Projects";
+
+void Raise(const TProjectEvent& Event, TProject& Sender) {
+  if (Event) Event(Sender);
+}
+
+bool IsExistingFile(const std::string& Path) {
+  std::error_code Ec;
+  return !Path.empty() && std::filesystem::is_regular_file(Path, Ec);
+}
+
+std::string TrimBlanks(const std::string& Text) {
+  size_t First = 0;
+  size_t Last = Text.size();
+  while (First < Last && static_cast<unsigned char>(Text[First]) <= ' ') ++First;
+  while (Last > First && static_cast<unsigned char>(Text[Last - 1]) <= ' ') --Last;
+  return Text.substr(First, Last - First);
+}
+}  // namespace
+
+std::string ExtractFolder(const std::string& Path) {
+  size_t Pos = Path.rfind('/');
+  if (Pos == std::string::npos) return {};
+  // The root keeps its separator, as does "//" at the start of a path.
+  if (Pos == 0 || Path[Pos - 1] == '/') return Path.substr(0, Pos + 1);
+  return Path.substr(0, Pos);
+}
+
+std::string ProjectEntryName(int Index) {
+  char Buffer[32];
+  std::snprintf(Buffer, sizeof Buffer, "File_%03d", Index);
+  return Buffer;
+}
+
+bool IsProjectEntryName(const std::string& Name) { return Name.compare(0, 4, "File") == 0; }
+
+TProject::TProject() = default;
+TProject::~TProject() = default;
+
+void TProject::SetModified(bool Value) {
+  FModified = Value;
+  Raise(OnChanged, *this);
+}
+
+void TProject::SetFileName(const std::string& Value) {
+  FFileName = Value;
+  Raise(OnNameChanged, *this);
+}
+
+bool TProject::QuerySave() {
+  if (!FModified) return true;
+  TMessageRequest Request;
+  Request.Caption = "Confirm";
+  Request.Text = SaveAlert;
+  Request.Icon = TMsgIcon::Question;
+  Request.Buttons = TMsgButtons::YesNoCancel;
+  Request.DefaultButton = TMsgResult::Yes;
+  Request.EscapeResult = TMsgResult::Cancel;
+  switch (UserDialogs().MessageBox(Request)) {
+    case TMsgResult::Yes:
+      // The user asked for the changes to be kept: a cancelled save dialog
+      // abandons whatever asked, rather than dropping them.
+      return SaveDocument();
+    case TMsgResult::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TProject::New() {
+  if (!QuerySave()) return;
+  Close();
+  Raise(OnNew, *this);
+  SetModified(false);
+}
+
+void TProject::Open() {
+  if (!QuerySave()) return;
+  TFileDialogRequest Request;
+  Request.Title = OpenTitle;
+  Request.DefaultExt = DefaultExt;
+  Request.Filter = FileFilter;
+  Request.FilterIndex = 1;
+  Request.InitialDir = GetInitialDir();
+  Request.HideReadOnly = true;
+  Request.Resizable = true;
+  Request.MustExist = false;
+  auto Chosen = UserDialogs().OpenFile(Request);
+  if (!Chosen) return;
+  Close();
+  SetFileName(*Chosen);
+  LastFolder = ExtractFolder(FFileName);
+  DoOpen();
+}
+
+void TProject::DoOpen() {
+  Raise(OnOpen, *this);
+  SetModified(false);
+}
+
+void TProject::ReopenItemClick(int Tag) {
+  if (Tag < 0 || Tag >= static_cast<int>(ProjectList.size())) return;
+  // Copied first: closing rebuilds the submenu and ProjectList with it.
+  const std::string Path = ProjectList[Tag];
+  UserDialogs().ProcessMessages();
+  if (!QuerySave()) return;
+  Close();
+  SetFileName(Path);
+  LastFolder = ExtractFolder(Path);
+  DoOpen();
+}
+
+void TProject::Save() { SaveDocument(); }
+
+bool TProject::SaveDocument() {
+  if (FFileName.empty()) return SaveDocumentAs();
+  SetModified(false);
+  try {
+    Raise(OnSave, *this);
+  } catch (...) {
+    // A document whose writing failed must not count as saved.
+    SetModified(true);
+    throw;
+  }
+  return true;
+}
+
+void TProject::SaveAs() { SaveDocumentAs(); }
+
+bool TProject::SaveDocumentAs() {
+  TFileDialogRequest Request;
+  Request.Title = SaveTitle;
+  Request.DefaultExt = DefaultExt;
+  Request.Filter = FileFilter;
+  Request.FilterIndex = 1;
+  Request.InitialDir = GetInitialDir();
+  Request.PromptOverwrite = true;
+  Request.HideReadOnly = true;
+  Request.Resizable = true;
+  auto Chosen = UserDialogs().SaveFile(Request);
+  if (!Chosen) return false;
+  SetFileName(*Chosen);
+  LastFolder = ExtractFolder(FFileName);
+  return SaveDocument();
+}
+
+void TProject::Close() {
+  if (!FFileName.empty()) AddToProjectList(FFileName);
+  SetModified(false);
+  SetFileName(std::string());
+  Raise(OnClose, *this);
+}
+
+std::string TProject::GetInitialDir() {
+  if (TrimBlanks(LastFolder).empty()) {
+    if (!ProjectList.empty()) {
+      LastFolder = ExtractFolder(ProjectList.front());
+    } else {
+      LastFolder = GetPersonalFolder();
+    }
+  }
+  return LastFolder;
+}
+
+void TProject::ClearProjectList() {
+  auto Reg = OpenAddressKey(RegistryAddress, ProjectsKey);
+  std::vector<std::string> Names;
+  Reg->GetValueNames(Names);
+  for (const auto& Name : Names) {
+    if (IsProjectEntryName(Name)) Reg->DeleteValue(Name);
+  }
+  Reg->CloseKey();
+}
+
+void TProject::ReadProjectList(std::vector<std::string>& List) {
+  List.clear();
+  {
+    auto Reg = OpenAddressKey(RegistryAddress, ProjectsKey);
+    std::vector<std::string> Names;
+    Reg->GetValueNames(Names);
+    for (const auto& Name : Names) {
+      if (!IsProjectEntryName(Name)) continue;
+      std::string Path = Reg->ReadString(Name);
+      if (IsExistingFile(Path)) List.push_back(Path);
+    }
+    Reg->CloseKey();
+  }
+  if (!List.empty()) GetInitialDir();
+}
+
+void TProject::AddToProjectList(const std::string& Path) {
+  {
+    auto Reg = OpenAddressKey(RegistryAddress, ProjectsKey);
+    std::vector<std::string> Working;
+    ReadProjectList(Working);
+    ClearProjectList();
+    for (auto It = Working.begin(); It != Working.end(); ++It) {
+      if (Platform().CompareTextIgnoreCase(*It, Path) == 0) {
+        Working.erase(It);
+        break;
+      }
+    }
+    Working.insert(Working.begin(), Path);
+    // One drop per addition, as the list has always behaved: a longer stored
+    // list shrinks gradually.
+    if (static_cast<int64_t>(Working.size()) > MaxListSize) Working.pop_back();
+    for (size_t I = 0; I < Working.size(); ++I) {
+      Reg->WriteString(ProjectEntryName(static_cast<int>(I)), Working[I]);
+    }
+    Reg->CloseKey();
+  }
+  Raise(OnProjectListAdd, *this);
+}
+
+void TProject::FillReopenMenu(TReopenMenu& Menu) {
+  Menu.ClearItems();
+  ReadProjectList(ProjectList);
+  for (size_t I = 0; I < ProjectList.size(); ++I) {
+    TReopenMenuItem Item;
+    Item.Caption = std::to_string(I + 1) + " " + ProjectList[I];
+    Item.Name = "a" + std::to_string(I + 1);
+    Item.Tag = static_cast<int>(I);
+    Menu.AddItem(Item);
+  }
+  Menu.SetEnabled(Menu.ItemCount() > 0);
+}
