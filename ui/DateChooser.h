@@ -1,0 +1,58 @@
+#pragma once
+// The month calendar on the left of the main window. Every change of the
+// selected day, made by the user (click, keyboard, scrolling to another month)
+// or by the program (SelectDate), is announced as OnUnselect with the day left
+// and then OnSelect with the new day. The first announcement after creation or
+// Reset is an OnSelect alone. The chooser keeps no document: the owner's
+// handlers move the day's text.
+
+#include <QCalendarWidget>
+
+#include <functional>
+
+#include "model/CalDate.h"
+
+class TDateChooser;
+using TDateChangeEvent = std::function<void(TDateChooser& Sender, TDateTime Date)>;
+
+// Day numbers and QDate; a day number outside the years 1..9999 gives an invalid QDate.
+QDate DateTimeToQDate(TDateTime Date);
+TDateTime QDateToDateTime(QDate Date);
+
+class TDateChooser : public QCalendarWidget {
+  Q_OBJECT
+ public:
+  // Starts on today's date (the platform's clock); announces nothing.
+  explicit TDateChooser(QWidget* Parent = nullptr);
+
+  // Forgets the day last announced: the next announcement is an OnSelect alone.
+  void Reset();
+  // Moves the selection from the program's side. Nothing happens for the day
+  // last announced. A day outside the calendar's range raises an error after
+  // OnUnselect ran; the last announced day stays.
+  void SelectDate(TDateTime Date);
+  // The selected day.
+  TDateTime Date() const;
+  // The day last announced through OnSelect; 0 when none.
+  TDateTime LastDate() const { return FLastDate; }
+
+  // Today's cell is framed unless the owner switches it off.
+  void SetTodayHighlight(bool Value);
+  bool TodayHighlight() const { return FTodayHighlight; }
+
+  TDateChangeEvent OnUnselect;
+  TDateChangeEvent OnSelect;
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintCell(QPainter* Painter, const QRect& Rect, QDate CellDate) const override;
+
+ private:
+  void SelectionChanged();
+  void PageChanged(int Year, int Month);
+
+  TDateTime FLastDate = 0;
+  bool FTodayHighlight = true;
+  bool FSelecting = false;
+};

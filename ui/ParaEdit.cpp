@@ -1,0 +1,166 @@
+#include "ui/ParaEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "ui/EditLib.h"
+
+int SampleTextTop(int Top, int Bottom, int TextHeight) { return Top + (Bottom - Top - TextHeight) / 2; }
+
+int SampleTextLeft(const QString& Align, int Left, int Right, int TextWidth) {
+  if (Align == QLatin1String("left")) return Left + 3;
+  if (Align == QLatin1String("center")) return Left + (Right - Left - TextWidth) / 2;
+  return Right - TextWidth - 3;
+}
+
+namespace {
+
+// The item of Box whose text equals Text, letter case ignored; -1 for none.
+int FindItemIgnoringCase(const QComboBox& Box, const QString& Text) {
+  for (int I = 0; I < Box.count(); ++I)
+    if (Box.itemText(I).compare(Text, Qt::CaseInsensitive) == 0) return I;
+  return -1;
+}
+
+QString SelectedText(const QComboBox& Box) { return Box.currentIndex() < 0 ? QString() : Box.currentText(); }
+
+}  // namespace
+
+TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
+  setFixedSize(225, 235);
+
+  Label2 = new QLabel(tr("Align"), this);
+  Label2->setGeometry(8, 8, 60, 16);
+  cbxAlign = new QComboBox(this);
+  cbxAlign->addItems({QStringLiteral("left"), QStringLiteral("center"), QStringLiteral("right")});
+  cbxAlign->setCurrentIndex(-1);
+  cbxAlign->setGeometry(80, 4, 137, 24);
+  Label2->setBuddy(cbxAlign);
+
+  GroupBox1 = new QGroupBox(tr(" Font "), this);
+  GroupBox1->setGeometry(4, 34, 217, 158);
+
+  Label5 = new QLabel(tr("Name"), GroupBox1);
+  Label5->setGeometry(8, 24, 60, 16);
+  cbxFontName = new QComboBox(GroupBox1);
+  cbxFontName->addItems({QStringLiteral("Arial"), QStringLiteral("Tahoma"), QStringLiteral("Times New Roman"),
+                         QStringLiteral("Verdana")});
+  cbxFontName->setCurrentIndex(-1);
+  cbxFontName->setGeometry(76, 20, 133, 24);
+  Label5->setBuddy(cbxFontName);
+
+  Label6 = new QLabel(tr("Size"), GroupBox1);
+  Label6->setGeometry(8, 54, 60, 16);
+  edtFontSize = new TNaturalEdit(GroupBox1);
+  edtFontSize->SetMinValue(1);
+  edtFontSize->SetMaxValue(50);
+  edtFontSize->SetValue(8);
+  edtFontSize->SetMaxLength(2);
+  edtFontSize->setGeometry(76, 50, 50, 22);
+  Label6->setBuddy(edtFontSize);
+
+  Label7 = new QLabel(tr("Color"), GroupBox1);
+  Label7->setGeometry(8, 82, 60, 16);
+  cetFontColor = new TColorEdit(GroupBox1);
+  cetFontColor->setGeometry(76, 79, 50, 21);
+
+  cbxFontBold = new QCheckBox(tr("Bold"), GroupBox1);
+  cbxFontBold->setGeometry(8, 108, 100, 20);
+  cbxFontItalic = new QCheckBox(tr("Italic"), GroupBox1);
+  cbxFontItalic->setGeometry(112, 108, 100, 20);
+  cbxFontUnderline = new QCheckBox(tr("Underline"), GroupBox1);
+  cbxFontUnderline->setGeometry(8, 130, 120, 20);
+
+  Label4 = new QLabel(tr("Background color"), this);
+  Label4->setGeometry(8, 204, 130, 16);
+  cetBGColor = new TColorEdit(this);
+  cetBGColor->setGeometry(140, 201, 50, 21);
+
+  setTabOrder(cbxAlign, cbxFontName);
+  setTabOrder(cbxFontName, edtFontSize);
+  setTabOrder(edtFontSize, cetFontColor);
+  setTabOrder(cetFontColor, cbxFontBold);
+  setTabOrder(cbxFontBold, cbxFontItalic);
+  setTabOrder(cbxFontItalic, cbxFontUnderline);
+  setTabOrder(cbxFontUnderline, cetBGColor);
+
+  const auto Changed = [this] { cetBGColorChange(); };
+  connect(cbxAlign, &QComboBox::currentIndexChanged, this, Changed);
+  connect(cbxFontName, &QComboBox::currentIndexChanged, this, Changed);
+  connect(edtFontSize, &QLineEdit::textChanged, this, Changed);
+  cetFontColor->OnChange = [this](TColorEdit&) { cetBGColorChange(); };
+  cetBGColor->OnChange = [this](TColorEdit&) { cetBGColorChange(); };
+  for (QCheckBox* Box : {cbxFontBold, cbxFontItalic, cbxFontUnderline})
+    connect(Box, &QCheckBox::toggled, this, Changed);
+}
+
+void TParaEditor::cetBGColorChange() {
+  if (OnChange) OnChange(*this);
+  emit Changed();
+}
+
+void TParaEditor::LoadStyle(const TCalItemStyle& Style, bool ColorsOnly) {
+  if (!ColorsOnly) {
+    cbxAlign->setCurrentIndex(FindItemIgnoringCase(*cbxAlign, QString::fromStdString(Style.Align)));
+    cbxFontName->setCurrentIndex(FindItemIgnoringCase(*cbxFontName, QString::fromStdString(Style.FontName)));
+    edtFontSize->SetValue(Style.FontSize);
+    cbxFontBold->setChecked(Style.FontStyle & fsBold);
+    cbxFontItalic->setChecked(Style.FontStyle & fsItalic);
+    cbxFontUnderline->setChecked(Style.FontStyle & fsUnderline);
+  }
+  cetFontColor->SetColor(Style.FontColor);
+  cetBGColor->SetColor(Style.BGColor);
+}
+
+void TParaEditor::StoreStyle(TCalItemStyle& Style) const {
+  Style.Align = SelectedText(*cbxAlign).toStdString();
+  Style.FontName = SelectedText(*cbxFontName).toStdString();
+  Style.FontSize = edtFontSize->Value();
+  Style.FontColor = cetFontColor->Color();
+  TFontStyles FontStyle = 0;
+  if (cbxFontBold->isChecked()) FontStyle |= fsBold;
+  if (cbxFontItalic->isChecked()) FontStyle |= fsItalic;
+  if (cbxFontUnderline->isChecked()) FontStyle |= fsUnderline;
+  Style.FontStyle = FontStyle;
+  Style.BGColor = cetBGColor->Color();
+}
+
+QFont TParaEditor::SampleFont() const {
+  QFont Font;
+  const QString Name = SelectedText(*cbxFontName);
+  if (!Name.isEmpty()) Font.setFamilies({Name});
+  Font.setPointSize(edtFontSize->Value());
+  Font.setBold(cbxFontBold->isChecked());
+  Font.setItalic(cbxFontItalic->isChecked());
+  Font.setUnderline(cbxFontUnderline->isChecked());
+  return Font;
+}
+
+void TParaEditor::DrawSample(QPainter& Canvas, const QRect& Rect) const {
+  Canvas.save();
+  const QColor Background = ColorToQColor(cetBGColor->Color());
+  Canvas.fillRect(Rect, Background);
+  const QFont Font = SampleFont();
+  Canvas.setFont(Font);
+  const QFontMetrics Metrics(Font, Canvas.device());
+  const int Left = Rect.left();
+  const int Top = Rect.top();
+  const int Right = Rect.left() + Rect.width();
+  const int Bottom = Rect.top() + Rect.height();
+  const int Y = SampleTextTop(Top, Bottom, Metrics.height());
+  const int X = SampleTextLeft(SelectedText(*cbxAlign), Left, Right, Metrics.horizontalAdvance(FSampleText));
+  Canvas.setClipRect(Rect, Qt::IntersectClip);
+  Canvas.setPen(ColorToQColor(cetFontColor->Color()));
+  Canvas.drawText(X, Y + Metrics.ascent(), FSampleText);
+  Canvas.restore();
+}
+
+void TParaEditor::SetDisabled(bool Value) {
+  for (QWidget* Control :
+       std::initializer_list<QWidget*>{cbxAlign, cbxFontName, edtFontSize, cetFontColor, cbxFontBold,
+                                       cbxFontItalic, cbxFontUnderline, cetBGColor})
+    Control->setEnabled(!Value);
+}
