@@ -1,0 +1,279 @@
+// quillbay-export run as a process: its pages against the generator's, its
+// messages and exit codes.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "generator/CalGen.h"
+#include "model/EventList.h"
+#include "platform/PlatformFake.h"
+#include "tests/generator/TestSupport.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+struct TRunResult {
+  int Status = -1;
+  std::string Out, Err;
+};
+
+// A document in the file form: Spring fair on 5 March 2026 and a two-line
+// event on 17 March, the style of a new document.
+const char* const SampleLines[] = {"object TEventList",
+                                   "  Items = <",
+                                   "    item",
+                                   "      Date = 46086",
+                                   "      Text = 'Spring fair'",
+                                   "    end",
+                                   "    item",
+                                   "      Date = 46098",
+                                   "      Text = 'Doctor'#39's visit'#13#10'10 am'",
+                                   "    end>",
+                                   "  Style.Caption.Align = 'center'",
+                                   "  Style.Caption.BGColor = 6566450",
+                                   "  Style.Caption.FontName = 'Arial'",
+                                   "  Style.Caption.FontColor = clWhite",
+                                   "  Style.Caption.FontSize = 16",
+                                   "  Style.Caption.FontStyle = [fsBold]",
+                                   "  Style.WeekDays.Align = 'center'",
+                                   "  Style.WeekDays.BGColor = 6566450",
+                                   "  Style.WeekDays.FontName = 'Arial'",
+                                   "  Style.WeekDays.FontColor = clWhite",
+                                   "  Style.WeekDays.FontSize = 12",
+                                   "  Style.WeekDays.FontStyle = [fsBold]",
+                                   "  Style.Days.Align = 'right'",
+                                   "  Style.Days.BGColor = 6566450",
+                                   "  Style.Days.FontName = 'Arial'",
+                                   "  Style.Days.FontColor = clWhite",
+                                   "  Style.Days.FontSize = 10",
+                                   "  Style.Days.FontStyle = [fsBold]",
+                                   "  Style.Events.Align = 'left'",
+                                   "  Style.Events.BGColor = 7877170",
+                                   "  Style.Events.FontName = 'Arial'",
+                                   "  Style.Events.FontColor = clWhite",
+                                   "  Style.Events.FontSize = 10",
+                                   "  Style.Events.FontStyle = []",
+                                   "  Style.BorderColor = 9453632",
+                                   "  Style.BorderWidth = 1",
+                                   "  Style.CellPadding = 3",
+                                   "  Style.ShowYear = True",
+                                   "  Style.ShowCaption = True",
+                                   "  Style.MonthAsString = True",
+                                   "  Style.CaptionBottomMargin = 6",
+                                   "  Style.Title = 'Calendar'",
+                                   "  Style.Width = '100%'",
+                                   "  Style.IsCellWidth = False",
+                                   "  Style.IsCellHeight = False",
+                                   "  Style.CellWidth = 120",
+                                   "  Style.CellHeight = 90",
+                                   "  Style.BGColor = clBlack",
+                                   "  Style.WeekDaysLength = 0",
+                                   "  Style.WrapEvents = False",
+                                   "  Style.BlankEventsText = '<br>'",
+                                   "  Style.HideBanner = False",
+                                   "  DefaultFolder = 'C:\\Calendars'",
+                                   "  ExportYear = 2026",
+                                   "  ExportCols = 1",
+                                   "  ColSpacing = 30",
+                                   "  RowSpacing = 15",
+                                   "end"};
+
+std::string SampleText(const std::string& Replace = "", const std::string& With = "") {
+  std::string Text;
+  for (const char* L : SampleLines) Text += std::string(L) + "\r\n";
+  if (!Replace.empty()) Text.replace(Text.find(Replace), Replace.size(), With);
+  return Text;
+}
+
+class QuillbayExportTest : public ::testing::Test {
+ protected:
+  QuillbayExportTest() : FScoped(FPlatform) { WriteWholeFile(DocName, SampleText()); }
+
+  // Runs the tool with Args in the C locale (or Locale), its output in files.
+  TRunResult Run(const std::vector<std::string>& Args, const std::string& Locale = "C",
+                 const std::string& StdOut = "") {
+    const std::string OutName = StdOut.empty() ? Folder / "stdout" : StdOut, ErrName = Folder / "stderr";
+    pid_t Pid = fork();
+    if (Pid == 0) {
+      int Out = open(OutName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      int Err = open(ErrName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      dup2(Out, 1);
+      dup2(Err, 2);
+      setenv("LC_ALL", Locale.c_str(), 1);
+      std::vector<char*> Argv{const_cast<char*>(QUILLBAY_EXPORT_TOOL)};
+      for (const std::string& A : Args) Argv.push_back(const_cast<char*>(A.c_str()));
+      Argv.push_back(nullptr);
+      execv(QUILLBAY_EXPORT_TOOL, Argv.data());
+      _exit(127);
+    }
+    TRunResult R;
+    int WaitStatus = 0;
+    waitpid(Pid, &WaitStatus, 0);
+    R.Status = WIFEXITED(WaitStatus) ? WEXITSTATUS(WaitStatus) : -1;
+    if (StdOut.empty()) R.Out = ReadWholeFile(OutName);
+    R.Err = ReadWholeFile(ErrName);
+    return R;
+  }
+
+  // The page that the desktop program's generator makes of the same file.
+  std::string Expected(uint16_t Year, uint16_t Month, uint16_t Months = 0) {
+    TEventList Doc;
+    Doc.LoadFromFile(DocName);
+    Doc.ExportMonths = Months;
+    TCalGen Gen(Doc, Doc.Style());
+    if (Month)
+      Gen.BuildMonthPage(Month, Year);
+    else
+      Gen.BuildYearPage(Year);
+    return Gen.PageText();
+  }
+
+  TFakePlatform FPlatform;
+  TScopedPlatform FScoped;
+  TScratchFolder Folder;
+  const std::string DocName = Folder / "club.qby";
+};
+
+TEST_F(QuillbayExportTest, MonthPageGoesToStandardOutput) {
+  auto R = Run({DocName, "--month", "2026-03"});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Err, "");
+  EXPECT_EQ(R.Out, Expected(2026, 3));
+  EXPECT_NE(R.Out.find("\r\nSpring fair\r\n"), std::string::npos);
+  EXPECT_EQ(Run({"--month=2026-3", DocName}).Out, Expected(2026, 3)) << "options in any order, = form";
+}
+
+TEST_F(QuillbayExportTest, PagesGoToTheNamedFile) {
+  const std::string Page = Folder / "3_2026.html";
+  auto R = Run({DocName, "--month", "2026-03", "-o", Page});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, "");
+  EXPECT_EQ(ReadWholeFile(Page), Expected(2026, 3));
+
+  EXPECT_EQ(Run({DocName, "--year", "2026", "--output=" + Page}).Status, 0);
+  EXPECT_EQ(ReadWholeFile(Page), Expected(2026, 0, 0x1FFE)) << "all twelve months by default";
+}
+
+TEST_F(QuillbayExportTest, YearPageOfChosenMonths) {
+  const uint16_t JanMarDec = (1 << 1) | (1 << 3) | (1 << 12);
+  auto R = Run({DocName, "--year", "2026", "--months", "12,1,3"});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, Expected(2026, 0, JanMarDec));
+
+  uint16_t AprToSep = 0;
+  for (int M = 4; M <= 9; ++M) AprToSep |= 1 << M;
+  EXPECT_EQ(Run({DocName, "--year", "2026", "--months", "4-9"}).Out, Expected(2026, 0, AprToSep));
+  EXPECT_EQ(Run({DocName, "--year", "2026", "--months", "4-6,7-9,5"}).Out, Expected(2026, 0, AprToSep));
+
+  WriteWholeFile(DocName, SampleText("RowSpacing = 15", "RowSpacing = 0"));
+  R = Run({DocName, "--year", "2026", "--months", "1,3,12"});
+  EXPECT_EQ(R.Out, Expected(2026, 0, JanMarDec));
+  EXPECT_NE(R.Out.find("\r\n<tr><td height=\"0\"></td></tr>\r\n"), std::string::npos);
+}
+
+TEST_F(QuillbayExportTest, LocaleNamesForAStyleThatIsNotEnglish) {
+  auto R = Run({DocName, "--month", "2026-03"}, "de_DE.UTF-8");
+  EXPECT_NE(R.Out.find("<div class=\"qbyCaption\">M\xC3\xA4rz 2026</div>"), std::string::npos) << R.Out;
+  EXPECT_NE(R.Out.find("<div class=\"qbyWeekdays\">Sonntag</div>"), std::string::npos);
+
+  WriteWholeFile(DocName, SampleText("  Style.Title", "  Style.Language = 'English'\r\n  Style.Title"));
+  EXPECT_EQ(Run({DocName, "--month", "2026-03"}, "de_DE.UTF-8").Out, Expected(2026, 3));
+}
+
+TEST_F(QuillbayExportTest, SaveAsWritesTheCurrentForm) {
+  const std::string Copy = Folder / "copy.qby";
+  auto R = Run({DocName, "--save-as", Copy});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, "");
+  EXPECT_EQ(ReadWholeFile(Copy), SampleText());
+
+  // A file written with LF line ends and odd spacing comes back in the written form.
+  std::string Loose = SampleText();
+  for (size_t P; (P = Loose.find("\r\n")) != std::string::npos;) Loose.replace(P, 2, "\n");
+  WriteWholeFile(DocName, Loose);
+  EXPECT_EQ(Run({DocName, "--save-as", Copy}).Status, 0);
+  EXPECT_EQ(ReadWholeFile(Copy), SampleText());
+}
+
+TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
+  const std::string Page = Folder / "page.html";
+  WriteWholeFile(Page, "old page");
+  struct TCase {
+    std::vector<std::string> Args;
+    std::string Message;
+  };
+  const std::string Missing = Folder / "missing.qby", Broken = Folder / "broken.qby";
+  WriteWholeFile(Broken, SampleText("  Style.Title", "  Style.Colour = 1\r\n  Style.Title"));
+  const std::vector<TCase> Cases = {
+      {{Missing, "--month", "2026-03", "-o", Page}, "Cannot open file " + Missing},
+      {{Broken, "--month", "2026-03", "-o", Page}, "The file is not valid: " + Broken},
+      {{Broken, "--save-as", Page}, "The file is not valid: " + Broken},
+      {{DocName, "--month", "0-03", "-o", Page}, "Invalid argument to date encode"},
+      {{DocName, "--year", "0", "--months", "2", "-o", Page}, "Invalid argument to date encode"},
+      {{DocName, "--year", "0000", "-o", Page}, "Invalid argument to date encode"},
+      {{DocName, "--year", "2026", "-o", Folder / "no/page.html"},
+       "Cannot create file " + Folder / "no/page.html"},
+      {{DocName, "--save-as", Folder / "no/x.qby"}, "Cannot create file " + Folder / "no/x.qby"},
+  };
+  for (const TCase& C : Cases) {
+    auto R = Run(C.Args);
+    EXPECT_EQ(R.Status, 1) << C.Message;
+    EXPECT_EQ(R.Err, "quillbay-export: " + C.Message + "\n");
+    EXPECT_EQ(R.Out, "");
+    EXPECT_EQ(ReadWholeFile(Page), "old page") << C.Message;
+  }
+  EXPECT_FALSE(fs::exists(Folder / "no"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), {}), 5) << "no temporary file left";
+}
+
+TEST_F(QuillbayExportTest, FullOutputIsAWriteError) {
+  auto R = Run({DocName, "--month", "2026-03"}, "C", "/dev/full");
+  EXPECT_EQ(R.Status, 1);
+  EXPECT_EQ(R.Err, "quillbay-export: Stream write error: standard output\n");
+}
+
+TEST_F(QuillbayExportTest, WrongUsage) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> Cases = {
+      {{}, "no document given"},
+      {{DocName}, "nothing to do: give --month, --year or --save-as"},
+      {{DocName, "--month", "2026-13"}, "invalid month '2026-13' (expected YYYY-MM)"},
+      {{DocName, "--month", "2026"}, "invalid month '2026' (expected YYYY-MM)"},
+      {{DocName, "--month", "x-03"}, "invalid year 'x-03' (expected YYYY)"},
+      {{DocName, "--year", "20260"}, "invalid year '20260' (expected YYYY)"},
+      {{DocName, "--year", "2026", "--months", "0"},
+       "invalid month list '0' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
+      {{DocName, "--year", "2026", "--months", "9-4"},
+       "invalid month list '9-4' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
+      {{DocName, "--year", "2026", "--months", "1,,3"},
+       "invalid month list '1,,3' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
+      {{DocName, "--month", "2026-03", "--months", "3"}, "--months goes with --year"},
+      {{DocName, "--month", "2026-03", "--year", "2026"}, "choose one of --month, --year and --save-as"},
+      {{DocName, "--save-as", "x.qby", "-o", "y"}, "-o does not go with --save-as"},
+      {{DocName, "--year"}, "option '--year' needs a value"},
+      {{DocName, "--colour"}, "unknown option '--colour'"},
+      {{DocName, "other.qby", "--year", "2026"}, "more than one document: '" + DocName + "' and 'other.qby'"},
+  };
+  for (const auto& [Args, Message] : Cases) {
+    auto R = Run(Args);
+    EXPECT_EQ(R.Status, 2) << Message;
+    EXPECT_EQ(R.Err,
+              "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
+    EXPECT_EQ(R.Out, "");
+  }
+}
+
+TEST_F(QuillbayExportTest, HelpAndVersion) {
+  auto Help = Run({"--help"});
+  EXPECT_EQ(Help.Status, 0);
+  EXPECT_EQ(Help.Out.rfind("Usage: quillbay-export DOCUMENT.qby --month YYYY-MM [-o FILE]\n", 0), 0u)
+      << Help.Out;
+  EXPECT_EQ(Run({DocName, "-h"}).Out, Help.Out);
+  auto Version = Run({"--version"});
+  EXPECT_EQ(Version.Status, 0);
+  EXPECT_EQ(Version.Out, std::string("quillbay-export (Quillbay) ") + QUILLBAY_VERSION + "\n");
+}
+}  // namespace
