@@ -289,7 +289,7 @@ TSettingsKey& TSettingsDocument::CreateKey(const std::string& Path) {
 
 TSettingsValue* TSettingsDocument::FindValue(TSettingsKey& Key, const std::string& Name) {
   for (auto& Line : Key.Lines) {
-    if (!Line.Kept && SameSettingsName(Line.Value.Name, Name)) return &Line.Value;
+    if (!Line.Kept && Line.Value.Name == Name) return &Line.Value;
   }
   return nullptr;
 }
@@ -303,15 +303,13 @@ bool TSettingsDocument::SetValue(TSettingsKey& Key, const TSettingsValue& Value)
   if (Existing->Type == Value.Type && Existing->Text == Value.Text && Existing->Integer == Value.Integer) {
     return false;
   }
-  std::string KeptName = Existing->Name;
   *Existing = Value;
-  Existing->Name = KeptName;
   return true;
 }
 
 bool TSettingsDocument::DeleteValue(TSettingsKey& Key, const std::string& Name) {
   for (auto It = Key.Lines.begin(); It != Key.Lines.end(); ++It) {
-    if (!It->Kept && SameSettingsName(It->Value.Name, Name)) {
+    if (!It->Kept && It->Value.Name == Name) {
       Key.Lines.erase(It);
       return true;
     }

@@ -12,8 +12,9 @@
 // Text values are quoted with \\ \" \n \r \t and \xHH escapes; integers are
 // signed decimal. A file that declares a later version than 1 is read
 // leniently: lines and value types this version does not know are kept and
-// written back unchanged. Key paths and value names compare without regard to
-// ASCII letter case and keep the case of their first writing.
+// written back unchanged. Key paths compare without regard to ASCII letter
+// case and keep the case of their first writing; value names are exact, so
+// "file_000" is never taken for "File_000".
 //
 // TSettingsSession holds the store file's lock for one read-modify-write:
 // it reads what is on disk now and replaces the file atomically on Commit.

@@ -91,7 +91,8 @@ TEST_F(RegistryLibTest, TextAndIntegerValuesKeepTheirType) {
   EXPECT_EQ(Reg->ReadString("Name"), "a \"quoted\" \\ text\twith\r\nlines");
   EXPECT_EQ(Reg->ReadInteger("Top"), -107);
   EXPECT_EQ(Reg->ReadInteger("Big"), 2147483647);
-  EXPECT_TRUE(Reg->ValueExists("top")) << "value names ignore letter case";
+  EXPECT_TRUE(Reg->ValueExists("Top"));
+  EXPECT_FALSE(Reg->ValueExists("top")) << "value names keep their letter case";
   EXPECT_FALSE(Reg->ValueExists("Left"));
   EXPECT_EQ(Reg->ReadString("Missing"), "");
 
