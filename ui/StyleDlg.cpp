@@ -1,0 +1,665 @@
+#include "ui/StyleDlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <filesystem>
+#include <functional>
+
+#include "generator/Globals.h"
+#include "model/CalStyle.h"
+#include "model/DataLib.h"
+#include "model/EventList.h"
+#include "project/UserDialogs.h"
+#include "ui/EditLib.h"
+#include "ui/ParaEdit.h"
+#include "ui/QtDialogs.h"
+
+using namespace StylePreview;
+
+namespace {
+
+// The preview's paint box: hands its painting and mouse presses to the dialog.
+class TPaintBox : public QWidget {
+ public:
+  using QWidget::QWidget;
+  std::function<void(QPainter&)> OnPaint;
+  std::function<void(int X, int Y)> OnMouseDown;
+
+  QSize sizeHint() const override { return {PaintBoxWidth, PaintBoxHeight}; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter Canvas(this);
+    if (OnPaint) OnPaint(Canvas);
+  }
+  void mousePressEvent(QMouseEvent* Event) override {
+    const QPoint P = Event->position().toPoint();
+    if (OnMouseDown) OnMouseDown(P.x(), P.y());
+  }
+};
+
+QRect ToQRect(const TRect& R) { return QRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top); }
+
+QString Q(const std::string& Text) { return QString::fromStdString(Text); }
+std::string S(const QString& Text) { return Text.toStdString(); }
+
+// Multi-line properties hold CR LF between lines; the text boxes hold LF.
+QString LinesToBox(const std::string& Text) { return Q(Text).replace("\r\n", "\n"); }
+std::string BoxToLines(const QString& Text) { return S(QString(Text).replace('\n', "\r\n")); }
+
+// Blanks and control characters cut from both ends.
+std::string TrimName(const std::string& Name) {
+  size_t First = 0, Last = Name.size();
+  while (First < Last && static_cast<unsigned char>(Name[First]) <= ' ') ++First;
+  while (Last > First && static_cast<unsigned char>(Name[Last - 1]) <= ' ') --Last;
+  return Name.substr(First, Last - First);
+}
+
+bool Confirm(const std::string& Question) {
+  TMessageRequest R;
+  R.Caption = "Confirm";
+  R.Text = Question;
+  R.Icon = TMsgIcon::Question;
+  R.Buttons = TMsgButtons::YesNo;
+  R.DefaultButton = TMsgResult::Yes;
+  R.EscapeResult = TMsgResult::No;
+  return UserDialogs().MessageBox(R) == TMsgResult::Yes;
+}
+
+void Warn(const std::string& Text) {
+  TMessageRequest R;
+  R.Caption = "Warning";
+  R.Text = Text;
+  R.Icon = TMsgIcon::Warning;
+  R.Buttons = TMsgButtons::OK;
+  UserDialogs().MessageBox(R);
+}
+
+TNaturalEdit* NewNumberEdit(QWidget* Parent, int32_t MaxValue, int MaxLength) {
+  auto* Edit = new TNaturalEdit(Parent);
+  Edit->SetMinValue(0);
+  Edit->SetMaxValue(MaxValue);
+  if (MaxLength > 0) Edit->setMaxLength(MaxLength);
+  return Edit;
+}
+
+QLabel* NewLabel(const QString& Caption, QWidget* Buddy, QWidget* Parent) {
+  auto* Label = new QLabel(Caption, Parent);
+  Label->setBuddy(Buddy);
+  return Label;
+}
+
+}  // namespace
+
+void ExecuteStyleDialog(QWidget* Owner, TEventList& Document, TCalStyle& Style, TDateTime Date) {
+  TStyleForm Form(Owner, Document, Style, Date);
+  Form.LoadFromStyle(Style, false);
+  Form.ShowPage(spGeneral);
+  if (Form.exec() == QDialog::Accepted) Form.StoreToStyle(Style);
+}
+
+TStyleForm::TStyleForm(QWidget* Owner, TEventList& Document, TCalStyle& Style, TDateTime Date)
+    : QDialog(Owner), FDocument(Document), FStyle(Style), FDate(Date) {
+  setObjectName("StyleForm");
+  setWindowTitle("Calendar Style");
+  CreateControls();
+
+  FGallery = std::make_unique<TCalStyleGallery>();
+  try {
+    FGallery->LoadGallery();
+  } catch (const std::exception& E) {
+    // A user's file that cannot be read is kept aside before it is rewritten.
+    std::error_code Ignored;
+    FGalleryUnreadable = std::filesystem::exists(TCalStyleGallery::GalleryFileName(), Ignored);
+    ShowError(E);
+  }
+  LoadGalleryNames();
+  ConnectHandlers();
+  SetApplyState(false);
+}
+
+TStyleForm::~TStyleForm() { SaveGalleryFile(); }
+
+void TStyleForm::SaveGalleryFile() {
+  try {
+    const std::string FileName = TCalStyleGallery::GalleryFileName();
+    if (FGalleryUnreadable) SaveBytesToFile(FileName + ".bak", LoadBytesFromFile(FileName));
+    FGallery->SaveGallery();
+  } catch (const std::exception& E) {
+    try {
+      ShowError(E);
+    } catch (...) {
+      // Nothing may leave a destructor; the error has nowhere else to go.
+    }
+  }
+}
+
+void TStyleForm::LoadGalleryNames() {
+  std::vector<std::string> Names;
+  FGallery->ListNames(Names);
+  cbxStyle->clear();
+  for (const std::string& Name : Names) cbxStyle->addItem(Q(Name));
+  cbxStyle->setCurrentIndex(-1);
+}
+
+// ---------------------------------------------------------------------------
+// Controls
+
+void TStyleForm::CreateControls() {
+  PageControl = new QTabWidget(this);
+  PageControl->addTab(CreateGeneralPage(), "General");
+  PageControl->addTab(CreateCaptionPage(), "Caption");
+  PageControl->addTab(CreateWeekDaysPage(), "Week Days");
+  PageControl->addTab(CreateDaysPage(), "Days");
+  PageControl->addTab(CreateEventsPage(), "Events");
+  PageControl->addTab(CreateHtmlPage(), "HTML");
+
+  btnReset = new QPushButton("Reset", this);
+  btnOK = new QPushButton("OK", this);
+  btnOK->setDefault(true);
+  btnCancel = new QPushButton("Cancel", this);
+  btnApply = new QPushButton("Apply", this);
+
+  auto* Top = new QHBoxLayout;
+  Top->addWidget(PageControl, 1);
+  Top->addWidget(CreatePreviewPanel(), 0, Qt::AlignTop);
+  auto* Buttons = new QHBoxLayout;
+  Buttons->addWidget(btnReset);
+  Buttons->addStretch(1);
+  Buttons->addWidget(btnOK);
+  Buttons->addWidget(btnCancel);
+  Buttons->addWidget(btnApply);
+  auto* Main = new QVBoxLayout(this);
+  Main->addLayout(Top, 1);
+  Main->addLayout(Buttons);
+
+  // A fixed dialog frame: the designed size, or what the fonts of this
+  // desktop need when that is more.
+  setFixedSize(sizeHint().expandedTo(QSize(592, 423)));
+}
+
+QWidget* TStyleForm::CreateGeneralPage() {
+  auto* Page = new QWidget;
+  cbxLanguage = new QComboBox(Page);
+  cbxLanguage->addItems({"English", "Default"});
+  edtTitle = new QLineEdit(Page);
+  edtWidth = new QLineEdit(Page);
+  cbxCellWidth = new QCheckBox("Cell width", Page);
+  edtCellWidth = NewNumberEdit(Page, 2147483647, 0);
+  edtBorderWidth = NewNumberEdit(Page, 20, 2);
+  cbxCellHeight = new QCheckBox("Cell height", Page);
+  edtCellHeight = NewNumberEdit(Page, 2147483647, 0);
+  edtCellPadding = NewNumberEdit(Page, 20, 2);
+  cetBorderColor = new TColorEdit(Page);
+  cetBGColor = new TColorEdit(Page);
+  cbxStyle = new QComboBox(Page);
+  btnAddStyle = new QPushButton("Add", Page);
+  btnDeleteStyle = new QPushButton("Delete", Page);
+
+  auto* Grid = new QGridLayout;
+  Grid->setColumnStretch(1, 1);
+  Grid->setColumnStretch(3, 1);
+  Grid->setColumnMinimumWidth(2, 90);
+  Grid->addWidget(NewLabel("Language", cbxLanguage, Page), 0, 0);
+  Grid->addWidget(cbxLanguage, 0, 1);
+  Grid->addWidget(NewLabel("Title", edtTitle, Page), 1, 0);
+  Grid->addWidget(edtTitle, 1, 1, 1, 3);
+  Grid->addWidget(NewLabel("Table width", edtWidth, Page), 2, 0);
+  Grid->addWidget(edtWidth, 2, 1);
+  Grid->addWidget(cbxCellWidth, 3, 0);
+  Grid->addWidget(edtCellWidth, 3, 1);
+  Grid->addWidget(cbxCellHeight, 3, 2);
+  Grid->addWidget(edtCellHeight, 3, 3);
+  Grid->addWidget(NewLabel("Border width", edtBorderWidth, Page), 4, 0);
+  Grid->addWidget(edtBorderWidth, 4, 1);
+  Grid->addWidget(NewLabel("Cell padding", edtCellPadding, Page), 4, 2);
+  Grid->addWidget(edtCellPadding, 4, 3);
+  Grid->addWidget(new QLabel("Border color", Page), 5, 0);
+  Grid->addWidget(cetBorderColor, 5, 1, Qt::AlignLeft);
+  Grid->addWidget(new QLabel("Background", Page), 5, 2);
+  Grid->addWidget(cetBGColor, 5, 3, Qt::AlignLeft);
+
+  auto* Line = new QFrame(Page);
+  Line->setFrameShape(QFrame::HLine);
+  Line->setFrameShadow(QFrame::Sunken);
+  auto* Schemes = new QHBoxLayout;
+  Schemes->addWidget(cbxStyle, 1);
+  Schemes->addWidget(btnAddStyle);
+  Schemes->addWidget(btnDeleteStyle);
+
+  auto* Box = new QVBoxLayout(Page);
+  Box->addLayout(Grid);
+  Box->addSpacing(8);
+  Box->addWidget(Line);
+  Box->addWidget(NewLabel("Color schemes", cbxStyle, Page));
+  Box->addLayout(Schemes);
+  Box->addStretch(1);
+  return Page;
+}
+
+QWidget* TStyleForm::CreateCaptionPage() {
+  auto* Page = new QWidget;
+  cbxShowCaption = new QCheckBox("Show", Page);
+  rbnStrMonth = new QRadioButton("String month", Page);
+  rbnNumMonth = new QRadioButton("Numeric month", Page);
+  cbxShowYear = new QCheckBox("Show year", Page);
+  edtCaptionBottomMargin = NewNumberEdit(Page, 50, 2);
+  edtCaptionBottomMargin->setMaximumWidth(60);
+  petCaption = new TParaEditor(Page);
+
+  auto* Options = new QVBoxLayout;
+  Options->addWidget(cbxShowCaption);
+  Options->addWidget(rbnStrMonth);
+  Options->addWidget(rbnNumMonth);
+  Options->addWidget(cbxShowYear);
+  Options->addSpacing(8);
+  Options->addWidget(NewLabel("Bottom margin", edtCaptionBottomMargin, Page));
+  Options->addWidget(edtCaptionBottomMargin);
+  Options->addStretch(1);
+  auto* Box = new QHBoxLayout(Page);
+  Box->addLayout(Options);
+  Box->addWidget(petCaption, 0, Qt::AlignTop);
+  return Page;
+}
+
+QWidget* TStyleForm::CreateWeekDaysPage() {
+  auto* Page = new QWidget;
+  rbnFullNames = new QRadioButton("Full names", Page);
+  rbnShortNames = new QRadioButton("Short names", Page);
+  rbnCharNames = new QRadioButton("One char names", Page);
+  auto* Group = new QButtonGroup(Page);
+  Group->addButton(rbnFullNames);
+  Group->addButton(rbnShortNames);
+  Group->addButton(rbnCharNames);
+  petWeekDays = new TParaEditor(Page);
+
+  auto* Options = new QVBoxLayout;
+  Options->addWidget(rbnFullNames);
+  Options->addWidget(rbnShortNames);
+  Options->addWidget(rbnCharNames);
+  Options->addStretch(1);
+  auto* Box = new QHBoxLayout(Page);
+  Box->addLayout(Options);
+  Box->addWidget(petWeekDays, 0, Qt::AlignTop);
+  return Page;
+}
+
+QWidget* TStyleForm::CreateDaysPage() {
+  auto* Page = new QWidget;
+  petDays = new TParaEditor(Page);
+  // The day number sits on the cell's Events background.
+  petDays->Label4->hide();
+  petDays->cetBGColor->hide();
+  auto* Box = new QHBoxLayout(Page);
+  Box->addWidget(petDays, 0, Qt::AlignTop | Qt::AlignLeft);
+  return Page;
+}
+
+QWidget* TStyleForm::CreateEventsPage() {
+  auto* Page = new QWidget;
+  edtBlankEventsText = new QLineEdit(Page);
+  cbxWarpEvents = new QCheckBox("Wrap the event words", Page);
+  petEvents = new TParaEditor(Page);
+  auto* Box = new QVBoxLayout(Page);
+  Box->addWidget(NewLabel("Text for blank events", edtBlankEventsText, Page));
+  Box->addWidget(edtBlankEventsText);
+  Box->addWidget(cbxWarpEvents);
+  Box->addWidget(petEvents, 0, Qt::AlignTop | Qt::AlignLeft);
+  Box->addStretch(1);
+  return Page;
+}
+
+QWidget* TStyleForm::CreateHtmlPage() {
+  auto* Page = new QWidget;
+  auto NewMemo = [Page] {
+    auto* Memo = new QPlainTextEdit(Page);
+    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return Memo;
+  };
+  mmHeader = NewMemo();
+  mmFooter = NewMemo();
+  cbxHideBanner = new QCheckBox("Hide 'Created by' line", Page);
+  auto* Box = new QVBoxLayout(Page);
+  Box->addWidget(NewLabel("Header", mmHeader, Page));
+  Box->addWidget(mmHeader, 1);
+  Box->addWidget(NewLabel("Footer", mmFooter, Page));
+  Box->addWidget(mmFooter, 1);
+  Box->addWidget(cbxHideBanner);
+  return Page;
+}
+
+QWidget* TStyleForm::CreatePreviewPanel() {
+  pnlPreview = new QWidget(this);
+  pnlPreview->setFixedSize(230, 351);
+  auto* Caption = new QLabel("Preview", pnlPreview);
+  Caption->move(15, 8);
+
+  auto* Box = new TPaintBox(pnlPreview);
+  Box->setGeometry(15, PaintBoxTop, PaintBoxWidth, PaintBoxHeight);
+  Box->setCursor(Qt::PointingHandCursor);
+  Box->OnPaint = [this](QPainter& Canvas) { PaintPreview(Canvas); };
+  Box->OnMouseDown = [this](int X, int Y) { pbxPreviewMouseDown(X, Y); };
+  pbxPreview = Box;
+
+  lblArrow = new QLabel("->", pnlPreview);
+  QFont Bold = lblArrow->font();
+  Bold.setBold(true);
+  lblArrow->setFont(Bold);
+  lblArrow->resize(lblArrow->sizeHint());
+  lblArrow->move(3, PaintBoxTop);
+  lblArrow->hide();
+
+  btnPreview = new QPushButton("Preview in browser", pnlPreview);
+  btnPreview->setGeometry(15, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth,
+                          btnPreview->sizeHint().height());
+  return pnlPreview;
+}
+
+void TStyleForm::ConnectHandlers() {
+  // cbxShowYearClick
+  connect(cbxLanguage, &QComboBox::currentIndexChanged, this, [this] { UpdateCaptionSample(); });
+  for (QAbstractButton* Button :
+       {static_cast<QAbstractButton*>(cbxShowYear), static_cast<QAbstractButton*>(rbnStrMonth),
+        static_cast<QAbstractButton*>(rbnNumMonth)})
+    connect(Button, &QAbstractButton::toggled, this, [this] { UpdateCaptionSample(); });
+
+  // cetBGColorChange
+  for (TNaturalEdit* Edit : {edtBorderWidth, edtCellPadding, edtCaptionBottomMargin})
+    Edit->OnChange = [this](TNaturalEdit&) { StyleChanged(); };
+  for (TColorEdit* Edit : {cetBorderColor, cetBGColor})
+    Edit->OnChange = [this](TColorEdit&) { StyleChanged(); };
+  for (QRadioButton* Button : {rbnFullNames, rbnShortNames, rbnCharNames})
+    connect(Button, &QRadioButton::toggled, this, [this](bool Checked) {
+      if (Checked) StyleChanged();
+    });
+  for (TParaEditor* Editor : {petCaption, petWeekDays, petDays, petEvents})
+    Editor->OnChange = [this](TParaEditor&) { StyleChanged(); };
+
+  connect(cbxShowCaption, &QCheckBox::toggled, this, [this] {
+    UpdateControlStates();
+    StyleChanged();
+  });
+  for (QCheckBox* Box : {cbxCellWidth, cbxCellHeight})
+    connect(Box, &QCheckBox::toggled, this, [this] { UpdateControlStates(); });
+
+  // mmHeaderChange: values that do not show in the preview.
+  for (QLineEdit* Edit : {edtTitle, edtWidth})
+    connect(Edit, &QLineEdit::textChanged, this, [this] { EnableApply(); });
+  for (QPlainTextEdit* Memo : {mmHeader, mmFooter})
+    connect(Memo, &QPlainTextEdit::textChanged, this, [this] { EnableApply(); });
+
+  connect(cbxStyle, &QComboBox::activated, this, [this] { RunGuarded([this] { cbxStyleChange(); }); });
+  connect(btnAddStyle, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnAddStyleClick(); }); });
+  connect(btnDeleteStyle, &QPushButton::clicked, this,
+          [this] { RunGuarded([this] { btnDeleteStyleClick(); }); });
+  connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
+  connect(btnPreview, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnPreviewClick(); }); });
+  connect(btnApply, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnApplyClick(); }); });
+  connect(btnReset, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnResetClick(); }); });
+  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// ---------------------------------------------------------------------------
+// Moving values between a style and the controls
+
+void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
+  if (!ColorsOnly) {
+    int Language = 0;
+    for (int i = 0; i < cbxLanguage->count(); ++i)
+      if (cbxLanguage->itemText(i).compare(Q(Style.Language), Qt::CaseInsensitive) == 0) {
+        Language = i;
+        break;
+      }
+    cbxLanguage->setCurrentIndex(Language);
+    edtTitle->setText(Q(Style.Title));
+    edtWidth->setText(Q(Style.Width));
+    cbxCellWidth->setChecked(Style.IsCellWidth);
+    cbxCellHeight->setChecked(Style.IsCellHeight);
+    edtCellWidth->SetValue(Style.CellWidth);
+    edtCellHeight->SetValue(Style.CellHeight);
+    edtBorderWidth->SetValue(Style.BorderWidth);
+    edtCellPadding->SetValue(Style.CellPadding);
+    cbxShowCaption->setChecked(Style.ShowCaption);
+    cbxShowYear->setChecked(Style.ShowYear);
+    (Style.MonthAsString ? rbnStrMonth : rbnNumMonth)->setChecked(true);
+    edtCaptionBottomMargin->SetValue(Style.CaptionBottomMargin);
+    SetWeekDaysLength(Style.WeekDaysLength);
+    cbxWarpEvents->setChecked(Style.WrapEvents);
+    edtBlankEventsText->setText(Q(Style.BlankEventsText));
+    mmHeader->setPlainText(LinesToBox(Style.Header));
+    mmFooter->setPlainText(LinesToBox(Style.Footer));
+    cbxHideBanner->setChecked(Style.HideBanner);
+  }
+  petCaption->LoadStyle(Style.Caption(), ColorsOnly);
+  petWeekDays->LoadStyle(Style.WeekDays(), ColorsOnly);
+  petDays->LoadStyle(Style.Days(), ColorsOnly);
+  petEvents->LoadStyle(Style.Events(), ColorsOnly);
+  cetBorderColor->SetColor(Style.BorderColor);
+  cetBGColor->SetColor(Style.BGColor);
+
+  UpdateCaptionSample();
+  UpdateControlStates();
+  SetApplyState(false);
+}
+
+void TStyleForm::SetWeekDaysLength(int Value) {
+  QRadioButton* Buttons[] = {rbnFullNames, rbnShortNames, rbnCharNames};
+  if (Value >= 0 && Value <= 2) {
+    Buttons[Value]->setChecked(true);
+    return;
+  }
+  // Another value ticks none of the three.
+  QButtonGroup* Group = rbnFullNames->group();
+  Group->setExclusive(false);
+  for (QRadioButton* Button : Buttons) Button->setChecked(false);
+  Group->setExclusive(true);
+}
+
+int TStyleForm::WeekDaysLengthChoice() const {
+  if (rbnCharNames->isChecked()) return 2;
+  if (rbnShortNames->isChecked()) return 1;
+  return 0;
+}
+
+void TStyleForm::StoreToStyle(TCalStyle& Style) {
+  Style.Language = S(cbxLanguage->currentText());
+  Style.Title = S(edtTitle->text());
+  Style.Width = S(edtWidth->text());
+  Style.IsCellWidth = cbxCellWidth->isChecked();
+  Style.IsCellHeight = cbxCellHeight->isChecked();
+  Style.CellWidth = edtCellWidth->Value();
+  Style.CellHeight = edtCellHeight->Value();
+  Style.BorderWidth = edtBorderWidth->Value();
+  Style.CellPadding = edtCellPadding->Value();
+  Style.BorderColor = cetBorderColor->Color();
+  Style.BGColor = cetBGColor->Color();
+  Style.ShowCaption = cbxShowCaption->isChecked();
+  Style.ShowYear = cbxShowYear->isChecked();
+  Style.MonthAsString = rbnStrMonth->isChecked();
+  Style.CaptionBottomMargin = edtCaptionBottomMargin->Value();
+  petCaption->StoreStyle(Style.Caption());
+  petWeekDays->StoreStyle(Style.WeekDays());
+  petDays->StoreStyle(Style.Days());
+  Style.WeekDaysLength = WeekDaysLengthChoice();
+  Style.WrapEvents = cbxWarpEvents->isChecked();
+  Style.BlankEventsText = S(edtBlankEventsText->text());
+  petEvents->StoreStyle(Style.Events());
+  Style.Header = BoxToLines(mmHeader->toPlainText());
+  Style.Footer = BoxToLines(mmFooter->toPlainText());
+  Style.HideBanner = cbxHideBanner->isChecked();
+  if (&Style == &FStyle) SetApplyState(false);
+}
+
+// ---------------------------------------------------------------------------
+// Reactions
+
+void TStyleForm::UpdateCaptionSample() {
+  const bool AsString = rbnStrMonth->isChecked();
+  QString Sample = AsString ? Q(TCalStyle::MonthName(7, S(cbxLanguage->currentText()))) : QString("07");
+  if (cbxShowYear->isChecked()) Sample += QString(AsString ? " " : "/") + "2001";
+  petCaption->SetSampleText(Sample);
+  StyleChanged();
+}
+
+void TStyleForm::UpdateControlStates() {
+  const bool Show = cbxShowCaption->isChecked();
+  petCaption->SetDisabled(!Show);
+  cbxShowYear->setEnabled(Show);
+  rbnNumMonth->setEnabled(Show);
+  rbnStrMonth->setEnabled(Show);
+  btnDeleteStyle->setEnabled(cbxStyle->currentIndex() >= 0);
+  edtWidth->setEnabled(!cbxCellWidth->isChecked());
+  edtCellWidth->setEnabled(cbxCellWidth->isChecked());
+  edtCellHeight->setEnabled(cbxCellHeight->isChecked());
+}
+
+void TStyleForm::StyleChanged() {
+  // The areas are recorded before the paint box repaints, so that they are
+  // current even while the dialog is not on screen.
+  LayoutAndRecord();
+  pbxPreview->repaint();
+  PageControlChange();
+  EnableApply();
+}
+
+void TStyleForm::EnableApply() { SetApplyState(true); }
+
+void TStyleForm::SetApplyState(bool Changed) {
+  btnApply->setEnabled(Changed);
+  btnReset->setEnabled(Changed);
+}
+
+void TStyleForm::ShowPage(int Index) {
+  PageControl->setCurrentIndex(Index);
+  PageControlChange();
+}
+
+void TStyleForm::PageControlChange() {
+  const int Page = PageControl->currentIndex();
+  if (const TRect* Area = ArrowArea(FAreas, Page)) PlaceArrow(*Area);
+  lblArrow->setVisible(ArrowVisible(Page, cbxShowCaption->isChecked()));
+}
+
+void TStyleForm::PlaceArrow(const TRect& Area) {
+  lblArrow->move(lblArrow->x(), ArrowTop(Area, lblArrow->height()));
+}
+
+void TStyleForm::pbxPreviewMouseDown(int X, int Y) {
+  ShowPage(PageAt(FAreas, cbxShowCaption->isChecked(), X, Y));
+}
+
+// ---------------------------------------------------------------------------
+// The preview
+
+TLayout TStyleForm::LayoutAndRecord() {
+  const TLayout Layout = LayoutPreview(pbxPreview->width(), pbxPreview->height(), edtBorderWidth->Value(),
+                                       cbxShowCaption->isChecked(), edtCaptionBottomMargin->Value());
+  FAreas.Record(Layout);
+  // The day numbers are painted on the cell's Events background, and that is
+  // also the Days background that OK and Apply store.
+  petDays->cetBGColor->SetColor(petEvents->cetBGColor->Color());
+  return Layout;
+}
+
+void TStyleForm::PaintPreview(QPainter& Canvas) {
+  const TLayout L = LayoutAndRecord();
+  const QColor Page = ColorToQColor(cetBGColor->Color());
+  Canvas.fillRect(ToQRect(L.Page), Page);
+  if (L.HasCaption) petCaption->DrawSample(Canvas, ToQRect(L.CaptionArea));
+  Canvas.fillRect(ToQRect(L.Grid), ColorToQColor(cetBorderColor->Color()));
+
+  const std::string Language = S(cbxLanguage->currentText());
+  const int Length = WeekDaysLengthChoice();
+  for (int Column = 0; Column < 2; ++Column) {
+    petWeekDays->SetSampleText(Q(TCalStyle::WeekDayName(1 + Column, Language, Length)));
+    petWeekDays->DrawSample(Canvas, ToQRect(L.Cell(L.WeekDaysArea, Column)));
+  }
+  for (int Row = 0; Row < 2; ++Row) {
+    const int FirstDay = Row == 0 ? 1 : 8;
+    for (int Column = 0; Column < 2; ++Column) {
+      petDays->SetSampleText(QString::number(FirstDay + Column));
+      petDays->DrawSample(Canvas, ToQRect(L.Cell(L.DaysArea[Row], Column)));
+      petEvents->SetSampleText("Events " + QString::number(FirstDay + Column));
+      petEvents->DrawSample(Canvas, ToQRect(L.Cell(L.EventsArea[Row], Column)));
+    }
+  }
+  Canvas.fillRect(ToQRect(L.Tail), Page);
+}
+
+// ---------------------------------------------------------------------------
+// Schemes, preview in browser, Apply and Reset
+
+void TStyleForm::cbxStyleChange() {
+  UpdateControlStates();
+  if (cbxStyle->currentIndex() < 0) return;
+  if (TStyleGalleryItem* Item = FGallery->FindStyle(S(cbxStyle->currentText())))
+    LoadFromStyle(Item->Style(), true);
+  EnableApply();
+}
+
+void TStyleForm::btnAddStyleClick() {
+  const std::optional<std::string> Typed =
+      UserDialogs().InputBox("Append scheme", "Enter the scheme name", S(cbxStyle->currentText()));
+  if (!Typed) return;
+  const std::string Name = TrimName(*Typed);
+  if (Name.empty()) {
+    Warn("Invalid name");
+    return;
+  }
+  TStyleGalleryItem* Item = FGallery->FindStyle(Name);
+  if (Item) {
+    if (!Confirm("Style \"" + Name + "\" already exists. Override?")) return;
+  } else {
+    const int Selected = cbxStyle->currentIndex();
+    cbxStyle->addItem(Q(Name));
+    cbxStyle->setCurrentIndex(Selected);  // adding to an empty list would select the new name
+    Item = &FGallery->Items().Add();
+  }
+  Item->Name = Name;
+  TCalStyle& Scheme = Item->Style();
+  StoreToStyle(Scheme);
+  Scheme.Title.clear();
+  Scheme.Width.clear();
+  Scheme.Language.clear();
+  Scheme.Header.clear();
+  Scheme.Footer.clear();
+}
+
+void TStyleForm::btnDeleteStyleClick() {
+  if (!Confirm("Do you want to delete \"" + S(cbxStyle->currentText()) + "\" scheme?")) return;
+  const int Selected = cbxStyle->currentIndex();
+  if (Selected >= 0) {
+    if (TStyleGalleryItem* Item = FGallery->FindStyle(S(cbxStyle->currentText())))
+      FGallery->Items().Delete(Item->Index());
+    cbxStyle->removeItem(Selected);
+    cbxStyle->setCurrentIndex(-1);
+  }
+  UpdateControlStates();
+}
+
+void TStyleForm::btnPreviewClick() {
+  TCalStyle Edited;
+  StoreToStyle(Edited);
+  PreviewMonth(FDocument, Edited, FDate);
+}
+
+void TStyleForm::btnApplyClick() { StoreToStyle(FStyle); }
+
+void TStyleForm::btnResetClick() { LoadFromStyle(FStyle, false); }
