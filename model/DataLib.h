@@ -32,8 +32,12 @@ enum class TPropKind {
 
 struct TPropInfo {
   std::string Name;
-  TPropKind Kind;
+  TPropKind Kind = TPropKind::Integer;
   bool ReadOnly = false;  // never written; rejected when read (TEvent.HTMLText)
+  // An ordinal property with a declared default (Tag) is written only when its
+  // value differs from Default.
+  bool HasDefault = false;
+  int64_t Default = 0;
   // Integer, Word, Color, Boolean (0/1) and FontStyles (bits) go through these.
   std::function<int64_t(const TPersistent&)> GetInt;
   std::function<void(TPersistent&, int64_t)> SetInt;
@@ -47,15 +51,17 @@ struct TPropInfo {
 
 using TPropertyList = std::vector<TPropInfo>;
 
+class TCollectionItem;
+
 class TPersistent {
-public:
+ public:
   virtual ~TPersistent() = default;
   // The published properties in stream order, inherited ones first.
   virtual const TPropertyList& Properties() const = 0;
 };
 
 class TCollectionItem : public TPersistent {
-public:
+ public:
   TCollectionItem() = default;
   TCollectionItem(const TCollectionItem&) = delete;
   TCollectionItem& operator=(const TCollectionItem&) = delete;
@@ -65,7 +71,12 @@ public:
   // 0-based position in the collection, -1 when it belongs to none.
   int Index() const;
 
-private:
+ protected:
+  // Leaves the collection now; a derived item calls it from its own destructor
+  // so that the collection still sees the complete item.
+  void Detach();
+
+ private:
   friend class TCollectionBase;
   TCollectionBase* FCollection = nullptr;
 };
@@ -73,7 +84,7 @@ private:
 // An ordered list of owned items of one class. Items are appended (Add) or
 // destroyed; nothing inserts in the middle or sorts.
 class TCollectionBase {
-public:
+ public:
   TCollectionBase() = default;
   TCollectionBase(const TCollectionBase&) = delete;
   TCollectionBase& operator=(const TCollectionBase&) = delete;
@@ -89,13 +100,13 @@ public:
   // Destroys the item at Index; the items behind it move up one place.
   void Delete(int Index);
 
-protected:
+ protected:
   virtual std::unique_ptr<TCollectionItem> NewItem() = 0;
   // Hooks for collections that keep an index of their items.
   virtual void ItemAdded(TCollectionItem&) {}
   virtual void ItemRemoved(TCollectionItem&) {}
 
-private:
+ private:
   friend class TCollectionItem;
   void Unlink(TCollectionItem& Item);
   std::vector<TCollectionItem*> FItems;  // owned
@@ -103,17 +114,18 @@ private:
 
 template <class T>
 class TCollection : public TCollectionBase {
-public:
+ public:
   T& Item(int Index) const { return static_cast<T&>(ItemAt(Index)); }
   T& Add() { return static_cast<T&>(AddItem()); }
 
-protected:
+ protected:
   std::unique_ptr<TCollectionItem> NewItem() override { return std::make_unique<T>(); }
 };
 
 // Writes the object text form of Root (class name ClassName, optional object
 // name) with CR LF line ends, byte for byte as a save writes it.
-std::string WriteObjectText(const TPersistent& Root, const std::string& ClassName, const std::string& Name = "");
+std::string WriteObjectText(const TPersistent& Root, const std::string& ClassName,
+                            const std::string& Name = "");
 // Parses Text completely, then applies it to Root in file order. Raises "The
 // file is not valid" on any syntax or apply fault; values applied before an
 // apply fault stay applied. Returns the object's name ("" when none).
@@ -127,8 +139,60 @@ void SaveBytesToFile(const std::string& FileName, const std::string& Data);
 // Raises "Cannot open file %s" when the file cannot be opened or read.
 std::string LoadBytesFromFile(const std::string& FileName);
 
+// Upper bound of a file that LoadFromFile reads; a larger file is not valid.
+constexpr uint64_t MaxObjectFileSize = 64ull << 20;
+
+// Declaration helpers: a published property backed by a data member.
+template <class C, class T>
+TPropInfo OrdinalProperty(std::string Name, TPropKind Kind, T C::*Field) {
+  TPropInfo P;
+  P.Name = std::move(Name);
+  P.Kind = Kind;
+  P.GetInt = [Field](const TPersistent& O) { return static_cast<int64_t>(static_cast<const C&>(O).*Field); };
+  P.SetInt = [Field](TPersistent& O, int64_t V) { static_cast<C&>(O).*Field = static_cast<T>(V); };
+  return P;
+}
+
+template <class C>
+TPropInfo StringProperty(std::string Name, std::string C::*Field) {
+  TPropInfo P;
+  P.Name = std::move(Name);
+  P.Kind = TPropKind::String;
+  P.GetString = [Field](const TPersistent& O) { return static_cast<const C&>(O).*Field; };
+  P.SetString = [Field](TPersistent& O, const std::string& V) { static_cast<C&>(O).*Field = V; };
+  return P;
+}
+
+// An owned object reached through an accessor of C (Style, Caption...).
+template <class C, class T>
+TPropInfo ObjectProperty(std::string Name, T& (C::*Accessor)()) {
+  TPropInfo P;
+  P.Name = std::move(Name);
+  P.Kind = TPropKind::Object;
+  P.GetObject = [Accessor](const TPersistent& O) -> TPersistent* {
+    return &(const_cast<C&>(static_cast<const C&>(O)).*Accessor)();
+  };
+  return P;
+}
+
+template <class C, class T>
+TPropInfo CollectionProperty(std::string Name, T& (C::*Accessor)()) {
+  TPropInfo P;
+  P.Name = std::move(Name);
+  P.Kind = TPropKind::Collection;
+  P.GetCollection = [Accessor](const TPersistent& O) -> TCollectionBase* {
+    return &(const_cast<C&>(static_cast<const C&>(O)).*Accessor)();
+  };
+  return P;
+}
+
+// Colour names of the object text form ("clWhite"); nullptr for a colour that
+// has none. ColorFromName answers false for an unknown name (case ignored).
+const char* ColorToName(int32_t Color);
+bool ColorFromName(const std::string& Name, int32_t& Color);
+
 class TDataStore : public TPersistent {
-public:
+ public:
   // The class name written in the first line of the file.
   virtual std::string ClassName() const = 0;
   // Wrap-around 32-bit sum over the saved form of the object.
@@ -139,4 +203,8 @@ public:
   // The object's name, read from "object Name: TClass"; documents have none.
   std::string Name;
   int32_t Tag = 0;
+
+ protected:
+  // The inherited published property Tag, first in every store's list.
+  static TPropInfo TagProperty();
 };

@@ -19,7 +19,7 @@
 class TEventList;
 
 class TEvent : public TCollectionItem {
-public:
+ public:
   TEvent() = default;
   ~TEvent() override;
 
@@ -32,30 +32,38 @@ public:
 
   const TPropertyList& Properties() const override;
 
-private:
+ private:
+  friend class TEventCollection;
   TDateTime FDate = 0;
+  uint64_t FSequence = 0;  // position among the collection's additions
 };
 
 class TEventCollection : public TCollection<TEvent> {
-public:
+ public:
   // The first event of that day (Date cut to a whole day) in Items order.
   TEvent* Find(TDateTime Day) const;
 
-protected:
+ protected:
   void ItemAdded(TCollectionItem& Item) override;
   void ItemRemoved(TCollectionItem& Item) override;
 
-private:
+ private:
   friend class TEvent;
   void DateChanging(TEvent& Event, TDateTime OldDate, TDateTime NewDate);
-  // Day -> events of that day in Items order (by insertion sequence).
-  std::unordered_map<int64_t, std::vector<std::pair<uint64_t, TEvent*>>> FIndex;
-  std::unordered_map<const TEvent*, uint64_t> FSequence;
+  void IndexAdd(TEvent& Event, uint64_t Key);
+  void IndexRemove(TEvent& Event, uint64_t Key);
+  // Day -> the first event of that day in Items order. Items order is the
+  // order of additions (nothing inserts in the middle), so the sequence
+  // number of an event decides which of two events of one day comes first.
+  std::unordered_map<uint64_t, TEvent*> FFirst;
+  // Day -> how many more events of that day there are; only days that have
+  // more than one event appear here.
+  std::unordered_map<uint64_t, uint32_t> FExtra;
   uint64_t FNextSequence = 0;
 };
 
 class TEventList : public TDataStore {
-public:
+ public:
   TEventList();
   ~TEventList() override;
 
@@ -85,7 +93,7 @@ public:
   std::string ClassName() const override { return "TEventList"; }
   const TPropertyList& Properties() const override;
 
-private:
+ private:
   TEventCollection FItems;
   std::unique_ptr<TCalStyle> FStyle;
 };
