@@ -201,6 +201,9 @@ void TProject::ReadProjectList(std::vector<std::string>& List) {
 
 void TProject::AddToProjectList(const std::string& Path) {
   {
+    // Another copy of the program sees the old list or the new one, never
+    // one half cleared.
+    TRegistryBatch Batch;
     auto Reg = OpenAddressKey(RegistryAddress, ProjectsKey);
     std::vector<std::string> Working;
     ReadProjectList(Working);
@@ -219,6 +222,7 @@ void TProject::AddToProjectList(const std::string& Path) {
       Reg->WriteString(ProjectEntryName(static_cast<int>(I)), Working[I]);
     }
     Reg->CloseKey();
+    Batch.Commit();
   }
   Raise(OnProjectListAdd, *this);
 }

@@ -170,7 +170,8 @@ void WriteValue(const std::string& StoreFile, const std::string& KeyPath, const 
   bool KeyExisted = Session.Document().FindKey(KeyPath) != nullptr;
   TSettingsKey& Key = Session.Document().CreateKey(KeyPath);
   if (!TSettingsDocument::SetValue(Key, Value) && KeyExisted) return;
-  if (!Session.Commit()) throw EQuillbayError(FormatMessage("Failed to set data for '%s'", Value.Name));
+  if (!Session.Commit(Value.Name))
+    throw EQuillbayError(FormatMessage("Failed to set data for '%s'", Value.Name));
 }
 }  // namespace
 
@@ -201,7 +202,7 @@ bool TRegistry::DeleteValue(const std::string& Name) {
   TSettingsSession Session(FStoreFile, false);
   TSettingsKey* Key = Session.Document().FindKey(FullKeyPath(FRootKey, FCurrentPath));
   if (!Key || !TSettingsDocument::DeleteValue(*Key, Name)) return false;
-  return Session.Commit();
+  return Session.Commit(Name);
 }
 
 void TRegistry::GetValueNames(std::vector<std::string>& List) {
@@ -233,3 +234,13 @@ std::unique_ptr<TRegistry> OpenRegistryKey(TRegistryRootKey Root, const std::str
 std::unique_ptr<TRegistry> OpenAddressKey(const TRegistryAddress& Address, const std::string& Name) {
   return OpenRegistryKey(Address.Root, AddressKeyPath(Address, Name));
 }
+
+TRegistryBatch::TRegistryBatch() : FBatch(std::make_unique<TSettingsBatch>(SettingsFileName())) {}
+
+TRegistryBatch::~TRegistryBatch() {
+  bool Failed = std::uncaught_exceptions() > 0;
+  FBatch.reset();
+  if (!Failed) ShowPendingSettingsNotice();
+}
+
+void TRegistryBatch::Commit() { FBatch->Commit(); }

@@ -87,6 +87,26 @@ class TRegistry {
   std::string FCurrentPath;
 };
 
+class TSettingsBatch;
+
+// Makes the registry work of one task on this thread (one rewrite of the
+// recently used list) a single locked read-modify-write of the store: the
+// file is written once, on Commit, and another running copy of the program
+// sees all of the changes or none. Without Commit (an error came first) the
+// changes are dropped.
+class TRegistryBatch {
+ public:
+  TRegistryBatch();
+  ~TRegistryBatch();
+  TRegistryBatch(const TRegistryBatch&) = delete;
+  TRegistryBatch& operator=(const TRegistryBatch&) = delete;
+  // Raises "Failed to set data for '%s'" when the store cannot be written.
+  void Commit();
+
+ private:
+  std::unique_ptr<TSettingsBatch> FBatch;
+};
+
 // A new accessor whose open key is Path below Root, created when missing
 // (whether that succeeded is not examined).
 std::unique_ptr<TRegistry> OpenRegistryKey(TRegistryRootKey Root, const std::string& Path);

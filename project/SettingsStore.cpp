@@ -195,6 +195,9 @@ bool WriteAll(int Fd, const std::string& Text) {
   return true;
 }
 
+// The session of the batch that this thread runs, if any.
+thread_local TSettingsSession* GBatchSession = nullptr;
+
 std::mutex GNoticeMutex;
 std::string GPendingNotice;
 bool GNoticeShown = false;
@@ -318,6 +321,10 @@ bool TSettingsDocument::DeleteValue(TSettingsKey& Key, const std::string& Name) 
 }
 
 TSettingsSession::TSettingsSession(const std::string& StoreFile, bool ForWriting) : FStoreFile(StoreFile) {
+  if (GBatchSession && GBatchSession->FStoreFile == FStoreFile) {
+    FOuter = GBatchSession;
+    return;
+  }
   if (FStoreFile.empty()) {
     FUsable = false;
     return;
@@ -372,7 +379,14 @@ void TSettingsSession::SetAside(const std::string& Reason) {
   }
 }
 
-bool TSettingsSession::Commit() {
+bool TSettingsSession::Commit(const std::string& ChangedName) {
+  if (!FOuter) return WriteFile();
+  if (!FOuter->FDirty) FOuter->FFirstChange = ChangedName;
+  FOuter->FDirty = true;
+  return FOuter->FUsable;
+}
+
+bool TSettingsSession::WriteFile() {
   if (!FUsable) return false;
   std::string Text = FDocument.ToText();
   std::string Template = FStoreFile + ".XXXXXX";
@@ -391,7 +405,8 @@ void ShowPendingSettingsNotice() {
   std::string Text;
   {
     std::lock_guard Lock(GNoticeMutex);
-    if (GPendingNotice.empty() || GNoticeShown || !InstalledUserDialogs()) return;
+    // Not while a batch holds the store's lock: the user may take their time.
+    if (GPendingNotice.empty() || GNoticeShown || !InstalledUserDialogs() || GBatchSession) return;
     Text = GPendingNotice;
     GPendingNotice.clear();
     GNoticeShown = true;
@@ -410,4 +425,29 @@ void ResetSettingsNotice() {
   std::lock_guard Lock(GNoticeMutex);
   GPendingNotice.clear();
   GNoticeShown = false;
+}
+
+TSettingsBatch::TSettingsBatch(const std::string& StoreFile) {
+  if (GBatchSession && GBatchSession->FStoreFile == StoreFile) {
+    FJoined = true;
+    FSession = GBatchSession;
+    return;
+  }
+  FOwned = std::make_unique<TSettingsSession>(StoreFile, true);
+  FSession = FOwned.get();
+  FPrevious = GBatchSession;
+  GBatchSession = FSession;
+}
+
+TSettingsBatch::~TSettingsBatch() {
+  if (FJoined) return;
+  GBatchSession = FPrevious;
+}
+
+void TSettingsBatch::Commit() {
+  if (FJoined || !FSession->FDirty) return;
+  FSession->FDirty = false;
+  if (!FSession->WriteFile()) {
+    throw EQuillbayError(FormatMessage("Failed to set data for '%s'", FSession->FFirstChange));
+  }
 }

@@ -20,6 +20,7 @@
 // it reads what is on disk now and replaces the file atomically on Commit.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,20 +78,47 @@ class TSettingsSession {
   TSettingsSession(const TSettingsSession&) = delete;
   TSettingsSession& operator=(const TSettingsSession&) = delete;
 
-  TSettingsDocument& Document() { return FDocument; }
+  TSettingsDocument& Document() { return FOuter ? FOuter->FDocument : FDocument; }
   // Writes the document to a temporary file beside the store, flushes it to
   // the disk and renames it over the store. False when any step failed; the
-  // old store is then untouched.
-  bool Commit();
+  // old store is then untouched. Inside a batch the writing waits for the
+  // batch; ChangedName names the change in the batch's error message.
+  bool Commit(const std::string& ChangedName = std::string());
 
  private:
+  friend class TSettingsBatch;
   void Load();
   void SetAside(const std::string& Reason);
+  bool WriteFile();
 
   std::string FStoreFile;
   int FLockFd = -1;
   bool FUsable = true;
   TSettingsDocument FDocument;
+  TSettingsSession* FOuter = nullptr;  // the batch's session that this one joined
+  bool FDirty = false;
+  std::string FFirstChange;
+};
+
+// Makes every session of this thread on the store file one locked
+// read-modify-write: the file is written once, on Commit, and other copies
+// of the program see all of the changes or none. Without Commit the changes
+// are dropped. A batch inside a batch on the same file joins it.
+class TSettingsBatch {
+ public:
+  explicit TSettingsBatch(const std::string& StoreFile);
+  ~TSettingsBatch();
+  TSettingsBatch(const TSettingsBatch&) = delete;
+  TSettingsBatch& operator=(const TSettingsBatch&) = delete;
+  // Raises "Failed to set data for '%s'" naming the first change when the
+  // store cannot be written.
+  void Commit();
+
+ private:
+  std::unique_ptr<TSettingsSession> FOwned;
+  TSettingsSession* FSession = nullptr;
+  bool FJoined = false;
+  TSettingsSession* FPrevious = nullptr;
 };
 
 // Shows the notice about a store that was set aside, once per run, as soon as

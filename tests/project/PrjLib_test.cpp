@@ -1,5 +1,7 @@
 #include "project/PrjLib.h"
 
+#include <thread>
+
 #include "ProjectTestSupport.h"
 
 namespace {
@@ -431,5 +433,34 @@ TEST_F(PrjLibTest, FolderPartOfAPath) {
   EXPECT_TRUE(IsProjectEntryName("Filed"));
   EXPECT_FALSE(IsProjectEntryName("file_000"));
   EXPECT_FALSE(IsProjectEntryName("Fil"));
+}
+
+TEST_F(PrjLibTest, TwoProgramsClosingDocumentsAtOnceLoseNoEntry) {
+  // Each addition rewrites the whole list; two copies of the program doing so
+  // at the same moment must still end with every document in the list.
+  std::vector<std::string> Files;
+  for (int I = 0; I < 16; ++I) Files.push_back(MakeFile("doc" + std::to_string(I) + ".qby"));
+  auto Closer = [&](int First) {
+    TProject Copy;
+    Copy.RegistryAddress = Project.RegistryAddress;
+    Copy.MaxListSize = 20;
+    for (int I = First; I < 16; I += 2) Copy.AddToProjectList(Files[I]);
+  };
+  std::thread Even(Closer, 0);
+  std::thread Odd(Closer, 1);
+  Even.join();
+  Odd.join();
+  std::vector<std::string> List;
+  Project.ReadProjectList(List);
+  EXPECT_EQ(List.size(), 16u);
+  EXPECT_EQ(StoredEntries().back().rfind("File_015=", 0), 0u);
+}
+
+TEST_F(PrjLibTest, AFailedListReadLeavesTheStoredListWhole) {
+  std::string A = MakeFile("a.qby");
+  StoreEntry("File_000", A);
+  OpenAddressKey(Project.RegistryAddress, "Projects")->WriteInteger("File_001", 3);
+  EXPECT_THROW(Project.AddToProjectList(MakeFile("b.qby")), EQuillbayError);
+  EXPECT_EQ(OpenAddressKey(Project.RegistryAddress, "Projects")->ReadString("File_000"), A);
 }
 }  // namespace

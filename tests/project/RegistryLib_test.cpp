@@ -332,3 +332,40 @@ TEST_F(RegistryLibTest, PersonalFolderIsTheDocumentsFolder) {
   EXPECT_FALSE(std::filesystem::exists(FTemp.Path() + "/Documents"));
 }
 }  // namespace
+
+namespace {
+TEST_F(RegistryLibTest, ABatchWritesOnceOnCommit) {
+  auto Outside = OpenRegistryKey(hkeyCurrentUser, "\\K");
+  Outside->WriteString("Before", "b");
+  {
+    TRegistryBatch Batch;
+    auto Reg = OpenRegistryKey(hkeyCurrentUser, "\\K");
+    Reg->WriteString("A", "1");
+    {
+      TRegistryBatch Inner;  // joins the outer batch
+      Reg->DeleteValue("Before");
+      Inner.Commit();
+    }
+    EXPECT_EQ(Reg->ReadString("A"), "1") << "the batch sees its own changes";
+    EXPECT_NE(ReadFileText(Store()).find("\"Before\""), std::string::npos) << "nothing written yet";
+    Batch.Commit();
+  }
+  std::vector<std::string> Names;
+  Outside->GetValueNames(Names);
+  EXPECT_EQ(Names, (std::vector<std::string>{"A"}));
+}
+
+TEST_F(RegistryLibTest, ABatchWithoutCommitChangesNothing) {
+  OpenRegistryKey(hkeyCurrentUser, "\\K")->WriteString("Kept", "k");
+  const std::string Before = ReadFileText(Store());
+  try {
+    TRegistryBatch Batch;
+    auto Reg = OpenRegistryKey(hkeyCurrentUser, "\\K");
+    Reg->DeleteValue("Kept");
+    Reg->ReadInteger("Kept");  // raises: the batch is abandoned
+    Batch.Commit();
+  } catch (const EQuillbayError&) {
+  }
+  EXPECT_EQ(ReadFileText(Store()), Before);
+}
+}  // namespace
