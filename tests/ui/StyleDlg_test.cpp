@@ -1,0 +1,733 @@
+#include "ui/StyleDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "generator/Globals.h"
+#include "model/CalStyle.h"
+#include "model/DataLib.h"
+#include "model/EventList.h"
+#include "platform/PlatformFake.h"
+#include "project/UserDialogsScript.h"
+#include "ui/EditLib.h"
+#include "ui/ParaEdit.h"
+#include "ui/StylePreview.h"
+
+using namespace StylePreview;
+
+namespace {
+
+std::string ReadFile(const std::string& FileName) {
+  std::ifstream In(FileName, std::ios::binary);
+  std::ostringstream Text;
+  Text << In.rdbuf();
+  return Text.str();
+}
+
+void WriteFile(const std::string& FileName, const std::string& Data) {
+  std::filesystem::create_directories(std::filesystem::path(FileName).parent_path());
+  std::ofstream(FileName, std::ios::binary) << Data;
+}
+
+// The ten colours that a scheme carries.
+std::vector<TColor> Colors(const TCalStyle& S) {
+  return {S.Caption().FontColor,  S.Caption().BGColor,
+          S.WeekDays().FontColor, S.WeekDays().BGColor,
+          S.Days().FontColor,     S.Days().BGColor,
+          S.Events().FontColor,   S.Events().BGColor,
+          S.BorderColor,          S.BGColor};
+}
+
+// A style unlike the defaults in every colour and font.
+void MakeVerdanaScheme(TCalStyle& S) {
+  S.ResetToDefaults();
+  for (TCalItemStyle* Item : {&S.Caption(), &S.WeekDays(), &S.Days(), &S.Events()}) {
+    Item->FontName = "Verdana";
+    Item->FontSize = 20;
+    Item->Align = "left";
+  }
+  S.Caption().FontColor = 0x000011;
+  S.Caption().BGColor = 0x000022;
+  S.WeekDays().FontColor = 0x000033;
+  S.WeekDays().BGColor = 0x000044;
+  S.Days().FontColor = 0x000055;
+  S.Days().BGColor = 0x000066;
+  S.Events().FontColor = 0x000077;
+  S.Events().BGColor = 0x000088;
+  S.BorderColor = 0x000099;
+  S.BGColor = 0x0000AA;
+  S.BorderWidth = 7;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The preview's arithmetic
+
+TEST(StylePreviewLayout, DefaultStyleGivesTheWorkedAreas) {
+  const TLayout L = LayoutPreview(201, 259, 1, true, 6);
+  EXPECT_EQ(L.CaptionArea, (TRect{5, 5, 196, 50}));
+  EXPECT_EQ(L.Grid, (TRect{5, 56, 196, 254}));
+  EXPECT_EQ(L.Cell(L.WeekDaysArea, 0), (TRect{6, 57, 100, 87}));
+  EXPECT_EQ(L.Cell(L.WeekDaysArea, 1), (TRect{101, 57, 195, 87}));
+  EXPECT_EQ(L.Cell(L.DaysArea[0], 0), (TRect{6, 88, 100, 112}));
+  EXPECT_EQ(L.Cell(L.DaysArea[0], 1), (TRect{101, 88, 195, 112}));
+  EXPECT_EQ(L.Cell(L.EventsArea[0], 0), (TRect{6, 112, 100, 142}));
+  EXPECT_EQ(L.Cell(L.EventsArea[0], 1), (TRect{101, 112, 195, 142}));
+  EXPECT_EQ(L.Cell(L.DaysArea[1], 0), (TRect{6, 143, 100, 167}));
+  EXPECT_EQ(L.Cell(L.EventsArea[1], 0), (TRect{6, 167, 100, 197}));
+  EXPECT_EQ(L.Tail, (TRect{0, 198, 201, 259}));
+}
+
+TEST(StylePreviewLayout, BorderWidthTwentyGivesUnequalColumns) {
+  const TLayout L = LayoutPreview(201, 259, 20, true, 6);
+  EXPECT_EQ(L.LL, 25);
+  EXPECT_EQ(L.LR, 90);
+  EXPECT_EQ(L.RL, 110);
+  EXPECT_EQ(L.RR, 176);
+  EXPECT_EQ(L.WeekDaysArea, (TRect{25, 76, 176, 106}));
+}
+
+TEST(StylePreviewLayout, HiddenCaptionMovesTheTableUpAndRowsPastTheBoxStayLaidOut) {
+  const TLayout L = LayoutPreview(201, 259, 3, false, 50);
+  EXPECT_FALSE(L.HasCaption);
+  EXPECT_EQ(L.Grid.Top, 5);
+  EXPECT_EQ(L.WeekDaysArea.Top, 8);
+
+  // The largest margins push the last rows below the box; the tail is empty.
+  const TLayout Tall = LayoutPreview(201, 259, 20, true, 50);
+  EXPECT_GT(Tall.EventsArea[1].Bottom, 259);
+  EXPECT_GE(Tall.Tail.Top, Tall.Tail.Bottom);
+}
+
+TEST(StylePreviewLayout, ClicksSelectTheAreaStrictlyInsideElseGeneral) {
+  TRecordedAreas A;
+  A.Record(LayoutPreview(201, 259, 1, true, 6));
+  EXPECT_EQ(PageAt(A, true, 100, 20), spCaption);
+  EXPECT_EQ(PageAt(A, false, 100, 20), spGeneral) << "a hidden caption is not clickable";
+  EXPECT_EQ(PageAt(A, true, 50, 70), spWeekDays);
+  EXPECT_EQ(PageAt(A, true, 150, 100), spDays);
+  EXPECT_EQ(PageAt(A, true, 150, 150), spDays);
+  EXPECT_EQ(PageAt(A, true, 50, 120), spEvents);
+  EXPECT_EQ(PageAt(A, true, 50, 180), spEvents);
+  EXPECT_EQ(PageAt(A, true, 50, 87), spGeneral) << "grid line under the week days";
+  EXPECT_EQ(PageAt(A, true, 50, 57), spGeneral) << "an area's own edge";
+  EXPECT_EQ(PageAt(A, true, 2, 120), spGeneral) << "page margin";
+  EXPECT_EQ(PageAt(A, true, 100, 230), spGeneral);
+
+  // Until the first painting every area is empty.
+  EXPECT_EQ(PageAt(TRecordedAreas{}, true, 50, 70), spGeneral);
+}
+
+TEST(StylePreviewLayout, HiddenCaptionKeepsItsLastPlaceAndTheArrowPointsAtRows) {
+  TRecordedAreas A;
+  A.Record(LayoutPreview(201, 259, 1, true, 6));
+  A.Record(LayoutPreview(201, 259, 1, false, 6));
+  EXPECT_EQ(A.CaptionArea, (TRect{5, 5, 196, 50}));
+  EXPECT_EQ(PageAt(A, false, 50, 20), spWeekDays) << "the week days are painted where the caption was";
+
+  EXPECT_EQ(ArrowTop(A.WeekDaysArea, 16), 31 + 6 + (30 - 16) / 2);
+  EXPECT_EQ(ArrowArea(A, spDays), &A.DaysArea[0]);
+  EXPECT_EQ(ArrowArea(A, spGeneral), nullptr);
+  EXPECT_EQ(ArrowArea(A, spHTML), nullptr);
+  EXPECT_FALSE(ArrowVisible(spCaption, false));
+  EXPECT_TRUE(ArrowVisible(spCaption, true));
+  EXPECT_TRUE(ArrowVisible(spEvents, false));
+  EXPECT_FALSE(ArrowVisible(spHTML, true));
+}
+
+// ---------------------------------------------------------------------------
+// The dialog
+
+class StyleFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Temp.isValid());
+    const std::string Root = Temp.path().toStdString();
+    Fake.FDataFolder = Root + "/data";
+    Fake.FSharedDataFolder = Root + "/shared";
+    Fake.FTempFolder = Root;
+    Fake.FProgramFolder = Root;
+    Document.Style().ResetToDefaults();
+    Document.Style().Language = "English";
+  }
+
+  std::string UserGallery() const { return Fake.FDataFolder + "/styles.data"; }
+
+  TStyleForm& Open() {
+    Form = std::make_unique<TStyleForm>(nullptr, Document, Document.Style(), EncodeDate(2026, 3, 5));
+    Form->LoadFromStyle(Document.Style(), false);
+    Form->ShowPage(spGeneral);
+    return *Form;
+  }
+  // Closing the dialog saves the gallery.
+  void Close() { Form.reset(); }
+
+  void WriteGallery(const std::string& FileName,
+                    std::initializer_list<std::pair<const char*, bool>> Schemes) {
+    TCalStyleGallery G;
+    for (auto [Name, Verdana] : Schemes) {
+      TStyleGalleryItem& Item = G.Items().Add();
+      Item.Name = Name;
+      if (Verdana)
+        MakeVerdanaScheme(Item.Style());
+      else
+        Item.Style().ResetToDefaults();
+    }
+    WriteFile(FileName, WriteObjectText(G, G.ClassName()));
+  }
+
+  std::vector<std::string> SavedNames() {
+    TCalStyleGallery G;
+    G.LoadFromFile(UserGallery());
+    std::vector<std::string> Names;
+    G.ListNames(Names);
+    return Names;
+  }
+
+  QTemporaryDir Temp;
+  TFakePlatform Fake;
+  TScopedPlatform ScopedPlatform{Fake};
+  TScriptedDialogs Dialogs;
+  TScopedUserDialogs ScopedDialogs{Dialogs};
+  TEventList Document;
+  std::unique_ptr<TStyleForm> Form;
+};
+
+TEST_F(StyleFormTest, OpensCleanOnGeneralWithTheDefaultAreasRecorded) {
+  TStyleForm& F = Open();
+  EXPECT_EQ(F.windowTitle(), "Calendar Style");
+  EXPECT_EQ(F.PageControl->currentIndex(), spGeneral);
+  EXPECT_EQ(F.PageControl->count(), 6);
+  EXPECT_EQ(F.PageControl->tabText(2), "Week Days");
+  EXPECT_FALSE(F.btnApply->isEnabled());
+  EXPECT_FALSE(F.btnReset->isEnabled());
+  EXPECT_TRUE(F.lblArrow->isHidden());
+  EXPECT_EQ(F.cbxStyle->currentIndex(), -1);
+  EXPECT_FALSE(F.btnDeleteStyle->isEnabled());
+  EXPECT_EQ(F.pbxPreview->size(), QSize(201, 259));
+  EXPECT_EQ(F.pbxPreview->pos(), QPoint(15, 31));
+  EXPECT_EQ(F.pbxPreview->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(F.petCaption->SampleText(), "July 2001");
+
+  EXPECT_EQ(F.Areas().CaptionArea, (TRect{5, 5, 196, 50}));
+  EXPECT_EQ(F.Areas().WeekDaysArea, (TRect{6, 57, 195, 87}));
+  EXPECT_EQ(F.Areas().DaysArea[0], (TRect{6, 88, 195, 112}));
+  EXPECT_EQ(F.Areas().EventsArea[0], (TRect{6, 112, 195, 142}));
+  EXPECT_EQ(F.Areas().DaysArea[1], (TRect{6, 143, 195, 167}));
+  EXPECT_EQ(F.Areas().EventsArea[1], (TRect{6, 167, 195, 197}));
+}
+
+TEST_F(StyleFormTest, BorderWidthChangeRepaintsTheAreasAndEnablesApply) {
+  TStyleForm& F = Open();
+  F.edtBorderWidth->SetValue(20);
+  EXPECT_EQ(F.Areas().WeekDaysArea, (TRect{25, 76, 176, 106}));
+  EXPECT_TRUE(F.btnApply->isEnabled());
+  EXPECT_TRUE(F.btnReset->isEnabled());
+
+  // Typed digits beyond the limit read as 20 and never reach the style.
+  F.edtBorderWidth->SetValue(99);
+  EXPECT_EQ(F.Areas().WeekDaysArea.Left, 25);
+  F.btnApplyClick();
+  EXPECT_EQ(Document.Style().BorderWidth, 20);
+}
+
+TEST_F(StyleFormTest, PaintingDrawsTheControlsValues) {
+  TStyleForm& F = Open();
+  F.cetBGColor->SetColor(0x00FF00);             // page background, green
+  F.cetBorderColor->SetColor(0x0000FF);         // grid, red
+  F.petEvents->cetBGColor->SetColor(0xFF0000);  // cells, blue
+  F.StyleChanged();
+  const QImage Image = F.pbxPreview->grab().toImage();
+  EXPECT_EQ(Image.pixelColor(2, 2), QColor(0, 255, 0));
+  EXPECT_EQ(Image.pixelColor(100, 87), QColor(255, 0, 0)) << "grid line under the week days";
+  EXPECT_EQ(Image.pixelColor(190, 190), QColor(0, 0, 255)) << "event cell";
+  EXPECT_EQ(Image.pixelColor(190, 110), QColor(0, 0, 255)) << "day strip on the Events background";
+  EXPECT_EQ(Image.pixelColor(100, 240), QColor(0, 255, 0)) << "page again under the last row";
+  EXPECT_EQ(F.petDays->cetBGColor->Color(), 0xFF0000);
+}
+
+TEST_F(StyleFormTest, ClickSelectsThePageAndTheArrowFollows) {
+  TStyleForm& F = Open();
+  F.show();
+  QTest::mouseClick(F.pbxPreview, Qt::LeftButton, {}, QPoint(50, 70));
+  EXPECT_EQ(F.PageControl->currentIndex(), spWeekDays);
+  EXPECT_FALSE(F.lblArrow->isHidden());
+  EXPECT_EQ(F.lblArrow->x(), 3);
+  EXPECT_EQ(F.lblArrow->y(), 31 + 57 + (30 - F.lblArrow->height()) / 2);
+
+  QTest::mouseClick(F.pbxPreview, Qt::RightButton, {}, QPoint(150, 180));
+  EXPECT_EQ(F.PageControl->currentIndex(), spEvents);
+  EXPECT_EQ(F.lblArrow->y(), 31 + 112 + (30 - F.lblArrow->height()) / 2) << "the first event row";
+
+  QTest::mouseClick(F.pbxPreview, Qt::LeftButton, {}, QPoint(100, 20));
+  EXPECT_EQ(F.PageControl->currentIndex(), spCaption);
+  EXPECT_FALSE(F.lblArrow->isHidden());
+
+  QTest::mouseClick(F.pbxPreview, Qt::LeftButton, {}, QPoint(100, 87));
+  EXPECT_EQ(F.PageControl->currentIndex(), spGeneral) << "grid line";
+  EXPECT_TRUE(F.lblArrow->isHidden());
+
+  F.PageControl->setCurrentIndex(spHTML);
+  EXPECT_TRUE(F.lblArrow->isHidden());
+  F.PageControl->setCurrentIndex(spDays);
+  EXPECT_FALSE(F.lblArrow->isHidden());
+  EXPECT_EQ(F.lblArrow->y(), 31 + 88 + (24 - F.lblArrow->height()) / 2);
+}
+
+TEST_F(StyleFormTest, UntickedShowMovesTheTableUpAndDisablesButKeepsTheCaptionValues) {
+  Document.Style().MonthAsString = false;
+  TStyleForm& F = Open();
+  F.ShowPage(spCaption);
+  EXPECT_FALSE(F.lblArrow->isHidden());
+  F.cbxShowCaption->setChecked(false);
+
+  EXPECT_TRUE(F.lblArrow->isHidden()) << "no arrow on the Caption page without a caption";
+  EXPECT_EQ(F.Areas().WeekDaysArea.Top, 6);
+  EXPECT_FALSE(F.cbxShowYear->isEnabled());
+  EXPECT_FALSE(F.rbnStrMonth->isEnabled());
+  EXPECT_FALSE(F.rbnNumMonth->isEnabled());
+  EXPECT_FALSE(F.petCaption->cbxAlign->isEnabled());
+  EXPECT_TRUE(F.btnApply->isEnabled());
+  F.pbxPreviewMouseDown(50, 20);
+  EXPECT_EQ(F.PageControl->currentIndex(), spWeekDays) << "the area painted where the caption was";
+
+  F.StoreToStyle(Document.Style());
+  EXPECT_FALSE(Document.Style().ShowCaption);
+  EXPECT_TRUE(Document.Style().ShowYear);
+  EXPECT_FALSE(Document.Style().MonthAsString);
+  EXPECT_EQ(Document.Style().Caption().FontSize, 16);
+  EXPECT_EQ(Document.Style().Caption().Align, "center");
+}
+
+TEST_F(StyleFormTest, CaptionSampleFollowsTheMonthFormAndYear) {
+  TStyleForm& F = Open();
+  F.rbnNumMonth->setChecked(true);
+  EXPECT_EQ(F.petCaption->SampleText(), "07/2001");
+  F.cbxShowYear->setChecked(false);
+  EXPECT_EQ(F.petCaption->SampleText(), "07");
+  F.rbnStrMonth->setChecked(true);
+  EXPECT_EQ(F.petCaption->SampleText(), "July");
+  Fake.MonthNames[7] = "Juli";
+  F.cbxLanguage->setCurrentIndex(1);
+  EXPECT_EQ(F.petCaption->SampleText(), "Juli");
+  EXPECT_TRUE(F.btnApply->isEnabled());
+}
+
+TEST_F(StyleFormTest, EmptyLanguageOpensAsEnglishAndIsStoredSo) {
+  Document.Style().Language = "";
+  TStyleForm& F = Open();
+  EXPECT_EQ(F.cbxLanguage->currentText(), "English");
+  F.StoreToStyle(Document.Style());
+  EXPECT_EQ(Document.Style().Language, "English");
+
+  Document.Style().Language = "dEfAuLt";
+  F.LoadFromStyle(Document.Style(), false);
+  EXPECT_EQ(F.cbxLanguage->currentText(), "Default");
+}
+
+TEST_F(StyleFormTest, WeekDaysLengthThreeTicksNoneAndIsStoredAsZero) {
+  Document.Style().WeekDaysLength = 3;
+  TStyleForm& F = Open();
+  EXPECT_FALSE(F.rbnFullNames->isChecked());
+  EXPECT_FALSE(F.rbnShortNames->isChecked());
+  EXPECT_FALSE(F.rbnCharNames->isChecked());
+  EXPECT_FALSE(F.btnApply->isEnabled());
+  F.StoreToStyle(Document.Style());
+  EXPECT_EQ(Document.Style().WeekDaysLength, 0);
+
+  Document.Style().WeekDaysLength = 2;
+  F.LoadFromStyle(Document.Style(), false);
+  EXPECT_TRUE(F.rbnCharNames->isChecked());
+  EXPECT_EQ(F.WeekDaysLengthChoice(), 2);
+}
+
+TEST_F(StyleFormTest, CellWidthTickSwapsTheWidthsWithoutEnablingApply) {
+  TStyleForm& F = Open();
+  EXPECT_TRUE(F.edtWidth->isEnabled());
+  EXPECT_FALSE(F.edtCellWidth->isEnabled());
+  EXPECT_FALSE(F.edtCellHeight->isEnabled());
+  F.cbxCellWidth->setChecked(true);
+  F.cbxCellHeight->setChecked(true);
+  F.edtCellWidth->SetValue(200);
+  F.cbxWarpEvents->setChecked(true);
+  F.edtBlankEventsText->setText("-");
+  EXPECT_FALSE(F.edtWidth->isEnabled());
+  EXPECT_TRUE(F.edtCellWidth->isEnabled());
+  EXPECT_TRUE(F.edtCellHeight->isEnabled());
+  EXPECT_FALSE(F.btnApply->isEnabled()) << "controls without a handler leave the Apply state";
+
+  F.StoreToStyle(Document.Style());
+  EXPECT_TRUE(Document.Style().IsCellWidth);
+  EXPECT_EQ(Document.Style().CellWidth, 200);
+  EXPECT_EQ(Document.Style().Width, "100%");
+  EXPECT_TRUE(Document.Style().WrapEvents);
+  EXPECT_EQ(Document.Style().BlankEventsText, "-");
+}
+
+TEST_F(StyleFormTest, TextsEnableApplyAndHeaderLinesKeepCrLf) {
+  Document.Style().Header = "<h1>Club</h1>\r\n<p>News</p>";
+  TStyleForm& F = Open();
+  EXPECT_EQ(F.mmHeader->toPlainText(), "<h1>Club</h1>\n<p>News</p>");
+  F.mmFooter->setPlainText("a\nb");
+  EXPECT_TRUE(F.btnApply->isEnabled());
+  F.btnApplyClick();
+  EXPECT_FALSE(F.btnApply->isEnabled());
+  EXPECT_FALSE(F.btnReset->isEnabled());
+  EXPECT_EQ(Document.Style().Header, "<h1>Club</h1>\r\n<p>News</p>");
+  EXPECT_EQ(Document.Style().Footer, "a\r\nb");
+
+  F.edtTitle->setText("Parish");
+  EXPECT_TRUE(F.btnReset->isEnabled());
+  F.btnResetClick();
+  EXPECT_EQ(F.edtTitle->text(), "Calendar");
+  EXPECT_FALSE(F.btnApply->isEnabled());
+  EXPECT_FALSE(F.btnReset->isEnabled());
+}
+
+TEST_F(StyleFormTest, StoringEveryControlGivesBackTheLoadedStyle) {
+  TCalStyle& S = Document.Style();
+  S.Title = "Club";
+  S.Width = "80%";
+  S.IsCellHeight = true;
+  S.CellHeight = 77;
+  S.CellPadding = 9;
+  S.CaptionBottomMargin = 12;
+  S.WeekDaysLength = 1;
+  S.Days().BGColor = S.Events().BGColor;  // the painting makes them equal
+  S.Footer = "<hr>";
+  S.HideBanner = true;
+  S.BGColor = 0x123456;
+  const std::string Before = WriteObjectText(S, "TCalStyle");
+  TStyleForm& F = Open();
+  TCalStyle Stored;
+  F.StoreToStyle(Stored);
+  EXPECT_EQ(WriteObjectText(Stored, "TCalStyle"), Before);
+}
+
+TEST_F(StyleFormTest, SchemeChangesOnlyTheTenColours) {
+  WriteGallery(UserGallery(), {{"Verdana colours", true}});
+  TStyleForm& F = Open();
+  ASSERT_EQ(F.cbxStyle->count(), 1);
+  F.cbxStyle->setCurrentIndex(0);
+  F.cbxStyleChange();
+  EXPECT_TRUE(F.btnApply->isEnabled());
+  EXPECT_TRUE(F.btnDeleteStyle->isEnabled());
+  F.StoreToStyle(Document.Style());
+
+  TCalStyle Scheme;
+  MakeVerdanaScheme(Scheme);
+  // Days takes the Events background at the painting.
+  std::vector<TColor> Expected = Colors(Scheme);
+  Expected[5] = Scheme.Events().BGColor;
+  EXPECT_EQ(Colors(Document.Style()), Expected);
+  EXPECT_EQ(Document.Style().Caption().FontName, "Arial");
+  EXPECT_EQ(Document.Style().Caption().FontSize, 16);
+  EXPECT_EQ(Document.Style().Events().Align, "left");
+  EXPECT_EQ(Document.Style().Caption().Align, "center");
+  EXPECT_EQ(Document.Style().BorderWidth, 1);
+  EXPECT_EQ(Document.Style().Title, "Calendar");
+}
+
+TEST_F(StyleFormTest, AddingStoresTheControlsWithoutTheDocumentTexts) {
+  Document.Style().Header = "<b>x</b>";
+  TStyleForm& F = Open();
+  F.cetBorderColor->SetColor(0x336699);
+
+  Dialogs.InputAnswers = {std::string("  Ocean  ")};
+  F.btnAddStyleClick();
+  ASSERT_EQ(Dialogs.InputRequests.size(), 1u);
+  EXPECT_EQ(Dialogs.InputRequests[0].Title, "Append scheme");
+  EXPECT_EQ(Dialogs.InputRequests[0].Prompt, "Enter the scheme name");
+  EXPECT_EQ(Dialogs.InputRequests[0].Initial, "");
+  ASSERT_EQ(F.cbxStyle->count(), 1);
+  EXPECT_EQ(F.cbxStyle->itemText(0), "Ocean");
+  EXPECT_EQ(F.cbxStyle->currentIndex(), -1) << "the selection does not change";
+  ASSERT_EQ(F.Gallery().Count(), 1);
+  const TCalStyle& Saved = F.Gallery().Item(0).Style();
+  EXPECT_EQ(F.Gallery().Item(0).Name, "Ocean");
+  EXPECT_EQ(Saved.BorderColor, 0x336699);
+  EXPECT_EQ(Saved.Caption().FontName, "Arial");
+  EXPECT_EQ(Saved.Title, "");
+  EXPECT_EQ(Saved.Width, "");
+  EXPECT_EQ(Saved.Language, "");
+  EXPECT_EQ(Saved.Header, "");
+  EXPECT_EQ(Saved.Footer, "");
+  EXPECT_FALSE(F.btnApply->isEnabled()) << "adding a scheme does not touch the document";
+
+  Close();
+  const std::string File = ReadFile(UserGallery());
+  EXPECT_NE(File.find("Name = 'Ocean'"), std::string::npos) << File;
+  EXPECT_EQ(File.find("Title"), std::string::npos) << File;
+  EXPECT_EQ(File.find("Header"), std::string::npos) << File;
+}
+
+TEST_F(StyleFormTest, AddingABlankOrCancelledNameChangesNothing) {
+  TStyleForm& F = Open();
+  Dialogs.InputAnswers = {std::string(" \t "), std::nullopt};
+  Dialogs.MessageAnswers = {TMsgResult::OK};
+  F.btnAddStyleClick();
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Invalid name");
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "Warning");
+  EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Warning);
+  EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::OK);
+  F.btnAddStyleClick();
+  EXPECT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(F.cbxStyle->count(), 0);
+  EXPECT_EQ(F.Gallery().Count(), 0);
+}
+
+TEST_F(StyleFormTest, AddingAnExistingNameAsksBeforeOverriding) {
+  WriteGallery(UserGallery(), {{"Ocean", true}, {"Forest", true}});
+  TStyleForm& F = Open();
+  F.cbxStyle->setCurrentIndex(0);
+  Dialogs.InputAnswers = {std::string("ocean"), std::string("OCEAN ")};
+  Dialogs.MessageAnswers = {TMsgResult::No, TMsgResult::Yes};
+
+  F.btnAddStyleClick();
+  EXPECT_EQ(Dialogs.InputRequests[0].Initial, "Ocean");
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Style \"ocean\" already exists. Override?");
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "Confirm");
+  EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Question);
+  EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::YesNo);
+  EXPECT_EQ(F.Gallery().Item(0).Name, "Ocean");
+  EXPECT_EQ(F.Gallery().Item(0).Style().Caption().FontName, "Verdana") << "No leaves the scheme";
+  EXPECT_EQ(F.cbxStyle->count(), 2);
+
+  F.btnAddStyleClick();
+  ASSERT_EQ(F.Gallery().Count(), 2);
+  EXPECT_EQ(F.Gallery().Item(0).Name, "OCEAN") << "replaced in place, named as typed";
+  EXPECT_EQ(F.Gallery().Item(0).Style().Caption().FontName, "Arial");
+  EXPECT_EQ(F.cbxStyle->itemText(0), "Ocean") << "the list keeps the old letter case";
+  EXPECT_EQ(F.cbxStyle->count(), 2);
+}
+
+TEST_F(StyleFormTest, DeletingAsksAndTheGalleryIsSavedOnCancel) {
+  WriteGallery(UserGallery(), {{"Ocean", false}, {"Forest", false}});
+  TStyleForm& F = Open();
+  F.cbxStyle->setCurrentIndex(1);
+  F.cbxStyleChange();
+  Dialogs.MessageAnswers = {TMsgResult::No, TMsgResult::Yes};
+
+  F.btnDeleteStyleClick();
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Do you want to delete \"Forest\" scheme?");
+  EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::YesNo);
+  EXPECT_EQ(F.Gallery().Count(), 2);
+  EXPECT_EQ(F.cbxStyle->count(), 2);
+
+  F.btnDeleteStyleClick();
+  EXPECT_EQ(F.Gallery().Count(), 1);
+  EXPECT_EQ(F.Gallery().Item(0).Name, "Ocean");
+  ASSERT_EQ(F.cbxStyle->count(), 1);
+  EXPECT_EQ(F.cbxStyle->currentIndex(), -1);
+  EXPECT_FALSE(F.btnDeleteStyle->isEnabled());
+
+  F.btnCancel->click();
+  Close();
+  EXPECT_EQ(SavedNames(), std::vector<std::string>{"Ocean"});
+}
+
+TEST_F(StyleFormTest, AFirstOpeningStartsFromTheStarterSchemesAndNeverWritesThem) {
+  const std::string Starter = Fake.FSharedDataFolder + "/styles.data";
+  WriteGallery(Starter, {{"Starter", false}});
+  const std::string StarterBytes = ReadFile(Starter);
+
+  TStyleForm& F = Open();
+  ASSERT_EQ(F.cbxStyle->count(), 1);
+  EXPECT_EQ(F.cbxStyle->itemText(0), "Starter");
+  Dialogs.MessageAnswers = {TMsgResult::Yes};
+  F.cbxStyle->setCurrentIndex(0);
+  F.btnDeleteStyleClick();
+  Close();
+
+  EXPECT_EQ(ReadFile(Starter), StarterBytes);
+  EXPECT_TRUE(SavedNames().empty()) << "the user's own file now holds the gallery";
+  Open();
+  EXPECT_EQ(Form->cbxStyle->count(), 0) << "an existing user file wins over the starter file";
+}
+
+TEST_F(StyleFormTest, AnUnreadableGalleryIsReportedAndKeptAside) {
+  WriteFile(UserGallery(), "not a gallery\r\n");
+  Dialogs.MessageAnswers = {TMsgResult::OK};
+  TStyleForm& F = Open();
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The file is not valid");
+  EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Error);
+  EXPECT_EQ(F.cbxStyle->count(), 0);
+  EXPECT_EQ(F.PageControl->count(), 6);
+
+  Close();
+  EXPECT_EQ(ReadFile(UserGallery() + ".bak"), "not a gallery\r\n");
+  EXPECT_TRUE(SavedNames().empty()) << "the gallery file is rewritten readable";
+}
+
+TEST_F(StyleFormTest, AnUnwritableGalleryIsReportedOnClose) {
+  std::filesystem::create_directories(UserGallery());  // a folder where the file should be
+  Dialogs.MessageAnswers = {TMsgResult::OK, TMsgResult::OK};
+  Dialogs.FailOnUnscripted = false;
+  Open();
+  const size_t Before = Dialogs.Messages.size();
+  Close();
+  ASSERT_EQ(Dialogs.Messages.size(), Before + 1);
+  EXPECT_EQ(Dialogs.Messages.back().Icon, TMsgIcon::Error);
+}
+
+TEST_F(StyleFormTest, PreviewInBrowserUsesTheUnsavedValuesAndLeavesTheStyle) {
+  TStyleForm& F = Open();
+  const uint32_t Checksum = Document.Checksum();
+  F.cetBGColor->SetColor(0x00CC99);  // #99CC00
+  F.edtTitle->setText("Unsaved title");
+  const bool ApplyBefore = F.btnApply->isEnabled();
+
+  F.btnPreview->click();
+  ASSERT_EQ(Fake.Opened.size(), 1u) << (Dialogs.Messages.empty() ? "" : Dialogs.Messages[0].Text);
+  const std::string Page = ReadFile(Fake.Opened[0]);
+  EXPECT_NE(Page.find("99CC00"), std::string::npos);
+  EXPECT_NE(Page.find("Unsaved title"), std::string::npos);
+  EXPECT_NE(Page.find("March"), std::string::npos) << "the month of the dialog's date";
+  EXPECT_EQ(Document.Checksum(), Checksum);
+  EXPECT_EQ(Document.Style().Title, "Calendar");
+  EXPECT_EQ(F.btnApply->isEnabled(), ApplyBefore);
+}
+
+TEST_F(StyleFormTest, AFailedPreviewIsShownAndTheDialogStays) {
+  Fake.FTempFolder = Temp.path().toStdString() + "/file";
+  Fake.FProgramFolder = Fake.FTempFolder;
+  WriteFile(Fake.FTempFolder, "x");  // neither the work folder nor its fallback can hold a folder
+  Dialogs.MessageAnswers = {TMsgResult::OK};
+  TStyleForm& F = Open();
+  F.btnPreview->click();
+  EXPECT_TRUE(Fake.Opened.empty());
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Error);
+}
+
+// The modal dialog is driven from inside its own event loop.
+class StyleDialogRunTest : public StyleFormTest {
+ protected:
+  void RunWith(std::function<void(TStyleForm&)> Script) {
+    QTimer::singleShot(0, [Script] {
+      auto* F = qobject_cast<TStyleForm*>(QApplication::activeModalWidget());
+      if (!F) {
+        ADD_FAILURE() << "no style dialog open";
+        return;
+      }
+      Script(*F);
+    });
+    ExecuteStyleDialog(nullptr, Document, Document.Style(), EncodeDate(2026, 3, 5));
+  }
+};
+
+TEST_F(StyleDialogRunTest, CancelAloneLeavesTheChecksum) {
+  const uint32_t Before = Document.Checksum();
+  RunWith([](TStyleForm& F) {
+    EXPECT_EQ(F.PageControl->currentIndex(), spGeneral);
+    F.edtBorderWidth->SetValue(5);
+    F.btnCancel->click();
+  });
+  EXPECT_EQ(Document.Checksum(), Before);
+}
+
+TEST_F(StyleDialogRunTest, ApplyThenCancelChangesTheChecksum) {
+  const uint32_t Before = Document.Checksum();
+  RunWith([](TStyleForm& F) {
+    F.edtBorderWidth->SetValue(5);
+    F.btnApply->click();
+    F.edtBorderWidth->SetValue(9);
+    F.btnCancel->click();
+  });
+  EXPECT_NE(Document.Checksum(), Before);
+  EXPECT_EQ(Document.Style().BorderWidth, 5);
+}
+
+TEST_F(StyleDialogRunTest, OkStoresAndTheGalleryIsWrittenWhateverClosed) {
+  RunWith([](TStyleForm& F) {
+    F.edtCellPadding->SetValue(7);
+    F.btnOK->click();
+  });
+  EXPECT_EQ(Document.Style().CellPadding, 7);
+  EXPECT_TRUE(std::filesystem::exists(UserGallery()));
+}
+
+// ---------------------------------------------------------------------------
+// The starter schemes shipped beside the program
+
+namespace {
+
+double Luminance(TColor C) {
+  auto Channel = [](int V) {
+    const double S = V / 255.0;
+    return S <= 0.03928 ? S / 12.92 : std::pow((S + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * Channel(C & 0xFF) + 0.7152 * Channel((C >> 8) & 0xFF) + 0.0722 * Channel((C >> 16) & 0xFF);
+}
+
+double Contrast(TColor A, TColor B) {
+  const double La = Luminance(A), Lb = Luminance(B);
+  return (std::max(La, Lb) + 0.05) / (std::min(La, Lb) + 0.05);
+}
+
+std::string StarterFile() {
+  return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "styles.data").string();
+}
+
+}  // namespace
+
+TEST(StarterSchemes, AreWellFormedNamedAndReadable) {
+  const std::string FileName = StarterFile();
+  ASSERT_TRUE(std::filesystem::exists(FileName)) << FileName;
+  const std::string Bytes = ReadFile(FileName);
+  TCalStyleGallery G;
+  ReadObjectText(G, Bytes);
+  EXPECT_EQ(WriteObjectText(G, G.ClassName()), Bytes) << "written by the program's own writer";
+  ASSERT_GE(G.Count(), 6);
+  ASSERT_LE(G.Count(), 8);
+
+  int Dark = 0;
+  for (int i = 0; i < G.Count(); ++i) {
+    const TStyleGalleryItem& Item = G.Item(i);
+    const TCalStyle& S = Item.Style();
+    SCOPED_TRACE(Item.Name);
+    EXPECT_FALSE(Item.Name.empty());
+    for (int j = 0; j < i; ++j) EXPECT_NE(G.Item(j).Name, Item.Name);
+    EXPECT_TRUE(S.Title.empty() && S.Width.empty() && S.Language.empty() && S.Header.empty() &&
+                S.Footer.empty());
+    EXPECT_GE(Contrast(S.Caption().FontColor, S.Caption().BGColor), 4.5);
+    EXPECT_GE(Contrast(S.WeekDays().FontColor, S.WeekDays().BGColor), 4.5);
+    EXPECT_GE(Contrast(S.Events().FontColor, S.Events().BGColor), 4.5);
+    EXPECT_GE(Contrast(S.Days().FontColor, S.Events().BGColor), 4.5) << "day numbers sit on the event cell";
+    EXPECT_EQ(S.Days().BGColor, S.Events().BGColor);
+    for (TColor C : Colors(S)) EXPECT_TRUE(C >= 0 && C <= 0xFFFFFF) << "no system colours";
+    if (Luminance(S.Events().BGColor) < 0.2) ++Dark;
+  }
+  EXPECT_GE(Dark, 2) << "light and dark schemes";
+  EXPECT_LE(Dark, G.Count() - 2);
+}
+
+int main(int argc, char** argv) {
+  QApplication App(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
