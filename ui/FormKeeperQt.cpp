@@ -1,0 +1,68 @@
+#include "ui/FormKeeperQt.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+
+TQtKeptForm::TQtKeptForm(QWidget& Form, std::string ComponentName)
+    : FForm(Form), FComponentName(std::move(ComponentName)) {}
+
+int TQtKeptForm::Top() const { return FForm.y(); }
+int TQtKeptForm::Left() const { return FForm.x(); }
+int TQtKeptForm::Width() const { return FForm.width(); }
+int TQtKeptForm::Height() const { return FForm.height(); }
+
+void TQtKeptForm::SetTop(int Value) { FForm.move(FForm.x(), Value); }
+void TQtKeptForm::SetLeft(int Value) { FForm.move(Value, FForm.y()); }
+// The window's own minimum size still applies.
+void TQtKeptForm::SetWidth(int Value) { FForm.resize(Value, FForm.height()); }
+void TQtKeptForm::SetHeight(int Value) { FForm.resize(FForm.width(), Value); }
+
+TFormWindowState TQtKeptForm::WindowState() const {
+  const Qt::WindowStates S = FForm.windowState();
+  if (S & Qt::WindowMinimized) return TFormWindowState::Minimized;
+  if (S & (Qt::WindowMaximized | Qt::WindowFullScreen)) return TFormWindowState::Maximized;
+  return TFormWindowState::Normal;
+}
+
+void TQtKeptForm::SetWindowState(TFormWindowState Value) {
+  Qt::WindowStates S =
+      FForm.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+  if (Value == TFormWindowState::Maximized) S |= Qt::WindowMaximized;
+  if (Value == TFormWindowState::Minimized) S |= Qt::WindowMinimized;
+  FForm.setWindowState(S);
+}
+
+QList<QLineEdit*> TQtKeptForm::EditBoxes() const {
+  QList<QLineEdit*> Result;
+  for (QLineEdit* Edit : FForm.findChildren<QLineEdit*>()) {
+    if (Edit->objectName().isEmpty()) continue;
+    bool Inner = false;
+    for (QWidget* P = Edit->parentWidget(); P && P != &FForm; P = P->parentWidget())
+      if (qobject_cast<QAbstractSpinBox*>(P) || qobject_cast<QComboBox*>(P)) Inner = true;
+    if (!Inner) Result << Edit;
+  }
+  return Result;
+}
+
+QLineEdit* TQtKeptForm::EditBox(const std::string& Name) const {
+  for (QLineEdit* Edit : EditBoxes())
+    if (Edit->objectName().toStdString() == Name) return Edit;
+  return nullptr;
+}
+
+std::vector<std::string> TQtKeptForm::EditBoxNames() const {
+  std::vector<std::string> Names;
+  for (QLineEdit* Edit : EditBoxes()) Names.push_back(Edit->objectName().toStdString());
+  return Names;
+}
+
+std::string TQtKeptForm::EditBoxText(const std::string& Name) const {
+  QLineEdit* Edit = EditBox(Name);
+  return Edit ? Edit->text().toStdString() : std::string();
+}
+
+void TQtKeptForm::SetEditBoxText(const std::string& Name, const std::string& Text) {
+  if (QLineEdit* Edit = EditBox(Name)) Edit->setText(QString::fromStdString(Text));
+}

@@ -1,0 +1,157 @@
+#pragma once
+// The main window: one open calendar document shown one day at a time. The
+// date chooser on the left picks the day, the text box on the right holds the
+// day's event text, and the menu, tool bar and status bar carry the commands.
+// The window owns the document, the date chooser, the project controller (which
+// runs new, open, save and close and calls back through its notifications) and
+// the form keeper. It moves data between the document and the controls; the
+// document is written back from the text box whenever a day is left and before
+// every command that reads or writes the document as a whole. Every command
+// runs guarded: an error is shown in a message box and the window goes on.
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "model/CalDate.h"
+#include "project/FormKeeper.h"
+#include "project/PrjLib.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+class QToolButton;
+class TDateChooser;
+class TEventList;
+class TFindDialog;
+class TQtKeptForm;
+class TQtReopenMenu;
+
+// Help topic numbers and the page each one opens in the help folder.
+constexpr int MainWindowHelpTopic = 40;
+// The help page of a topic ("main-window.html"), or the contents for 0.
+std::string HelpPageOfTopic(int Topic);
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TfrmMain(QWidget* Parent = nullptr);
+  // Closes the document (recording it in the recently used list) and saves
+  // the window geometry.
+  ~TfrmMain() override;
+
+  TEventList& Document() const { return *FEventList; }
+  TDateChooser& DateChooser() const { return *FDateChooser; }
+  int SearchIndex() const { return FSearchIndex; }
+  int SearchPos() const { return FSearchPos; }
+  // "%d:%d" of the caret panel and the modified mark.
+  QString CaretPanelText() const;
+  QString ModifiedPanelText() const;
+
+  // Commands.
+  void miNewClick();
+  void miOpenClick();
+  void miSaveClick();
+  void miSaveAsClick();
+  void miExitClick();
+  void miUndoClick();
+  void miCutClick();
+  void miCopyClick();
+  void miPasteClick();
+  void miSearchClick();
+  void miPrevMonthClick();
+  void miPrevDayClick();
+  void miNextDayClick();
+  void miNextMonthClick();
+  void miPreviewClick();
+  void miPublishClick();
+  void miExportYearClick();
+  void miStyleClick();
+  void miHelpTopicsClick();
+  void miAboutClick();
+  // Opens the help page of a topic in the user's browser.
+  void ShowHelpTopic(int Topic);
+  void fdgEventFind();
+
+  // The project controller's notifications.
+  void ProjectNew();
+  void ProjectOpen();
+  void ProjectSave();
+  void ProjectClose();
+  void ProjectChanged();
+  void ProjectNameChanged();
+  void ProjectProjectListAdd();
+
+  // The day binding.
+  void LoadDay(TDateTime Date);
+  void StoreDay(TDateTime Date);
+  void StoreCurrentDay();
+  void ShowCurrentDay();
+  void mmEventChange();
+  void mmEventClick();
+
+  // Runs a command with the application's error display; a failed open is
+  // followed by a fresh untitled document.
+  void RunCommand(const std::function<void()>& Command);
+
+  TProject Project;
+
+  QToolBar* ToolBar = nullptr;
+  QWidget* pnlTop = nullptr;
+  QFrame* pnlTools = nullptr;
+  QWidget* pnlClient = nullptr;
+  QWidget* pnlEventsCaption = nullptr;
+  QLabel* lblEventDate = nullptr;
+  QPlainTextEdit* mmEvent = nullptr;
+  QLabel* StatusPanel0 = nullptr;
+  QLabel* StatusPanel1 = nullptr;
+  TFindDialog* fdgEvent = nullptr;
+
+  QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
+  QMenu* miReopen = nullptr;
+  QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
+  QAction *miPrevMonth = nullptr, *miPrevDay = nullptr, *miNextDay = nullptr, *miNextMonth = nullptr;
+  QAction *miPreview = nullptr, *miPublish = nullptr, *miExportYear = nullptr, *miStyle = nullptr;
+  QAction *miHelpTopics = nullptr, *miAbout = nullptr;
+  QToolButton *tbnNew = nullptr, *tbnOpen = nullptr, *tbnSave = nullptr, *tbnStyle = nullptr,
+              *tbnPreview = nullptr, *tbnPublish = nullptr, *tbnExportYear = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void CreateToolBar();
+  void ConnectProject();
+  // The window's part of a new document: its folder and export defaults.
+  void CreateDocument();
+  // After a document could not be read: a new untitled one instead, so that
+  // the next Save cannot overwrite the file that failed.
+  void ReplaceFailedDocument();
+  QAction* AddCommand(QMenu* Menu, const QString& Caption, void (TfrmMain::*Handler)(),
+                      const QKeySequence& Shortcut = {});
+  QToolButton* AddToolButton(const QString& Icon, const QString& Hint, void (TfrmMain::*Handler)());
+  void ShowContextMenu(const QPoint& Pos);
+  // Runs a document dialog; a changed checksum marks the project modified.
+  void RunDocumentDialog(const std::function<void()>& Dialog);
+
+  std::unique_ptr<TEventList> FEventList;
+  TDateChooser* FDateChooser = nullptr;
+  bool FLoading = false;
+  int FSearchIndex = 0;
+  int FSearchPos = 0;
+  // Single-step undo: the next Undo takes back the last Undo.
+  bool FUndoTakesBack = false;
+  bool FUndoing = false;
+  bool FOpenFailed = false;
+  std::unique_ptr<TQtKeptForm> FKeptForm;
+  std::unique_ptr<TQtReopenMenu> FReopenMenu;
+
+ public:
+  TFormKeeper FormKeeper;
+};
