@@ -95,6 +95,7 @@ TNaturalEdit* NewNumberEdit(QWidget* Parent, int32_t MaxValue, int MaxLength) {
   Edit->SetMinValue(0);
   Edit->SetMaxValue(MaxValue);
   if (MaxLength > 0) Edit->setMaxLength(MaxLength);
+  Edit->setMaximumWidth(MaxLength > 0 ? 60 : 100);
   return Edit;
 }
 
@@ -212,15 +213,13 @@ QWidget* TStyleForm::CreateGeneralPage() {
   btnDeleteStyle = new QPushButton("Delete", Page);
 
   auto* Grid = new QGridLayout;
-  Grid->setColumnStretch(1, 1);
-  Grid->setColumnStretch(3, 1);
-  Grid->setColumnMinimumWidth(2, 90);
+  Grid->setColumnStretch(4, 1);
   Grid->addWidget(NewLabel("Language", cbxLanguage, Page), 0, 0);
-  Grid->addWidget(cbxLanguage, 0, 1);
+  Grid->addWidget(cbxLanguage, 0, 1, 1, 2);
   Grid->addWidget(NewLabel("Title", edtTitle, Page), 1, 0);
-  Grid->addWidget(edtTitle, 1, 1, 1, 3);
+  Grid->addWidget(edtTitle, 1, 1, 1, 4);
   Grid->addWidget(NewLabel("Table width", edtWidth, Page), 2, 0);
-  Grid->addWidget(edtWidth, 2, 1);
+  Grid->addWidget(edtWidth, 2, 1, 1, 2);
   Grid->addWidget(cbxCellWidth, 3, 0);
   Grid->addWidget(edtCellWidth, 3, 1);
   Grid->addWidget(cbxCellHeight, 3, 2);
@@ -274,6 +273,7 @@ QWidget* TStyleForm::CreateCaptionPage() {
   auto* Box = new QHBoxLayout(Page);
   Box->addLayout(Options);
   Box->addWidget(petCaption, 0, Qt::AlignTop);
+  Box->addStretch(1);
   return Page;
 }
 
@@ -296,6 +296,7 @@ QWidget* TStyleForm::CreateWeekDaysPage() {
   auto* Box = new QHBoxLayout(Page);
   Box->addLayout(Options);
   Box->addWidget(petWeekDays, 0, Qt::AlignTop);
+  Box->addStretch(1);
   return Page;
 }
 
@@ -330,6 +331,8 @@ QWidget* TStyleForm::CreateHtmlPage() {
     auto* Memo = new QPlainTextEdit(Page);
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    Memo->setMinimumHeight(60);
     return Memo;
   };
   mmHeader = NewMemo();
