@@ -87,8 +87,18 @@ void TProject::New() {
 
 void TProject::Open() {
   if (!QuerySave()) return;
+  // The chosen file need not exist.
+  auto Chosen = UserDialogs().OpenFile(FileDialogRequest(OpenTitle));
+  if (!Chosen) return;
+  Close();
+  SetFileName(*Chosen);
+  LastFolder = ExtractFolder(FFileName);
+  DoOpen();
+}
+
+TFileDialogRequest TProject::FileDialogRequest(const std::string& Title) {
   TFileDialogRequest Request;
-  Request.Title = OpenTitle;
+  Request.Title = Title;
   Request.DefaultExt = DefaultExt;
   Request.Filter = FileFilter;
   Request.FilterIndex = 1;
@@ -96,12 +106,7 @@ void TProject::Open() {
   Request.HideReadOnly = true;
   Request.Resizable = true;
   Request.MustExist = false;
-  auto Chosen = UserDialogs().OpenFile(Request);
-  if (!Chosen) return;
-  Close();
-  SetFileName(*Chosen);
-  LastFolder = ExtractFolder(FFileName);
-  DoOpen();
+  return Request;
 }
 
 void TProject::DoOpen() {
@@ -139,15 +144,8 @@ bool TProject::SaveDocument() {
 void TProject::SaveAs() { SaveDocumentAs(); }
 
 bool TProject::SaveDocumentAs() {
-  TFileDialogRequest Request;
-  Request.Title = SaveTitle;
-  Request.DefaultExt = DefaultExt;
-  Request.Filter = FileFilter;
-  Request.FilterIndex = 1;
-  Request.InitialDir = GetInitialDir();
+  TFileDialogRequest Request = FileDialogRequest(SaveTitle);
   Request.PromptOverwrite = true;
-  Request.HideReadOnly = true;
-  Request.Resizable = true;
   auto Chosen = UserDialogs().SaveFile(Request);
   if (!Chosen) return false;
   SetFileName(*Chosen);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "project/RegistryLib.h"
+#include "project/UserDialogs.h"
 
 class TProject;
 
@@ -103,6 +104,8 @@ class TProject {
  private:
   void SetFileName(const std::string& Value);
   void DoOpen();
+  // The settings that the open and the save dialog share.
+  TFileDialogRequest FileDialogRequest(const std::string& Title);
   // Save that reports whether the document was written (false: the save
   // dialog was cancelled).
   bool SaveDocument();

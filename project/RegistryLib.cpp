@@ -44,7 +44,8 @@ std::string JoinKeyPath(const std::vector<std::string>& Names) {
 // Shows a pending notice about the store once the operation is over and the
 // file is no longer locked.
 struct TNoticeAfter {
-  ~TNoticeAfter() {
+  // May raise what the message box raises; never while an error unwinds.
+  ~TNoticeAfter() noexcept(false) {
     if (std::uncaught_exceptions() == 0) ShowPendingSettingsNotice();
   }
 };
@@ -237,10 +238,11 @@ std::unique_ptr<TRegistry> OpenAddressKey(const TRegistryAddress& Address, const
 
 TRegistryBatch::TRegistryBatch() : FBatch(std::make_unique<TSettingsBatch>(SettingsFileName())) {}
 
-TRegistryBatch::~TRegistryBatch() {
-  bool Failed = std::uncaught_exceptions() > 0;
-  FBatch.reset();
-  if (!Failed) ShowPendingSettingsNotice();
-}
+TRegistryBatch::~TRegistryBatch() = default;
 
-void TRegistryBatch::Commit() { FBatch->Commit(); }
+void TRegistryBatch::Commit() {
+  if (!FBatch) return;
+  FBatch->Commit();
+  FBatch.reset();  // unlocks the store before the user may be told anything
+  ShowPendingSettingsNotice();
+}

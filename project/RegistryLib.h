@@ -101,6 +101,7 @@ class TRegistryBatch {
   TRegistryBatch(const TRegistryBatch&) = delete;
   TRegistryBatch& operator=(const TRegistryBatch&) = delete;
   // Raises "Failed to set data for '%s'" when the store cannot be written.
+  // Later operations of the thread are no longer part of the batch.
   void Commit();
 
  private:
