@@ -30,6 +30,7 @@ const char* const HelpText =
     "  --months LIST      months of the year page: numbers and ranges such as 1,3,12\n"
     "                     or 4-9 (default: all twelve)\n"
     "  --save-as FILE     read the document and write it again in the current file form\n"
+    "                     (an older file in Windows-1252 is written in UTF-8)\n"
     "  -o, --output FILE  write the page to FILE instead of standard output\n"
     "  -h, --help         show this help and exit\n"
     "      --version      show the version and exit\n"

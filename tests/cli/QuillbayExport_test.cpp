@@ -197,6 +197,13 @@ TEST_F(QuillbayExportTest, SaveAsWritesTheCurrentForm) {
   WriteWholeFile(DocName, Loose);
   EXPECT_EQ(Run({DocName, "--save-as", Copy}).Status, 0);
   EXPECT_EQ(ReadWholeFile(Copy), SampleText());
+
+  // An older file in Windows-1252 comes back in UTF-8, and its page with it.
+  WriteWholeFile(DocName, SampleText("'Spring fair'", "'Caf\xE9 \x96 M\xE4rz'"));
+  EXPECT_EQ(Run({DocName, "--save-as", Copy}).Status, 0);
+  EXPECT_EQ(ReadWholeFile(Copy), SampleText("'Spring fair'", "'Caf\xC3\xA9 \xE2\x80\x93 M\xC3\xA4rz'"));
+  EXPECT_NE(Run({DocName, "--month", "2026-03"}).Out.find("\r\nCaf\xC3\xA9 \xE2\x80\x93 M\xC3\xA4rz\r\n"),
+            std::string::npos);
 }
 
 TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
