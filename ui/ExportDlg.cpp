@@ -69,7 +69,7 @@ TfrmExport::TfrmExport(QWidget* Parent) : QDialog(Parent) {
   lvwMonths->setFlow(QListView::TopToBottom);
   lvwMonths->setWrapping(true);
   lvwMonths->setResizeMode(QListView::Adjust);
-  lvwMonths->setUniformItemSizes(true);
+  lvwMonths->setSpacing(1);
   btnSelectAll = MakeButton(this, tr("Select All"));
   btnSelectAll->setProperty("Tag", 0);
   btnUnselect = MakeButton(this, tr("Unselect"));

@@ -1,0 +1,114 @@
+#include "ui/About.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "generator/CalGen.h"
+#include "platform/PlatformFake.h"
+
+namespace {
+
+// Whether a label with Text in the product font at Points fits 260 x 27.
+bool FitsAt(const QString& Text, int Points) {
+  QLabel Label;
+  Label.setTextFormat(Qt::PlainText);
+  QFont Font(QStringLiteral("Verdana"));
+  Font.setPointSize(Points);
+  Font.setBold(true);
+  Font.setUnderline(true);
+  Label.setFont(Font);
+  Label.setText(Text);
+  Label.adjustSize();
+  return Label.width() <= TAboutForm::ProductMaxWidth && Label.height() <= TAboutForm::ProductMaxHeight;
+}
+
+int FittedSize(const QString& Text) {
+  TAboutForm Form;
+  Form.ProductText = Text;
+  Form.FillLabels();
+  return Form.lblProduct->font().pointSize();
+}
+
+TEST(AboutForm, ProductLineEndsAtTheLargestSizeThatFits) {
+  for (const QString Text : {QStringLiteral("Quillbay 1.3"), QStringLiteral("Q"),
+                             QStringLiteral("Quillbay 1.3 for clubs, schools and parishes")}) {
+    const int Size = FittedSize(Text);
+    EXPECT_LE(Size, TAboutForm::ProductStartPointSize) << Text.toStdString();
+    EXPECT_TRUE(FitsAt(Text, Size)) << Text.toStdString() << " at " << Size;
+    if (Size < TAboutForm::ProductStartPointSize)
+      EXPECT_FALSE(FitsAt(Text, Size + 1)) << Text.toStdString() << " would fit at " << Size + 1;
+  }
+}
+
+TEST(AboutForm, ShortLineKeepsItsSizeOnlyWhenItsHeightFits) {
+  // Both limits count: at 20 points a line is higher than 27 pixels in most
+  // faces, so even one letter may shrink.
+  const int Size = FittedSize("Q");
+  EXPECT_EQ(Size == TAboutForm::ProductStartPointSize, FitsAt("Q", TAboutForm::ProductStartPointSize));
+  EXPECT_GE(Size, 14) << "a short line shrinks only for its height";
+}
+
+TEST(AboutForm, LongLineShrinksUntilItFitsAndAnUnfittableOneStopsAtTheSmallestSize) {
+  TAboutForm Form;
+  Form.ProductText = "Quillbay 1.3 for clubs, schools and parishes";
+  Form.FillLabels();
+  EXPECT_LT(Form.lblProduct->font().pointSize(), FittedSize("Quillbay 1.3"));
+  EXPECT_LE(Form.lblProduct->width(), 260);
+  EXPECT_LE(Form.lblProduct->height(), 27);
+  EXPECT_TRUE(Form.lblProduct->font().bold());
+  EXPECT_TRUE(Form.lblProduct->font().underline());
+  EXPECT_EQ(FittedSize(QString(400, QChar(u'W'))), TAboutForm::ProductMinPointSize);
+}
+
+TEST(AboutForm, AddressLabelsOpenTheSiteAndANewMessage) {
+  TFakePlatform Fake;
+  TScopedPlatform Scope(Fake);
+  TAboutForm Form;
+  Form.ProductText = "Quillbay 1.3";
+  Form.SiteAddress = QuillbayWebSite;
+  Form.MailAddress = QuillbaySupportMail;
+  Form.FillLabels();
+  Form.show();
+  EXPECT_EQ(Form.lblSite->text(), QuillbayWebSite);
+  EXPECT_EQ(Form.lblMail->text(), QuillbaySupportMail);
+  QTest::mouseClick(Form.lblSite, Qt::LeftButton);
+  QTest::mouseClick(Form.lblMail, Qt::LeftButton);
+  QTest::mouseClick(Form.lblProduct, Qt::LeftButton);
+  EXPECT_EQ(Fake.Opened,
+            (std::vector<std::string>{QuillbayWebSite, std::string("mailto:") + QuillbaySupportMail}));
+}
+
+TEST(AboutForm, EscapeEnterAndCloseAllCloseTheBox) {
+  for (int Way = 0; Way < 3; ++Way) {
+    TAboutForm Form;
+    Form.ProductText = "Quillbay 1.3";
+    QTimer::singleShot(0, &Form, [&Form, Way] {
+      if (Way == 0) QTest::keyClick(&Form, Qt::Key_Escape);
+      if (Way == 1) QTest::keyClick(&Form, Qt::Key_Return);
+      if (Way == 2) QTest::mouseClick(Form.btnClose, Qt::LeftButton);
+    });
+    Form.Execute();
+    EXPECT_FALSE(Form.isVisible()) << Way;
+  }
+}
+
+TEST(AboutForm, FixedLayout) {
+  TAboutForm Form;
+  EXPECT_EQ(Form.size(), QSize(352, 243));
+  EXPECT_EQ(Form.windowTitle(), "About");
+  EXPECT_EQ(Form.btnClose->geometry(), QRect(139, 205, 75, 25));
+  EXPECT_TRUE(Form.btnClose->isDefault());
+  EXPECT_EQ(Form.lblProduct->pos(), QPoint(70, 16));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication App(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
