@@ -27,6 +27,8 @@ void TCalGen::BuildMonthPage(uint16_t Month, uint16_t Year) {
 }
 
 void TCalGen::BuildYearPage(uint16_t Year) {
+  // A year outside 1..9999 fails also when no month is chosen.
+  EncodeDate(Year, 1, 1);
   Lines.clear();
   WriteHead();
   WriteMonths(Year);
