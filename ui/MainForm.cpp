@@ -46,9 +46,14 @@ QString Q(const std::string& S) { return QString::fromStdString(S); }
 // Event texts keep CR LF between lines; the text box keeps line feeds.
 QString StoredToBox(const std::string& Text) { return Q(Text).replace("\r\n", "\n"); }
 std::string BoxToStored(QString Text) {
-  Text.replace(QChar(0x2029), '\n').replace(QChar(0x2028), '\n');
   Text.replace("\r\n", "\n");
   return Text.replace("\n", "\r\n").toStdString();
+}
+
+// The box's text with line feeds between lines; unlike toPlainText it keeps
+// non-breaking spaces as they were typed.
+QString BoxText(const QPlainTextEdit& Box) {
+  return Box.document()->toRawText().replace(QChar(0x2029), '\n').replace(QChar(0x2028), '\n');
 }
 
 // True when the text holds a character above code 32.
@@ -469,7 +474,7 @@ void TfrmMain::LoadDay(TDateTime Date) {
   } Guard{FLoading};
   if (Event) {
     const QString Text = StoredToBox(Event->Text);
-    if (Text != mmEvent->toPlainText()) mmEvent->setPlainText(Text);
+    if (Text != BoxText(*mmEvent)) mmEvent->setPlainText(Text);
     return;
   }
   // Emptying the box for a day without an event is not a change of its own.
@@ -478,7 +483,7 @@ void TfrmMain::LoadDay(TDateTime Date) {
 }
 
 void TfrmMain::StoreDay(TDateTime Date) {
-  const QString Text = mmEvent->document()->toRawText();
+  const QString Text = BoxText(*mmEvent);
   TEvent* Event = FEventList->FindEvent(!Text.isEmpty(), Date);
   if (!Event) return;
   if (!HasContent(Text)) {

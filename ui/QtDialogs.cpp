@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cstdio>
 
 namespace {
 QString Q(const std::string& S) { return QString::fromStdString(S); }
@@ -151,7 +152,12 @@ void ShowError(const std::exception& Error) {
   R.Text = Error.what();
   R.Icon = TMsgIcon::Error;
   R.Buttons = TMsgButtons::OK;
-  UserDialogs().MessageBox(R);
+  try {
+    UserDialogs().MessageBox(R);
+  } catch (...) {
+    // Showing must not fail in turn: the text still reaches the terminal.
+    std::fprintf(stderr, "Quillbay: %s\n", Error.what());
+  }
 }
 
 bool RunGuarded(const std::function<void()>& Handler) {

@@ -1,0 +1,618 @@
+// The main window on Qt's offscreen platform, with its settings, folders and
+// dialogs pointed at a temporary place and the dialogs answered from a script.
+
+#include "ui/MainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <fstream>
+#include <sstream>
+
+#include "model/EventList.h"
+#include "platform/PlatformFake.h"
+#include "project/RegistryLib.h"
+#include "project/UserDialogsScript.h"
+#include "ui/About.h"
+#include "ui/DateChooser.h"
+#include "ui/EditLib.h"
+#include "ui/ExportDlg.h"
+#include "ui/QtDialogs.h"
+#include "ui/StyleDlg.h"
+
+namespace {
+std::string ReadFile(const std::string& Name) {
+  std::ifstream In(Name, std::ios::binary);
+  std::stringstream S;
+  S << In.rdbuf();
+  return S.str();
+}
+
+void WriteFile(const std::string& Name, const std::string& Data) {
+  std::ofstream Out(Name, std::ios::binary);
+  Out << Data;
+}
+
+// Runs Action on the first modal dialog of type T once it is shown.
+template <class T>
+void WhenModal(std::function<void(T&)> Action) {
+  auto* Timer = new QTimer;
+  Timer->setInterval(10);
+  QObject::connect(Timer, &QTimer::timeout, [Timer, Action] {
+    if (auto* Dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      Timer->stop();
+      Timer->deleteLater();
+      Action(*Dialog);
+    }
+  });
+  Timer->start();
+}
+}  // namespace
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Dir.isValid());
+    Root = Dir.path().toStdString();
+    for (const char* Sub : {"config", "docs", "tmp", "data", "share/help", "other"})
+      ASSERT_TRUE(QDir().mkpath(Dir.filePath(Sub)));
+    Fake.FConfigFolder = Root + "/config";
+    Fake.FDocumentsFolder = Root + "/docs";
+    Fake.FTempFolder = Root + "/tmp";
+    Fake.FDataFolder = Root + "/data";
+    Fake.FSharedDataFolder = Root + "/share";
+    Fake.FProgramFolder = Root;
+  }
+
+  std::unique_ptr<TfrmMain> MakeWindow() {
+    auto Window = std::make_unique<TfrmMain>();
+    Window->show();
+    Window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    return Window;
+  }
+
+  static TDateTime Day(int Y, int M, int D) { return EncodeDate(Y, M, D); }
+  static std::string Text(const TfrmMain& W, TDateTime Date) {
+    TEvent* Event = W.Document().FindEvent(false, Date);
+    return Event ? Event->Text : "<none>";
+  }
+  // Writes a document whose events are added in the order given.
+  std::string MakeDocument(const std::string& Name, std::vector<std::pair<TDateTime, std::string>> Events) {
+    TEventList Document;
+    Document.Style().ResetToDefaults();
+    for (auto& [Date, EventText] : Events) Document.FindEvent(true, Date)->Text = EventText;
+    const std::string Path = Root + "/docs/" + Name;
+    Document.SaveToFile(Path);
+    return Path;
+  }
+
+  QTemporaryDir Dir;
+  std::string Root;
+  TFakePlatform Fake;
+  TScopedPlatform ScopedPlatform{Fake};
+  TScriptedDialogs Dialogs;
+  TScopedUserDialogs ScopedDialogs{Dialogs};
+};
+
+TEST_F(MainFormTest, NewWindowIsUntitledCleanAndShowsToday) {
+  auto W = MakeWindow();
+  EXPECT_EQ(W->windowTitle(), "Quillbay");
+  EXPECT_FALSE(W->tbnSave->isEnabled());
+  EXPECT_EQ(W->ModifiedPanelText(), "");
+  EXPECT_EQ(W->CaretPanelText(), "");
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_EQ(W->Document().Count(), 0);
+  EXPECT_EQ(W->Document().ExportYear, 2026);
+  EXPECT_EQ(W->Document().ExportCols, 1);
+  EXPECT_EQ(W->Document().ColSpacing, 30);
+  EXPECT_EQ(W->Document().RowSpacing, 15);
+  EXPECT_EQ(W->Document().DefaultFolder, Root + "/docs");
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 3, 5));
+  EXPECT_EQ(W->lblEventDate->text(), QLocale::system().toString(QDate(2026, 3, 5), QLocale::LongFormat));
+  EXPECT_FALSE(W->DateChooser().TodayHighlight());
+  EXPECT_FALSE(W->miReopen->menuAction()->isEnabled());
+  EXPECT_TRUE(Dialogs.Messages.empty());
+}
+
+TEST_F(MainFormTest, TypingSetsModifiedAndLeavingTheDayStoresIt) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Spring fair");
+  EXPECT_TRUE(W->Project.Modified());
+  EXPECT_TRUE(W->tbnSave->isEnabled());
+  EXPECT_EQ(W->ModifiedPanelText(), "Modified");
+  EXPECT_EQ(W->Document().Count(), 0) << "the text reaches the document only when the day is left";
+
+  W->miNextDay->trigger();
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Spring fair");
+  EXPECT_EQ(W->mmEvent->toPlainText(), "");
+  W->miPrevDay->trigger();
+  EXPECT_EQ(W->mmEvent->toPlainText(), "Spring fair");
+  QTest::keyClick(W->mmEvent, Qt::Key_End, Qt::ControlModifier);
+  // Lines are joined with CR LF, no line break after the last one.
+  QTest::keyClick(W->mmEvent, Qt::Key_Return);
+  QTest::keyClicks(W->mmEvent, "  at noon ");
+  W->miNextDay->trigger();
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Spring fair\r\n  at noon ");
+
+  // A non-breaking space is stored as it was typed.
+  QTest::keyClicks(W->mmEvent, QString::fromUtf8("10\xC2\xA0am"));
+  W->miPrevDay->trigger();
+  EXPECT_EQ(Text(*W, Day(2026, 3, 6)),
+            "10\xC2\xA0"
+            "am");
+}
+
+TEST_F(MainFormTest, BlankTextRemovesTheEventWhenTheDayIsLeft) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "x");
+  W->miNextDay->trigger();
+  ASSERT_EQ(W->Document().Count(), 1);
+  W->miPrevDay->trigger();
+  W->mmEvent->selectAll();
+  QTest::keyClick(W->mmEvent, Qt::Key_Delete);
+  W->miNextDay->trigger();
+  EXPECT_EQ(W->Document().Count(), 0);
+
+  // Only blanks and line breaks: no event is made.
+  QTest::keyClicks(W->mmEvent, "   ");
+  QTest::keyClick(W->mmEvent, Qt::Key_Return);
+  QTest::keyClick(W->mmEvent, Qt::Key_Tab);
+  W->miNextDay->trigger();
+  EXPECT_EQ(W->Document().Count(), 0) << (W->Document().Count() ? W->Document().Events(0).Text : "");
+}
+
+TEST_F(MainFormTest, RetypingTheSameTextSetsModifiedButMovingDaysNever) {
+  const std::string Path = MakeDocument("club.qby", {{Day(2025, 5, 5), "five"}, {Day(2025, 5, 2), "two"}});
+  auto W = MakeWindow();
+  Dialogs.OpenAnswers.push_back(Path);
+  W->miOpen->trigger();
+  ASSERT_FALSE(W->Project.Modified());
+  for (auto* Step : {W->miNextDay, W->miNextDay, W->miNextDay, W->miPrevMonth, W->miNextMonth, W->miPrevDay})
+    Step->trigger();
+  W->DateChooser().SelectDate(Day(2025, 5, 5));
+  EXPECT_EQ(W->mmEvent->toPlainText(), "five");
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_FALSE(W->tbnSave->isEnabled());
+
+  W->mmEvent->selectAll();
+  QTest::keyClicks(W->mmEvent, "five");
+  EXPECT_EQ(W->mmEvent->toPlainText(), "five");
+  EXPECT_TRUE(W->Project.Modified());
+}
+
+TEST_F(MainFormTest, OpenShowsTheLastEventInDocumentOrder) {
+  const std::string Path = MakeDocument("may.qby", {{Day(2025, 5, 5), "five"}, {Day(2025, 5, 2), "two"}});
+  auto W = MakeWindow();
+  Dialogs.OpenAnswers.push_back(Path);
+  W->miOpen->trigger();
+  ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
+  EXPECT_EQ(Dialogs.OpenRequests[0].Filter, "Calendar Files|*.qby|All Files|*.*");
+  EXPECT_EQ(Dialogs.OpenRequests[0].DefaultExt, "qby");
+  EXPECT_EQ(W->DateChooser().Date(), Day(2025, 5, 2));
+  EXPECT_EQ(W->mmEvent->toPlainText(), "two");
+  EXPECT_EQ(W->windowTitle().toStdString(), "Quillbay - " + Path);
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_EQ(W->Document().Count(), 2);
+
+  // New asks nothing for a clean document and records the file for Reopen.
+  W->miNew->trigger();
+  EXPECT_EQ(W->windowTitle(), "Quillbay");
+  EXPECT_EQ(W->Document().Count(), 0);
+  EXPECT_EQ(W->DateChooser().Date(), Day(2025, 5, 2)) << "the chooser stays on its day";
+  EXPECT_EQ(W->mmEvent->toPlainText(), "");
+  ASSERT_EQ(W->miReopen->actions().size(), 1);
+  EXPECT_EQ(W->miReopen->actions()[0]->text().toStdString(), "1 " + Path);
+  EXPECT_TRUE(W->miReopen->menuAction()->isEnabled());
+  EXPECT_TRUE(Dialogs.Messages.empty());
+}
+
+TEST_F(MainFormTest, FailedOpenLeavesAnUntitledDocumentThatCannotOverwriteTheFile) {
+  const std::string Path = Root + "/docs/broken.qby";
+  const std::string Broken = "object EventList: TEventList\r\n  Items = <\r\n    item\r\n      Text = 'half";
+  WriteFile(Path, Broken);
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "typed before");
+  Dialogs.MessageAnswers.push_back(TMsgResult::No);  // do not save the changes
+  Dialogs.OpenAnswers.push_back(Path);
+  Dialogs.MessageAnswers.push_back(TMsgResult::OK);  // the error
+  W->miOpen->trigger();
+
+  ASSERT_EQ(Dialogs.Messages.size(), 2u);
+  EXPECT_EQ(Dialogs.Messages[1].Text, "The file is not valid");
+  EXPECT_EQ(Dialogs.Messages[1].Buttons, TMsgButtons::OK);
+  EXPECT_EQ(W->Project.FileName(), "");
+  EXPECT_EQ(W->windowTitle(), "Quillbay");
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_EQ(W->Document().Count(), 0);
+  EXPECT_EQ(W->mmEvent->toPlainText(), "");
+  EXPECT_EQ(W->Document().Style().Title, "Calendar");
+
+  // Save asks for a name; cancelling it leaves the damaged file as it was.
+  QTest::keyClicks(W->mmEvent, "new text");
+  Dialogs.SaveAnswers.push_back(std::nullopt);
+  W->miSave->trigger();
+  EXPECT_EQ(Dialogs.SaveRequests.size(), 1u);
+  EXPECT_EQ(ReadFile(Path), Broken);
+}
+
+TEST_F(MainFormTest, SaveWritesTheDayBeingEditedAndUpdatesTheCaption) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Spring fair");
+  const std::string Path = Root + "/docs/spring.qby";
+  Dialogs.SaveAnswers.push_back(Path);
+  QTest::keyClick(W->mmEvent, Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(Dialogs.SaveRequests.size(), 1u);
+  EXPECT_EQ(W->windowTitle().toStdString(), "Quillbay - " + Path);
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_FALSE(W->tbnSave->isEnabled());
+  EXPECT_EQ(W->ModifiedPanelText(), "");
+
+  TEventList Saved;
+  Saved.LoadFromFile(Path);
+  ASSERT_EQ(Saved.Count(), 1);
+  EXPECT_EQ(Saved.Events(0).Text, "Spring fair");
+  EXPECT_EQ(Saved.Events(0).Date(), Day(2026, 3, 5));
+}
+
+TEST_F(MainFormTest, DayAndMonthStepsCrossMonthAndYearEnds) {
+  auto W = MakeWindow();
+  TDateChooser& C = W->DateChooser();
+  C.SelectDate(Day(2026, 3, 31));
+  W->miPrevMonth->trigger();
+  EXPECT_EQ(C.Date(), Day(2026, 2, 28));
+  C.SelectDate(Day(2024, 3, 31));
+  W->miPrevMonth->trigger();
+  EXPECT_EQ(C.Date(), Day(2024, 2, 29));
+  C.SelectDate(Day(2026, 1, 31));
+  W->miNextMonth->trigger();
+  EXPECT_EQ(C.Date(), Day(2026, 2, 28));
+  C.SelectDate(Day(2026, 12, 15));
+  W->miNextMonth->trigger();
+  EXPECT_EQ(C.Date(), Day(2027, 1, 15));
+  C.SelectDate(Day(2026, 12, 31));
+  W->miNextDay->trigger();
+  EXPECT_EQ(C.Date(), Day(2027, 1, 1));
+  W->miPrevDay->trigger();
+  EXPECT_EQ(C.Date(), Day(2026, 12, 31));
+}
+
+TEST_F(MainFormTest, DayShortcutsWorkFromTheTextBox) {
+  auto W = MakeWindow();
+  W->mmEvent->setFocus();
+  QTest::keyClicks(W->mmEvent, "fair");
+  QTest::keyClick(W->mmEvent, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 3, 6));
+  EXPECT_EQ(W->mmEvent->toPlainText(), "") << "Ctrl+N is not typed into the box";
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "fair");
+  QTest::keyClick(W->mmEvent, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 3, 5));
+  EXPECT_EQ(W->mmEvent->toPlainText(), "fair");
+}
+
+TEST_F(MainFormTest, UndoIsSingleStepAndTakesItselfBack) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "abc");
+  W->mmEvent->selectAll();
+  QTest::keyClick(W->mmEvent, Qt::Key_Delete);
+  ASSERT_EQ(W->mmEvent->toPlainText(), "");
+  QTest::keyClick(W->mmEvent, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(W->mmEvent->toPlainText(), "abc");
+  W->miUndo->trigger();
+  EXPECT_EQ(W->mmEvent->toPlainText(), "") << "a second undo takes the first back";
+  W->miUndo->trigger();
+  EXPECT_EQ(W->mmEvent->toPlainText(), "abc");
+}
+
+TEST_F(MainFormTest, CaretPanelShowsColumnThenDisplayedLine) {
+  auto W = MakeWindow();
+  EXPECT_EQ(W->CaretPanelText(), "");
+  QTest::mouseClick(W->mmEvent->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(W->CaretPanelText(), "0:0");
+  QTest::keyClicks(W->mmEvent, "first");
+  QTest::keyClick(W->mmEvent, Qt::Key_Return);
+  QTest::keyClicks(W->mmEvent, "second");
+  QTest::keyClick(W->mmEvent, Qt::Key_Left);
+  QTest::keyClick(W->mmEvent, Qt::Key_Left);
+  QTest::keyClick(W->mmEvent, Qt::Key_Left);
+  EXPECT_EQ(W->CaretPanelText(), "3:1");
+
+  // A wrapped line counts as several.
+  W->mmEvent->selectAll();
+  QString Long;
+  for (int i = 0; i < 60; ++i) Long += "word ";
+  QTest::keyClicks(W->mmEvent, Long);
+  const QStringList Parts = W->CaretPanelText().split(':');
+  ASSERT_EQ(Parts.size(), 2);
+  EXPECT_GT(Parts[1].toInt(), 0) << W->CaretPanelText().toStdString();
+  EXPECT_LT(Parts[0].toInt(), Long.size());
+}
+
+class MainFormSearchTest : public MainFormTest {
+ protected:
+  void Find(TfrmMain& W, const QString& What, bool MatchCase = false) {
+    W.fdgEvent->SetFindText(What);
+    W.fdgEvent->SetMatchCase(MatchCase);
+    W.fdgEvent->btnFindNext->click();
+  }
+  QString Selected(TfrmMain& W) { return W.mmEvent->textCursor().selectedText(); }
+};
+
+TEST_F(MainFormSearchTest, CaseRulesOnlyFoldTheLettersAToZ) {
+  auto W = MakeWindow();
+  W->Document().FindEvent(true, Day(2026, 4, 1))->Text = "xABCx";
+  W->Document().FindEvent(true, Day(2026, 4, 2))->Text = "caf\xC3\x89";  // "cafÉ"
+  W->miSearch->trigger();
+  EXPECT_TRUE(W->fdgEvent->isVisible());
+  Find(*W, "abc");
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 4, 1));
+  EXPECT_EQ(Selected(*W), "ABC");
+  EXPECT_EQ(W->mmEvent->textCursor().selectionStart(), 1);
+
+  W->miSearch->trigger();
+  Dialogs.MessageAnswers.push_back(TMsgResult::OK);
+  Find(*W, QString::fromUtf8("caf\xC3\xA9"));  // "café" does not match "cafÉ"
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Finished searching");
+  EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Information);
+
+  W->miSearch->trigger();
+  Dialogs.MessageAnswers.push_back(TMsgResult::OK);
+  Find(*W, "abc", true);
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 4, 1)) << "no match with match case; the day stays";
+  ASSERT_EQ(Dialogs.Messages.size(), 2u);
+  EXPECT_EQ(Dialogs.Messages[1].Text, "Finished searching");
+}
+
+TEST_F(MainFormSearchTest, MatchesDoNotOverlapAndFollowDocumentOrder) {
+  auto W = MakeWindow();
+  W->Document().FindEvent(true, Day(2026, 6, 10))->Text = "aaaa";
+  W->Document().FindEvent(true, Day(2026, 6, 2))->Text = "first line\r\nsaab";
+  W->miSearch->trigger();
+  Find(*W, "aa");
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 6, 10));
+  EXPECT_EQ(W->mmEvent->textCursor().selectionStart(), 0);
+  EXPECT_EQ(W->mmEvent->textCursor().selectionEnd(), 2);
+  Find(*W, "aa");
+  EXPECT_EQ(W->mmEvent->textCursor().selectionStart(), 2);
+  EXPECT_EQ(W->mmEvent->textCursor().selectionEnd(), 4);
+  Find(*W, "aa");
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 6, 2)) << "document order, not date order";
+  EXPECT_EQ(Selected(*W), "aa");
+  EXPECT_EQ(W->mmEvent->textCursor().selectionStart(), 12) << "one line feed in the box for CR LF";
+
+  Dialogs.MessageAnswers.push_back(TMsgResult::OK);
+  Find(*W, "aa");
+  EXPECT_FALSE(W->fdgEvent->isVisible());
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Finished searching");
+  EXPECT_FALSE(W->Project.Modified()) << "searching moves days but changes nothing";
+
+  // A new Search starts again at the first event.
+  W->miSearch->trigger();
+  Find(*W, "aa");
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 6, 10));
+}
+
+TEST_F(MainFormTest, ExportMonthProposesTheMonthFileAndTracksTheFolder) {
+  auto W = MakeWindow();
+  W->DateChooser().SelectDate(Day(2003, 7, 15));
+  QTest::keyClicks(W->mmEvent, "Open day");
+  W->Project.SetModified(false);
+
+  const std::string Same = Root + "/docs/7_2003.html";
+  Dialogs.SaveAnswers.push_back(Same);
+  W->miPublish->trigger();
+  ASSERT_EQ(Dialogs.SaveRequests.size(), 1u);
+  const TFileDialogRequest& R = Dialogs.SaveRequests[0];
+  EXPECT_EQ(R.FileName, "7_2003.html");
+  EXPECT_EQ(R.InitialDir, Root + "/docs");
+  EXPECT_EQ(R.Title, "Export");
+  EXPECT_EQ(R.DefaultExt, "html");
+  EXPECT_EQ(R.Filter, "HTML Files|*.html;*.htm|All Files|*.*");
+  EXPECT_TRUE(R.PromptOverwrite);
+  EXPECT_FALSE(W->Project.Modified()) << "the same folder";
+  const std::string Page = ReadFile(Same);
+  EXPECT_NE(Page.find("Open day"), std::string::npos);
+  EXPECT_EQ(Text(*W, Day(2003, 7, 15)), "Open day") << "the day was stored first";
+
+  const std::string Other = Root + "/other/july.html";
+  Dialogs.SaveAnswers.push_back(Other);
+  W->tbnPublish->click();
+  EXPECT_TRUE(W->Project.Modified());
+  EXPECT_EQ(W->Document().DefaultFolder, Root + "/other");
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(Other)));
+
+  // Cancelling writes nothing and changes nothing.
+  W->Project.SetModified(false);
+  Dialogs.SaveAnswers.push_back(std::nullopt);
+  W->miPublish->trigger();
+  EXPECT_FALSE(W->Project.Modified());
+}
+
+TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {
+  auto W = MakeWindow();
+  Dialogs.SaveAnswers.push_back(Root + "/missing/folder/page.html");
+  Dialogs.MessageAnswers.push_back(TMsgResult::OK);
+  W->miPublish->trigger();
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_NE(Dialogs.Messages[0].Text.find("Cannot create file"), std::string::npos)
+      << Dialogs.Messages[0].Text;
+  EXPECT_TRUE(W->isVisible());
+  W->miNextDay->trigger();
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 3, 6));
+}
+
+TEST_F(MainFormTest, CloseQueryAnswersCancelNoAndYes) {
+  const std::string Path = MakeDocument("close.qby", {{Day(2026, 3, 5), "old"}});
+  auto W = MakeWindow();
+  Dialogs.OpenAnswers.push_back(Path);
+  W->miOpen->trigger();
+  W->mmEvent->selectAll();
+  QTest::keyClicks(W->mmEvent, "changed");
+
+  Dialogs.MessageAnswers.push_back(TMsgResult::Cancel);
+  EXPECT_FALSE(W->close());
+  EXPECT_TRUE(W->isVisible());
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar have been changed. Save?");
+  EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::YesNoCancel);
+  EXPECT_EQ(Dialogs.Messages[0].DefaultButton, TMsgResult::Yes);
+
+  Dialogs.MessageAnswers.push_back(TMsgResult::No);
+  EXPECT_TRUE(W->close());
+  TEventList OnDisk;
+  OnDisk.LoadFromFile(Path);
+  EXPECT_EQ(OnDisk.Events(0).Text, "old");
+
+  W->show();
+  Dialogs.MessageAnswers.push_back(TMsgResult::Yes);
+  EXPECT_TRUE(W->close());
+  OnDisk.LoadFromFile(Path);
+  EXPECT_EQ(OnDisk.Events(0).Text, "changed") << "the day being edited was stored before saving";
+}
+
+TEST_F(MainFormTest, StartUpRestoresTheStoredGeometryAndShutdownStoresIt) {
+  const TRegistryAddress Address{hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
+  {
+    auto Reg = OpenAddressKey(Address, "Forms\\frmMain");
+    Reg->WriteInteger("Top", 150);
+    Reg->WriteInteger("Left", 120);
+    Reg->WriteInteger("Width", 640);
+    Reg->WriteInteger("Height", 420);
+    Reg->WriteInteger("WindowState", 0);
+  }
+  {
+    auto W = std::make_unique<TfrmMain>();
+    EXPECT_EQ(W->x(), 120);
+    EXPECT_EQ(W->y(), 150);
+    EXPECT_EQ(W->width(), 640);
+    EXPECT_EQ(W->height(), 420);
+    W->resize(700, 500);
+    W->move(60, 70);
+  }
+  auto Reg = OpenAddressKey(Address, "Forms\\frmMain");
+  EXPECT_EQ(Reg->ReadInteger("Left"), 60);
+  EXPECT_EQ(Reg->ReadInteger("Top"), 70);
+  EXPECT_EQ(Reg->ReadInteger("Width"), 700);
+  EXPECT_EQ(Reg->ReadInteger("Height"), 500);
+  EXPECT_EQ(Reg->ReadInteger("WindowState"), 0);
+}
+
+TEST_F(MainFormTest, FirstStartKeepsTheDefaultGeometry) {
+  auto W = std::make_unique<TfrmMain>();
+  EXPECT_EQ(W->pos(), QPoint(244, 107));
+  EXPECT_EQ(W->size(), QSize(696, 480));
+  EXPECT_EQ(W->minimumSize(), QSize(500, 360));
+}
+
+TEST_F(MainFormTest, HelpOpensThePagesInTheBrowser) {
+  WriteFile(Root + "/share/help/index.html", "<html></html>");
+  WriteFile(Root + "/share/help/main-window.html", "<html></html>");
+  auto W = MakeWindow();
+  W->miHelpTopics->trigger();
+  QTest::keyClick(W->mmEvent, Qt::Key_F1);
+  ASSERT_EQ(Fake.Opened.size(), 2u);
+  EXPECT_EQ(Fake.Opened[0], Root + "/share/help/index.html");
+  EXPECT_EQ(Fake.Opened[1], Root + "/share/help/main-window.html");
+
+  QFile::remove(QString::fromStdString(Root + "/share/help/index.html"));
+  Dialogs.MessageAnswers.push_back(TMsgResult::OK);
+  W->miHelpTopics->trigger();
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Cannot open file " + Root + "/share/help/index.html");
+}
+
+TEST_F(MainFormTest, PreviewWritesTheStoredDayAndOpensThePage) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Preview me");
+  W->tbnPreview->click();
+  ASSERT_EQ(Fake.Opened.size(), 1u);
+  EXPECT_NE(ReadFile(Fake.Opened[0]).find("Preview me"), std::string::npos);
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Preview me");
+}
+
+TEST_F(MainFormTest, StyleDialogMarksModifiedOnlyWhenTheStyleChanged) {
+  Dialogs.FailOnUnscripted = false;
+  auto W = MakeWindow();
+  WhenModal<TStyleForm>([](TStyleForm& D) { D.btnCancel->click(); });
+  W->miStyle->trigger();
+  EXPECT_FALSE(W->Project.Modified()) << "cancelled without applying";
+
+  WhenModal<TStyleForm>([](TStyleForm& D) {
+    D.edtTitle->setText("Club calendar");
+    D.btnApply->click();
+    D.btnCancel->click();
+  });
+  W->tbnStyle->click();
+  EXPECT_EQ(W->Document().Style().Title, "Club calendar");
+  EXPECT_TRUE(W->Project.Modified()) << "applied, then cancelled";
+}
+
+TEST_F(MainFormTest, ExportYearMarksModifiedOnlyWhenAStoredValueChanged) {
+  Dialogs.FailOnUnscripted = false;
+  auto W = MakeWindow();
+  WhenModal<TfrmExport>([](TfrmExport& D) { D.btnCancel->click(); });
+  W->miExportYear->trigger();
+  EXPECT_FALSE(W->Project.Modified());
+
+  const std::string Page = Root + "/docs/year.html";
+  WhenModal<TfrmExport>([Page](TfrmExport& D) {
+    D.edtFile->setText(QString::fromStdString(Page));
+    D.edtYear->SetValue(2027);
+    D.btnSelectAll->click();
+    D.btnExport->click();
+  });
+  W->tbnExportYear->click();
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(Page)));
+  EXPECT_EQ(W->Document().ExportYear, 2027);
+  EXPECT_TRUE(W->Project.Modified());
+}
+
+TEST_F(MainFormTest, AboutShowsTheProductLine) {
+  auto W = MakeWindow();
+  QString Product, Site;
+  WhenModal<TAboutForm>([&](TAboutForm& D) {
+    Product = D.lblProduct->text();
+    Site = D.lblSite->text();
+    D.btnClose->click();
+  });
+  W->miAbout->trigger();
+  EXPECT_EQ(Product, "Quillbay 1.3");
+  EXPECT_EQ(Site, "https://quillbay.org/");
+}
+
+// Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
+// picture of the window holding a small calendar.
+TEST_F(MainFormTest, Screenshot) {
+  const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
+  if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  auto W = MakeWindow();
+  W->Document().FindEvent(true, Day(2026, 3, 14))->Text = "Choir rehearsal, 19:30";
+  W->DateChooser().SelectDate(Day(2026, 3, 21));
+  QTest::keyClicks(W->mmEvent, "Spring fair on the village green");
+  QTest::keyClick(W->mmEvent, Qt::Key_Return);
+  QTest::keyClick(W->mmEvent, Qt::Key_Return);
+  QTest::keyClicks(W->mmEvent,
+                   "10:00 stalls open\n11:30 children's races\n14:00 brass band\n16:00 raffle draw");
+  QTest::mouseClick(W->mmEvent->viewport(), Qt::LeftButton, {}, QPoint(40, 8));
+  QTest::qWait(200);
+  EXPECT_TRUE(W->grab().save(Target));
+}
+
+int main(int argc, char** argv) {
+  QApplication App(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
