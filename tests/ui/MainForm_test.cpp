@@ -147,7 +147,7 @@ TEST_F(MainFormTest, TypingSetsModifiedAndLeavingTheDayStoresIt) {
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Spring fair\r\n  at noon ");
 
   // A non-breaking space is stored as it was typed.
-  W->mmEvent->insertPlainText(QString::fromUtf8("10\xC2\xA0am"));
+  W->mmEvent->insertPlainText(QString::fromUtf8("10\xC2\xA0" "am"));
   W->miPrevDay->trigger();
   EXPECT_EQ(Text(*W, Day(2026, 3, 6)),
             "10\xC2\xA0"
