@@ -171,7 +171,8 @@ TEST_F(DataLibTest, LineBreakNeverSplitsAUtf8Sequence) {
 
 TEST_F(DataLibTest, EmptyDocumentWritesAnEmptyCollectionOnOneLine) {
   TEventList Doc;
-  EXPECT_EQ(Save(Doc).substr(0, 33), "object TEventList\r\n  Items = <>\r\n");
+  const std::string Start = "object TEventList\r\n  Items = <>\r\n";
+  EXPECT_EQ(Save(Doc).substr(0, Start.size()), Start);
 }
 
 TEST_F(DataLibTest, ColoursAreWrittenByNameWhenTheyHaveOne) {
@@ -193,7 +194,8 @@ TEST_F(DataLibTest, FontStylesInFixedOrderAndTagOnlyWhenSet) {
   Doc.Tag = 7;
   Doc.Name = "Club";
   std::string Text = Save(Doc);
-  EXPECT_EQ(Text.substr(0, 43), "object Club: TEventList\r\n  Tag = 7\r\n  Items");
+  const std::string Start = "object Club: TEventList\r\n  Tag = 7\r\n  Items";
+  EXPECT_EQ(Text.substr(0, Start.size()), Start);
   EXPECT_NE(Text.find("Style.Days.FontStyle = [fsBold, fsItalic, fsUnderline, fsStrikeOut]\r\n"),
             std::string::npos);
 }
