@@ -7,7 +7,7 @@
 #   bench/peers.sh [path/to/quillbay-export]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-tool=${1:-$here/../build/cli/quillbay-export}
+tool=$(realpath -m "${1:-$here/../build/cli/quillbay-export}")
 [ -x "$tool" ] || { echo "peers: build quillbay-export first (or give its path)" >&2; exit 1; }
 for t in hyperfine pcal remind python3; do
   command -v "$t" >/dev/null || { echo "peers: $t is missing: QUILLBAY_BENCH_PEERS=1 scripts/install-deps.sh" >&2; exit 1; }
