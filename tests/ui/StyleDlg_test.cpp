@@ -583,15 +583,20 @@ TEST_F(StyleFormTest, AnUnreadableGalleryIsReportedAndKeptAside) {
   EXPECT_TRUE(SavedNames().empty()) << "the gallery file is rewritten readable";
 }
 
-TEST_F(StyleFormTest, AnUnwritableGalleryIsReportedOnClose) {
-  std::filesystem::create_directories(UserGallery());  // a folder where the file should be
-  Dialogs.MessageAnswers = {TMsgResult::OK, TMsgResult::OK};
-  Dialogs.FailOnUnscripted = false;
-  Open();
-  const size_t Before = Dialogs.Messages.size();
+TEST_F(StyleFormTest, AnUnwritableGalleryIsReportedOnCloseAndTheResultStands) {
+  const std::string Blocker = Temp.path().toStdString() + "/blocker";
+  WriteFile(Blocker, "x");  // the data folder cannot be made below a file
+  Fake.FDataFolder = Blocker + "/data";
+  Dialogs.MessageAnswers = {TMsgResult::OK};
+  TStyleForm& F = Open();
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  F.edtCellPadding->SetValue(8);
+  F.btnApplyClick();
   Close();
-  ASSERT_EQ(Dialogs.Messages.size(), Before + 1);
-  EXPECT_EQ(Dialogs.Messages.back().Icon, TMsgIcon::Error);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Error);
+  EXPECT_EQ(Dialogs.Messages[0].Text.rfind("Cannot create file ", 0), 0u) << Dialogs.Messages[0].Text;
+  EXPECT_EQ(Document.Style().CellPadding, 8);
 }
 
 TEST_F(StyleFormTest, PreviewInBrowserUsesTheUnsavedValuesAndLeavesTheStyle) {
