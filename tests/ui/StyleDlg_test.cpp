@@ -732,6 +732,8 @@ TEST(StarterSchemes, AreWellFormedNamedAndReadable) {
 }
 
 int main(int argc, char** argv) {
+  // Test discovery runs without the test environment; never ask for a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication App(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
