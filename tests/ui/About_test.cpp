@@ -34,13 +34,14 @@ int FittedSize(const QString& Text) {
 }
 
 TEST(AboutForm, ProductLineEndsAtTheLargestSizeThatFits) {
-  for (const QString Text : {QStringLiteral("Quillbay 1.3"), QStringLiteral("Q"),
-                             QStringLiteral("Quillbay 1.3 for clubs, schools and parishes")}) {
+  for (const QString& Text : {QStringLiteral("Quillbay 1.3"), QStringLiteral("Q"),
+                              QStringLiteral("Quillbay 1.3 for clubs, schools and parishes")}) {
     const int Size = FittedSize(Text);
     EXPECT_LE(Size, TAboutForm::ProductStartPointSize) << Text.toStdString();
     EXPECT_TRUE(FitsAt(Text, Size)) << Text.toStdString() << " at " << Size;
-    if (Size < TAboutForm::ProductStartPointSize)
+    if (Size < TAboutForm::ProductStartPointSize) {
       EXPECT_FALSE(FitsAt(Text, Size + 1)) << Text.toStdString() << " would fit at " << Size + 1;
+    }
   }
 }
 
