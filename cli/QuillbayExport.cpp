@@ -13,7 +13,7 @@
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/Errors.h"
-#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtCorePlatform.h"
 
 namespace {
 const char* const ToolName = "quillbay-export";
@@ -208,7 +208,7 @@ void Run(const TOptions& O) {
 int main(int Argc, char** Argv) {
   // The locale's names as the desktop program gets them; QLocale needs no
   // application object, which keeps the tool's start cheap.
-  TQtPlatform QtPlatform;
+  TQtCorePlatform QtPlatform;
   TScopedPlatform Scoped(QtPlatform);
   TOptions Options;
   try {
