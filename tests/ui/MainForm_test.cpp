@@ -218,6 +218,13 @@ TEST_F(MainFormTest, OpenShowsTheLastEventInDocumentOrder) {
   EXPECT_EQ(W->miReopen->actions()[0]->text().toStdString(), "1 " + Path);
   EXPECT_TRUE(W->miReopen->menuAction()->isEnabled());
   EXPECT_TRUE(Dialogs.Messages.empty());
+
+  // The Reopen item opens its file once the menu has let go of it.
+  W->miReopen->actions()[0]->trigger();
+  QTest::qWaitFor([&] { return W->Project.FileName() == Path; });
+  EXPECT_EQ(W->Project.FileName(), Path);
+  EXPECT_EQ(W->DateChooser().Date(), Day(2025, 5, 2));
+  EXPECT_EQ(W->mmEvent->toPlainText(), "two");
 }
 
 TEST_F(MainFormTest, FailedOpenLeavesAnUntitledDocumentThatCannotOverwriteTheFile) {
