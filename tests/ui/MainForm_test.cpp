@@ -621,6 +621,8 @@ TEST_F(MainFormTest, Screenshot) {
 }
 
 int main(int argc, char** argv) {
+  // Listing the tests happens without the test environment: no display needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication App(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
