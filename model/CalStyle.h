@@ -29,7 +29,7 @@ using TFontStyles = uint8_t;
 
 // The paragraph style of one area. A new item style holds zero everywhere.
 class TCalItemStyle : public TPersistent {
-public:
+ public:
   std::string Align;
   TColor BGColor = 0;
   std::string FontName;
@@ -44,7 +44,7 @@ public:
 // constructor leaves everything zero, false or empty: ResetToDefaults gives
 // the defaults of a new document.
 class TCalStyle : public TPersistent {
-public:
+ public:
   TCalStyle();
   TCalStyle(const TCalStyle&) = delete;
   TCalStyle& operator=(const TCalStyle&) = delete;
@@ -95,7 +95,7 @@ public:
 
   const TPropertyList& Properties() const override;
 
-private:
+ private:
   std::unique_ptr<TCalItemStyle> FCaption, FWeekDays, FDays, FEvents;
 };
 
@@ -110,7 +110,7 @@ std::string ItemStyleToCss(const TCalItemStyle& Style, bool WithBackground);
 
 // One named colour scheme of the gallery.
 class TStyleGalleryItem : public TCollectionItem {
-public:
+ public:
   TStyleGalleryItem();
   std::string Name;
   TCalStyle& Style() { return *FStyle; }
@@ -118,14 +118,14 @@ public:
 
   const TPropertyList& Properties() const override;
 
-private:
+ private:
   std::unique_ptr<TCalStyle> FStyle;
 };
 
 // The gallery of colour schemes, stored in styles.data in the user's data
 // folder. Only the style dialog uses it.
 class TCalStyleGallery : public TDataStore {
-public:
+ public:
   TCalStyleGallery();
 
   TCollection<TStyleGalleryItem>& Items() { return FItems; }
@@ -146,6 +146,6 @@ public:
   std::string ClassName() const override { return "TCalStyleGallery"; }
   const TPropertyList& Properties() const override;
 
-private:
+ private:
   TCollection<TStyleGalleryItem> FItems;
 };

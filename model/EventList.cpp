@@ -64,13 +64,80 @@ const TPropertyList& TEvent::Properties() const {
 }
 
 // ---------------------------------------------------------------------------
+// TDayTable
+
+size_t TDayTable::Home(uint64_t Key) const {
+  // The bits of a day number differ mostly in the high mantissa; mix them.
+  Key ^= Key >> 33;
+  Key *= 0xFF51AFD7ED558CCDull;
+  Key ^= Key >> 33;
+  return static_cast<size_t>(Key) & (FSlots.size() - 1);
+}
+
+size_t TDayTable::Locate(uint64_t Key) const {
+  size_t Mask = FSlots.size() - 1;
+  size_t I = Home(Key);
+  while (FSlots[I].Value && FSlots[I].Key != Key) I = (I + 1) & Mask;
+  return I;
+}
+
+TEvent* TDayTable::Find(uint64_t Key) const {
+  if (FCount == 0) return nullptr;
+  return FSlots[Locate(Key)].Value;
+}
+
+TEvent* TDayTable::Insert(uint64_t Key, TEvent* Value) {
+  if ((FCount + 1) * 4 > FSlots.size() * 3) Grow();
+  TSlot& Slot = FSlots[Locate(Key)];
+  if (Slot.Value) return Slot.Value;
+  Slot.Key = Key;
+  Slot.Value = Value;
+  ++FCount;
+  return nullptr;
+}
+
+void TDayTable::Assign(uint64_t Key, TEvent* Value) {
+  TSlot& Slot = FSlots[Locate(Key)];
+  if (Slot.Value) Slot.Value = Value;
+}
+
+void TDayTable::Erase(uint64_t Key) {
+  if (FCount == 0) return;
+  size_t Mask = FSlots.size() - 1;
+  size_t I = Locate(Key);
+  if (!FSlots[I].Value) return;
+  // Shift the following entries back so that no probe chain breaks.
+  for (size_t J = (I + 1) & Mask; FSlots[J].Value; J = (J + 1) & Mask) {
+    size_t H = Home(FSlots[J].Key);
+    bool Stays = (J > I) ? (H > I && H <= J) : (H > I || H <= J);
+    if (Stays) continue;
+    FSlots[I] = FSlots[J];
+    I = J;
+  }
+  FSlots[I] = TSlot{};
+  --FCount;
+}
+
+void TDayTable::Clear() {
+  FSlots.clear();
+  FCount = 0;
+}
+
+void TDayTable::Grow() {
+  std::vector<TSlot> Old;
+  Old.swap(FSlots);
+  FSlots.resize(Old.empty() ? 16 : Old.size() * 2);
+  for (const TSlot& Slot : Old)
+    if (Slot.Value) FSlots[Locate(Slot.Key)] = Slot;
+}
+
+// ---------------------------------------------------------------------------
 // TEventCollection
 
 TEvent* TEventCollection::Find(TDateTime Day) const {
   Day = DateOnly(Day);
   if (std::isnan(Day)) return nullptr;  // equal to nothing
-  auto It = FFirst.find(DayKey(Day));
-  return It == FFirst.end() ? nullptr : It->second;
+  return FFirst.Find(DayKey(Day));
 }
 
 void TEventCollection::ItemAdded(TCollectionItem& Item) {
@@ -90,24 +157,24 @@ void TEventCollection::DateChanging(TEvent& Event, TDateTime OldDate, TDateTime 
 }
 
 void TEventCollection::IndexAdd(TEvent& Event, uint64_t Key) {
-  auto [It, Inserted] = FFirst.try_emplace(Key, &Event);
-  if (Inserted) return;
+  TEvent* Current = FFirst.Insert(Key, &Event);
+  if (!Current) return;
   ++FExtra[Key];
   // An event that moves to a day keeps its place in Items: it becomes the
   // day's first event when it stands before the current one.
-  if (Event.FSequence < It->second->FSequence) It->second = &Event;
+  if (Event.FSequence < Current->FSequence) FFirst.Assign(Key, &Event);
 }
 
 void TEventCollection::IndexRemove(TEvent& Event, uint64_t Key) {
-  auto It = FFirst.find(Key);
-  if (It == FFirst.end()) return;
-  auto Extra = FExtra.find(Key);
+  TEvent* Current = FFirst.Find(Key);
+  if (!Current) return;
+  auto Extra = FExtra.empty() ? FExtra.end() : FExtra.find(Key);
   if (Extra == FExtra.end()) {
-    if (It->second == &Event) FFirst.erase(It);
+    if (Current == &Event) FFirst.Erase(Key);
     return;
   }
   if (--Extra->second == 0) FExtra.erase(Extra);
-  if (It->second != &Event) return;
+  if (Current != &Event) return;
   // The day's first event goes while others of that day remain: the next one
   // in Items order takes its place. Only documents that hold two events of
   // one day come here.
@@ -118,10 +185,10 @@ void TEventCollection::IndexRemove(TEvent& Event, uint64_t Key) {
     if (!Next || Candidate.FSequence < Next->FSequence) Next = &Candidate;
   }
   if (Next) {
-    It->second = Next;
+    FFirst.Assign(Key, Next);
     return;
   }
-  FFirst.erase(It);
+  FFirst.Erase(Key);
   FExtra.erase(Key);
 }
 

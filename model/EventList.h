@@ -38,6 +38,30 @@ class TEvent : public TCollectionItem {
   uint64_t FSequence = 0;  // position among the collection's additions
 };
 
+// Day -> the first event of that day: an open-addressing table, so that a
+// look-up touches one or two cache lines and adding an event allocates
+// nothing but an occasional doubling.
+class TDayTable {
+ public:
+  TEvent* Find(uint64_t Key) const;
+  // The event stored for Key, or nullptr after storing Value for it.
+  TEvent* Insert(uint64_t Key, TEvent* Value);
+  void Assign(uint64_t Key, TEvent* Value);
+  void Erase(uint64_t Key);
+  void Clear();
+
+ private:
+  struct TSlot {
+    uint64_t Key = 0;
+    TEvent* Value = nullptr;  // nullptr marks a free slot
+  };
+  size_t Home(uint64_t Key) const;
+  size_t Locate(uint64_t Key) const;  // the slot of Key, or the free slot where it would go
+  void Grow();
+  std::vector<TSlot> FSlots;
+  size_t FCount = 0;
+};
+
 class TEventCollection : public TCollection<TEvent> {
  public:
   // The first event of that day (Date cut to a whole day) in Items order.
@@ -55,7 +79,7 @@ class TEventCollection : public TCollection<TEvent> {
   // Day -> the first event of that day in Items order. Items order is the
   // order of additions (nothing inserts in the middle), so the sequence
   // number of an event decides which of two events of one day comes first.
-  std::unordered_map<uint64_t, TEvent*> FFirst;
+  TDayTable FFirst;
   // Day -> how many more events of that day there are; only days that have
   // more than one event appear here.
   std::unordered_map<uint64_t, uint32_t> FExtra;

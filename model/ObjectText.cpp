@@ -8,6 +8,7 @@
 
 #include "model/ObjectText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -52,6 +53,15 @@ bool IsValidUtf8(const char* Bytes, size_t Size) {
   const unsigned char* S = reinterpret_cast<const unsigned char*>(Bytes);
   size_t I = 0;
   while (I < Size) {
+    // Plain ASCII eight bytes at a time.
+    if (Size - I >= 8) {
+      uint64_t Word;
+      std::memcpy(&Word, S + I, 8);
+      if ((Word & 0x8080808080808080ull) == 0) {
+        I += 8;
+        continue;
+      }
+    }
     unsigned char C = S[I];
     if (C < 0x80) {
       ++I;
@@ -258,14 +268,19 @@ class TWriter {
         while (I < L && Plain(static_cast<unsigned char>(S[I])) && I - K < MaxLineChars) ++I;
         BreakDue = I - K >= MaxLineChars;
         if (BreakDue && I < L) {
-          // Back up to the lead byte when the line would end inside a sequence.
+          // Back up to the lead byte when the line would end inside a
+          // sequence; a run that would hold only part of one is left for
+          // the next line (unless it starts the line: then the bytes are
+          // no UTF-8 anyway).
           size_t Back = I;
           while (Back > J && (static_cast<unsigned char>(S[Back]) & 0xC0) == 0x80) --Back;
-          if (Back > J) I = Back;
+          if (Back > J || J > K) I = Back;
         }
-        Out += '\'';
-        Out.append(S, J, I - J);
-        Out += '\'';
+        if (I > J) {
+          Out += '\'';
+          Out.append(S, J, I - J);
+          Out += '\'';
+        }
       }
       if (BreakDue && I < L) {
         Out += " +\r\n";
@@ -312,6 +327,14 @@ int HexValue(char C) {
   if (C >= 'A' && C <= 'F') return C - 'A' + 10;
   return -1;
 }
+
+// Bytes that end a quoted run: the apostrophe, and CR, LF and zero, which a
+// run may not hold.
+constexpr auto RunStop = [] {
+  std::array<bool, 256> Table{};
+  Table['\''] = Table['\r'] = Table['\n'] = Table[0] = true;
+  return Table;
+}();
 
 struct TSpan {
   const char* Begin = nullptr;
@@ -459,10 +482,7 @@ class TReader {
     const char C = *P;
     if (C == '\'' || C == '#') {
       StringValue();
-      if (!Applying()) {
-        if (AllUtf8 && !IsValidUtf8(FString.data(), FString.size())) AllUtf8 = false;
-        return;
-      }
+      if (!Applying()) return;
       if (Prop->Kind != TPropKind::String) NotValid();
       Prop->SetString(*Object, FString);
       return;
@@ -707,7 +727,7 @@ class TReader {
           ++P;
           for (;;) {
             const char* Run = P;
-            while (P < End && *P != '\'' && *P != '\r' && *P != '\n' && *P != 0) ++P;
+            while (P < End && !RunStop[static_cast<unsigned char>(*P)]) ++P;
             if (P >= End || *P != '\'') NotValid();
             Bytes(Run, static_cast<size_t>(P - Run));
             ++P;
@@ -738,6 +758,12 @@ class TReader {
   }
 
   void Bytes(const char* Data, size_t Size) {
+    if (!Applying()) {
+      // Checking needs no copy: the writer never splits a UTF-8 sequence
+      // between runs, so a file is UTF-8 when each of its runs is.
+      if (AllUtf8 && !IsValidUtf8(Data, Size)) AllUtf8 = false;
+      return;
+    }
     FlushPending();
     if (FWindows1252)
       AppendWindows1252(FString, Data, Size);

@@ -11,11 +11,17 @@ namespace {
 class CalStyleTest : public ::testing::Test {
  protected:
   CalStyleTest() {
-    Fake.DayNames = {"", "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
-    Fake.ShortDayNames = {"", "So.", "Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa."};
-    Fake.MonthNames[7] = "Juli";
-    Fake.DayNames[1] =
-        "\xD0\xB2\xD0\xBE\xD1\x81\xD0\xBA\xD1\x80\xD0\xB5\xD1\x81\xD0\xB5\xD0\xBD\xD1\x8C\xD0\xB5";
+    static const char* const Long[] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                                       "Donnerstag", "Freitag", "Samstag"};
+    static const char* const Short[] = {"So.", "Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa."};
+    for (int I = 1; I <= 7; ++I) {
+      Fake.DayNames[I] = std::string(Long[I - 1]);
+      Fake.ShortDayNames[I] = std::string(Short[I - 1]);
+    }
+    Fake.MonthNames[7] = std::string("Juli");
+    // A name whose first character takes two bytes.
+    Fake.DayNames[1] = std::string(
+        "\xD0\xB2\xD0\xBE\xD1\x81\xD0\xBA\xD1\x80\xD0\xB5\xD1\x81\xD0\xB5\xD0\xBD\xD1\x8C\xD0\xB5");
   }
   TFakePlatform Fake;
   TScopedPlatform Scope{Fake};
@@ -26,7 +32,7 @@ TEST_F(CalStyleTest, ResetToDefaultsLeavesBackgroundLanguageAndWrap) {
   S.BGColor = 0x123456;
   S.Language = "English";
   S.WrapEvents = true;
-  S.Header = "h";
+  S.Header = std::string("<p>club</p>");
   S.ResetToDefaults();
   EXPECT_EQ(S.BGColor, 0x123456);
   EXPECT_EQ(S.Language, "English");

@@ -169,6 +169,17 @@ TEST_F(DataLibTest, LineBreakNeverSplitsAUtf8Sequence) {
                        "b'"}));
 }
 
+TEST_F(DataLibTest, SequenceThatWouldStartARunAtTheLineEndMovesWhole) {
+  // 63 apostrophes (codes) and a four-byte character: no part of it stays on
+  // the full line, not even an empty run.
+  TEventList Doc;
+  Doc.DefaultFolder = std::string(63, '\'') + "\xF0\x9F\x8E\x89";
+  std::string Codes;
+  for (int I = 0; I < 63; ++I) Codes += "#39";
+  EXPECT_EQ(LinesFrom(Save(Doc), "DefaultFolder", 3),
+            CrLfLines({"  DefaultFolder = ", "    " + Codes + " +", "    '\xF0\x9F\x8E\x89'"}));
+}
+
 TEST_F(DataLibTest, EmptyDocumentWritesAnEmptyCollectionOnOneLine) {
   TEventList Doc;
   const std::string Start = "object TEventList\r\n  Items = <>\r\n";
