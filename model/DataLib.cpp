@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -185,7 +187,7 @@ bool WriteAll(int Fd, const char* Data, size_t Size) {
 }
 }  // namespace
 
-void SaveBytesToFile(const std::string& FileName, const std::string& Data) {
+void SaveStreamToFile(const std::string& FileName, const std::function<void(const TTextSink&)>& Produce) {
   const std::string CannotCreate = FormatMessage("Cannot create file %s", FileName);
   if (FileName.empty()) throw EQuillbayError(CannotCreate);
 
@@ -228,8 +230,11 @@ void SaveBytesToFile(const std::string& FileName, const std::string& Data) {
     }
   }
 
-  if (!WriteAll(Temp.Fd, Data.data(), Data.size()) || ::fsync(Temp.Fd) != 0)
-    throw EQuillbayError("Stream write error");
+  const TTextSink Write = [&Temp](const char* Data, size_t Size) {
+    if (!WriteAll(Temp.Fd, Data, Size)) throw EQuillbayError("Stream write error");
+  };
+  Produce(Write);
+  if (::fsync(Temp.Fd) != 0) throw EQuillbayError("Stream write error");
   int Fd = Temp.Fd;
   Temp.Fd = -1;
   if (::close(Fd) != 0) throw EQuillbayError("Stream write error");
@@ -242,6 +247,10 @@ void SaveBytesToFile(const std::string& FileName, const std::string& Data) {
     ::fsync(Dir);
     ::close(Dir);
   }
+}
+
+void SaveBytesToFile(const std::string& FileName, const std::string& Data) {
+  SaveStreamToFile(FileName, [&Data](const TTextSink& Write) { Write(Data.data(), Data.size()); });
 }
 
 namespace {
@@ -299,24 +308,54 @@ TPropInfo TDataStore::TagProperty() {
   return P;
 }
 
+namespace {
+// The wrap-around sum of little-endian 32-bit words over bytes that arrive in
+// pieces of any length. A short last group is read into the low bytes of the
+// word buffer, whose high bytes still hold the preceding group's.
+class TWordSum {
+ public:
+  void Add(const char* Data, size_t Size) {
+    if (FFill != 0) {
+      const size_t Take = std::min(Size, sizeof FWord - FFill);
+      std::memcpy(FWord + FFill, Data, Take);
+      FFill += Take;
+      Data += Take;
+      Size -= Take;
+      if (FFill < sizeof FWord) return;
+      FSum += WordValue();
+      FFill = 0;
+    }
+    const size_t Words = Size / 4;
+    for (size_t I = 0; I < Words; ++I) {
+      uint32_t Word;
+      std::memcpy(&Word, Data + I * 4, 4);
+      FSum += Little(Word);
+    }
+    if (Words > 0) std::memcpy(FWord, Data + (Words - 1) * 4, 4);
+    FFill = Size % 4;
+    std::memcpy(FWord, Data + Words * 4, FFill);
+  }
+  uint32_t Finish() const { return FFill ? FSum + WordValue() : FSum; }
+
+ private:
+  static uint32_t Little(uint32_t Word) {
+    if constexpr (std::endian::native == std::endian::little) return Word;
+    return __builtin_bswap32(Word);
+  }
+  uint32_t WordValue() const {
+    return static_cast<uint32_t>(FWord[0]) | static_cast<uint32_t>(FWord[1]) << 8 |
+           static_cast<uint32_t>(FWord[2]) << 16 | static_cast<uint32_t>(FWord[3]) << 24;
+  }
+  unsigned char FWord[4] = {0, 0, 0, 0};
+  size_t FFill = 0;
+  uint32_t FSum = 0;
+};
+}  // namespace
+
 uint32_t TDataStore::Checksum() const {
-  const std::string Bytes = WriteObjectText(*this, ClassName(), Name);
-  uint32_t Sum = 0;
-  unsigned char Word[4] = {0, 0, 0, 0};
-  size_t I = 0;
-  const size_t Size = Bytes.size();
-  for (; I + 4 <= Size; I += 4) {
-    std::memcpy(Word, Bytes.data() + I, 4);
-    Sum += static_cast<uint32_t>(Word[0]) | static_cast<uint32_t>(Word[1]) << 8 |
-           static_cast<uint32_t>(Word[2]) << 16 | static_cast<uint32_t>(Word[3]) << 24;
-  }
-  if (I < Size) {
-    // The high bytes of a short last group still hold the previous group's.
-    std::memcpy(Word, Bytes.data() + I, Size - I);
-    Sum += static_cast<uint32_t>(Word[0]) | static_cast<uint32_t>(Word[1]) << 8 |
-           static_cast<uint32_t>(Word[2]) << 16 | static_cast<uint32_t>(Word[3]) << 24;
-  }
-  return Sum;
+  TWordSum Sum;
+  WriteObjectTextTo(*this, ClassName(), Name, [&Sum](const char* Data, size_t Size) { Sum.Add(Data, Size); });
+  return Sum.Finish();
 }
 
 void TDataStore::LoadFromFile(const std::string& FileName) {
@@ -327,5 +366,6 @@ void TDataStore::LoadFromFile(const std::string& FileName) {
 }
 
 void TDataStore::SaveToFile(const std::string& FileName) const {
-  SaveBytesToFile(FileName, WriteObjectText(*this, ClassName(), Name));
+  SaveStreamToFile(FileName,
+                   [this](const TTextSink& Write) { WriteObjectTextTo(*this, ClassName(), Name, Write); });
 }

@@ -42,6 +42,8 @@ struct TPropInfo {
   std::function<int64_t(const TPersistent&)> GetInt;
   std::function<void(TPersistent&, int64_t)> SetInt;
   std::function<std::string(const TPersistent&)> GetString;
+  // For a string held in a field: read without a copy (the writer's path).
+  std::function<const std::string&(const TPersistent&)> GetStringRef;
   std::function<void(TPersistent&, const std::string&)> SetString;
   std::function<double(const TPersistent&)> GetDate;
   std::function<void(TPersistent&, double)> SetDate;
@@ -126,6 +128,12 @@ class TCollection : public TCollectionBase {
 // name) with CR LF line ends, byte for byte as a save writes it.
 std::string WriteObjectText(const TPersistent& Root, const std::string& ClassName,
                             const std::string& Name = "");
+// Receives the bytes of a text in consecutive pieces.
+using TTextSink = std::function<void(const char* Data, size_t Size)>;
+// The same text handed to Sink piece by piece, so that a large document is
+// never held whole in memory.
+void WriteObjectTextTo(const TPersistent& Root, const std::string& ClassName, const std::string& Name,
+                       const TTextSink& Sink);
 // Parses Text completely, then applies it to Root in file order. Raises "The
 // file is not valid" on any syntax or apply fault; values applied before an
 // apply fault stay applied. Returns the object's name ("" when none).
@@ -136,6 +144,9 @@ std::string ReadObjectText(TPersistent& Root, const std::string& Text);
 // "Cannot create file %s" or "Stream write error"; on failure the old file is
 // untouched and no temporary file is left.
 void SaveBytesToFile(const std::string& FileName, const std::string& Data);
+// As SaveBytesToFile, for a text that Produce hands piece by piece to the sink
+// it is given; an exception from Produce also leaves the old file untouched.
+void SaveStreamToFile(const std::string& FileName, const std::function<void(const TTextSink&)>& Produce);
 // Raises "Cannot open file %s" when the file cannot be opened or read.
 std::string LoadBytesFromFile(const std::string& FileName);
 
@@ -159,6 +170,9 @@ TPropInfo StringProperty(std::string Name, std::string C::*Field) {
   P.Name = std::move(Name);
   P.Kind = TPropKind::String;
   P.GetString = [Field](const TPersistent& O) { return static_cast<const C&>(O).*Field; };
+  P.GetStringRef = [Field](const TPersistent& O) -> const std::string& {
+    return static_cast<const C&>(O).*Field;
+  };
   P.SetString = [Field](TPersistent& O, const std::string& V) { static_cast<C&>(O).*Field = V; };
   return P;
 }

@@ -114,10 +114,27 @@ void AppendWindows1252(std::string& Out, const char* Bytes, size_t Size) {
 
 namespace {
 constexpr int MaxLineChars = 64;
+constexpr size_t FlushSize = 256 * 1024;
+
+// Bytes that the string rule writes as "#" codes.
+constexpr auto CodeByte = [] {
+  std::array<bool, 256> Table{};
+  for (int C = 0; C < 32; ++C) Table[C] = true;
+  Table['\''] = true;
+  return Table;
+}();
 
 class TWriter {
  public:
   std::string Out;
+  const TTextSink* Sink = nullptr;
+
+  // Hands the text so far to the sink once enough has gathered.
+  void Drain(bool All) {
+    if (!Sink || Out.empty() || (!All && Out.size() < FlushSize)) return;
+    (*Sink)(Out.data(), Out.size());
+    Out.clear();
+  }
 
   void Line(int Level, const char* Text) {
     Indent(Level);
@@ -128,6 +145,7 @@ class TWriter {
   void Properties(const TPersistent& Object, int Level, std::string& Prefix) {
     for (const TPropInfo& Prop : Object.Properties()) {
       if (Prop.ReadOnly) continue;
+      Drain(false);
       switch (Prop.Kind) {
         case TPropKind::Integer:
         case TPropKind::Word: {
@@ -168,7 +186,9 @@ class TWriter {
           break;
         }
         case TPropKind::String: {
-          const std::string S = Prop.GetString(Object);
+          std::string Computed;
+          const std::string& S =
+              Prop.GetStringRef ? Prop.GetStringRef(Object) : (Computed = Prop.GetString(Object));
           if (S.empty()) break;
           Head(Level, Prefix, Prop);
           String(S, Level);
@@ -248,7 +268,18 @@ class TWriter {
   void String(const std::string& S, int Level) {
     const size_t L = S.size();
     const int Continuation = Level + 1;
-    auto Plain = [](unsigned char C) { return C >= 32 && C != '\''; };
+    auto Plain = [](unsigned char C) { return !CodeByte[C]; };
+    if (L <= MaxLineChars) {
+      // The common case: one run on the property line.
+      bool AllPlain = true;
+      for (unsigned char C : S) AllPlain &= Plain(C);
+      if (AllPlain) {
+        Out += '\'';
+        Out += S;
+        Out += '\'';
+        return;
+      }
+    }
     if (L > MaxLineChars) {
       Out += "\r\n";
       Indent(Continuation);
@@ -292,9 +323,8 @@ class TWriter {
 };
 }  // namespace
 
-std::string WriteObjectText(const TPersistent& Root, const std::string& ClassName, const std::string& Name) {
-  TWriter W;
-  W.Out.reserve(4096);
+namespace {
+void WriteObject(TWriter& W, const TPersistent& Root, const std::string& ClassName, const std::string& Name) {
   W.Out += "object ";
   if (!Name.empty()) {
     W.Out += Name;
@@ -305,7 +335,23 @@ std::string WriteObjectText(const TPersistent& Root, const std::string& ClassNam
   std::string Prefix;
   W.Properties(Root, 1, Prefix);
   W.Out += "end\r\n";
+}
+}  // namespace
+
+std::string WriteObjectText(const TPersistent& Root, const std::string& ClassName, const std::string& Name) {
+  TWriter W;
+  W.Out.reserve(4096);
+  WriteObject(W, Root, ClassName, Name);
   return std::move(W.Out);
+}
+
+void WriteObjectTextTo(const TPersistent& Root, const std::string& ClassName, const std::string& Name,
+                       const TTextSink& Sink) {
+  TWriter W;
+  W.Sink = &Sink;
+  W.Out.reserve(FlushSize + 64 * 1024);
+  WriteObject(W, Root, ClassName, Name);
+  W.Drain(true);
 }
 
 // ---------------------------------------------------------------------------

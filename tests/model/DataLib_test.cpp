@@ -525,19 +525,33 @@ TEST_F(DataLibTest, ChecksumFollowsTheStoredProperties) {
   EXPECT_NE(A.Checksum(), Before);
 }
 
-TEST_F(DataLibTest, ChecksumSumsLittleEndianWordsAndReusesHighBytes) {
-  // "object TEventList\r\n  Items = <>\r\n  ExportYear = 0\r\n..." is summed
-  // by the rule; compute the same sum independently here.
-  TEventList Doc;
-  std::string Bytes = Save(Doc);
+uint32_t SumOfWords(const std::string& Bytes) {
   uint32_t Sum = 0;
   uint8_t W[4] = {0, 0, 0, 0};
   for (size_t I = 0; I < Bytes.size(); I += 4) {
     for (size_t K = 0; K < 4 && I + K < Bytes.size(); ++K) W[K] = static_cast<uint8_t>(Bytes[I + K]);
     Sum += W[0] | W[1] << 8 | W[2] << 16 | static_cast<uint32_t>(W[3]) << 24;
   }
+  return Sum;
+}
+
+TEST_F(DataLibTest, ChecksumOfALargeDocumentSumsTheSavedBytes) {
+  // Large enough that the text reaches the sum in several pieces, with odd
+  // lengths at the joins.
+  TEventList Doc;
+  for (int I = 0; I < 9000; ++I) Doc.FindEvent(true, I + 1)->Text = std::string(1 + I % 37, 'a' + I % 26);
+  const std::string Bytes = Save(Doc);
+  ASSERT_GT(Bytes.size(), 600000u);
   ASSERT_NE(Bytes.size() % 4, 0u);
-  EXPECT_EQ(Doc.Checksum(), Sum);
+  EXPECT_EQ(Doc.Checksum(), SumOfWords(Bytes));
+}
+
+TEST_F(DataLibTest, ChecksumSumsLittleEndianWordsAndReusesHighBytes) {
+  // The saved text of an empty document, summed by the rule independently.
+  TEventList Doc;
+  std::string Bytes = Save(Doc);
+  ASSERT_NE(Bytes.size() % 4, 0u);
+  EXPECT_EQ(Doc.Checksum(), SumOfWords(Bytes));
 }
 
 // ---------------------------------------------------------------------------
