@@ -9,6 +9,7 @@
 #include "model/ObjectText.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -382,6 +383,27 @@ constexpr auto RunStop = [] {
   return Table;
 }();
 
+// The first byte at or after P that ends a quoted run, or End. Runs make up
+// most of a document, so they are scanned eight bytes at a time.
+const char* FindRunStop(const char* P, const char* End) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t Ones = 0x0101010101010101ull;
+    constexpr uint64_t Highs = 0x8080808080808080ull;
+    auto ZeroBytes = [](uint64_t V) { return (V - Ones) & ~V & Highs; };
+    while (End - P >= 8) {
+      uint64_t W;
+      std::memcpy(&W, P, 8);
+      // The lowest marked byte is exact; marks above it may be spurious.
+      uint64_t Stops = ZeroBytes(W ^ (Ones * '\'')) | ZeroBytes(W ^ (Ones * '\r')) |
+                       ZeroBytes(W ^ (Ones * '\n')) | ZeroBytes(W);
+      if (Stops) return P + (std::countr_zero(Stops) >> 3);
+      P += 8;
+    }
+  }
+  while (P < End && !RunStop[static_cast<unsigned char>(*P)]) ++P;
+  return P;
+}
+
 struct TSpan {
   const char* Begin = nullptr;
   size_t Length = 0;
@@ -456,6 +478,19 @@ class TReader {
     return nullptr;
   }
 
+  // An optional "[" integer "]" after an object's class or an "item"; ignored.
+  void SkipIndex() {
+    Blanks();
+    if (!At('[')) return;
+    ++P;
+    Blanks();
+    int64_t Int;
+    double Float;
+    char Suffix;
+    if (Number(Int, Float, Suffix) != TNumberKind::Integer) NotValid();
+    Expect(']');
+  }
+
   void Object(int Depth, TPersistent* Target, bool IsRoot) {
     if (Depth > MaxDepth) NotValid();
     if (!IsObjectWord(Ident())) NotValid();
@@ -466,16 +501,7 @@ class TReader {
       Ident();
       if (IsRoot) Name.assign(First.Begin, First.Length);
     }
-    Blanks();
-    if (At('[')) {
-      ++P;
-      Blanks();
-      int64_t Int;
-      double Float;
-      char Suffix;
-      if (Number(Int, Float, Suffix) != TNumberKind::Integer) NotValid();
-      Expect(']');
-    }
+    SkipIndex();
     if (IsRoot && Applying())
       if (auto* Store = dynamic_cast<TDataStore*>(Target)) Store->Name = Name;
 
@@ -622,16 +648,7 @@ class TReader {
         return;
       }
       if (!Ident().Is("item")) NotValid();
-      Blanks();
-      if (At('[')) {
-        ++P;
-        Blanks();
-        int64_t Int;
-        double Float;
-        char Suffix;
-        if (Number(Int, Float, Suffix) != TNumberKind::Integer) NotValid();
-        Expect(']');
-      }
+      SkipIndex();
       TPersistent* Item = nullptr;
       if (Applying()) {
         // A collection with items in the file is replaced as a whole.
@@ -773,7 +790,7 @@ class TReader {
           ++P;
           for (;;) {
             const char* Run = P;
-            while (P < End && !RunStop[static_cast<unsigned char>(*P)]) ++P;
+            P = FindRunStop(P, End);
             if (P >= End || *P != '\'') NotValid();
             Bytes(Run, static_cast<size_t>(P - Run));
             ++P;

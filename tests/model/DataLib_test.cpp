@@ -351,6 +351,19 @@ TEST_F(DataLibTest, SyntaxErrorsApplyNothing) {
   }
 }
 
+TEST_F(DataLibTest, RunEndsAreFoundAtEveryOffset) {
+  for (size_t Offset = 0; Offset < 20; ++Offset) {
+    const std::string Lead(Offset, 'x');
+    TEventList Doc;
+    ReadObjectText(Doc, Header("  ExportFile = '" + Lead + "''" + Lead + "'\r\n"));
+    EXPECT_EQ(Doc.ExportFile, Lead + "'" + Lead) << Offset;
+    for (char Bad : {'\r', '\n', '\0'}) {
+      std::string Text = Header("  ExportFile = '" + Lead + Bad + Lead + "'\r\n");
+      EXPECT_THROW(ReadObjectText(Doc, Text), EQuillbayError) << Offset << " " << int(Bad);
+    }
+  }
+}
+
 // Faults while applying: the lines before the fault stay applied.
 TEST_F(DataLibTest, ApplyFaultsKeepWhatWasAppliedBefore) {
   const TBadInput Cases[] = {
