@@ -203,6 +203,17 @@ void SaveStreamToFile(const std::string& FileName, const std::function<void(cons
   struct stat Existing {};
   bool Exists = ::stat(Target.c_str(), &Existing) == 0;
   if (Exists && S_ISDIR(Existing.st_mode)) throw EQuillbayError(CannotCreate);
+  if (Exists && !S_ISREG(Existing.st_mode)) {
+    // A device or a pipe is written in place: replacing it by a file would
+    // destroy it, and there is no previous content to protect.
+    TTempFile Device;
+    Device.Fd = ::open(Target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (Device.Fd < 0) throw EQuillbayError(CannotCreate);
+    Produce([&Device](const char* Data, size_t Size) {
+      if (!WriteAll(Device.Fd, Data, Size)) throw EQuillbayError("Stream write error");
+    });
+    return;
+  }
 
   TTempFile Temp;
   static std::mt19937_64 Random{std::random_device{}()};
