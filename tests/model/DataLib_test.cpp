@@ -582,6 +582,20 @@ TEST_F(DataLibTest, SaveAndLoadThroughAFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Path()), {}), 1);
 }
 
+TEST_F(DataLibTest, ShippedExamplesOpenAndSaveUnchanged) {
+  const std::filesystem::path Examples = std::filesystem::path(QUILLBAY_TEST_SOURCE_DIR) / "examples";
+  int Seen = 0;
+  for (const auto& Entry : std::filesystem::directory_iterator(Examples)) {
+    if (Entry.path().extension() != ".qby") continue;
+    ++Seen;
+    TEventList Doc;
+    Doc.LoadFromFile(Entry.path().string());
+    EXPECT_GT(Doc.Count(), 0) << Entry.path();
+    EXPECT_EQ(Save(Doc), ReadFileBytes(Entry.path().string())) << Entry.path();
+  }
+  EXPECT_GT(Seen, 0);
+}
+
 TEST_F(DataLibTest, MissingFileCannotBeOpened) {
   TTempFolder Folder;
   TEventList Doc;
