@@ -268,8 +268,11 @@ namespace {
 std::string ReadBytes(const std::string& FileName, uint64_t Limit, bool& TooLarge) {
   const std::string CannotOpen = FormatMessage("Cannot open file %s", FileName);
   TooLarge = false;
-  int Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking on open, so that a pipe nobody writes to reads as empty
+  // instead of hanging the program.
+  int Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (Fd < 0) throw EQuillbayError(CannotOpen);
+  ::fcntl(Fd, F_SETFL, ::fcntl(Fd, F_GETFL) & ~O_NONBLOCK);
   struct Closer {
     int Fd;
     ~Closer() { ::close(Fd); }

@@ -627,6 +627,25 @@ TEST_F(DataLibTest, OversizedFileIsNotValid) {
   }
 }
 
+TEST_F(DataLibTest, PipeWithoutWriterIsNotValidAndDoesNotHang) {
+  TTempFolder Folder;
+  const std::string Name = Folder.Path("pipe.qby");
+  ASSERT_EQ(::mkfifo(Name.c_str(), 0600), 0);
+  TEventList Doc;
+  try {
+    Doc.LoadFromFile(Name);
+    ADD_FAILURE();
+  } catch (const EQuillbayError& E) {
+    EXPECT_STREQ(E.what(), "The file is not valid");
+  }
+}
+
+TEST_F(DataLibTest, EndlessDeviceIsNotValid) {
+  if (::access("/dev/zero", R_OK) != 0) GTEST_SKIP() << "needs /dev/zero";
+  TEventList Doc;
+  EXPECT_THROW(Doc.LoadFromFile("/dev/zero"), EQuillbayError);
+}
+
 TEST_F(DataLibTest, SaveIntoMissingFolderCannotCreate) {
   TTempFolder Folder;
   TEventList Doc;
