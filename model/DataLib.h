@@ -142,7 +142,8 @@ std::string ReadObjectText(TPersistent& Root, const std::string& Text);
 // Writes Data to FileName through a temporary file in the same folder, flushed
 // and renamed over the target; the target's permissions are kept. Raises
 // "Cannot create file %s" or "Stream write error"; on failure the old file is
-// untouched and no temporary file is left.
+// untouched and no temporary file is left. A symbolic link is followed (the
+// file it names is replaced); a device or pipe is written in place.
 void SaveBytesToFile(const std::string& FileName, const std::string& Data);
 // As SaveBytesToFile, for a text that Produce hands piece by piece to the sink
 // it is given; an exception from Produce also leaves the old file untouched.
