@@ -14,6 +14,15 @@ int64_t DaysFromCivilStart(int Year, int Month, int Day) {
 }
 // Day number of 30 December 1899 counted from 1 January of year 1.
 const int64_t Epoch = DaysFromCivilStart(1899, 12, 30);
+
+// The whole day number of D, held to the calendar's range (1 January 0001 to
+// 31 December 9999) so that no value, however large or not a number, leaves it.
+int64_t WholeDay(TDateTime D) {
+  constexpr double First = -693593.0, Last = 2958465.0;
+  if (!(D >= First)) return static_cast<int64_t>(First);  // also NaN
+  if (D > Last) return static_cast<int64_t>(Last);
+  return static_cast<int64_t>(std::trunc(D));
+}
 }  // namespace
 
 bool IsLeapYear(int Year) { return (Year % 4 == 0 && Year % 100 != 0) || Year % 400 == 0; }
@@ -31,8 +40,7 @@ TDateTime EncodeDate(int Year, int Month, int Day) {
 }
 
 void DecodeDate(TDateTime D, int& Year, int& Month, int& Day) {
-  int64_t N = static_cast<int64_t>(std::trunc(D)) + Epoch;  // days since 1 Jan 0001
-  if (N < 0) N = 0;
+  int64_t N = WholeDay(D) + Epoch;  // days since 1 Jan 0001
   // 400-year cycles of 146097 days.
   int64_t Cycles = N / 146097;
   int64_t Rest = N % 146097;
@@ -55,7 +63,7 @@ void DecodeDate(TDateTime D, int& Year, int& Month, int& Day) {
 
 int DayOfWeek(TDateTime D) {
   // Day 0 (30 December 1899) was a Saturday.
-  int64_t N = static_cast<int64_t>(std::trunc(D));
+  int64_t N = WholeDay(D);
   int64_t W = ((N - 1) % 7 + 7) % 7;  // 0 = Sunday
   return static_cast<int>(W) + 1;
 }

@@ -24,7 +24,8 @@ TEvent::~TEvent() {
 
 void TEvent::SetDate(TDateTime Value) {
   TDateTime Old = FDate;
-  FDate = DateOnly(Value);
+  // A value that is not a number would be saved as text no reader accepts.
+  FDate = std::isfinite(Value) ? DateOnly(Value) : 0;
   if (DayKey(Old) == DayKey(FDate)) return;
   if (auto* Owner = dynamic_cast<TEventCollection*>(Collection())) Owner->DateChanging(*this, Old, FDate);
 }

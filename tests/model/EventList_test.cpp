@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <random>
 
 #include "ModelTestSupport.h"
@@ -43,6 +45,17 @@ TEST_F(EventListTest, DateSetterCutsTowardZero) {
   EXPECT_EQ(E.Date(), 7);
   E.SetDate(-1.5);
   EXPECT_EQ(E.Date(), -1);
+}
+
+TEST_F(EventListTest, DateThatIsNotANumberBecomesDayZero) {
+  // Such a date would be saved as text that no reader accepts.
+  TEventList Doc;
+  TEvent& Event = Doc.Items().Add();
+  Event.SetDate(46086);
+  Event.SetDate(std::nan(""));
+  EXPECT_EQ(Event.Date(), 0);
+  EXPECT_EQ(Doc.FindEvent(false, 0), &Event);
+  EXPECT_EQ(Doc.FindEvent(false, 46086), nullptr);
 }
 
 TEST_F(EventListTest, HtmlTextReplacesOnlyCrLfPairs) {
