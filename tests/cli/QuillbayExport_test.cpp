@@ -11,6 +11,7 @@
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/PlatformFake.h"
+#include "tests/common/WorkedExample.h"
 #include "tests/generator/TestSupport.h"
 
 namespace {
@@ -21,70 +22,8 @@ struct TRunResult {
   std::string Out, Err;
 };
 
-// A document in the file form: Spring fair on 5 March 2026 and a two-line
-// event on 17 March, the style of a new document.
-const char* const SampleLines[] = {"object TEventList",
-                                   "  Items = <",
-                                   "    item",
-                                   "      Date = 46086",
-                                   "      Text = 'Spring fair'",
-                                   "    end",
-                                   "    item",
-                                   "      Date = 46098",
-                                   "      Text = 'Doctor'#39's visit'#13#10'10 am'",
-                                   "    end>",
-                                   "  Style.Caption.Align = 'center'",
-                                   "  Style.Caption.BGColor = 6566450",
-                                   "  Style.Caption.FontName = 'Arial'",
-                                   "  Style.Caption.FontColor = clWhite",
-                                   "  Style.Caption.FontSize = 16",
-                                   "  Style.Caption.FontStyle = [fsBold]",
-                                   "  Style.WeekDays.Align = 'center'",
-                                   "  Style.WeekDays.BGColor = 6566450",
-                                   "  Style.WeekDays.FontName = 'Arial'",
-                                   "  Style.WeekDays.FontColor = clWhite",
-                                   "  Style.WeekDays.FontSize = 12",
-                                   "  Style.WeekDays.FontStyle = [fsBold]",
-                                   "  Style.Days.Align = 'right'",
-                                   "  Style.Days.BGColor = 6566450",
-                                   "  Style.Days.FontName = 'Arial'",
-                                   "  Style.Days.FontColor = clWhite",
-                                   "  Style.Days.FontSize = 10",
-                                   "  Style.Days.FontStyle = [fsBold]",
-                                   "  Style.Events.Align = 'left'",
-                                   "  Style.Events.BGColor = 7877170",
-                                   "  Style.Events.FontName = 'Arial'",
-                                   "  Style.Events.FontColor = clWhite",
-                                   "  Style.Events.FontSize = 10",
-                                   "  Style.Events.FontStyle = []",
-                                   "  Style.BorderColor = 9453632",
-                                   "  Style.BorderWidth = 1",
-                                   "  Style.CellPadding = 3",
-                                   "  Style.ShowYear = True",
-                                   "  Style.ShowCaption = True",
-                                   "  Style.MonthAsString = True",
-                                   "  Style.CaptionBottomMargin = 6",
-                                   "  Style.Title = 'Calendar'",
-                                   "  Style.Width = '100%'",
-                                   "  Style.IsCellWidth = False",
-                                   "  Style.IsCellHeight = False",
-                                   "  Style.CellWidth = 120",
-                                   "  Style.CellHeight = 90",
-                                   "  Style.BGColor = clBlack",
-                                   "  Style.WeekDaysLength = 0",
-                                   "  Style.WrapEvents = False",
-                                   "  Style.BlankEventsText = '<br>'",
-                                   "  Style.HideBanner = False",
-                                   "  DefaultFolder = 'C:\\Calendars'",
-                                   "  ExportYear = 2026",
-                                   "  ExportCols = 1",
-                                   "  ColSpacing = 30",
-                                   "  RowSpacing = 15",
-                                   "end"};
-
 std::string SampleText(const std::string& Replace = "", const std::string& With = "") {
-  std::string Text;
-  for (const char* L : SampleLines) Text += std::string(L) + "\r\n";
+  std::string Text = WorkedExampleText();
   if (!Replace.empty()) Text.replace(Text.find(Replace), Replace.size(), With);
   return Text;
 }
