@@ -15,12 +15,15 @@ int64_t DaysFromCivilStart(int Year, int Month, int Day) {
 // Day number of 30 December 1899 counted from 1 January of year 1.
 const int64_t Epoch = DaysFromCivilStart(1899, 12, 30);
 
-// The whole day number of D, held to the calendar's range (1 January 0001 to
-// 31 December 9999) so that no value, however large or not a number, leaves it.
+// The whole day number of D. Values far outside the calendar (and values that
+// are not numbers) are held to a bound well beyond it, so that they still
+// decode to a year outside 1..9999, which the encoder refuses, and never
+// overflow.
 int64_t WholeDay(TDateTime D) {
-  constexpr double First = -693593.0, Last = 2958465.0;
-  if (!(D >= First)) return static_cast<int64_t>(First);  // also NaN
-  if (D > Last) return static_cast<int64_t>(Last);
+  constexpr double Bound = 1e9;  // about 2.7 million years
+  if (std::isnan(D)) return static_cast<int64_t>(-Bound);
+  if (D < -Bound) return static_cast<int64_t>(-Bound);
+  if (D > Bound) return static_cast<int64_t>(Bound);
   return static_cast<int64_t>(std::trunc(D));
 }
 }  // namespace
@@ -41,6 +44,7 @@ TDateTime EncodeDate(int Year, int Month, int Day) {
 
 void DecodeDate(TDateTime D, int& Year, int& Month, int& Day) {
   int64_t N = WholeDay(D) + Epoch;  // days since 1 Jan 0001
+  if (N < 0) N = 0;
   // 400-year cycles of 146097 days.
   int64_t Cycles = N / 146097;
   int64_t Rest = N % 146097;

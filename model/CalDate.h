@@ -12,8 +12,8 @@ int DaysInMonth(int Year, int Month);
 // Raises "Invalid argument to date encode" for a year outside 1..9999, a month
 // outside 1..12 or a day outside the month.
 TDateTime EncodeDate(int Year, int Month, int Day);
-// The date part of D (cut toward zero) as year, month and day; a value outside
-// the calendar's range decodes as its nearest end.
+// The date part of D (cut toward zero) as year, month and day. A date before
+// 1 January 0001 decodes as that day; one after 9999 keeps its later year.
 void DecodeDate(TDateTime D, int& Year, int& Month, int& Day);
 // 1 Sunday .. 7 Saturday.
 int DayOfWeek(TDateTime D);

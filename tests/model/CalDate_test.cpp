@@ -49,12 +49,15 @@ TEST(CalDateTest, WeekDaysAndMonthSteps) {
   EXPECT_EQ(IncMonth(EncodeDate(2026, 1, 15), -1), EncodeDate(2025, 12, 15));
 }
 
-TEST(CalDateTest, ValuesOutsideTheCalendarDecodeAsItsEnds) {
+TEST(CalDateTest, ValuesOutsideTheCalendarStayOutsideWithoutOverflow) {
   int Y = 0, M = 0, D = 0;
+  DecodeDate(EncodeDate(9999, 12, 31) + 1, Y, M, D);
+  EXPECT_EQ(Y * 10000 + M * 100 + D, 100000101);
   for (double Huge : {1e19, std::numeric_limits<double>::infinity()}) {
     DecodeDate(Huge, Y, M, D);
-    EXPECT_EQ(Y * 10000 + M * 100 + D, 99991231);
+    EXPECT_GT(Y, 9999);
     EXPECT_GE(DayOfWeek(Huge), 1);
+    EXPECT_THROW(EncodeDate(Y, M, D), EQuillbayError);
   }
   for (double Tiny : {-1e19, std::nan("")}) {
     DecodeDate(Tiny, Y, M, D);
