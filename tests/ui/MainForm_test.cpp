@@ -221,7 +221,7 @@ TEST_F(MainFormTest, OpenShowsTheLastEventInDocumentOrder) {
 
   // The Reopen item opens its file once the menu has let go of it.
   W->miReopen->actions()[0]->trigger();
-  QTest::qWaitFor([&] { return W->Project.FileName() == Path; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return W->Project.FileName() == Path; }));
   EXPECT_EQ(W->Project.FileName(), Path);
   EXPECT_EQ(W->DateChooser().Date(), Day(2025, 5, 2));
   EXPECT_EQ(W->mmEvent->toPlainText(), "two");
