@@ -56,8 +56,8 @@ TCollectionItem& TCollectionBase::AddItem() {
 void TCollectionBase::Clear() {
   std::vector<TCollectionItem*> Items;
   Items.swap(FItems);
+  ItemsCleared();
   for (TCollectionItem* Item : Items) {
-    ItemRemoved(*Item);
     Item->FCollection = nullptr;
     delete Item;
   }

@@ -107,6 +107,8 @@ class TCollectionBase {
   // Hooks for collections that keep an index of their items.
   virtual void ItemAdded(TCollectionItem&) {}
   virtual void ItemRemoved(TCollectionItem&) {}
+  // Clear: every item is about to go at once (no ItemRemoved for each).
+  virtual void ItemsCleared() {}
 
  private:
   friend class TCollectionItem;

@@ -138,23 +138,49 @@ void TDayTable::Grow() {
 TEvent* TEventCollection::Find(TDateTime Day) const {
   Day = DateOnly(Day);
   if (std::isnan(Day)) return nullptr;  // equal to nothing
-  return FFirst.Find(DayKey(Day));
+  uint64_t Key = DayKey(Day);
+  if (TEvent* First = FFirst.Find(Key)) return First;
+  // The pending event is the newest, so it is found only when no indexed
+  // event has that day.
+  if (FPending && DayKey(FPending->Date()) == Key) return FPending;
+  return nullptr;
 }
 
 void TEventCollection::ItemAdded(TCollectionItem& Item) {
   auto& Event = static_cast<TEvent&>(Item);
+  IndexPending();
   Event.FSequence = FNextSequence++;
-  IndexAdd(Event, DayKey(Event.Date()));
+  FPending = &Event;
 }
 
 void TEventCollection::ItemRemoved(TCollectionItem& Item) {
   auto& Event = static_cast<TEvent&>(Item);
+  if (&Event == FPending) {
+    FPending = nullptr;
+    return;
+  }
+  IndexPending();
   IndexRemove(Event, DayKey(Event.Date()));
 }
 
+void TEventCollection::ItemsCleared() {
+  FPending = nullptr;
+  FFirst.Clear();
+  FExtra.clear();
+}
+
 void TEventCollection::DateChanging(TEvent& Event, TDateTime OldDate, TDateTime NewDate) {
+  if (&Event == FPending) return;  // indexed later, at its day then
+  IndexPending();
   IndexRemove(Event, DayKey(OldDate));
   IndexAdd(Event, DayKey(NewDate));
+}
+
+void TEventCollection::IndexPending() {
+  if (!FPending) return;
+  TEvent& Event = *FPending;
+  FPending = nullptr;
+  IndexAdd(Event, DayKey(Event.Date()));
 }
 
 void TEventCollection::IndexAdd(TEvent& Event, uint64_t Key) {

@@ -70,12 +70,18 @@ class TEventCollection : public TCollection<TEvent> {
  protected:
   void ItemAdded(TCollectionItem& Item) override;
   void ItemRemoved(TCollectionItem& Item) override;
+  void ItemsCleared() override;
 
  private:
   friend class TEvent;
   void DateChanging(TEvent& Event, TDateTime OldDate, TDateTime NewDate);
   void IndexAdd(TEvent& Event, uint64_t Key);
   void IndexRemove(TEvent& Event, uint64_t Key);
+  void IndexPending();
+  // The newest event is indexed only when something else happens to the
+  // collection, so that an event added and then given its date (as every
+  // event read from a file is) enters the index once, at its own day.
+  TEvent* FPending = nullptr;
   // Day -> the first event of that day in Items order. Items order is the
   // order of additions (nothing inserts in the middle), so the sequence
   // number of an event decides which of two events of one day comes first.

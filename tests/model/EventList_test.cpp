@@ -130,7 +130,7 @@ TEST_F(EventListTest, IndexAgreesWithAScanThroughRandomEdits) {
   TEventList Doc;
   for (int Step = 0; Step < 20000; ++Step) {
     TDateTime Day = static_cast<int>(Random() % 40) - 5 + (Random() % 4) * 0.25;
-    switch (Random() % 5) {
+    switch (Random() % 7) {
       case 0:
       case 1:
         Doc.FindEvent(true, Day);
@@ -145,6 +145,12 @@ TEST_F(EventListTest, IndexAgreesWithAScanThroughRandomEdits) {
       case 4:
         if (Doc.Count() > 0)
           delete &Doc.Events(static_cast<int>(Random() % static_cast<unsigned>(Doc.Count())));
+        break;
+      case 5:  // an event that never gets a date stays on day 0
+        Doc.Items().Add();
+        break;
+      case 6:
+        if (Random() % 50 == 0) Doc.Items().Clear();
         break;
     }
     TDateTime Probe = static_cast<int>(Random() % 40) - 5;
