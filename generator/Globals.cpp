@@ -9,15 +9,10 @@
 #include "model/EventList.h"
 #include "platform/Errors.h"
 #include "platform/Platform.h"
+#include "platform/TextUtil.h"
 
 namespace {
 constexpr mode_t PrivateFolderMode = 0700;
-
-bool IsBlank(const std::string& S) {
-  for (unsigned char C : S)
-    if (C > ' ') return false;
-  return true;
-}
 
 bool FolderExists(const std::string& Path) {
   struct stat St;

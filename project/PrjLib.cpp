@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/Platform.h"
+#include "platform/TextUtil.h"
 #include "project/ShellLib.h"
 #include "project/UserDialogs.h"
 
@@ -19,13 +20,6 @@ bool IsExistingFile(const std::string& Path) {
   return !Path.empty() && std::filesystem::is_regular_file(Path, Ec);
 }
 
-std::string TrimBlanks(const std::string& Text) {
-  size_t First = 0;
-  size_t Last = Text.size();
-  while (First < Last && static_cast<unsigned char>(Text[First]) <= ' ') ++First;
-  while (Last > First && static_cast<unsigned char>(Text[Last - 1]) <= ' ') --Last;
-  return Text.substr(First, Last - First);
-}
 }  // namespace
 
 std::string ExtractFolder(const std::string& Path) {
@@ -161,7 +155,7 @@ void TProject::Close() {
 }
 
 std::string TProject::GetInitialDir() {
-  if (TrimBlanks(LastFolder).empty()) {
+  if (IsBlank(LastFolder)) {
     if (!ProjectList.empty()) {
       LastFolder = ExtractFolder(ProjectList.front());
     } else {

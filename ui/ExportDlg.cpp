@@ -14,19 +14,11 @@
 
 #include "generator/CalGen.h"
 #include "platform/Platform.h"
+#include "platform/TextUtil.h"
 #include "project/UserDialogs.h"
 #include "ui/EditLib.h"
 
 namespace {
-
-// The text with leading and trailing blanks and control characters removed.
-QString TrimControls(const QString& Text) {
-  qsizetype First = 0;
-  qsizetype Last = Text.size();
-  while (First < Last && Text[First].unicode() <= u' ') ++First;
-  while (Last > First && Text[Last - 1].unicode() <= u' ') --Last;
-  return Text.mid(First, Last - First);
-}
 
 bool FileExists(const std::string& FileName) {
   std::error_code Error;
@@ -181,7 +173,7 @@ void TfrmExport::FillMonths() {
 }
 
 void TfrmExport::UpdateExportButton() {
-  const bool CanExport = !TrimControls(edtFile->text()).isEmpty() && TickedMonths() != 0;
+  const bool CanExport = !IsBlank(edtFile->text().toStdString()) && TickedMonths() != 0;
   btnExport->setEnabled(CanExport);
   btnExport->setDefault(CanExport);
 }

@@ -28,6 +28,7 @@
 #include "generator/Globals.h"
 #include "model/EventList.h"
 #include "platform/Platform.h"
+#include "platform/TextUtil.h"
 #include "project/ShellLib.h"
 #include "ui/About.h"
 #include "ui/DateChooser.h"
@@ -54,13 +55,6 @@ std::string BoxToStored(QString Text) {
 // non-breaking spaces as they were typed.
 QString BoxText(const QPlainTextEdit& Box) {
   return Box.document()->toRawText().replace(QChar(0x2029), '\n').replace(QChar(0x2028), '\n');
-}
-
-// True when the text holds a character above code 32.
-bool HasContent(const QString& Text) {
-  for (QChar C : Text)
-    if (C.unicode() > 32) return true;
-  return false;
 }
 
 // Only the letters a to z change; every other character is compared as it is.
@@ -486,7 +480,7 @@ void TfrmMain::StoreDay(TDateTime Date) {
   const QString Text = BoxText(*mmEvent);
   TEvent* Event = FEventList->FindEvent(!Text.isEmpty(), Date);
   if (!Event) return;
-  if (!HasContent(Text)) {
+  if (IsBlank(Text.toStdString())) {
     delete Event;
     return;
   }

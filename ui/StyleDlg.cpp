@@ -24,6 +24,7 @@
 #include "model/CalStyle.h"
 #include "model/DataLib.h"
 #include "model/EventList.h"
+#include "platform/TextUtil.h"
 #include "project/UserDialogs.h"
 #include "ui/EditLib.h"
 #include "ui/ParaEdit.h"
@@ -61,14 +62,6 @@ std::string S(const QString& Text) { return Text.toStdString(); }
 // Multi-line properties hold CR LF between lines; the text boxes hold LF.
 QString LinesToBox(const std::string& Text) { return Q(Text).replace("\r\n", "\n"); }
 std::string BoxToLines(const QString& Text) { return S(QString(Text).replace('\n', "\r\n")); }
-
-// Blanks and control characters cut from both ends.
-std::string TrimName(const std::string& Name) {
-  size_t First = 0, Last = Name.size();
-  while (First < Last && static_cast<unsigned char>(Name[First]) <= ' ') ++First;
-  while (Last > First && static_cast<unsigned char>(Name[Last - 1]) <= ' ') --Last;
-  return Name.substr(First, Last - First);
-}
 
 bool Confirm(const std::string& Question) {
   TMessageRequest R;
@@ -621,7 +614,7 @@ void TStyleForm::btnAddStyleClick() {
   const std::optional<std::string> Typed =
       UserDialogs().InputBox("Append scheme", "Enter the scheme name", S(cbxStyle->currentText()));
   if (!Typed) return;
-  const std::string Name = TrimName(*Typed);
+  const std::string Name = TrimControls(*Typed);
   if (Name.empty()) {
     Warn("Invalid name");
     return;
