@@ -25,11 +25,19 @@ const TRegistryAddress& TFormKeeper::EffectiveAddress() const {
 }
 
 void TFormKeeper::SaveSettings() {
+  // All the values reach the store in one locked write, not one write each.
+  TRegistryBatch Batch;
   auto Reg = OpenAddressKey(EffectiveAddress(), KeyName());
-  if (FormStore) SaveGeometry(*Reg);
-  if (ComponentsStore) SaveComponents(*Reg);
-  if (OnSave) OnSave(*this, *Reg);
+  try {
+    if (FormStore) SaveGeometry(*Reg);
+    if (ComponentsStore) SaveComponents(*Reg);
+    if (OnSave) OnSave(*this, *Reg);
+  } catch (...) {
+    Batch.Commit();  // what was written before the error stays written
+    throw;
+  }
   Reg->CloseKey();
+  Batch.Commit();
 }
 
 void TFormKeeper::LoadSettings(bool GeometryOnly) {

@@ -204,3 +204,15 @@ TEST_F(FormKeeperTest, WithoutAProjectTheKeepersOwnAddressIsUsed) {
   EXPECT_FALSE(KeyExists(MainKey));
 }
 }  // namespace
+
+TEST_F(FormKeeperTest, ValuesWrittenBeforeAFailingHandlerStay) {
+  // The bounds go to the store together, and an error in a handler does not
+  // take back what was written before it.
+  Keeper.OnSave = [](TFormKeeper&, TRegistry& Reg) {
+    Reg.WriteString("Extra", "x");
+    throw EQuillbayError("handler failed");
+  };
+  EXPECT_THROW(Keeper.SaveSettings(), EQuillbayError);
+  EXPECT_EQ(ValueNames(), (TNames{"Top", "Left", "Width", "Height", "WindowState", "Extra"}));
+  EXPECT_EQ(FormKey()->ReadInteger("Left"), 244);
+}
