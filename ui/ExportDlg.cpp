@@ -17,6 +17,7 @@
 #include "platform/TextUtil.h"
 #include "project/UserDialogs.h"
 #include "ui/EditLib.h"
+#include "ui/QtDialogs.h"
 
 namespace {
 
@@ -219,11 +220,7 @@ void TfrmExport::btnExportClick() {
     TCalGen Generator(*EventList, EventList->Style());
     Generator.WriteYearPage(static_cast<uint16_t>(edtYear->Value()), FileName);
   } catch (const std::exception& Error) {
-    TMessageRequest Message;
-    Message.Caption = "Quillbay";
-    Message.Text = Error.what();
-    Message.Icon = TMsgIcon::Error;
-    UserDialogs().MessageBox(Message);
+    ShowError(Error);  // the dialog stays open
     return;
   }
   accept();
