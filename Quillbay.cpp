@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "Version.h"
 #include "generator/Globals.h"
 #include "platform/qt/QtPlatform.h"
 #include "ui/MainForm.h"
@@ -30,7 +31,7 @@ int main(int argc, char* argv[]) {
   QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   TQuillbayApplication App(argc, argv);
   QApplication::setApplicationName("Quillbay");
-  QApplication::setApplicationVersion("1.3");
+  QApplication::setApplicationVersion(QUILLBAY_VERSION_SHORT);
 
   TQtPlatform QtPlatform;
   SetPlatform(&QtPlatform);

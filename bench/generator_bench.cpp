@@ -10,7 +10,7 @@
 
 #include "generator/CalGen.h"
 #include "model/EventList.h"
-#include "platform/PlatformFake.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 TEventList& Document(int Events) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Version.h"
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/Errors.h"
@@ -208,8 +209,8 @@ void Run(const TOptions& O) {
 int main(int Argc, char** Argv) {
   // The locale's names as the desktop program gets them; QLocale needs no
   // application object, which keeps the tool's start cheap.
-  TQtCorePlatform QtPlatform;
-  TScopedPlatform Scoped(QtPlatform);
+  static TQtCorePlatform QtPlatform;
+  SetPlatform(&QtPlatform);
   TOptions Options;
   try {
     if (!ParseArguments(Argc, Argv, Options)) return 0;

@@ -3,13 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/LinuxPlatform.h"
 #include "platform/Platform.h"
-
-const char* const EnglishDayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                        "Thursday", "Friday", "Saturday"};
-const char* const EnglishMonthNames[12] = {"January",   "February", "March",    "April",
-                                           "May",       "June",     "July",     "August",
-                                           "September", "October",  "November", "December"};
 
 namespace {
 bool IsEnglish(const std::string& Language) {

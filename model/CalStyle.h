@@ -99,9 +99,6 @@ class TCalStyle : public TPersistent {
   std::unique_ptr<TCalItemStyle> FCaption, FWeekDays, FDays, FEvents;
 };
 
-extern const char* const EnglishDayNames[7];
-extern const char* const EnglishMonthNames[12];
-
 // Six upper-case hexadecimal digits RRGGBB, no "#"; system colours resolved to
 // their current value through the platform.
 std::string ColorToHtml(TColor Color);

@@ -1,7 +1,7 @@
 #include "platform/Platform.h"
 
 #include "platform/Errors.h"
-#include "platform/PlatformFake.h"
+#include "platform/LinuxPlatform.h"
 
 std::string FormatMessage(const std::string& Format, const std::string& Arg) {
   std::string Result = Format;
@@ -14,7 +14,7 @@ namespace {
 TPlatform* GCurrent = nullptr;
 
 TPlatform& BuiltIn() {
-  static TFakePlatform Default;
+  static TLinuxPlatform Default;
   return Default;
 }
 }  // namespace

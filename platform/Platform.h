@@ -1,8 +1,9 @@
 #pragma once
 // The narrow interfaces through which the standard-C++ layers reach the outside
 // world: the user's locale, the desktop's colours, well-known folders, the
-// clock and the shell. The desktop program installs a Qt implementation at
-// start-up; tests and tools use TFakePlatform (PlatformFake.h) or their own.
+// clock and the shell. The desktop program and the command-line tool install
+// the Qt implementation (platform/qt/) at start-up; any other process gets
+// TLinuxPlatform (LinuxPlatform.h), and tests install a deterministic fake.
 // Nothing here owns documents or windows, and nothing here shows a dialog.
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 // Names of days and months and text comparison in the user's locale. Texts are
 // UTF-8. Day indexes are 1 (Sunday) to 7 (Saturday); months 1 to 12.
 class TLocaleInfo {
-public:
+ public:
   virtual ~TLocaleInfo() = default;
   virtual std::string LongDayName(int Day) const = 0;
   virtual std::string ShortDayName(int Day) const = 0;
@@ -23,14 +24,14 @@ public:
 // Current RGB values of the 25 system colours (index 0 clScrollBar to 24
 // clInfoBk), as 0x00BBGGRR. An index outside 0..24 answers 0 (black).
 class TSystemColors {
-public:
+ public:
   virtual ~TSystemColors() = default;
   virtual uint32_t SystemColorRGB(int Index) const = 0;
 };
 
 // Well-known folders, each without a trailing "/" and empty when unknown.
 class TFolders {
-public:
+ public:
   virtual ~TFolders() = default;
   // The user's private temporary folder: $XDG_RUNTIME_DIR, else $TMPDIR, else /tmp.
   virtual std::string TempFolder() const = 0;
@@ -48,7 +49,7 @@ public:
 
 // Today's local date and time as a calendar date (day number, 0 = 30 Dec 1899).
 class TClock {
-public:
+ public:
   virtual ~TClock() = default;
   virtual double Now() const = 0;
 };
@@ -56,7 +57,7 @@ public:
 // Opens a local file or an address (http:, mailto:) with the user's program.
 // The outcome is not reported: when nothing can open it, nothing happens.
 class TShell {
-public:
+ public:
   virtual ~TShell() = default;
   virtual void OpenDocument(const std::string& PathOrUrl) = 0;
 };
@@ -64,9 +65,8 @@ public:
 class TPlatform : public TLocaleInfo, public TSystemColors, public TFolders, public TClock, public TShell {};
 
 // The platform that the process runs on. Until SetPlatform is called this is a
-// deterministic platform (English names, classic colours, folders from the
-// environment), so that the core layers always have one.
+// TLinuxPlatform, so that the core layers always have one.
 TPlatform& Platform();
 // Installs a platform (not owned; it must outlive every use); nullptr restores
-// the built-in deterministic one.
+// the built-in one.
 void SetPlatform(TPlatform* P);

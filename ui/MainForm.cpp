@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
 #include "model/EventList.h"
@@ -706,7 +707,7 @@ void TfrmMain::miHelpTopicsClick() { ShowHelpTopic(0); }
 void TfrmMain::miAboutClick() {
   TAboutForm About(this);
   About.SetProductImage(windowIcon().pixmap(32, 32));
-  About.ProductText = "Quillbay 1.3";
+  About.ProductText = "Quillbay " QUILLBAY_VERSION_SHORT;
   About.SiteAddress = QuillbayWebSite;
   About.MailAddress = QuillbaySupportMail;
   About.Execute();

@@ -1,22 +1,18 @@
 #pragma once
 // The parts of the Linux platform that need only QtCore: the system locale's
-// day and month names and its text comparison, the program's and the user's
-// folders, and the clock. The command-line tool uses this alone, so that it
-// starts without loading the GUI libraries; TQtPlatform adds the desktop's
-// colours and the browser.
+// day and month names and its text comparison, and the program's and the
+// user's documents folders as Qt finds them. The rest is TLinuxPlatform's.
+// The command-line tool uses this alone, so that it starts without loading
+// the GUI libraries; TQtPlatform adds the desktop's colours and the browser.
 
-#include "platform/PlatformFake.h"
+#include "platform/LinuxPlatform.h"
 
-class TQtCorePlatform : public TFakePlatform {
-public:
-  TQtCorePlatform();
-
+class TQtCorePlatform : public TLinuxPlatform {
+ public:
   std::string LongDayName(int Day) const override;
   std::string ShortDayName(int Day) const override;
   std::string LongMonthName(int Month) const override;
   int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
   std::string ProgramFolder() const override;
-  std::string SharedDataFolder() const override;
   std::string DocumentsFolder() const override;
-  double Now() const override;
 };

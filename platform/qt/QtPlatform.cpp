@@ -13,10 +13,9 @@ uint32_t ToTColor(const QColor& C) {
 }
 }  // namespace
 
-TQtPlatform::TQtPlatform() = default;
-
 uint32_t TQtPlatform::SystemColorRGB(int Index) const {
-  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return TFakePlatform::SystemColorRGB(Index);
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    return TLinuxPlatform::SystemColorRGB(Index);
   const QPalette P = QGuiApplication::palette();
   using R = QPalette::ColorRole;
   auto Active = [&](R Role) { return ToTColor(P.color(QPalette::Active, Role)); };

@@ -2,14 +2,12 @@
 // The platform of the running desktop program on Linux: TQtCorePlatform plus
 // the application palette as system colours and QDesktopServices for opening
 // pages and addresses. System colours need a QGuiApplication; without one they
-// keep their classic default values.
+// are TLinuxPlatform's classic values.
 
 #include "platform/qt/QtCorePlatform.h"
 
 class TQtPlatform : public TQtCorePlatform {
-public:
-  TQtPlatform();
-
+ public:
   uint32_t SystemColorRGB(int Index) const override;
   void OpenDocument(const std::string& PathOrUrl) override;
 };

@@ -9,8 +9,8 @@
 
 #include "generator/CalGen.h"
 #include "model/EventList.h"
-#include "platform/PlatformFake.h"
 #include "tests/generator/TestSupport.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 std::string UriDecode(const std::string& S) {

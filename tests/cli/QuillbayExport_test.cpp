@@ -8,11 +8,12 @@
 
 #include <filesystem>
 
+#include "Version.h"
 #include "generator/CalGen.h"
 #include "model/EventList.h"
-#include "platform/PlatformFake.h"
 #include "tests/common/WorkedExample.h"
 #include "tests/generator/TestSupport.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 namespace fs = std::filesystem;

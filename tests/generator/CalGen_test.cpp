@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "model/EventList.h"
-#include "platform/PlatformFake.h"
 #include "tests/generator/TestSupport.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 const std::string EmptyCell[] = {"<td valign=\"top\" nowrap class=\"qbyEvents\">",

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/PlatformFake.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 

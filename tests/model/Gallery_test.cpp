@@ -5,7 +5,7 @@
 
 #include "ModelTestSupport.h"
 #include "model/CalStyle.h"
-#include "platform/PlatformFake.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "platform/Errors.h"
-#include "platform/PlatformFake.h"
 #include "project/RegistryLib.h"
 #include "project/SettingsStore.h"
-#include "project/UserDialogsScript.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/ScriptedDialogs.h"
 
 class TTempFolder {
  public:

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "generator/CalGen.h"
-#include "platform/PlatformFake.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 

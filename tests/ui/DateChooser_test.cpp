@@ -12,7 +12,7 @@
 
 #include "model/CalDate.h"
 #include "platform/Errors.h"
-#include "platform/PlatformFake.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "platform/PlatformFake.h"
+#include "tests/support/FakePlatform.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <sstream>
 
 #include "model/EventList.h"
-#include "platform/PlatformFake.h"
-#include "project/UserDialogsScript.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "ui/EditLib.h"
 
 namespace {

@@ -21,9 +21,9 @@
 #include <sstream>
 
 #include "model/EventList.h"
-#include "platform/PlatformFake.h"
 #include "project/RegistryLib.h"
-#include "project/UserDialogsScript.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "ui/About.h"
 #include "ui/DateChooser.h"
 #include "ui/EditLib.h"

@@ -1,4 +1,4 @@
-#include "project/UserDialogsScript.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include "platform/Errors.h"
 
@@ -21,22 +21,24 @@ TMsgResult TScriptedDialogs::MessageBox(const TMessageRequest& Request) {
   return Request.EscapeResult;
 }
 
-std::optional<std::string> TScriptedDialogs::OpenFile(const TFileDialogRequest& Request) {
-  OpenRequests.push_back(Request);
-  Log.push_back("OpenFile");
-  auto Answer = TakeAnswer(OpenAnswers);
+std::optional<std::string> TScriptedDialogs::FileDialog(const TFileDialogRequest& Request,
+                                                        std::vector<TFileDialogRequest>& Requests,
+                                                        std::deque<std::optional<std::string>>& Answers,
+                                                        const char* Kind, const char* Unscripted) {
+  Requests.push_back(Request);
+  Log.push_back(Kind);
+  auto Answer = TakeAnswer(Answers);
   if (Answer) return *Answer;
-  if (FailOnUnscripted) throw EQuillbayError("Unscripted open dialog");
+  if (FailOnUnscripted) throw EQuillbayError(Unscripted);
   return std::nullopt;
 }
 
+std::optional<std::string> TScriptedDialogs::OpenFile(const TFileDialogRequest& Request) {
+  return FileDialog(Request, OpenRequests, OpenAnswers, "OpenFile", "Unscripted open dialog");
+}
+
 std::optional<std::string> TScriptedDialogs::SaveFile(const TFileDialogRequest& Request) {
-  SaveRequests.push_back(Request);
-  Log.push_back("SaveFile");
-  auto Answer = TakeAnswer(SaveAnswers);
-  if (Answer) return *Answer;
-  if (FailOnUnscripted) throw EQuillbayError("Unscripted save dialog");
-  return std::nullopt;
+  return FileDialog(Request, SaveRequests, SaveAnswers, "SaveFile", "Unscripted save dialog");
 }
 
 std::optional<std::string> TScriptedDialogs::InputBox(const std::string& Title, const std::string& Prompt,

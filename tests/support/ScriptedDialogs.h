@@ -44,6 +44,12 @@ class TScriptedDialogs : public TUserDialogs {
   std::vector<TInputRequest> InputRequests;
   int ProcessMessagesCount = 0;
   std::vector<std::string> Log;
+
+ private:
+  std::optional<std::string> FileDialog(const TFileDialogRequest& Request,
+                                        std::vector<TFileDialogRequest>& Requests,
+                                        std::deque<std::optional<std::string>>& Answers, const char* Kind,
+                                        const char* Unscripted);
 };
 
 // Installs dialogs for the lifetime of the object and restores the previous

@@ -1,16 +1,17 @@
 #pragma once
-// A deterministic platform for tests and tools: English day and month names,
-// the classic default values of the system colours, folders that the test sets,
-// a fixed clock, and a shell that only records what it was asked to open.
-
-#include "platform/Platform.h"
+// A deterministic platform for tests: every answer is a field that the test
+// may set. It starts with what TLinuxPlatform answers in this environment
+// (English names, the classic colours, the XDG folders), a fixed clock at noon
+// on 5 March 2026, and a shell that only records what it was asked to open.
 
 #include <array>
 #include <string>
 #include <vector>
 
+#include "platform/Platform.h"
+
 class TFakePlatform : public TPlatform {
-public:
+ public:
   TFakePlatform();
 
   std::string LongDayName(int Day) const override;
@@ -31,26 +32,26 @@ public:
 
   void OpenDocument(const std::string& PathOrUrl) override { Opened.push_back(PathOrUrl); }
 
-  // Settable state. The folder defaults come from the environment as the real
-  // platform reads it; tests point them at a temporary place.
   std::array<std::string, 8> DayNames;       // index 1..7 used
   std::array<std::string, 8> ShortDayNames;  // index 1..7 used
   std::array<std::string, 13> MonthNames;    // index 1..12 used
   std::array<uint32_t, 25> SystemColors;
+  // The program and shared data folders start empty: a test that needs them
+  // points them at a temporary place.
   std::string FTempFolder, FProgramFolder, FSharedDataFolder, FConfigFolder, FDataFolder, FDocumentsFolder;
   double FNow = 46086.5;  // 5 March 2026, noon
   std::vector<std::string> Opened;
 };
 
 // Installs a platform for the lifetime of the object and restores the previous
-// one afterwards (tests).
+// one afterwards.
 class TScopedPlatform {
-public:
+ public:
   explicit TScopedPlatform(TPlatform& P);
   ~TScopedPlatform();
   TScopedPlatform(const TScopedPlatform&) = delete;
   TScopedPlatform& operator=(const TScopedPlatform&) = delete;
 
-private:
+ private:
   TPlatform* FPrevious;
 };

@@ -1,0 +1,39 @@
+#pragma once
+// The platform of a Linux process without a desktop session, and the base of
+// the Qt platform: the C locale's English day and month names with ASCII
+// letter case ignored, the classic values of the system colours, the user's
+// folders by the XDG rules, the system clock, and no program to open pages
+// with. Everything is read from the environment when asked; nothing is
+// created or cached here.
+
+#include "platform/Platform.h"
+
+// English day names (Sunday first) and month names (January first).
+extern const char* const EnglishDayNames[7];
+extern const char* const EnglishMonthNames[12];
+
+class TLinuxPlatform : public TPlatform {
+ public:
+  std::string LongDayName(int Day) const override;
+  std::string ShortDayName(int Day) const override;
+  std::string LongMonthName(int Month) const override;
+  int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
+
+  uint32_t SystemColorRGB(int Index) const override;
+
+  std::string TempFolder() const override;
+  // The folder of the running executable (/proc/self/exe).
+  std::string ProgramFolder() const override;
+  // <prefix>/share/quillbay beside <prefix>/bin, else the source tree when
+  // the program runs from its build folder.
+  std::string SharedDataFolder() const override;
+  std::string ConfigFolder() const override;
+  std::string DataFolder() const override;
+  // ~/Documents when it exists.
+  std::string DocumentsFolder() const override;
+
+  double Now() const override;
+
+  // Without a desktop nothing can open a page: the request is dropped.
+  void OpenDocument(const std::string& PathOrUrl) override;
+};
