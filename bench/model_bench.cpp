@@ -114,7 +114,7 @@ void BM_LoadFromFile(benchmark::State& State) {
   const int Events = static_cast<int>(State.range(0));
   const std::string& Text = DocumentText(Events);
   const std::string Name = TempName("load", Events);
-  SaveBytesToFile(Name, Text);
+  WriteStringToFile(Name, Text);
   for (auto _ : State) {
     auto Doc = std::make_unique<TEventList>();
     Doc->LoadFromFile(Name);

@@ -14,6 +14,7 @@
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/Errors.h"
+#include "platform/FileIO.h"
 #include "platform/qt/QtCorePlatform.h"
 
 namespace {
@@ -199,7 +200,7 @@ void Run(const TOptions& O) {
   const std::string Page = Gen.PageText();
   if (!O.HasOutput) return WriteStandardOutput(Page);
   try {
-    SaveBytesToFile(O.Output, Page);
+    WriteStringToFile(O.Output, Page);
   } catch (const EQuillbayError& E) {
     throw EFileError{E.what(), O.Output};
   }

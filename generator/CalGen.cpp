@@ -2,8 +2,8 @@
 
 #include "model/CalDate.h"
 #include "model/CalStyle.h"
-#include "model/DataLib.h"
 #include "model/EventList.h"
+#include "platform/FileIO.h"
 
 namespace {
 std::string Num(int64_t Value) { return std::to_string(Value); }
@@ -47,7 +47,7 @@ std::string TCalGen::PageText() const {
   return Text;
 }
 
-void TCalGen::SavePage(const std::string& FileName) const { SaveBytesToFile(FileName, PageText()); }
+void TCalGen::SavePage(const std::string& FileName) const { WriteStringToFile(FileName, PageText()); }
 
 void TCalGen::WriteHead() {
   Lines.push_back("<html>");

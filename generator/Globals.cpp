@@ -8,6 +8,7 @@
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/Errors.h"
+#include "platform/FileIO.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 
@@ -82,7 +83,7 @@ void PreviewMonth(const TEventList& EventList, const TCalStyle& Style, TDateTime
   // The page replaces whatever is there; a link is replaced, never followed.
   const std::string FileName = JoinPath(Folder, "calendar.html");
   if (IsSymbolicLink(FileName)) unlink(FileName.c_str());
-  SaveBytesToFile(FileName, Gen.PageText());
+  WriteStringToFile(FileName, Gen.PageText());
   Platform().OpenDocument(FileName);
 }
 

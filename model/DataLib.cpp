@@ -1,18 +1,8 @@
 #include "model/DataLib.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
-#include <cerrno>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <random>
 
 #include "model/ObjectText.h"
 
@@ -147,172 +137,6 @@ bool ColorFromName(const std::string& Name, int32_t& Color) {
 }
 
 // ---------------------------------------------------------------------------
-// Files
-
-namespace {
-// Closes a descriptor and removes the temporary file unless the save went
-// through.
-class TTempFile {
- public:
-  TTempFile() = default;
-  TTempFile(const TTempFile&) = delete;
-  TTempFile& operator=(const TTempFile&) = delete;
-  ~TTempFile() {
-    if (Fd >= 0) ::close(Fd);
-    if (!Path.empty()) ::unlink(Path.c_str());
-  }
-  int Fd = -1;
-  std::string Path;
-};
-
-std::string FolderOf(const std::string& Path) {
-  auto Slash = Path.rfind('/');
-  if (Slash == std::string::npos) return ".";
-  if (Slash == 0) return "/";
-  return Path.substr(0, Slash);
-}
-
-bool WriteAll(int Fd, const char* Data, size_t Size) {
-  while (Size > 0) {
-    ssize_t N = ::write(Fd, Data, Size);
-    if (N < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (N == 0) return false;
-    Data += N;
-    Size -= static_cast<size_t>(N);
-  }
-  return true;
-}
-}  // namespace
-
-void SaveStreamToFile(const std::string& FileName, const std::function<void(const TTextSink&)>& Produce) {
-  const std::string CannotCreate = FormatMessage("Cannot create file %s", FileName);
-  if (FileName.empty()) throw EQuillbayError(CannotCreate);
-
-  // A link is followed, so that the file it names is replaced and the link
-  // stays a link.
-  std::string Target = FileName;
-  std::error_code Ec;
-  if (std::filesystem::is_symlink(Target, Ec)) {
-    auto Resolved = std::filesystem::weakly_canonical(Target, Ec);
-    if (!Ec) Target = Resolved.string();
-  }
-
-  struct stat Existing {};
-  bool Exists = ::stat(Target.c_str(), &Existing) == 0;
-  if (Exists && S_ISDIR(Existing.st_mode)) throw EQuillbayError(CannotCreate);
-  if (Exists && !S_ISREG(Existing.st_mode)) {
-    // A device or a pipe is written in place: replacing it by a file would
-    // destroy it, and there is no previous content to protect.
-    TTempFile Device;
-    Device.Fd = ::open(Target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (Device.Fd < 0) throw EQuillbayError(CannotCreate);
-    Produce([&Device](const char* Data, size_t Size) {
-      if (!WriteAll(Device.Fd, Data, Size)) throw EQuillbayError("Stream write error");
-    });
-    return;
-  }
-
-  TTempFile Temp;
-  static std::mt19937_64 Random{std::random_device{}()};
-  const std::string Base = Target + ".quillbay-";
-  for (int Attempt = 0; Attempt < 16 && Temp.Fd < 0; ++Attempt) {
-    char Suffix[24];
-    std::snprintf(Suffix, sizeof Suffix, "%012llx",
-                  static_cast<unsigned long long>(Random() & 0xFFFFFFFFFFFFull));
-    std::string Candidate = Base + Suffix + ".tmp";
-    int Fd = ::open(Candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (Fd >= 0) {
-      Temp.Fd = Fd;
-      Temp.Path = Candidate;
-    } else if (errno != EEXIST) {
-      break;
-    }
-  }
-  if (Temp.Fd < 0) throw EQuillbayError(CannotCreate);
-
-  if (Exists) {
-    // Keep the owner's permissions (and, where allowed, the owner).
-    ::fchmod(Temp.Fd, Existing.st_mode & 07777);
-    if (::fchown(Temp.Fd, Existing.st_uid, Existing.st_gid) != 0) {
-      // Only the owner's group may be lost here; the permissions stay.
-    }
-  }
-
-  const TTextSink Write = [&Temp](const char* Data, size_t Size) {
-    if (!WriteAll(Temp.Fd, Data, Size)) throw EQuillbayError("Stream write error");
-  };
-  Produce(Write);
-  if (::fsync(Temp.Fd) != 0) throw EQuillbayError("Stream write error");
-  int Fd = Temp.Fd;
-  Temp.Fd = -1;
-  if (::close(Fd) != 0) throw EQuillbayError("Stream write error");
-  if (::rename(Temp.Path.c_str(), Target.c_str()) != 0) throw EQuillbayError(CannotCreate);
-  Temp.Path.clear();
-
-  // Make the new name itself durable; a failure here loses nothing.
-  int Dir = ::open(FolderOf(Target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (Dir >= 0) {
-    ::fsync(Dir);
-    ::close(Dir);
-  }
-}
-
-void SaveBytesToFile(const std::string& FileName, const std::string& Data) {
-  SaveStreamToFile(FileName, [&Data](const TTextSink& Write) { Write(Data.data(), Data.size()); });
-}
-
-namespace {
-std::string ReadBytes(const std::string& FileName, uint64_t Limit, bool& TooLarge) {
-  const std::string CannotOpen = FormatMessage("Cannot open file %s", FileName);
-  TooLarge = false;
-  // Not blocking on open, so that a pipe nobody writes to reads as empty
-  // instead of hanging the program.
-  int Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (Fd < 0) throw EQuillbayError(CannotOpen);
-  ::fcntl(Fd, F_SETFL, ::fcntl(Fd, F_GETFL) & ~O_NONBLOCK);
-  struct Closer {
-    int Fd;
-    ~Closer() { ::close(Fd); }
-  } Close{Fd};
-
-  struct stat St {};
-  if (::fstat(Fd, &St) != 0 || S_ISDIR(St.st_mode)) throw EQuillbayError(CannotOpen);
-  std::string Data;
-  if (S_ISREG(St.st_mode)) {
-    if (static_cast<uint64_t>(St.st_size) > Limit) {
-      TooLarge = true;
-      return {};
-    }
-    Data.reserve(static_cast<size_t>(St.st_size));
-  }
-  char Buffer[65536];
-  for (;;) {
-    ssize_t N = ::read(Fd, Buffer, sizeof Buffer);
-    if (N < 0) {
-      if (errno == EINTR) continue;
-      throw EQuillbayError(CannotOpen);
-    }
-    if (N == 0) break;
-    if (Data.size() + static_cast<size_t>(N) > Limit) {
-      TooLarge = true;
-      return {};
-    }
-    Data.append(Buffer, static_cast<size_t>(N));
-  }
-  return Data;
-}
-}  // namespace
-
-std::string LoadBytesFromFile(const std::string& FileName) {
-  bool TooLarge = false;
-  std::string Data = ReadBytes(FileName, UINT64_MAX >> 1, TooLarge);
-  return Data;
-}
-
-// ---------------------------------------------------------------------------
 // The store
 
 TPropInfo TDataStore::TagProperty() {
@@ -373,13 +197,19 @@ uint32_t TDataStore::Checksum() const {
 }
 
 void TDataStore::LoadFromFile(const std::string& FileName) {
-  bool TooLarge = false;
-  std::string Text = ReadBytes(FileName, MaxObjectFileSize, TooLarge);
-  if (TooLarge) throw EQuillbayError("The file is not valid");
-  ReadObjectText(*this, Text);
+  std::string Text;
+  switch (TryReadFile(FileName, Text, MaxObjectFileSize)) {
+    case TReadStatus::Read:
+      ReadObjectText(*this, Text);
+      return;
+    case TReadStatus::TooLarge:
+      throw EQuillbayError("The file is not valid");
+    default:
+      throw EQuillbayError(FormatMessage("Cannot open file %s", FileName));
+  }
 }
 
 void TDataStore::SaveToFile(const std::string& FileName) const {
-  SaveStreamToFile(FileName,
-                   [this](const TTextSink& Write) { WriteObjectTextTo(*this, ClassName(), Name, Write); });
+  WriteStreamToFile(FileName,
+                    [this](const TTextSink& Write) { WriteObjectTextTo(*this, ClassName(), Name, Write); });
 }

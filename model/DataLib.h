@@ -3,9 +3,8 @@
 // properties once, in stream order (name, kind, accessors); one writer and one
 // reader of the object text form serve every class, and the checksum sums the
 // same bytes that a save writes. TDataStore adds file storage to a root object
-// (a document or the style gallery). Files are written to a temporary file in
-// the same folder and renamed over the target, so a failed save never damages
-// the previous file.
+// (a document or the style gallery), written and read whole through the
+// platform's file unit, so a failed save never damages the previous file.
 
 #include <cstdint>
 #include <functional>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "platform/Errors.h"
+#include "platform/FileIO.h"
 
 class TPersistent;
 class TCollectionBase;
@@ -130,8 +130,6 @@ class TCollection : public TCollectionBase {
 // name) with CR LF line ends, byte for byte as a save writes it.
 std::string WriteObjectText(const TPersistent& Root, const std::string& ClassName,
                             const std::string& Name = "");
-// Receives the bytes of a text in consecutive pieces.
-using TTextSink = std::function<void(const char* Data, size_t Size)>;
 // The same text handed to Sink piece by piece, so that a large document is
 // never held whole in memory.
 void WriteObjectTextTo(const TPersistent& Root, const std::string& ClassName, const std::string& Name,
@@ -140,18 +138,6 @@ void WriteObjectTextTo(const TPersistent& Root, const std::string& ClassName, co
 // file is not valid" on any syntax or apply fault; values applied before an
 // apply fault stay applied. Returns the object's name ("" when none).
 std::string ReadObjectText(TPersistent& Root, const std::string& Text);
-
-// Writes Data to FileName through a temporary file in the same folder, flushed
-// and renamed over the target; the target's permissions are kept. Raises
-// "Cannot create file %s" or "Stream write error"; on failure the old file is
-// untouched and no temporary file is left. A symbolic link is followed (the
-// file it names is replaced); a device or pipe is written in place.
-void SaveBytesToFile(const std::string& FileName, const std::string& Data);
-// As SaveBytesToFile, for a text that Produce hands piece by piece to the sink
-// it is given; an exception from Produce also leaves the old file untouched.
-void SaveStreamToFile(const std::string& FileName, const std::function<void(const TTextSink&)>& Produce);
-// Raises "Cannot open file %s" when the file cannot be opened or read.
-std::string LoadBytesFromFile(const std::string& FileName);
 
 // Upper bound of a file that LoadFromFile reads; a larger file is not valid.
 constexpr uint64_t MaxObjectFileSize = 64ull << 20;
@@ -214,7 +200,11 @@ class TDataStore : public TPersistent {
   virtual std::string ClassName() const = 0;
   // Wrap-around 32-bit sum over the saved form of the object.
   virtual uint32_t Checksum() const;
+  // Raises "Cannot open file %s", or "The file is not valid" for a file that
+  // does not read or is larger than MaxObjectFileSize.
   virtual void LoadFromFile(const std::string& FileName);
+  // Raises "Cannot create file %s" or "Stream write error"; the previous file
+  // is then untouched.
   virtual void SaveToFile(const std::string& FileName) const;
 
   // The object's name, read from "object Name: TClass"; documents have none.

@@ -2,19 +2,16 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <sstream>
 
 #include "platform/Errors.h"
+#include "platform/FileIO.h"
 #include "project/UserDialogs.h"
 
 namespace {
@@ -161,38 +158,6 @@ std::string ValueLine(const TSettingsValue& Value) {
       return Line + Value.Text;
   }
   return Line;
-}
-
-bool ReadWholeFile(const std::string& Name, std::string& Text, bool& Missing) {
-  Missing = false;
-  int Fd = ::open(Name.c_str(), O_RDONLY | O_CLOEXEC);
-  if (Fd < 0) {
-    Missing = errno == ENOENT;
-    return false;
-  }
-  Text.clear();
-  char Buffer[65536];
-  bool Ok = true;
-  for (;;) {
-    ssize_t N = ::read(Fd, Buffer, sizeof Buffer);
-    if (N < 0 && errno == EINTR) continue;
-    if (N < 0) Ok = false;
-    if (N <= 0) break;
-    Text.append(Buffer, static_cast<size_t>(N));
-  }
-  ::close(Fd);
-  return Ok;
-}
-
-bool WriteAll(int Fd, const std::string& Text) {
-  size_t Done = 0;
-  while (Done < Text.size()) {
-    ssize_t N = ::write(Fd, Text.data() + Done, Text.size() - Done);
-    if (N < 0 && errno == EINTR) continue;
-    if (N <= 0) return false;
-    Done += static_cast<size_t>(N);
-  }
-  return true;
 }
 
 // The session of the batch that this thread runs, if any.
@@ -349,13 +314,15 @@ TSettingsSession::~TSettingsSession() {
 
 void TSettingsSession::Load() {
   std::string Text;
-  bool Missing = false;
-  if (!ReadWholeFile(FStoreFile, Text, Missing)) {
-    if (Missing) return;
-    SetAside("could not be read");
-    return;
+  switch (TryReadFile(FStoreFile, Text)) {
+    case TReadStatus::Missing:
+      return;
+    case TReadStatus::Read:
+      if (!FDocument.Parse(Text)) SetAside("is damaged");
+      return;
+    default:
+      SetAside("could not be read");
   }
-  if (!FDocument.Parse(Text)) SetAside("is damaged");
 }
 
 void TSettingsSession::SetAside(const std::string& Reason) {
@@ -388,17 +355,12 @@ bool TSettingsSession::Commit(const std::string& ChangedName) {
 
 bool TSettingsSession::WriteFile() {
   if (!FUsable) return false;
-  std::string Text = FDocument.ToText();
-  std::string Template = FStoreFile + ".XXXXXX";
-  std::vector<char> Name(Template.begin(), Template.end());
-  Name.push_back('\0');
-  int Fd = ::mkostemp(Name.data(), O_CLOEXEC);
-  if (Fd < 0) return false;
-  bool Ok = WriteAll(Fd, Text) && ::fsync(Fd) == 0;
-  Ok = (::close(Fd) == 0) && Ok;
-  if (Ok) Ok = std::rename(Name.data(), FStoreFile.c_str()) == 0;
-  if (!Ok) ::unlink(Name.data());
-  return Ok;
+  try {
+    WriteStringToFile(FStoreFile, FDocument.ToText(), TNewFileAccess::OwnerOnly);
+  } catch (const EQuillbayError&) {
+    return false;  // the caller names the change that could not be kept
+  }
+  return true;
 }
 
 void ShowPendingSettingsNotice() {

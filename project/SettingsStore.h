@@ -79,10 +79,11 @@ class TSettingsSession {
   TSettingsSession& operator=(const TSettingsSession&) = delete;
 
   TSettingsDocument& Document() { return FOuter ? FOuter->FDocument : FDocument; }
-  // Writes the document to a temporary file beside the store, flushes it to
-  // the disk and renames it over the store. False when any step failed; the
-  // old store is then untouched. Inside a batch the writing waits for the
-  // batch; ChangedName names the change in the batch's error message.
+  // Replaces the store file whole (see platform/FileIO.h); a new store can be
+  // read by its owner only, an existing one keeps its permissions. False when
+  // the file could not be written; the old store is then untouched. Inside a
+  // batch the writing waits for the batch; ChangedName names the change in
+  // the batch's error message.
   bool Commit(const std::string& ChangedName = std::string());
 
  private:

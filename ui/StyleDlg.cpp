@@ -24,6 +24,7 @@
 #include "model/CalStyle.h"
 #include "model/DataLib.h"
 #include "model/EventList.h"
+#include "platform/FileIO.h"
 #include "platform/TextUtil.h"
 #include "project/UserDialogs.h"
 #include "ui/EditLib.h"
@@ -132,7 +133,7 @@ TStyleForm::~TStyleForm() { SaveGalleryFile(); }
 void TStyleForm::SaveGalleryFile() {
   try {
     const std::string FileName = TCalStyleGallery::GalleryFileName();
-    if (FGalleryUnreadable) SaveBytesToFile(FileName + ".bak", LoadBytesFromFile(FileName));
+    if (FGalleryUnreadable) WriteStringToFile(FileName + ".bak", ReadFileToString(FileName));
     FGallery->SaveGallery();
   } catch (const std::exception& E) {
     try {

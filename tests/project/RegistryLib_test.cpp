@@ -282,6 +282,23 @@ TEST_F(RegistryLibTest, AWriteThatFailsMidwayLeavesTheOldStore) {
   EXPECT_EQ(Files, 2);
 }
 
+TEST_F(RegistryLibTest, ANewStoreIsPrivateAndALinkedOneKeepsItsLinkAndPermissions) {
+  auto Reg = OpenRegistryKey(hkeyCurrentUser, "\\Perm");
+  Reg->WriteString("A", "1");
+  EXPECT_EQ(std::filesystem::status(Store()).permissions(), std::filesystem::perms(0600));
+
+  // The store kept elsewhere through a link, readable by the owner's group.
+  const std::string Real = MakeFile("elsewhere/settings.ini");
+  WriteFileText(Real, ReadFileText(Store()));
+  std::filesystem::remove(Store());
+  std::filesystem::create_symlink(Real, Store());
+  std::filesystem::permissions(Real, std::filesystem::perms(0640));
+  Reg->WriteString("B", "2");
+  EXPECT_TRUE(std::filesystem::is_symlink(Store()));
+  EXPECT_EQ(std::filesystem::status(Real).permissions(), std::filesystem::perms(0640));
+  EXPECT_NE(ReadFileText(Real).find("\"B\"=\"2\""), std::string::npos) << ReadFileText(Real);
+}
+
 TEST_F(RegistryLibTest, TwoAccessorsInterleavingLoseNothing) {
   auto A = OpenRegistryKey(hkeyCurrentUser, "\\Shared");
   auto B = OpenRegistryKey(hkeyCurrentUser, "\\Shared");

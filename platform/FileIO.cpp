@@ -1,0 +1,170 @@
+#include "platform/FileIO.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+#include "platform/Errors.h"
+
+namespace {
+// An open descriptor, closed when it goes; with a path, a temporary file that
+// is also removed unless the write went through.
+class TFileHandle {
+ public:
+  TFileHandle() = default;
+  TFileHandle(const TFileHandle&) = delete;
+  TFileHandle& operator=(const TFileHandle&) = delete;
+  ~TFileHandle() {
+    if (Fd >= 0) ::close(Fd);
+    if (!TempPath.empty()) ::unlink(TempPath.c_str());
+  }
+  // Flushes the bytes to the disk and closes; false when either failed.
+  bool SyncAndClose() {
+    const bool Synced = ::fsync(Fd) == 0;
+    const int Closing = Fd;
+    Fd = -1;
+    return ::close(Closing) == 0 && Synced;
+  }
+  int Fd = -1;
+  std::string TempPath;
+};
+
+std::string FolderOf(const std::string& Path) {
+  const auto Slash = Path.rfind('/');
+  if (Slash == std::string::npos) return ".";
+  if (Slash == 0) return "/";
+  return Path.substr(0, Slash);
+}
+
+// The file that a link names; any other name as it is.
+std::string FollowLink(const std::string& FileName) {
+  std::error_code Ec;
+  if (!std::filesystem::is_symlink(FileName, Ec)) return FileName;
+  const auto Resolved = std::filesystem::weakly_canonical(FileName, Ec);
+  return Ec ? FileName : Resolved.string();
+}
+
+bool WriteAll(int Fd, const char* Data, size_t Size) {
+  while (Size > 0) {
+    const ssize_t N = ::write(Fd, Data, Size);
+    if (N < 0 && errno == EINTR) continue;
+    if (N <= 0) return false;
+    Data += N;
+    Size -= static_cast<size_t>(N);
+  }
+  return true;
+}
+
+TTextSink SinkTo(int Fd) {
+  return [Fd](const char* Data, size_t Size) {
+    if (!WriteAll(Fd, Data, Size)) throw EQuillbayError("Stream write error");
+  };
+}
+
+// A new file with an unused name beside Target; Fd stays -1 when none can be
+// made.
+void CreateTempBeside(const std::string& Target, TNewFileAccess Access, TFileHandle& Temp) {
+  static std::mt19937_64 Random{std::random_device{}()};
+  const mode_t Mode = Access == TNewFileAccess::OwnerOnly ? 0600 : 0666;
+  for (int Attempt = 0; Attempt < 16; ++Attempt) {
+    char Suffix[24];
+    std::snprintf(Suffix, sizeof Suffix, "%012llx",
+                  static_cast<unsigned long long>(Random() & 0xFFFFFFFFFFFFull));
+    const std::string Candidate = Target + ".quillbay-" + Suffix + ".tmp";
+    const int Fd = ::open(Candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Mode);
+    if (Fd >= 0) {
+      Temp.Fd = Fd;
+      Temp.TempPath = Candidate;
+      return;
+    }
+    if (errno != EEXIST) return;
+  }
+}
+
+void KeepOwnerAndMode(int Fd, const struct stat& Existing) {
+  ::fchmod(Fd, Existing.st_mode & 07777);
+  if (::fchown(Fd, Existing.st_uid, Existing.st_gid) != 0) {
+    // Only the owner's group may be lost here; the permissions stay.
+  }
+}
+
+// Makes a new name in the folder durable; a failure here loses nothing.
+void SyncFolderOf(const std::string& Path) {
+  const int Dir = ::open(FolderOf(Path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (Dir < 0) return;
+  ::fsync(Dir);
+  ::close(Dir);
+}
+}  // namespace
+
+void WriteStreamToFile(const std::string& FileName, const TTextProducer& Produce, TNewFileAccess Access) {
+  const std::string CannotCreate = FormatMessage("Cannot create file %s", FileName);
+  if (FileName.empty()) throw EQuillbayError(CannotCreate);
+  const std::string Target = FollowLink(FileName);
+  struct stat Existing {};
+  const bool Exists = ::stat(Target.c_str(), &Existing) == 0;
+  if (Exists && S_ISDIR(Existing.st_mode)) throw EQuillbayError(CannotCreate);
+
+  TFileHandle File;
+  if (Exists && !S_ISREG(Existing.st_mode)) {
+    File.Fd = ::open(Target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (File.Fd < 0) throw EQuillbayError(CannotCreate);
+    Produce(SinkTo(File.Fd));
+    return;
+  }
+
+  CreateTempBeside(Target, Access, File);
+  if (File.Fd < 0) throw EQuillbayError(CannotCreate);
+  if (Exists) KeepOwnerAndMode(File.Fd, Existing);
+  Produce(SinkTo(File.Fd));
+  if (!File.SyncAndClose()) throw EQuillbayError("Stream write error");
+  if (::rename(File.TempPath.c_str(), Target.c_str()) != 0) throw EQuillbayError(CannotCreate);
+  File.TempPath.clear();
+  SyncFolderOf(Target);
+}
+
+void WriteStringToFile(const std::string& FileName, std::string_view Data, TNewFileAccess Access) {
+  WriteStreamToFile(
+      FileName, [Data](const TTextSink& Write) { Write(Data.data(), Data.size()); }, Access);
+}
+
+TReadStatus TryReadFile(const std::string& FileName, std::string& Data, uint64_t Limit) {
+  Data.clear();
+  // Not blocking on open, so that a pipe nobody writes to reads as empty
+  // instead of hanging the program.
+  TFileHandle File;
+  File.Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (File.Fd < 0) return errno == ENOENT ? TReadStatus::Missing : TReadStatus::Failed;
+  ::fcntl(File.Fd, F_SETFL, ::fcntl(File.Fd, F_GETFL) & ~O_NONBLOCK);
+
+  struct stat St {};
+  if (::fstat(File.Fd, &St) != 0 || S_ISDIR(St.st_mode)) return TReadStatus::Failed;
+  if (S_ISREG(St.st_mode)) {
+    if (static_cast<uint64_t>(St.st_size) > Limit) return TReadStatus::TooLarge;
+    Data.reserve(static_cast<size_t>(St.st_size));
+  }
+  char Buffer[65536];
+  for (;;) {
+    const ssize_t N = ::read(File.Fd, Buffer, sizeof Buffer);
+    if (N < 0 && errno == EINTR) continue;
+    if (N < 0) return TReadStatus::Failed;
+    if (N == 0) return TReadStatus::Read;
+    if (Data.size() + static_cast<uint64_t>(N) > Limit) {
+      Data.clear();
+      return TReadStatus::TooLarge;
+    }
+    Data.append(Buffer, static_cast<size_t>(N));
+  }
+}
+
+std::string ReadFileToString(const std::string& FileName) {
+  std::string Data;
+  if (TryReadFile(FileName, Data) != TReadStatus::Read)
+    throw EQuillbayError(FormatMessage("Cannot open file %s", FileName));
+  return Data;
+}
