@@ -252,3 +252,11 @@ const TPropertyList& TEventList::Properties() const {
   };
   return List;
 }
+
+void SetDocumentDefaults(TEventList& Document, const std::string& Folder, uint16_t Year) {
+  Document.DefaultFolder = Folder;
+  Document.ExportYear = Year;
+  Document.ExportCols = 1;
+  Document.ColSpacing = 30;
+  Document.RowSpacing = 15;
+}

@@ -127,3 +127,8 @@ class TEventList : public TDataStore {
   TEventCollection FItems;
   std::unique_ptr<TCalStyle> FStyle;
 };
+
+// What a document holds before anything is read or typed into it: pages go
+// to Folder, and the year export proposes Year in one column, 30 pixels
+// between columns and 15 below each month. Events and style stay as they are.
+void SetDocumentDefaults(TEventList& Document, const std::string& Folder, uint16_t Year);

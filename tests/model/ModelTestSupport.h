@@ -23,11 +23,7 @@ inline std::string CrLfLines(std::initializer_list<std::string> Lines) {
 
 // A fresh document as the main window makes one for New in 2026.
 inline void MakeFresh(TEventList& Doc, const std::string& Folder = "C:\\Calendars") {
-  Doc.DefaultFolder = Folder;
-  Doc.ExportYear = 2026;
-  Doc.ExportCols = 1;
-  Doc.ColSpacing = 30;
-  Doc.RowSpacing = 15;
+  SetDocumentDefaults(Doc, Folder, 2026);
   Doc.Style().ResetToDefaults();
 }
 
