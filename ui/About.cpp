@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/Platform.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -98,9 +99,9 @@ int TAboutForm::Execute() {
   return exec();
 }
 
-void TAboutForm::lblSiteClick() { Platform().OpenDocument(SiteAddress.toStdString()); }
+void TAboutForm::lblSiteClick() { Platform().OpenDocument(ToStdString(SiteAddress)); }
 
-void TAboutForm::lblMailClick() { Platform().OpenDocument("mailto:" + MailAddress.toStdString()); }
+void TAboutForm::lblMailClick() { Platform().OpenDocument("mailto:" + ToStdString(MailAddress)); }
 
 bool TAboutForm::eventFilter(QObject* Watched, QEvent* Event) {
   if (Event->type() == QEvent::MouseButtonRelease &&

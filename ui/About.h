@@ -24,7 +24,8 @@ class TAboutForm : public QDialog {
 
   // Fills the labels, fits the product line and shows the box modally.
   int Execute();
-  // Steps 1-3 of Execute without showing the box.
+  // What Execute does before it shows the box: fills the labels and fits the
+  // product line.
   void FillLabels();
 
   void lblSiteClick();
@@ -37,6 +38,12 @@ class TAboutForm : public QDialog {
   static constexpr int ProductStartPointSize = 20;
   static constexpr int ProductMinPointSize = 6;
 
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+ public:
+  // The picture, the product line, the two addresses with their captions, the
+  // rule above the button.
   QLabel* ProductImage = nullptr;
   QLabel* lblProduct = nullptr;
   QLabel* Label2 = nullptr;
@@ -45,7 +52,4 @@ class TAboutForm : public QDialog {
   QLabel* lblSite = nullptr;
   QFrame* Bevel1 = nullptr;
   QPushButton* btnClose = nullptr;
-
- protected:
-  bool eventFilter(QObject* Watched, QEvent* Event) override;
 };

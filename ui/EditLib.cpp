@@ -267,5 +267,4 @@ void TColorEdit::Click() {
   if (!Chosen) return;
   SetColor(*Chosen);
   if (OnChange) OnChange(*this);
-  emit Changed();
 }

@@ -111,9 +111,6 @@ class TColorEdit : public QWidget {
 
   QSize sizeHint() const override;
 
- signals:
-  void Changed();
-
  protected:
   void paintEvent(QPaintEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;

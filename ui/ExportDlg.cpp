@@ -18,6 +18,7 @@
 #include "project/UserDialogs.h"
 #include "ui/EditLib.h"
 #include "ui/QtDialogs.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -50,7 +51,13 @@ TfrmExport::TfrmExport(QWidget* Parent) : QDialog(Parent) {
   setObjectName(QStringLiteral("frmExport"));
   setWindowTitle(tr("Export"));
   setFixedSize(442, 284);
+  CreateControls();
+  LayOutControls();
+  ConnectHandlers();
+  UpdateExportButton();
+}
 
+void TfrmExport::CreateControls() {
   Label1 = new QLabel(tr("File"), this);
   edtFile = new QLineEdit(this);
   btnBrowse = MakeButton(this, tr("Browse"));
@@ -85,7 +92,9 @@ TfrmExport::TfrmExport(QWidget* Parent) : QDialog(Parent) {
   Label4->setBuddy(edtYear);
   Label2->setBuddy(lvwMonths);
   Label6->setBuddy(edtRowSpacing);
+}
 
+void TfrmExport::LayOutControls() {
   auto* Grid = new QGridLayout;
   Grid->addWidget(Label1, 0, 0);
   auto* FileRow = new QHBoxLayout;
@@ -126,7 +135,9 @@ TfrmExport::TfrmExport(QWidget* Parent) : QDialog(Parent) {
   setTabOrder(btnSelectAll, btnUnselect);
   setTabOrder(btnUnselect, edtRowSpacing);
   edtFile->setFocus();
+}
 
+void TfrmExport::ConnectHandlers() {
   connect(edtFile, &QLineEdit::textChanged, this, &TfrmExport::edtFileChange);
   connect(lvwMonths, &QListWidget::itemChanged, this, &TfrmExport::edtFileChange);
   connect(btnBrowse, &QPushButton::clicked, this, &TfrmExport::btnBrowseClick);
@@ -134,12 +145,11 @@ TfrmExport::TfrmExport(QWidget* Parent) : QDialog(Parent) {
   connect(btnUnselect, &QPushButton::clicked, this, [this] { btnSelectAllClick(btnUnselect); });
   connect(btnExport, &QPushButton::clicked, this, &TfrmExport::btnExportClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  UpdateExportButton();
 }
 
 void TfrmExport::LoadFromDocument() {
   FillMonths();
-  edtFile->setText(QString::fromStdString(EventList->ExportFile));
+  edtFile->setText(ToQString(EventList->ExportFile));
   edtYear->SetValue(EventList->ExportYear);
   edtColumns->SetValue(EventList->ExportCols);
   edtColSpacing->SetValue(EventList->ColSpacing);
@@ -148,7 +158,7 @@ void TfrmExport::LoadFromDocument() {
 }
 
 void TfrmExport::StoreToDocument() {
-  EventList->ExportFile = edtFile->text().toStdString();
+  EventList->ExportFile = ToStdString(edtFile->text());
   EventList->ExportYear = static_cast<uint16_t>(edtYear->Value());
   EventList->ExportMonths = TickedMonths();
   EventList->ExportCols = edtColumns->Value();
@@ -167,14 +177,14 @@ void TfrmExport::FillMonths() {
   const QSignalBlocker Blocker(lvwMonths);
   lvwMonths->clear();
   for (int M = 1; M <= 12; ++M) {
-    auto* Item = new QListWidgetItem(QString::fromStdString(Platform().LongMonthName(M)), lvwMonths);
+    auto* Item = new QListWidgetItem(ToQString(Platform().LongMonthName(M)), lvwMonths);
     Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     Item->setCheckState((EventList->ExportMonths >> M) & 1u ? Qt::Checked : Qt::Unchecked);
   }
 }
 
 void TfrmExport::UpdateExportButton() {
-  const bool CanExport = !IsBlank(edtFile->text().toStdString()) && TickedMonths() != 0;
+  const bool CanExport = !IsBlank(ToStdString(edtFile->text())) && TickedMonths() != 0;
   btnExport->setEnabled(CanExport);
   btnExport->setDefault(CanExport);
 }
@@ -185,13 +195,13 @@ void TfrmExport::btnBrowseClick() {
   TFileDialogRequest Request;
   Request.DefaultExt = "html";
   Request.Filter = "HTML Files|*.html;*.htm|All Files|*.*";
-  Request.FileName = edtFile->text().toStdString();
+  Request.FileName = ToStdString(edtFile->text());
   if (Request.FileName.empty()) Request.InitialDir = EventList->DefaultFolder;
   Request.PromptOverwrite = false;
   const std::optional<std::string> Chosen = UserDialogs().SaveFile(Request);
   if (!Chosen) return;
   EventList->DefaultFolder = std::filesystem::path(*Chosen).parent_path().string();
-  edtFile->setText(QString::fromStdString(*Chosen));
+  edtFile->setText(ToQString(*Chosen));
 }
 
 void TfrmExport::btnSelectAllClick(QPushButton* Sender) {
@@ -204,15 +214,14 @@ void TfrmExport::btnSelectAllClick(QPushButton* Sender) {
 }
 
 void TfrmExport::btnExportClick() {
-  const std::string FileName = edtFile->text().toStdString();
+  const std::string FileName = ToStdString(edtFile->text());
   if (FileExists(FileName)) {
-    TMessageRequest Question;
-    Question.Caption = "Warning";
-    Question.Text = "File \"" + FileName + "\" already exists. Override?";
-    Question.Icon = TMsgIcon::Warning;
-    Question.Buttons = TMsgButtons::YesNo;
-    Question.DefaultButton = TMsgResult::No;
-    Question.EscapeResult = TMsgResult::No;
+    const TMessageRequest Question{.Caption = "Warning",
+                                   .Text = "File \"" + FileName + "\" already exists. Override?",
+                                   .Icon = TMsgIcon::Warning,
+                                   .Buttons = TMsgButtons::YesNo,
+                                   .DefaultButton = TMsgResult::No,
+                                   .EscapeResult = TMsgResult::No};
     if (UserDialogs().MessageBox(Question) != TMsgResult::Yes) return;
   }
   StoreToDocument();

@@ -41,6 +41,13 @@ class TfrmExport : public QDialog {
   void btnSelectAllClick(QPushButton* Sender);
   void btnExportClick();
 
+ private:
+  void CreateControls();
+  void LayOutControls();
+  void ConnectHandlers();
+
+ public:
+  // Every control with its caption; the column controls are never shown.
   QLabel* Label1 = nullptr;
   QLineEdit* edtFile = nullptr;
   QPushButton* btnBrowse = nullptr;

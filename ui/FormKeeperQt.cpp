@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "ui/QtText.h"
+
 TQtKeptForm::TQtKeptForm(QWidget& Form, std::string ComponentName)
     : FForm(Form), FComponentName(std::move(ComponentName)) {}
 
@@ -48,21 +50,21 @@ QList<QLineEdit*> TQtKeptForm::EditBoxes() const {
 
 QLineEdit* TQtKeptForm::EditBox(const std::string& Name) const {
   for (QLineEdit* Edit : EditBoxes())
-    if (Edit->objectName().toStdString() == Name) return Edit;
+    if (ToStdString(Edit->objectName()) == Name) return Edit;
   return nullptr;
 }
 
 std::vector<std::string> TQtKeptForm::EditBoxNames() const {
   std::vector<std::string> Names;
-  for (QLineEdit* Edit : EditBoxes()) Names.push_back(Edit->objectName().toStdString());
+  for (QLineEdit* Edit : EditBoxes()) Names.push_back(ToStdString(Edit->objectName()));
   return Names;
 }
 
 std::string TQtKeptForm::EditBoxText(const std::string& Name) const {
   QLineEdit* Edit = EditBox(Name);
-  return Edit ? Edit->text().toStdString() : std::string();
+  return Edit ? ToStdString(Edit->text()) : std::string();
 }
 
 void TQtKeptForm::SetEditBoxText(const std::string& Name, const std::string& Text) {
-  if (QLineEdit* Edit = EditBox(Name)) Edit->setText(QString::fromStdString(Text));
+  if (QLineEdit* Edit = EditBox(Name)) Edit->setText(ToQString(Text));
 }

@@ -28,6 +28,7 @@
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
 #include "model/EventList.h"
+#include "model/EventSearch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
@@ -36,6 +37,7 @@
 #include "ui/ExportDlg.h"
 #include "ui/FormKeeperQt.h"
 #include "ui/QtDialogs.h"
+#include "ui/QtText.h"
 #include "ui/StyleDlg.h"
 
 // The drawings live in the library's resources, which a static library must
@@ -43,26 +45,12 @@
 static void InitUiResources() { Q_INIT_RESOURCE(ui); }
 
 namespace {
-QString Q(const std::string& S) { return QString::fromStdString(S); }
+// The main window's help topic; topic 0 is the contents.
+constexpr int MainWindowHelpTopic = 40;
 
-// Event texts keep CR LF between lines; the text box keeps line feeds.
-QString StoredToBox(const std::string& Text) { return Q(Text).replace("\r\n", "\n"); }
-std::string BoxToStored(QString Text) {
-  Text.replace("\r\n", "\n");
-  return Text.replace("\n", "\r\n").toStdString();
-}
-
-// The box's text with line feeds between lines; unlike toPlainText it keeps
-// non-breaking spaces as they were typed.
-QString BoxText(const QPlainTextEdit& Box) {
-  return Box.document()->toRawText().replace(QChar(0x2029), '\n').replace(QChar(0x2028), '\n');
-}
-
-// Only the letters a to z change; every other character is compared as it is.
-QString UpperAsciiLetters(QString Text) {
-  for (QChar& C : Text)
-    if (C >= 'a' && C <= 'z') C = QChar(C.unicode() - 'a' + 'A');
-  return Text;
+// The page of a help topic in the help folder.
+std::string HelpPageOfTopic(int Topic) {
+  return Topic == MainWindowHelpTopic ? "main-window.html" : "index.html";
 }
 
 // An SVG drawing of the resources as an icon, drawn at every size it is shown.
@@ -82,6 +70,14 @@ QIcon DrawnIcon(const QString& Name, std::initializer_list<int> Sizes) {
 }
 
 QIcon ToolIcon(const QString& Name) { return DrawnIcon(Name, {24, 30, 36, 48, 72}); }
+
+// A layout without margins or spacing.
+template <class TLayout>
+TLayout* TightLayout(TLayout* Layout) {
+  Layout->setContentsMargins(0, 0, 0, 0);
+  Layout->setSpacing(0);
+  return Layout;
+}
 }  // namespace
 
 // The Reopen submenu as the project controller fills it.
@@ -91,8 +87,8 @@ class TQtReopenMenu : public TReopenMenu {
 
   void ClearItems() override { FMenu.clear(); }
   void AddItem(const TReopenMenuItem& Item) override {
-    QAction* Action = FMenu.addAction(Q(Item.Caption));
-    Action->setObjectName(Q(Item.Name));
+    QAction* Action = FMenu.addAction(ToQString(Item.Caption));
+    Action->setObjectName(ToQString(Item.Name));
     Action->setEnabled(Item.Enabled);
     Action->setCheckable(Item.Checked);
     Action->setChecked(Item.Checked);
@@ -116,48 +112,22 @@ class TQtReopenMenu : public TReopenMenu {
   QMenu& FMenu;
 };
 
-std::string HelpPageOfTopic(int Topic) {
-  if (Topic == MainWindowHelpTopic) return "main-window.html";
-  return "index.html";
-}
-
 TfrmMain::TfrmMain(QWidget* Parent)
     : QMainWindow(Parent),
       FKeptForm(std::make_unique<TQtKeptForm>(*this, "frmMain")),
       FormKeeper(*FKeptForm) {
   InitUiResources();
-  setObjectName("frmMain");
-  setWindowTitle("Quillbay");
-  setWindowIcon(DrawnIcon("quillbay", {16, 24, 32, 48, 64, 128, 256}));
-  setMinimumSize(500, 360);
-  move(244, 107);
-  resize(696, 480);
-
-  Project.AppName = "Quillbay";
-  Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
-  Project.DefaultExt = "qby";
-  Project.FileFilter = "Calendar Files|*.qby|All Files|*.*";
-  Project.SaveAlert = "The calendar have been changed. Save?";
-  Project.MaxListSize = 10;
-  FormKeeper.Project = &Project;
-  FormKeeper.FormName = "frmMain";
-  FormKeeper.FormStore = true;
-  FormKeeper.ComponentsStore = false;
-
-  CreateControls();
+  SetUpWindow();
+  SetUpProject();
+  CreatePanels();
+  CreateEventBox();
+  CreateStatusBar();
+  CreateFindDialog();
   CreateMenus();
   CreateToolBar();
   ConnectProject();
-
-  // The creation handler.
   CreateDocument();
-  FDateChooser = new TDateChooser(pnlTools);
-  FDateChooser->setObjectName("FDateChooser");
-  FDateChooser->SetTodayHighlight(false);
-  static_cast<QVBoxLayout*>(pnlTools->layout())->insertWidget(0, FDateChooser);
-  FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
-  FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
-  FDateChooser->Reset();
+  CreateDateChooser();
   // A damaged geometry record is reported and the window still starts.
   RunCommand([this] { FormKeeper.LoadSettings(false); });
   RunCommand([this] { ProjectNew(); });
@@ -170,22 +140,37 @@ TfrmMain::~TfrmMain() {
   RunCommand([this] { FormKeeper.SaveSettings(); });
 }
 
-void TfrmMain::CreateControls() {
-  auto* Central = new QWidget(this);
-  auto* Outer = new QVBoxLayout(Central);
-  Outer->setContentsMargins(0, 0, 0, 0);
-  Outer->setSpacing(0);
+void TfrmMain::SetUpWindow() {
+  setObjectName("frmMain");
+  setWindowTitle("Quillbay");
+  setWindowIcon(DrawnIcon("quillbay", {16, 24, 32, 48, 64, 128, 256}));
+  setMinimumSize(500, 360);
+  move(244, 107);
+  resize(696, 480);
+}
 
+void TfrmMain::SetUpProject() {
+  Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
+  Project.DefaultExt = "qby";
+  Project.FileFilter = "Calendar Files|*.qby|All Files|*.*";
+  Project.SaveAlert = "The calendar have been changed. Save?";
+  Project.MaxListSize = 10;
+  FormKeeper.Project = &Project;
+  FormKeeper.FormName = "frmMain";
+  FormKeeper.FormStore = true;
+  FormKeeper.ComponentsStore = false;
+}
+
+void TfrmMain::CreatePanels() {
+  auto* Central = new QWidget(this);
+  auto* Outer = TightLayout(new QVBoxLayout(Central));
   pnlTop = new QWidget(Central);
   pnlTop->setObjectName("pnlTop");
   pnlTop->setFixedHeight(2);
   Outer->addWidget(pnlTop);
 
-  auto* Body = new QHBoxLayout;
-  Body->setContentsMargins(0, 0, 0, 0);
-  Body->setSpacing(0);
+  auto* Body = TightLayout(new QHBoxLayout);
   Outer->addLayout(Body, 1);
-
   pnlTools = new QFrame(Central);
   pnlTools->setObjectName("pnlTools");
   pnlTools->setFixedWidth(240);
@@ -196,16 +181,15 @@ void TfrmMain::CreateControls() {
 
   pnlClient = new QWidget(Central);
   pnlClient->setObjectName("pnlClient");
-  auto* ClientLayout = new QVBoxLayout(pnlClient);
-  ClientLayout->setContentsMargins(0, 1, 1, 1);
-  ClientLayout->setSpacing(0);
+  TightLayout(new QVBoxLayout(pnlClient))->setContentsMargins(0, 1, 1, 1);
   Body->addWidget(pnlClient, 1);
+  setCentralWidget(Central);
+}
 
+void TfrmMain::CreateEventBox() {
   pnlEventsCaption = new QWidget(pnlClient);
   pnlEventsCaption->setObjectName("pnlEventsCaption");
   pnlEventsCaption->setFixedHeight(24);
-  auto* CaptionLayout = new QHBoxLayout(pnlEventsCaption);
-  CaptionLayout->setContentsMargins(0, 0, 0, 0);
   lblEventDate = new QLabel(pnlEventsCaption);
   lblEventDate->setObjectName("lblEventDate");
   lblEventDate->setAlignment(Qt::AlignCenter);
@@ -218,7 +202,8 @@ void TfrmMain::CreateControls() {
   CaptionPalette.setColor(QPalette::Window, palette().color(QPalette::Dark));
   CaptionPalette.setColor(QPalette::WindowText, Qt::white);
   lblEventDate->setPalette(CaptionPalette);
-  CaptionLayout->addWidget(lblEventDate);
+  TightLayout(new QHBoxLayout(pnlEventsCaption))->addWidget(lblEventDate);
+  auto* ClientLayout = static_cast<QVBoxLayout*>(pnlClient->layout());
   ClientLayout->addWidget(pnlEventsCaption);
 
   mmEvent = new QPlainTextEdit(pnlClient);
@@ -231,9 +216,9 @@ void TfrmMain::CreateControls() {
   ClientLayout->addWidget(mmEvent, 1);
   connect(mmEvent, &QPlainTextEdit::textChanged, this, [this] { RunCommand([this] { mmEventChange(); }); });
   connect(mmEvent, &QWidget::customContextMenuRequested, this, &TfrmMain::ShowContextMenu);
+}
 
-  setCentralWidget(Central);
-
+void TfrmMain::CreateStatusBar() {
   StatusPanel0 = new QLabel(this);
   StatusPanel0->setObjectName("StatusPanel0");
   StatusPanel0->setAlignment(Qt::AlignCenter);
@@ -245,20 +230,28 @@ void TfrmMain::CreateControls() {
   statusBar()->setObjectName("StatusBar");
   statusBar()->addWidget(StatusPanel0);
   statusBar()->addWidget(StatusPanel1);
+}
 
+void TfrmMain::CreateFindDialog() {
   fdgEvent = new TFindDialog(this);
   fdgEvent->setObjectName("fdgEvent");
   fdgEvent->OnFind = [this](TFindDialog&) { fdgEventFind(); };
-
-  auto* Help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  Help->setContext(Qt::WindowShortcut);
-  connect(Help, &QShortcut::activated, this,
-          [this] { RunCommand([this] { ShowHelpTopic(MainWindowHelpTopic); }); });
 }
 
-QAction* TfrmMain::AddCommand(QMenu* Menu, const QString& Caption, void (TfrmMain::*Handler)(),
-                              const QKeySequence& Shortcut) {
+void TfrmMain::CreateDateChooser() {
+  FDateChooser = new TDateChooser(pnlTools);
+  FDateChooser->setObjectName("FDateChooser");
+  FDateChooser->SetTodayHighlight(false);
+  static_cast<QVBoxLayout*>(pnlTools->layout())->insertWidget(0, FDateChooser);
+  FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
+  FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
+  FDateChooser->Reset();
+}
+
+QAction* TfrmMain::AddCommand(QMenu* Menu, const char* Name, const QString& Caption,
+                              void (TfrmMain::*Handler)(), const QKeySequence& Shortcut) {
   QAction* Action = Menu->addAction(Caption);
+  Action->setObjectName(Name);
   Action->setShortcut(Shortcut);
   Action->setShortcutContext(Qt::WindowShortcut);
   connect(Action, &QAction::triggered, this,
@@ -268,74 +261,61 @@ QAction* TfrmMain::AddCommand(QMenu* Menu, const QString& Caption, void (TfrmMai
 
 void TfrmMain::CreateMenus() {
   QMenu* File = menuBar()->addMenu(tr("&File"));
-  miNew = AddCommand(File, "New", &TfrmMain::miNewClick);
-  miOpen = AddCommand(File, "Open...", &TfrmMain::miOpenClick, QKeySequence(Qt::CTRL | Qt::Key_O));
+  miNew = AddCommand(File, "miNew", "New", &TfrmMain::miNewClick);
+  miOpen = AddCommand(File, "miOpen", "Open...", &TfrmMain::miOpenClick, QKeySequence(Qt::CTRL | Qt::Key_O));
   File->addSeparator();
   miReopen = File->addMenu("Reopen");
   miReopen->setObjectName("miReopen");
   FReopenMenu = std::make_unique<TQtReopenMenu>(*this, *miReopen);
   File->addSeparator();
-  miSave = AddCommand(File, "Save", &TfrmMain::miSaveClick, QKeySequence(Qt::CTRL | Qt::Key_S));
-  miSaveAs = AddCommand(File, "Save As...", &TfrmMain::miSaveAsClick);
+  miSave = AddCommand(File, "miSave", "Save", &TfrmMain::miSaveClick, QKeySequence(Qt::CTRL | Qt::Key_S));
+  miSaveAs = AddCommand(File, "miSaveAs", "Save As...", &TfrmMain::miSaveAsClick);
   File->addSeparator();
-  miExit = AddCommand(File, "Exit", &TfrmMain::miExitClick);
+  miExit = AddCommand(File, "miExit", "Exit", &TfrmMain::miExitClick);
 
   QMenu* Edit = menuBar()->addMenu(tr("&Edit"));
-  miUndo = AddCommand(Edit, "Undo", &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  miUndo = AddCommand(Edit, "miUndo", "Undo", &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
   Edit->addSeparator();
-  miCut = AddCommand(Edit, "Cut", &TfrmMain::miCutClick, QKeySequence(Qt::CTRL | Qt::Key_X));
-  miCopy = AddCommand(Edit, "Copy", &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
-  miPaste = AddCommand(Edit, "Paste", &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
+  miCut = AddCommand(Edit, "miCut", "Cut", &TfrmMain::miCutClick, QKeySequence(Qt::CTRL | Qt::Key_X));
+  miCopy = AddCommand(Edit, "miCopy", "Copy", &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
+  miPaste = AddCommand(Edit, "miPaste", "Paste", &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
   Edit->addSeparator();
-  miSearch = AddCommand(Edit, "Search...", &TfrmMain::miSearchClick, QKeySequence(Qt::CTRL | Qt::Key_F));
+  miSearch =
+      AddCommand(Edit, "miSearch", "Search...", &TfrmMain::miSearchClick, QKeySequence(Qt::CTRL | Qt::Key_F));
 
   QMenu* View = menuBar()->addMenu(tr("&View"));
-  miPrevMonth = AddCommand(View, "Prev Month", &TfrmMain::miPrevMonthClick);
-  miPrevDay = AddCommand(View, "Prev Day", &TfrmMain::miPrevDayClick, QKeySequence(Qt::CTRL | Qt::Key_P));
-  miNextDay = AddCommand(View, "Next Day", &TfrmMain::miNextDayClick, QKeySequence(Qt::CTRL | Qt::Key_N));
-  miNextMonth = AddCommand(View, "Next Month", &TfrmMain::miNextMonthClick);
+  miPrevMonth = AddCommand(View, "miPrevMonth", "Prev Month", &TfrmMain::miPrevMonthClick);
+  miPrevDay = AddCommand(View, "miPrevDay", "Prev Day", &TfrmMain::miPrevDayClick,
+                         QKeySequence(Qt::CTRL | Qt::Key_P));
+  miNextDay = AddCommand(View, "miNextDay", "Next Day", &TfrmMain::miNextDayClick,
+                         QKeySequence(Qt::CTRL | Qt::Key_N));
+  miNextMonth = AddCommand(View, "miNextMonth", "Next Month", &TfrmMain::miNextMonthClick);
 
   QMenu* Tools = menuBar()->addMenu(tr("&Tools"));
-  miPreview = AddCommand(Tools, "Preview", &TfrmMain::miPreviewClick);
-  miPublish = AddCommand(Tools, "Export month...", &TfrmMain::miPublishClick);
-  miExportYear = AddCommand(Tools, "Export year...", &TfrmMain::miExportYearClick);
+  miPreview = AddCommand(Tools, "miPreview", "Preview", &TfrmMain::miPreviewClick);
+  miPublish = AddCommand(Tools, "miPublish", "Export month...", &TfrmMain::miPublishClick);
+  miExportYear = AddCommand(Tools, "miExportYear", "Export year...", &TfrmMain::miExportYearClick);
   Tools->addSeparator();
-  miStyle = AddCommand(Tools, "Style...", &TfrmMain::miStyleClick);
+  miStyle = AddCommand(Tools, "miStyle", "Style...", &TfrmMain::miStyleClick);
 
   QMenu* Help = menuBar()->addMenu(tr("&Help"));
-  miHelpTopics = AddCommand(Help, "Help Topics", &TfrmMain::miHelpTopicsClick);
+  miHelpTopics = AddCommand(Help, "miHelpTopics", "Help Topics", &TfrmMain::miHelpTopicsClick);
   Help->addSeparator();
-  miAbout = AddCommand(Help, "About", &TfrmMain::miAboutClick);
-
-  const std::pair<QAction*, const char*> Names[] = {{miNew, "miNew"},
-                                                    {miOpen, "miOpen"},
-                                                    {miSave, "miSave"},
-                                                    {miSaveAs, "miSaveAs"},
-                                                    {miExit, "miExit"},
-                                                    {miUndo, "miUndo"},
-                                                    {miCut, "miCut"},
-                                                    {miCopy, "miCopy"},
-                                                    {miPaste, "miPaste"},
-                                                    {miSearch, "miSearch"},
-                                                    {miPrevMonth, "miPrevMonth"},
-                                                    {miPrevDay, "miPrevDay"},
-                                                    {miNextDay, "miNextDay"},
-                                                    {miNextMonth, "miNextMonth"},
-                                                    {miPreview, "miPreview"},
-                                                    {miPublish, "miPublish"},
-                                                    {miExportYear, "miExportYear"},
-                                                    {miStyle, "miStyle"},
-                                                    {miHelpTopics, "miHelpTopics"},
-                                                    {miAbout, "miAbout"}};
-  for (const auto& [Action, Name] : Names) Action->setObjectName(Name);
+  miAbout = AddCommand(Help, "miAbout", "About", &TfrmMain::miAboutClick);
+  auto* HelpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  HelpKey->setContext(Qt::WindowShortcut);
+  connect(HelpKey, &QShortcut::activated, this,
+          [this] { RunCommand([this] { ShowHelpTopic(MainWindowHelpTopic); }); });
 }
 
-QToolButton* TfrmMain::AddToolButton(const QString& Icon, const QString& Hint, void (TfrmMain::*Handler)()) {
+QToolButton* TfrmMain::AddToolButton(const char* Name, const QString& Icon, const QString& Hint,
+                                     void (TfrmMain::*Handler)()) {
   QAction* Action = ToolBar->addAction(ToolIcon(Icon), Hint);
   Action->setToolTip(Hint);
   connect(Action, &QAction::triggered, this,
           [this, Handler] { RunCommand([this, Handler] { (this->*Handler)(); }); });
   auto* Button = qobject_cast<QToolButton*>(ToolBar->widgetForAction(Action));
+  Button->setObjectName(Name);
   Button->setAutoRaise(true);
   Button->setMinimumSize(34, 30);
   return Button;
@@ -351,26 +331,17 @@ void TfrmMain::CreateToolBar() {
   ToolBar->toggleViewAction()->setVisible(false);
   setContextMenuPolicy(Qt::NoContextMenu);
 
-  tbnNew = AddToolButton("new", "New", &TfrmMain::miNewClick);
-  tbnOpen = AddToolButton("open", "Open", &TfrmMain::miOpenClick);
+  tbnNew = AddToolButton("tbnNew", "new", "New", &TfrmMain::miNewClick);
+  tbnOpen = AddToolButton("tbnOpen", "open", "Open", &TfrmMain::miOpenClick);
   tbnOpen->setMenu(miReopen);
   tbnOpen->setPopupMode(QToolButton::MenuButtonPopup);
-  tbnSave = AddToolButton("save", "Save", &TfrmMain::miSaveClick);
+  tbnSave = AddToolButton("tbnSave", "save", "Save", &TfrmMain::miSaveClick);
   tbnSave->defaultAction()->setEnabled(false);
   ToolBar->addSeparator();
-  tbnStyle = AddToolButton("style", "Style", &TfrmMain::miStyleClick);
-  tbnPreview = AddToolButton("preview", "Preview", &TfrmMain::miPreviewClick);
-  tbnPublish = AddToolButton("publish", "Export month", &TfrmMain::miPublishClick);
-  tbnExportYear = AddToolButton("exportyear", "Export year", &TfrmMain::miExportYearClick);
-
-  const std::pair<QToolButton*, const char*> Names[] = {{tbnNew, "tbnNew"},
-                                                        {tbnOpen, "tbnOpen"},
-                                                        {tbnSave, "tbnSave"},
-                                                        {tbnStyle, "tbnStyle"},
-                                                        {tbnPreview, "tbnPreview"},
-                                                        {tbnPublish, "tbnPublish"},
-                                                        {tbnExportYear, "tbnExportYear"}};
-  for (const auto& [Button, Name] : Names) Button->setObjectName(Name);
+  tbnStyle = AddToolButton("tbnStyle", "style", "Style", &TfrmMain::miStyleClick);
+  tbnPreview = AddToolButton("tbnPreview", "preview", "Preview", &TfrmMain::miPreviewClick);
+  tbnPublish = AddToolButton("tbnPublish", "publish", "Export month", &TfrmMain::miPublishClick);
+  tbnExportYear = AddToolButton("tbnExportYear", "exportyear", "Export year", &TfrmMain::miExportYearClick);
 }
 
 void TfrmMain::ConnectProject() {
@@ -402,18 +373,13 @@ void TfrmMain::ReplaceFailedDocument() {
 void TfrmMain::CreateDocument() {
   FEventList.reset();
   FEventList = std::make_unique<TEventList>();
-  FEventList->DefaultFolder = GetPersonalFolder();
   int Year = 0, Month = 0, Day = 0;
   DecodeDate(Platform().Now(), Year, Month, Day);
-  FEventList->ExportYear = static_cast<uint16_t>(Year);
-  FEventList->ExportCols = 1;
-  FEventList->ColSpacing = 30;
-  FEventList->RowSpacing = 15;
+  SetDocumentDefaults(*FEventList, GetPersonalFolder(), static_cast<uint16_t>(Year));
 }
 
 void TfrmMain::ProjectNew() {
   CreateDocument();
-  FEventList->Items().Clear();
   FEventList->Style().ResetToDefaults();
   ShowCurrentDay();
 }
@@ -451,7 +417,7 @@ void TfrmMain::ProjectChanged() {
 
 void TfrmMain::ProjectNameChanged() {
   QString Caption = "Quillbay";
-  if (!Project.FileName().empty()) Caption += " - " + Q(Project.FileName());
+  if (!Project.FileName().empty()) Caption += " - " + ToQString(Project.FileName());
   setWindowTitle(Caption);
 }
 
@@ -481,7 +447,7 @@ void TfrmMain::StoreDay(TDateTime Date) {
   const QString Text = BoxText(*mmEvent);
   TEvent* Event = FEventList->FindEvent(!Text.isEmpty(), Date);
   if (!Event) return;
-  if (IsBlank(Text.toStdString())) {
+  if (IsBlank(ToStdString(Text))) {
     delete Event;
     return;
   }
@@ -516,9 +482,6 @@ void TfrmMain::mmEventClick() {
   }
   StatusPanel0->setText(QStringLiteral("%1:%2").arg(Column).arg(Line));
 }
-
-QString TfrmMain::CaretPanelText() const { return StatusPanel0->text(); }
-QString TfrmMain::ModifiedPanelText() const { return StatusPanel1->text(); }
 
 bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event) {
   if (Watched == mmEvent) {
@@ -597,12 +560,11 @@ void TfrmMain::miNextDayClick() { FDateChooser->SelectDate(FDateChooser->Date() 
 void TfrmMain::miNextMonthClick() { FDateChooser->SelectDate(IncMonth(FDateChooser->Date(), 1)); }
 
 void TfrmMain::miSearchClick() {
-  FSearchIndex = 0;
-  FSearchPos = 0;
-  if (fdgEvent->Tag == 0) {
+  FSearch.Restart();
+  if (!FFindDialogPlaced) {
     fdgEvent->adjustSize();
     fdgEvent->move(FDateChooser->mapToGlobal(QPoint(0, FDateChooser->height())));
-    fdgEvent->Tag = 1;
+    FFindDialogPlaced = true;
   }
   fdgEvent->show();
   fdgEvent->raise();
@@ -612,43 +574,24 @@ void TfrmMain::miSearchClick() {
 }
 
 void TfrmMain::fdgEventFind() {
-  const bool MatchCase = fdgEvent->MatchCase();
-  const QString Find = MatchCase ? fdgEvent->FindText() : UpperAsciiLetters(fdgEvent->FindText());
-  while (FSearchIndex < FEventList->Count()) {
-    TEvent& Event = FEventList->Events(FSearchIndex);
-    QString Text = Q(Event.Text);
-    int Skip = 0;
-    if (FSearchPos > 0) {
-      Skip = FSearchPos + static_cast<int>(Find.size()) - 1;
-      Text = Text.mid(Skip);
-    }
-    if (!MatchCase) Text = UpperAsciiLetters(Text);
-    const int Found = Find.isEmpty() ? -1 : static_cast<int>(Text.indexOf(Find));
-    FSearchPos = Found + 1;
-    if (FSearchPos > 0) {
-      FSearchPos += Skip;
-      FDateChooser->SelectDate(Event.Date());
-      // The box holds one line feed where the stored text has CR LF.
-      const QString Stored = Q(Event.Text);
-      const int Start = FSearchPos - 1 - static_cast<int>(Stored.left(FSearchPos - 1).count("\r\n"));
-      QTextCursor Cursor(mmEvent->document());
-      Cursor.setPosition(std::min(Start, mmEvent->document()->characterCount() - 1));
-      Cursor.setPosition(
-          std::min(Start + static_cast<int>(Find.size()), mmEvent->document()->characterCount() - 1),
-          QTextCursor::KeepAnchor);
-      mmEvent->setTextCursor(Cursor);
-      mmEvent->ensureCursorVisible();
-      return;
-    }
-    ++FSearchIndex;
+  const TMatchCase Case = fdgEvent->MatchCase() ? TMatchCase::Respect : TMatchCase::Ignore;
+  const std::optional<TEventMatch> Match =
+      FSearch.FindNext(*FEventList, ToStdString(fdgEvent->FindText()), Case);
+  if (!Match) {
+    fdgEvent->close();
+    UserDialogs().MessageBox({.Caption = "Information",
+                              .Text = "Finished searching",
+                              .Icon = TMsgIcon::Information,
+                              .Buttons = TMsgButtons::OK});
+    return;
   }
-  fdgEvent->close();
-  TMessageRequest Request;
-  Request.Caption = "Information";
-  Request.Text = "Finished searching";
-  Request.Icon = TMsgIcon::Information;
-  Request.Buttons = TMsgButtons::OK;
-  UserDialogs().MessageBox(Request);
+  FDateChooser->SelectDate(Match->Event->Date());
+  const int Last = mmEvent->document()->characterCount() - 1;
+  QTextCursor Cursor(mmEvent->document());
+  Cursor.setPosition(std::min(Match->BoxStart, Last));
+  Cursor.setPosition(std::min(Match->BoxEnd, Last), QTextCursor::KeepAnchor);
+  mmEvent->setTextCursor(Cursor);
+  mmEvent->ensureCursorVisible();
 }
 
 void TfrmMain::miPreviewClick() {
@@ -698,7 +641,7 @@ void TfrmMain::miStyleClick() {
 
 void TfrmMain::ShowHelpTopic(int Topic) {
   const std::string Page = Platform().SharedDataFolder() + "/help/" + HelpPageOfTopic(Topic);
-  if (!QFileInfo(Q(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
+  if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
   Platform().OpenDocument(Page);
 }
 

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "model/CalDate.h"
+#include "model/EventSearch.h"
 #include "project/FormKeeper.h"
 #include "project/PrjLib.h"
 
@@ -30,11 +31,6 @@ class TFindDialog;
 class TQtKeptForm;
 class TQtReopenMenu;
 
-// Help topic numbers and the page each one opens in the help folder.
-constexpr int MainWindowHelpTopic = 40;
-// The help page of a topic ("main-window.html"), or the contents for 0.
-std::string HelpPageOfTopic(int Topic);
-
 class TfrmMain : public QMainWindow {
   Q_OBJECT
  public:
@@ -45,11 +41,6 @@ class TfrmMain : public QMainWindow {
 
   TEventList& Document() const { return *FEventList; }
   TDateChooser& DateChooser() const { return *FDateChooser; }
-  int SearchIndex() const { return FSearchIndex; }
-  int SearchPos() const { return FSearchPos; }
-  // "%d:%d" of the caret panel and the modified mark.
-  QString CaretPanelText() const;
-  QString ModifiedPanelText() const;
 
   // Commands.
   void miNewClick();
@@ -106,8 +97,8 @@ class TfrmMain : public QMainWindow {
   QWidget* pnlEventsCaption = nullptr;
   QLabel* lblEventDate = nullptr;
   QPlainTextEdit* mmEvent = nullptr;
-  QLabel* StatusPanel0 = nullptr;
-  QLabel* StatusPanel1 = nullptr;
+  QLabel* StatusPanel0 = nullptr;  // the caret as "column:line"
+  QLabel* StatusPanel1 = nullptr;  // "Modified" while the document has unsaved changes
   TFindDialog* fdgEvent = nullptr;
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
@@ -124,18 +115,26 @@ class TfrmMain : public QMainWindow {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
-  void CreateControls();
+  void SetUpWindow();
+  void SetUpProject();
+  void CreatePanels();
+  void CreateEventBox();
+  void CreateStatusBar();
+  void CreateFindDialog();
+  void CreateDateChooser();
   void CreateMenus();
   void CreateToolBar();
   void ConnectProject();
-  // The window's part of a new document: its folder and export defaults.
+  // In place of the open document, an empty one with the defaults that New and
+  // Open start from.
   void CreateDocument();
   // After a document could not be read: a new untitled one instead, so that
   // the next Save cannot overwrite the file that failed.
   void ReplaceFailedDocument();
-  QAction* AddCommand(QMenu* Menu, const QString& Caption, void (TfrmMain::*Handler)(),
+  QAction* AddCommand(QMenu* Menu, const char* Name, const QString& Caption, void (TfrmMain::*Handler)(),
                       const QKeySequence& Shortcut = {});
-  QToolButton* AddToolButton(const QString& Icon, const QString& Hint, void (TfrmMain::*Handler)());
+  QToolButton* AddToolButton(const char* Name, const QString& Icon, const QString& Hint,
+                             void (TfrmMain::*Handler)());
   void ShowContextMenu(const QPoint& Pos);
   // Runs a document dialog; a changed checksum marks the project modified.
   void RunDocumentDialog(const std::function<void()>& Dialog);
@@ -143,8 +142,10 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<TEventList> FEventList;
   TDateChooser* FDateChooser = nullptr;
   bool FLoading = false;
-  int FSearchIndex = 0;
-  int FSearchPos = 0;
+  TEventSearch FSearch;
+  // The find dialog opens below the date chooser the first time, then where
+  // the user left it.
+  bool FFindDialogPlaced = false;
   // Single-step undo: the next Undo takes back the last Undo.
   bool FUndoTakesBack = false;
   bool FUndoing = false;

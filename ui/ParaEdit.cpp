@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "ui/EditLib.h"
+#include "ui/QtText.h"
 
 int SampleTextTop(int Top, int Bottom, int TextHeight) { return Top + (Bottom - Top - TextHeight) / 2; }
 
@@ -42,7 +43,25 @@ TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
 
   GroupBox1 = new QGroupBox(tr(" Font "), this);
   GroupBox1->setGeometry(4, 34, 217, 158);
+  CreateFontControls();
 
+  Label4 = new QLabel(tr("Background color"), this);
+  Label4->setGeometry(8, 204, 130, 16);
+  cetBGColor = new TColorEdit(this);
+  cetBGColor->setGeometry(140, 201, 50, 21);
+
+  setTabOrder(cbxAlign, cbxFontName);
+  setTabOrder(cbxFontName, edtFontSize);
+  setTabOrder(edtFontSize, cetFontColor);
+  setTabOrder(cetFontColor, cbxFontBold);
+  setTabOrder(cbxFontBold, cbxFontItalic);
+  setTabOrder(cbxFontItalic, cbxFontUnderline);
+  setTabOrder(cbxFontUnderline, cetBGColor);
+
+  ConnectHandlers();
+}
+
+void TParaEditor::CreateFontControls() {
   Label5 = new QLabel(tr("Name"), GroupBox1);
   Label5->setGeometry(8, 24, 60, 16);
   cbxFontName = new QComboBox(GroupBox1);
@@ -73,20 +92,9 @@ TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
   cbxFontItalic->setGeometry(112, 108, 100, 20);
   cbxFontUnderline = new QCheckBox(tr("Underline"), GroupBox1);
   cbxFontUnderline->setGeometry(8, 130, 120, 20);
+}
 
-  Label4 = new QLabel(tr("Background color"), this);
-  Label4->setGeometry(8, 204, 130, 16);
-  cetBGColor = new TColorEdit(this);
-  cetBGColor->setGeometry(140, 201, 50, 21);
-
-  setTabOrder(cbxAlign, cbxFontName);
-  setTabOrder(cbxFontName, edtFontSize);
-  setTabOrder(edtFontSize, cetFontColor);
-  setTabOrder(cetFontColor, cbxFontBold);
-  setTabOrder(cbxFontBold, cbxFontItalic);
-  setTabOrder(cbxFontItalic, cbxFontUnderline);
-  setTabOrder(cbxFontUnderline, cetBGColor);
-
+void TParaEditor::ConnectHandlers() {
   const auto Changed = [this] { cetBGColorChange(); };
   connect(cbxAlign, &QComboBox::currentIndexChanged, this, Changed);
   connect(cbxFontName, &QComboBox::currentIndexChanged, this, Changed);
@@ -99,13 +107,12 @@ TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
 
 void TParaEditor::cetBGColorChange() {
   if (OnChange) OnChange(*this);
-  emit Changed();
 }
 
 void TParaEditor::LoadStyle(const TCalItemStyle& Style, bool ColorsOnly) {
   if (!ColorsOnly) {
-    cbxAlign->setCurrentIndex(FindItemIgnoringCase(*cbxAlign, QString::fromStdString(Style.Align)));
-    cbxFontName->setCurrentIndex(FindItemIgnoringCase(*cbxFontName, QString::fromStdString(Style.FontName)));
+    cbxAlign->setCurrentIndex(FindItemIgnoringCase(*cbxAlign, ToQString(Style.Align)));
+    cbxFontName->setCurrentIndex(FindItemIgnoringCase(*cbxFontName, ToQString(Style.FontName)));
     edtFontSize->SetValue(Style.FontSize);
     cbxFontBold->setChecked(Style.FontStyle & fsBold);
     cbxFontItalic->setChecked(Style.FontStyle & fsItalic);
@@ -116,8 +123,8 @@ void TParaEditor::LoadStyle(const TCalItemStyle& Style, bool ColorsOnly) {
 }
 
 void TParaEditor::StoreStyle(TCalItemStyle& Style) const {
-  Style.Align = SelectedText(*cbxAlign).toStdString();
-  Style.FontName = SelectedText(*cbxFontName).toStdString();
+  Style.Align = ToStdString(SelectedText(*cbxAlign));
+  Style.FontName = ToStdString(SelectedText(*cbxFontName));
   Style.FontSize = edtFontSize->Value();
   Style.FontColor = cetFontColor->Color();
   TFontStyles FontStyle = 0;

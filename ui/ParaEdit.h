@@ -52,6 +52,16 @@ class TParaEditor : public QWidget {
 
   std::function<void(TParaEditor&)> OnChange;
 
+ private:
+  void CreateFontControls();
+  void ConnectHandlers();
+  // Every control's change ends here.
+  void cetBGColorChange();
+
+  QString FSampleText;
+
+ public:
+  // Alignment, then the font group, then the background colour.
   QLabel* Label2 = nullptr;
   QComboBox* cbxAlign = nullptr;
   QGroupBox* GroupBox1 = nullptr;
@@ -66,13 +76,4 @@ class TParaEditor : public QWidget {
   QCheckBox* cbxFontUnderline = nullptr;
   QLabel* Label4 = nullptr;
   TColorEdit* cetBGColor = nullptr;
-
- signals:
-  void Changed();
-
- private:
-  // Every control's change ends here.
-  void cetBGColorChange();
-
-  QString FSampleText;
 };

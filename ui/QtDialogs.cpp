@@ -13,63 +13,41 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <utility>
+
+#include "ui/QtText.h"
 
 namespace {
-QString Q(const std::string& S) { return QString::fromStdString(S); }
 
-QMessageBox::StandardButton ToQt(TMsgResult R) {
-  switch (R) {
-    case TMsgResult::OK:
-      return QMessageBox::Ok;
-    case TMsgResult::Yes:
-      return QMessageBox::Yes;
-    case TMsgResult::No:
-      return QMessageBox::No;
-    case TMsgResult::Cancel:
-      return QMessageBox::Cancel;
-  }
-  return QMessageBox::NoButton;
+// The core's answers, icons and button sets beside Qt's.
+constexpr std::pair<TMsgResult, QMessageBox::StandardButton> Results[] = {
+    {TMsgResult::OK, QMessageBox::Ok},
+    {TMsgResult::Yes, QMessageBox::Yes},
+    {TMsgResult::No, QMessageBox::No},
+    {TMsgResult::Cancel, QMessageBox::Cancel}};
+constexpr std::pair<TMsgIcon, QMessageBox::Icon> Icons[] = {{TMsgIcon::Information, QMessageBox::Information},
+                                                            {TMsgIcon::Warning, QMessageBox::Warning},
+                                                            {TMsgIcon::Question, QMessageBox::Question},
+                                                            {TMsgIcon::Error, QMessageBox::Critical}};
+const std::pair<TMsgButtons, QMessageBox::StandardButtons> ButtonSets[] = {
+    {TMsgButtons::OK, QMessageBox::Ok},
+    {TMsgButtons::YesNo, QMessageBox::Yes | QMessageBox::No},
+    {TMsgButtons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel}};
+
+// The value paired with Key, or Missing.
+template <class TKey, class TValue, size_t N>
+TValue Lookup(const std::pair<TKey, TValue> (&Table)[N], TKey Key, TValue Missing) {
+  for (const auto& [Each, Value] : Table)
+    if (Each == Key) return Value;
+  return Missing;
 }
 
-QMessageBox::Icon ToQt(TMsgIcon I) {
-  switch (I) {
-    case TMsgIcon::Information:
-      return QMessageBox::Information;
-    case TMsgIcon::Warning:
-      return QMessageBox::Warning;
-    case TMsgIcon::Question:
-      return QMessageBox::Question;
-    case TMsgIcon::Error:
-      return QMessageBox::Critical;
-  }
-  return QMessageBox::NoIcon;
-}
+QMessageBox::StandardButton ToQt(TMsgResult Result) { return Lookup(Results, Result, QMessageBox::NoButton); }
 
-// Prepares a file dialog with the request's title, filter, folder and name.
-void Configure(QFileDialog& D, const TFileDialogRequest& R) {
-  if (!R.Title.empty()) D.setWindowTitle(Q(R.Title));
-  const QStringList Filters = FilterToNameFilters(R.Filter);
-  if (!Filters.isEmpty()) {
-    D.setNameFilters(Filters);
-    const int Index = R.FilterIndex >= 1 && R.FilterIndex <= Filters.size() ? R.FilterIndex - 1 : 0;
-    D.selectNameFilter(Filters[Index]);
-  }
-  D.setDefaultSuffix(Q(R.DefaultExt));
-  if (!R.InitialDir.empty()) D.setDirectory(Q(R.InitialDir));
-  if (!R.FileName.empty()) D.selectFile(Q(R.FileName));
-  D.setSizeGripEnabled(R.Resizable);
-}
-
-std::optional<std::string> Run(QFileDialog& D) {
-  if (D.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList Files = D.selectedFiles();
-  if (Files.isEmpty()) return std::nullopt;
-  return Files.first().toStdString();
-}
-}  // namespace
-
+// "Calendar Files|*.qby|All Files|*.*" as Qt's name filters
+// ("Calendar Files (*.qby)", "All Files (*)"); a trailing odd entry is dropped.
 QStringList FilterToNameFilters(const std::string& Filter) {
-  const QStringList Parts = Q(Filter).split('|');
+  const QStringList Parts = ToQString(Filter).split('|');
   QStringList Result;
   for (int i = 0; i + 1 < Parts.size(); i += 2) {
     QStringList Patterns = Parts[i + 1].split(';', Qt::SkipEmptyParts);
@@ -82,40 +60,44 @@ QStringList FilterToNameFilters(const std::string& Filter) {
   return Result;
 }
 
+// Prepares a file dialog with the request's title, filter, folder and name.
+void Configure(QFileDialog& D, const TFileDialogRequest& R) {
+  if (!R.Title.empty()) D.setWindowTitle(ToQString(R.Title));
+  const QStringList Filters = FilterToNameFilters(R.Filter);
+  if (!Filters.isEmpty()) {
+    D.setNameFilters(Filters);
+    const int Index = R.FilterIndex >= 1 && R.FilterIndex <= Filters.size() ? R.FilterIndex - 1 : 0;
+    D.selectNameFilter(Filters[Index]);
+  }
+  D.setDefaultSuffix(ToQString(R.DefaultExt));
+  if (!R.InitialDir.empty()) D.setDirectory(ToQString(R.InitialDir));
+  if (!R.FileName.empty()) D.selectFile(ToQString(R.FileName));
+  D.setSizeGripEnabled(R.Resizable);
+}
+
+std::optional<std::string> Run(QFileDialog& D) {
+  if (D.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList Files = D.selectedFiles();
+  if (Files.isEmpty()) return std::nullopt;
+  return ToStdString(Files.first());
+}
+}  // namespace
+
 TMsgResult TQtDialogs::MessageBox(const TMessageRequest& Request) {
   QMessageBox Box(QApplication::activeWindow());
-  Box.setWindowTitle(Q(Request.Caption));
-  Box.setText(Q(Request.Text));
-  Box.setIcon(ToQt(Request.Icon));
-  switch (Request.Buttons) {
-    case TMsgButtons::OK:
-      Box.setStandardButtons(QMessageBox::Ok);
-      break;
-    case TMsgButtons::YesNo:
-      Box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      break;
-    case TMsgButtons::YesNoCancel:
-      Box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-      break;
-  }
+  Box.setWindowTitle(ToQString(Request.Caption));
+  Box.setText(ToQString(Request.Text));
+  Box.setIcon(Lookup(Icons, Request.Icon, QMessageBox::NoIcon));
+  Box.setStandardButtons(Lookup(ButtonSets, Request.Buttons, QMessageBox::StandardButtons()));
   if (QAbstractButton* Default = Box.button(ToQt(Request.DefaultButton)))
     Box.setDefaultButton(static_cast<QPushButton*>(Default));
   if (QAbstractButton* Escape = Box.button(ToQt(Request.EscapeResult))) Box.setEscapeButton(Escape);
   Box.exec();
-  QAbstractButton* Clicked = Box.clickedButton();
-  if (!Clicked) return Request.EscapeResult;
-  switch (Box.standardButton(Clicked)) {
-    case QMessageBox::Yes:
-      return TMsgResult::Yes;
-    case QMessageBox::No:
-      return TMsgResult::No;
-    case QMessageBox::Cancel:
-      return TMsgResult::Cancel;
-    case QMessageBox::Ok:
-      return TMsgResult::OK;
-    default:
-      return Request.EscapeResult;
-  }
+  const QMessageBox::StandardButton Clicked =
+      Box.clickedButton() ? Box.standardButton(Box.clickedButton()) : QMessageBox::NoButton;
+  for (const auto& [Result, Button] : Results)
+    if (Button == Clicked) return Result;
+  return Request.EscapeResult;
 }
 
 std::optional<std::string> TQtDialogs::OpenFile(const TFileDialogRequest& Request) {
@@ -138,10 +120,10 @@ std::optional<std::string> TQtDialogs::SaveFile(const TFileDialogRequest& Reques
 std::optional<std::string> TQtDialogs::InputBox(const std::string& Title, const std::string& Prompt,
                                                 const std::string& Initial) {
   bool Ok = false;
-  const QString Text = QInputDialog::getText(QApplication::activeWindow(), Q(Title), Q(Prompt),
-                                             QLineEdit::Normal, Q(Initial), &Ok);
+  const QString Text = QInputDialog::getText(QApplication::activeWindow(), ToQString(Title),
+                                             ToQString(Prompt), QLineEdit::Normal, ToQString(Initial), &Ok);
   if (!Ok) return std::nullopt;
-  return Text.toStdString();
+  return ToStdString(Text);
 }
 
 void TQtDialogs::ProcessMessages() { QCoreApplication::processEvents(); }
@@ -206,6 +188,4 @@ TFindDialog::TFindDialog(QWidget* Parent) : QDialog(Parent) {
 }
 
 QString TFindDialog::FindText() const { return edtFind->text(); }
-void TFindDialog::SetFindText(const QString& Text) { edtFind->setText(Text); }
 bool TFindDialog::MatchCase() const { return cbxMatchCase->isChecked(); }
-void TFindDialog::SetMatchCase(bool Value) { cbxMatchCase->setChecked(Value); }

@@ -25,10 +25,6 @@ class TQtDialogs : public TUserDialogs {
   void ProcessMessages() override;
 };
 
-// "Calendar Files|*.qby|All Files|*.*" as Qt's name filters
-// ("Calendar Files (*.qby)", "All Files (*)"); a trailing odd entry is dropped.
-QStringList FilterToNameFilters(const std::string& Filter);
-
 // Shows an error's text in a message box with the program's name as caption.
 void ShowError(const std::exception& Error);
 // Runs Handler; an error that escapes it is shown and swallowed, so that a
@@ -44,12 +40,8 @@ class TFindDialog : public QDialog {
   explicit TFindDialog(QWidget* Parent = nullptr);
 
   QString FindText() const;
-  void SetFindText(const QString& Text);
   bool MatchCase() const;
-  void SetMatchCase(bool Value);
 
-  // 0 until the dialog has first been placed by its owner.
-  int Tag = 0;
   std::function<void(TFindDialog&)> OnFind;
 
   QLineEdit* edtFind;

@@ -30,6 +30,7 @@
 #include "ui/EditLib.h"
 #include "ui/ParaEdit.h"
 #include "ui/QtDialogs.h"
+#include "ui/QtText.h"
 
 using namespace StylePreview;
 
@@ -57,31 +58,19 @@ class TPaintBox : public QWidget {
 
 QRect ToQRect(const TRect& R) { return QRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top); }
 
-QString Q(const std::string& Text) { return QString::fromStdString(Text); }
-std::string S(const QString& Text) { return Text.toStdString(); }
-
-// Multi-line properties hold CR LF between lines; the text boxes hold LF.
-QString LinesToBox(const std::string& Text) { return Q(Text).replace("\r\n", "\n"); }
-std::string BoxToLines(const QString& Text) { return S(QString(Text).replace('\n', "\r\n")); }
-
 bool Confirm(const std::string& Question) {
-  TMessageRequest R;
-  R.Caption = "Confirm";
-  R.Text = Question;
-  R.Icon = TMsgIcon::Question;
-  R.Buttons = TMsgButtons::YesNo;
-  R.DefaultButton = TMsgResult::Yes;
-  R.EscapeResult = TMsgResult::No;
-  return UserDialogs().MessageBox(R) == TMsgResult::Yes;
+  const TMessageRequest Request{.Caption = "Confirm",
+                                .Text = Question,
+                                .Icon = TMsgIcon::Question,
+                                .Buttons = TMsgButtons::YesNo,
+                                .DefaultButton = TMsgResult::Yes,
+                                .EscapeResult = TMsgResult::No};
+  return UserDialogs().MessageBox(Request) == TMsgResult::Yes;
 }
 
 void Warn(const std::string& Text) {
-  TMessageRequest R;
-  R.Caption = "Warning";
-  R.Text = Text;
-  R.Icon = TMsgIcon::Warning;
-  R.Buttons = TMsgButtons::OK;
-  UserDialogs().MessageBox(R);
+  UserDialogs().MessageBox(
+      {.Caption = "Warning", .Text = Text, .Icon = TMsgIcon::Warning, .Buttons = TMsgButtons::OK});
 }
 
 TNaturalEdit* NewNumberEdit(QWidget* Parent, int32_t MaxValue, int MaxLength) {
@@ -97,6 +86,23 @@ QLabel* NewLabel(const QString& Caption, QWidget* Buddy, QWidget* Parent) {
   auto* Label = new QLabel(Caption, Parent);
   Label->setBuddy(Buddy);
   return Label;
+}
+
+// A page with a column of options on the left and a paragraph editor at the
+// top beside it.
+QWidget* OptionsBesideEditor(QWidget* Page, QVBoxLayout* Options, TParaEditor* Editor) {
+  Options->addStretch(1);
+  auto* Box = new QHBoxLayout(Page);
+  Box->addLayout(Options);
+  Box->addWidget(Editor, 0, Qt::AlignTop);
+  Box->addStretch(1);
+  return Page;
+}
+
+QVBoxLayout* Column(std::initializer_list<QWidget*> Widgets) {
+  auto* Layout = new QVBoxLayout;
+  for (QWidget* Widget : Widgets) Layout->addWidget(Widget);
+  return Layout;
 }
 
 }  // namespace
@@ -148,7 +154,7 @@ void TStyleForm::LoadGalleryNames() {
   std::vector<std::string> Names;
   FGallery->ListNames(Names);
   cbxStyle->clear();
-  for (const std::string& Name : Names) cbxStyle->addItem(Q(Name));
+  for (const std::string& Name : Names) cbxStyle->addItem(ToQString(Name));
   cbxStyle->setCurrentIndex(-1);
 }
 
@@ -255,20 +261,11 @@ QWidget* TStyleForm::CreateCaptionPage() {
   edtCaptionBottomMargin->setMaximumWidth(60);
   petCaption = new TParaEditor(Page);
 
-  auto* Options = new QVBoxLayout;
-  Options->addWidget(cbxShowCaption);
-  Options->addWidget(rbnStrMonth);
-  Options->addWidget(rbnNumMonth);
-  Options->addWidget(cbxShowYear);
+  QVBoxLayout* Options = Column({cbxShowCaption, rbnStrMonth, rbnNumMonth, cbxShowYear});
   Options->addSpacing(8);
   Options->addWidget(NewLabel("Bottom margin", edtCaptionBottomMargin, Page));
   Options->addWidget(edtCaptionBottomMargin);
-  Options->addStretch(1);
-  auto* Box = new QHBoxLayout(Page);
-  Box->addLayout(Options);
-  Box->addWidget(petCaption, 0, Qt::AlignTop);
-  Box->addStretch(1);
-  return Page;
+  return OptionsBesideEditor(Page, Options, petCaption);
 }
 
 QWidget* TStyleForm::CreateWeekDaysPage() {
@@ -282,16 +279,7 @@ QWidget* TStyleForm::CreateWeekDaysPage() {
   Group->addButton(rbnCharNames);
   petWeekDays = new TParaEditor(Page);
 
-  auto* Options = new QVBoxLayout;
-  Options->addWidget(rbnFullNames);
-  Options->addWidget(rbnShortNames);
-  Options->addWidget(rbnCharNames);
-  Options->addStretch(1);
-  auto* Box = new QHBoxLayout(Page);
-  Box->addLayout(Options);
-  Box->addWidget(petWeekDays, 0, Qt::AlignTop);
-  Box->addStretch(1);
-  return Page;
+  return OptionsBesideEditor(Page, Column({rbnFullNames, rbnShortNames, rbnCharNames}), petWeekDays);
 }
 
 QWidget* TStyleForm::CreateDaysPage() {
@@ -369,14 +357,14 @@ QWidget* TStyleForm::CreatePreviewPanel() {
 }
 
 void TStyleForm::ConnectHandlers() {
-  // cbxShowYearClick
+  // The caption sample follows the language, the month form and the year.
   connect(cbxLanguage, &QComboBox::currentIndexChanged, this, [this] { UpdateCaptionSample(); });
   for (QAbstractButton* Button :
        {static_cast<QAbstractButton*>(cbxShowYear), static_cast<QAbstractButton*>(rbnStrMonth),
         static_cast<QAbstractButton*>(rbnNumMonth)})
     connect(Button, &QAbstractButton::toggled, this, [this] { UpdateCaptionSample(); });
 
-  // cetBGColorChange
+  // Whatever the preview shows repaints it and enables Apply.
   for (TNaturalEdit* Edit : {edtBorderWidth, edtCellPadding, edtCaptionBottomMargin})
     Edit->OnChange = [this](TNaturalEdit&) { StyleChanged(); };
   for (TColorEdit* Edit : {cetBorderColor, cetBGColor})
@@ -395,7 +383,7 @@ void TStyleForm::ConnectHandlers() {
   for (QCheckBox* Box : {cbxCellWidth, cbxCellHeight})
     connect(Box, &QCheckBox::toggled, this, [this] { UpdateControlStates(); });
 
-  // mmHeaderChange: values that do not show in the preview.
+  // Values that do not show in the preview only enable Apply.
   for (QLineEdit* Edit : {edtTitle, edtWidth})
     connect(Edit, &QLineEdit::textChanged, this, [this] { EnableApply(); });
   for (QPlainTextEdit* Memo : {mmHeader, mmFooter})
@@ -420,13 +408,13 @@ void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
   if (!ColorsOnly) {
     int Language = 0;
     for (int i = 0; i < cbxLanguage->count(); ++i)
-      if (cbxLanguage->itemText(i).compare(Q(Style.Language), Qt::CaseInsensitive) == 0) {
+      if (cbxLanguage->itemText(i).compare(ToQString(Style.Language), Qt::CaseInsensitive) == 0) {
         Language = i;
         break;
       }
     cbxLanguage->setCurrentIndex(Language);
-    edtTitle->setText(Q(Style.Title));
-    edtWidth->setText(Q(Style.Width));
+    edtTitle->setText(ToQString(Style.Title));
+    edtWidth->setText(ToQString(Style.Width));
     cbxCellWidth->setChecked(Style.IsCellWidth);
     cbxCellHeight->setChecked(Style.IsCellHeight);
     edtCellWidth->SetValue(Style.CellWidth);
@@ -439,9 +427,9 @@ void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
     edtCaptionBottomMargin->SetValue(Style.CaptionBottomMargin);
     SetWeekDaysLength(Style.WeekDaysLength);
     cbxWarpEvents->setChecked(Style.WrapEvents);
-    edtBlankEventsText->setText(Q(Style.BlankEventsText));
-    mmHeader->setPlainText(LinesToBox(Style.Header));
-    mmFooter->setPlainText(LinesToBox(Style.Footer));
+    edtBlankEventsText->setText(ToQString(Style.BlankEventsText));
+    mmHeader->setPlainText(StoredToBox(Style.Header));
+    mmFooter->setPlainText(StoredToBox(Style.Footer));
     cbxHideBanner->setChecked(Style.HideBanner);
   }
   petCaption->LoadStyle(Style.Caption(), ColorsOnly);
@@ -476,9 +464,9 @@ int TStyleForm::WeekDaysLengthChoice() const {
 }
 
 void TStyleForm::StoreToStyle(TCalStyle& Style) {
-  Style.Language = S(cbxLanguage->currentText());
-  Style.Title = S(edtTitle->text());
-  Style.Width = S(edtWidth->text());
+  Style.Language = ToStdString(cbxLanguage->currentText());
+  Style.Title = ToStdString(edtTitle->text());
+  Style.Width = ToStdString(edtWidth->text());
   Style.IsCellWidth = cbxCellWidth->isChecked();
   Style.IsCellHeight = cbxCellHeight->isChecked();
   Style.CellWidth = edtCellWidth->Value();
@@ -496,10 +484,10 @@ void TStyleForm::StoreToStyle(TCalStyle& Style) {
   petDays->StoreStyle(Style.Days());
   Style.WeekDaysLength = WeekDaysLengthChoice();
   Style.WrapEvents = cbxWarpEvents->isChecked();
-  Style.BlankEventsText = S(edtBlankEventsText->text());
+  Style.BlankEventsText = ToStdString(edtBlankEventsText->text());
   petEvents->StoreStyle(Style.Events());
-  Style.Header = BoxToLines(mmHeader->toPlainText());
-  Style.Footer = BoxToLines(mmFooter->toPlainText());
+  Style.Header = StoredBoxText(*mmHeader);
+  Style.Footer = StoredBoxText(*mmFooter);
   Style.HideBanner = cbxHideBanner->isChecked();
   if (&Style == &FStyle) SetApplyState(false);
 }
@@ -509,7 +497,8 @@ void TStyleForm::StoreToStyle(TCalStyle& Style) {
 
 void TStyleForm::UpdateCaptionSample() {
   const bool AsString = rbnStrMonth->isChecked();
-  QString Sample = AsString ? Q(TCalStyle::MonthName(7, S(cbxLanguage->currentText()))) : QString("07");
+  QString Sample =
+      AsString ? ToQString(TCalStyle::MonthName(7, ToStdString(cbxLanguage->currentText()))) : QString("07");
   if (cbxShowYear->isChecked()) Sample += QString(AsString ? " " : "/") + "2001";
   petCaption->SetSampleText(Sample);
   StyleChanged();
@@ -582,10 +571,10 @@ void TStyleForm::PaintPreview(QPainter& Canvas) {
   if (L.HasCaption) petCaption->DrawSample(Canvas, ToQRect(L.CaptionArea));
   Canvas.fillRect(ToQRect(L.Grid), ColorToQColor(cetBorderColor->Color()));
 
-  const std::string Language = S(cbxLanguage->currentText());
+  const std::string Language = ToStdString(cbxLanguage->currentText());
   const int Length = WeekDaysLengthChoice();
   for (int Column = 0; Column < 2; ++Column) {
-    petWeekDays->SetSampleText(Q(TCalStyle::WeekDayName(1 + Column, Language, Length)));
+    petWeekDays->SetSampleText(ToQString(TCalStyle::WeekDayName(1 + Column, Language, Length)));
     petWeekDays->DrawSample(Canvas, ToQRect(L.Cell(L.WeekDaysArea, Column)));
   }
   for (int Row = 0; Row < 2; ++Row) {
@@ -606,14 +595,14 @@ void TStyleForm::PaintPreview(QPainter& Canvas) {
 void TStyleForm::cbxStyleChange() {
   UpdateControlStates();
   if (cbxStyle->currentIndex() < 0) return;
-  if (TStyleGalleryItem* Item = FGallery->FindStyle(S(cbxStyle->currentText())))
+  if (TStyleGalleryItem* Item = FGallery->FindStyle(ToStdString(cbxStyle->currentText())))
     LoadFromStyle(Item->Style(), true);
   EnableApply();
 }
 
 void TStyleForm::btnAddStyleClick() {
   const std::optional<std::string> Typed =
-      UserDialogs().InputBox("Append scheme", "Enter the scheme name", S(cbxStyle->currentText()));
+      UserDialogs().InputBox("Append scheme", "Enter the scheme name", ToStdString(cbxStyle->currentText()));
   if (!Typed) return;
   const std::string Name = TrimControls(*Typed);
   if (Name.empty()) {
@@ -625,7 +614,7 @@ void TStyleForm::btnAddStyleClick() {
     if (!Confirm("Style \"" + Name + "\" already exists. Override?")) return;
   } else {
     const int Selected = cbxStyle->currentIndex();
-    cbxStyle->addItem(Q(Name));
+    cbxStyle->addItem(ToQString(Name));
     cbxStyle->setCurrentIndex(Selected);  // adding to an empty list would select the new name
     Item = &FGallery->Items().Add();
   }
@@ -640,10 +629,10 @@ void TStyleForm::btnAddStyleClick() {
 }
 
 void TStyleForm::btnDeleteStyleClick() {
-  if (!Confirm("Do you want to delete \"" + S(cbxStyle->currentText()) + "\" scheme?")) return;
+  if (!Confirm("Do you want to delete \"" + ToStdString(cbxStyle->currentText()) + "\" scheme?")) return;
   const int Selected = cbxStyle->currentIndex();
   if (Selected >= 0) {
-    if (TStyleGalleryItem* Item = FGallery->FindStyle(S(cbxStyle->currentText())))
+    if (TStyleGalleryItem* Item = FGallery->FindStyle(ToStdString(cbxStyle->currentText())))
       FGallery->Items().Delete(Item->Index());
     cbxStyle->removeItem(Selected);
     cbxStyle->setCurrentIndex(-1);

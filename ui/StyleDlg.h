@@ -66,7 +66,7 @@ class TStyleForm : public QDialog {
   const StylePreview::TRecordedAreas& Areas() const { return FAreas; }
   TCalStyleGallery& Gallery() { return *FGallery; }
 
-  // Handlers, public so that the control names of the window stay reachable.
+  // The controls' handlers, named after them.
   void cbxStyleChange();
   void btnAddStyleClick();
   void btnDeleteStyleClick();

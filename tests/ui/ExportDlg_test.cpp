@@ -40,11 +40,7 @@ class ExportDlgTest : public ::testing::Test {
     Folder = Temp.path().toStdString();
     Fake.FTempFolder = Folder;
     Document.Style().ResetToDefaults();
-    Document.DefaultFolder = Folder;
-    Document.ExportYear = 2026;
-    Document.ExportCols = 1;
-    Document.ColSpacing = 30;
-    Document.RowSpacing = 15;
+    SetDocumentDefaults(Document, Folder, 2026);
   }
 
   std::string PathOf(const std::string& Name) const { return Folder + "/" + Name; }

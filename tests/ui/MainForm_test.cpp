@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -110,8 +111,8 @@ TEST_F(MainFormTest, NewWindowIsUntitledCleanAndShowsToday) {
   auto W = MakeWindow();
   EXPECT_EQ(W->windowTitle(), "Quillbay");
   EXPECT_FALSE(W->tbnSave->isEnabled());
-  EXPECT_EQ(W->ModifiedPanelText(), "");
-  EXPECT_EQ(W->CaretPanelText(), "");
+  EXPECT_EQ(W->StatusPanel1->text(), "");
+  EXPECT_EQ(W->StatusPanel0->text(), "");
   EXPECT_FALSE(W->Project.Modified());
   EXPECT_EQ(W->Document().Count(), 0);
   EXPECT_EQ(W->Document().ExportYear, 2026);
@@ -131,7 +132,7 @@ TEST_F(MainFormTest, TypingSetsModifiedAndLeavingTheDayStoresIt) {
   QTest::keyClicks(W->mmEvent, "Spring fair");
   EXPECT_TRUE(W->Project.Modified());
   EXPECT_TRUE(W->tbnSave->isEnabled());
-  EXPECT_EQ(W->ModifiedPanelText(), "Modified");
+  EXPECT_EQ(W->StatusPanel1->text(), "Modified");
   EXPECT_EQ(W->Document().Count(), 0) << "the text reaches the document only when the day is left";
 
   W->miNextDay->trigger();
@@ -266,7 +267,7 @@ TEST_F(MainFormTest, SaveWritesTheDayBeingEditedAndUpdatesTheCaption) {
   EXPECT_EQ(W->windowTitle().toStdString(), "Quillbay - " + Path);
   EXPECT_FALSE(W->Project.Modified());
   EXPECT_FALSE(W->tbnSave->isEnabled());
-  EXPECT_EQ(W->ModifiedPanelText(), "");
+  EXPECT_EQ(W->StatusPanel1->text(), "");
 
   TEventList Saved;
   Saved.LoadFromFile(Path);
@@ -326,33 +327,33 @@ TEST_F(MainFormTest, UndoIsSingleStepAndTakesItselfBack) {
 
 TEST_F(MainFormTest, CaretPanelShowsColumnThenDisplayedLine) {
   auto W = MakeWindow();
-  EXPECT_EQ(W->CaretPanelText(), "");
+  EXPECT_EQ(W->StatusPanel0->text(), "");
   QTest::mouseClick(W->mmEvent->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_EQ(W->CaretPanelText(), "0:0");
+  EXPECT_EQ(W->StatusPanel0->text(), "0:0");
   QTest::keyClicks(W->mmEvent, "first");
   QTest::keyClick(W->mmEvent, Qt::Key_Return);
   QTest::keyClicks(W->mmEvent, "second");
   QTest::keyClick(W->mmEvent, Qt::Key_Left);
   QTest::keyClick(W->mmEvent, Qt::Key_Left);
   QTest::keyClick(W->mmEvent, Qt::Key_Left);
-  EXPECT_EQ(W->CaretPanelText(), "3:1");
+  EXPECT_EQ(W->StatusPanel0->text(), "3:1");
 
   // A wrapped line counts as several.
   W->mmEvent->selectAll();
   QString Long;
   for (int i = 0; i < 60; ++i) Long += "word ";
   QTest::keyClicks(W->mmEvent, Long);
-  const QStringList Parts = W->CaretPanelText().split(':');
+  const QStringList Parts = W->StatusPanel0->text().split(':');
   ASSERT_EQ(Parts.size(), 2);
-  EXPECT_GT(Parts[1].toInt(), 0) << W->CaretPanelText().toStdString();
+  EXPECT_GT(Parts[1].toInt(), 0) << W->StatusPanel0->text().toStdString();
   EXPECT_LT(Parts[0].toInt(), Long.size());
 }
 
 class MainFormSearchTest : public MainFormTest {
  protected:
   void Find(TfrmMain& W, const QString& What, bool MatchCase = false) {
-    W.fdgEvent->SetFindText(What);
-    W.fdgEvent->SetMatchCase(MatchCase);
+    W.fdgEvent->edtFind->setText(What);
+    W.fdgEvent->cbxMatchCase->setChecked(MatchCase);
     W.fdgEvent->btnFindNext->click();
   }
   QString Selected(TfrmMain& W) { return W.mmEvent->textCursor().selectedText(); }
