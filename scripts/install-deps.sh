@@ -11,6 +11,7 @@ packages=(
   xvfb xauth fonts-dejavu-core fonts-liberation
   chromium
   xdg-user-dirs
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin man-db
 )
 if [ "${QUILLBAY_BENCH_PEERS:-0}" = 1 ]; then
   packages+=(hyperfine pcal remind python3)

@@ -3,7 +3,9 @@
 #  1. the full build (program, tool, all tests; window tests on Qt's offscreen
 #     platform, the page test in headless Chromium);
 #  2. the standard-C++ layers again under AddressSanitizer and
-#     UndefinedBehaviorSanitizer with clang, with the fuzz corpus replayed.
+#     UndefinedBehaviorSanitizer with clang, with the fuzz corpus replayed;
+#  3. the Debian package, unpacked and checked (files, desktop entry,
+#     AppStream metadata, MIME type, manual pages, lintian).
 # Any failure or sanitizer finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,3 +21,6 @@ CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug 
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+deb=$(./scripts/package.sh | tail -1)
+./scripts/check-package.sh "$deb"
