@@ -1,7 +1,6 @@
 #include "ui/About.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -107,11 +106,3 @@ TEST(AboutForm, FixedLayout) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Test discovery runs the program without the test environment.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication App(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -1,7 +1,6 @@
 #include "ui/DateChooser.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QTableView>
 #include <QTest>
 #include <QTextCharFormat>
@@ -162,11 +161,3 @@ TEST(DateConversion, DayNumbersAndDates) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Test discovery runs the program without the test environment.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication App(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -278,11 +278,3 @@ TEST_F(ExportDlgTest, HiddenFieldsCarryTheirValues) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Test discovery runs the program without the test environment.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication App(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

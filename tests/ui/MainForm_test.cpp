@@ -620,11 +620,3 @@ TEST_F(MainFormTest, Screenshot) {
   QTest::qWait(200);
   EXPECT_TRUE(W->grab().save(Target));
 }
-
-int main(int argc, char** argv) {
-  // Listing the tests happens without the test environment: no display needed.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication App(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

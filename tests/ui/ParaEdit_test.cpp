@@ -1,7 +1,6 @@
 #include "ui/ParaEdit.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -204,11 +203,3 @@ TEST(ParaEditorSample, EmptySampleFillsOnlyTheBackground) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Test discovery runs the program without the test environment.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication App(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
