@@ -30,6 +30,8 @@ class TAboutForm : public QDialog {
 
   void lblSiteClick();
   void lblMailClick();
+  // Passes a left click on an address to its handler.
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
   // The box the product line must fit into, and the size at which shrinking
   // stops for a line that can never fit.
@@ -38,10 +40,6 @@ class TAboutForm : public QDialog {
   static constexpr int ProductStartPointSize = 20;
   static constexpr int ProductMinPointSize = 6;
 
- protected:
-  bool eventFilter(QObject* Watched, QEvent* Event) override;
-
- public:
   // The picture, the product line, the two addresses with their captions, the
   // rule above the button.
   QLabel* ProductImage = nullptr;

@@ -41,12 +41,6 @@ class TfrmExport : public QDialog {
   void btnSelectAllClick(QPushButton* Sender);
   void btnExportClick();
 
- private:
-  void CreateControls();
-  void LayOutControls();
-  void ConnectHandlers();
-
- public:
   // Every control with its caption; the column controls are never shown.
   QLabel* Label1 = nullptr;
   QLineEdit* edtFile = nullptr;
@@ -65,6 +59,11 @@ class TfrmExport : public QDialog {
   TNaturalEdit* edtColSpacing = nullptr;
   QPushButton* btnExport = nullptr;
   QPushButton* btnCancel = nullptr;
+
+ private:
+  void CreateControls();
+  void LayOutControls();
+  void ConnectHandlers();
 };
 
 // Shows the dialog modally on EventList and stores its values when it closes

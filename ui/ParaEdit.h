@@ -52,15 +52,6 @@ class TParaEditor : public QWidget {
 
   std::function<void(TParaEditor&)> OnChange;
 
- private:
-  void CreateFontControls();
-  void ConnectHandlers();
-  // Every control's change ends here.
-  void cetBGColorChange();
-
-  QString FSampleText;
-
- public:
   // Alignment, then the font group, then the background colour.
   QLabel* Label2 = nullptr;
   QComboBox* cbxAlign = nullptr;
@@ -76,4 +67,12 @@ class TParaEditor : public QWidget {
   QCheckBox* cbxFontUnderline = nullptr;
   QLabel* Label4 = nullptr;
   TColorEdit* cetBGColor = nullptr;
+
+ private:
+  void CreateFontControls();
+  void ConnectHandlers();
+  // Every control's change ends here.
+  void cetBGColorChange();
+
+  QString FSampleText;
 };
