@@ -115,7 +115,7 @@ class TQtReopenMenu : public TReopenMenu {
 TfrmMain::TfrmMain(QWidget* Parent)
     : QMainWindow(Parent),
       FKeptForm(std::make_unique<TQtKeptForm>(*this, "frmMain")),
-      FormKeeper(*FKeptForm) {
+      FFormKeeper(*FKeptForm) {
   InitUiResources();
   SetUpWindow();
   SetUpProject();
@@ -129,7 +129,7 @@ TfrmMain::TfrmMain(QWidget* Parent)
   CreateDocument();
   CreateDateChooser();
   // A damaged geometry record is reported and the window still starts.
-  RunCommand([this] { FormKeeper.LoadSettings(false); });
+  RunCommand([this] { FFormKeeper.LoadSettings(false); });
   RunCommand([this] { ProjectNew(); });
   RunCommand([this] { ProjectProjectListAdd(); });
 }
@@ -137,7 +137,7 @@ TfrmMain::TfrmMain(QWidget* Parent)
 TfrmMain::~TfrmMain() {
   if (fdgEvent) fdgEvent->OnFind = nullptr;
   RunCommand([this] { Project.Close(); });
-  RunCommand([this] { FormKeeper.SaveSettings(); });
+  RunCommand([this] { FFormKeeper.SaveSettings(); });
 }
 
 void TfrmMain::SetUpWindow() {
@@ -155,10 +155,10 @@ void TfrmMain::SetUpProject() {
   Project.FileFilter = "Calendar Files|*.qby|All Files|*.*";
   Project.SaveAlert = "The calendar have been changed. Save?";
   Project.MaxListSize = 10;
-  FormKeeper.Project = &Project;
-  FormKeeper.FormName = "frmMain";
-  FormKeeper.FormStore = true;
-  FormKeeper.ComponentsStore = false;
+  FFormKeeper.Project = &Project;
+  FFormKeeper.FormName = "frmMain";
+  FFormKeeper.FormStore = true;
+  FFormKeeper.ComponentsStore = false;
 }
 
 void TfrmMain::CreatePanels() {

@@ -150,9 +150,9 @@ class TfrmMain : public QMainWindow {
   bool FUndoTakesBack = false;
   bool FUndoing = false;
   bool FOpenFailed = false;
-  std::unique_ptr<TQtKeptForm> FKeptForm;
   std::unique_ptr<TQtReopenMenu> FReopenMenu;
-
- public:
-  TFormKeeper FormKeeper;
+  // Keeps the window's geometry in the settings through FKeptForm, which is
+  // declared first so that it is made first.
+  std::unique_ptr<TQtKeptForm> FKeptForm;
+  TFormKeeper FFormKeeper;
 };
