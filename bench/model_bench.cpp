@@ -22,6 +22,8 @@
 #include "model/CalDate.h"
 #include "model/DataLib.h"
 #include "model/EventList.h"
+#include "model/ObjectText.h"
+#include "platform/FileIO.h"
 
 namespace {
 

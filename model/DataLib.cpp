@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/ObjectText.h"
+#include "platform/FileIO.h"
 
 // ---------------------------------------------------------------------------
 // Collections

@@ -1,8 +1,8 @@
 #pragma once
 // Persistence by declaration. Every persistable class lists its published
 // properties once, in stream order (name, kind, accessors); one writer and one
-// reader of the object text form serve every class, and the checksum sums the
-// same bytes that a save writes. TDataStore adds file storage to a root object
+// reader of the object text form (ObjectText.h) serve every class, and the
+// checksum sums the same bytes that a save writes. TDataStore adds file storage to a root object
 // (a document or the style gallery), written and read whole through the
 // platform's file unit, so a failed save never damages the previous file.
 
@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "platform/Errors.h"
-#include "platform/FileIO.h"
 
 class TPersistent;
 class TCollectionBase;
@@ -126,28 +125,22 @@ class TCollection : public TCollectionBase {
   std::unique_ptr<TCollectionItem> NewItem() override { return std::make_unique<T>(); }
 };
 
-// Writes the object text form of Root (class name ClassName, optional object
-// name) with CR LF line ends, byte for byte as a save writes it.
-std::string WriteObjectText(const TPersistent& Root, const std::string& ClassName,
-                            const std::string& Name = "");
-// The same text handed to Sink piece by piece, so that a large document is
-// never held whole in memory.
-void WriteObjectTextTo(const TPersistent& Root, const std::string& ClassName, const std::string& Name,
-                       const TTextSink& Sink);
-// Parses Text completely, then applies it to Root in file order. Raises "The
-// file is not valid" on any syntax or apply fault; values applied before an
-// apply fault stay applied. Returns the object's name ("" when none).
-std::string ReadObjectText(TPersistent& Root, const std::string& Text);
-
 // Upper bound of a file that LoadFromFile reads; a larger file is not valid.
 constexpr uint64_t MaxObjectFileSize = 64ull << 20;
 
-// Declaration helpers: a published property backed by a data member.
-template <class C, class T>
-TPropInfo OrdinalProperty(std::string Name, TPropKind Kind, T C::*Field) {
+// Declaration helpers: a property of a name and kind, with the accessors that
+// the helpers below add.
+inline TPropInfo NamedProperty(std::string Name, TPropKind Kind) {
   TPropInfo P;
   P.Name = std::move(Name);
   P.Kind = Kind;
+  return P;
+}
+
+// A published property backed by a data member.
+template <class C, class T>
+TPropInfo OrdinalProperty(std::string Name, TPropKind Kind, T C::*Field) {
+  TPropInfo P = NamedProperty(std::move(Name), Kind);
   P.GetInt = [Field](const TPersistent& O) { return static_cast<int64_t>(static_cast<const C&>(O).*Field); };
   P.SetInt = [Field](TPersistent& O, int64_t V) { static_cast<C&>(O).*Field = static_cast<T>(V); };
   return P;
@@ -155,9 +148,7 @@ TPropInfo OrdinalProperty(std::string Name, TPropKind Kind, T C::*Field) {
 
 template <class C>
 TPropInfo StringProperty(std::string Name, std::string C::*Field) {
-  TPropInfo P;
-  P.Name = std::move(Name);
-  P.Kind = TPropKind::String;
+  TPropInfo P = NamedProperty(std::move(Name), TPropKind::String);
   P.GetString = [Field](const TPersistent& O) { return static_cast<const C&>(O).*Field; };
   P.GetStringRef = [Field](const TPersistent& O) -> const std::string& {
     return static_cast<const C&>(O).*Field;
@@ -166,26 +157,25 @@ TPropInfo StringProperty(std::string Name, std::string C::*Field) {
   return P;
 }
 
+// The getter of an owned part reached through an accessor of C: the property
+// lists see their object as const, but the parts it owns are its to change.
+template <class C, class T>
+auto OwnedPart(T& (C::*Accessor)()) {
+  return [Accessor](const TPersistent& O) { return &(const_cast<C&>(static_cast<const C&>(O)).*Accessor)(); };
+}
+
 // An owned object reached through an accessor of C (Style, Caption...).
 template <class C, class T>
 TPropInfo ObjectProperty(std::string Name, T& (C::*Accessor)()) {
-  TPropInfo P;
-  P.Name = std::move(Name);
-  P.Kind = TPropKind::Object;
-  P.GetObject = [Accessor](const TPersistent& O) -> TPersistent* {
-    return &(const_cast<C&>(static_cast<const C&>(O)).*Accessor)();
-  };
+  TPropInfo P = NamedProperty(std::move(Name), TPropKind::Object);
+  P.GetObject = OwnedPart(Accessor);
   return P;
 }
 
 template <class C, class T>
 TPropInfo CollectionProperty(std::string Name, T& (C::*Accessor)()) {
-  TPropInfo P;
-  P.Name = std::move(Name);
-  P.Kind = TPropKind::Collection;
-  P.GetCollection = [Accessor](const TPersistent& O) -> TCollectionBase* {
-    return &(const_cast<C&>(static_cast<const C&>(O)).*Accessor)();
-  };
+  TPropInfo P = NamedProperty(std::move(Name), TPropKind::Collection);
+  P.GetCollection = OwnedPart(Accessor);
   return P;
 }
 

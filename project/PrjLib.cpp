@@ -53,13 +53,12 @@ void TProject::SetFileName(const std::string& Value) {
 
 bool TProject::QuerySave() {
   if (!FModified) return true;
-  TMessageRequest Request;
-  Request.Caption = "Confirm";
-  Request.Text = SaveAlert;
-  Request.Icon = TMsgIcon::Question;
-  Request.Buttons = TMsgButtons::YesNoCancel;
-  Request.DefaultButton = TMsgResult::Yes;
-  Request.EscapeResult = TMsgResult::Cancel;
+  const TMessageRequest Request{.Caption = "Confirm",
+                                .Text = SaveAlert,
+                                .Icon = TMsgIcon::Question,
+                                .Buttons = TMsgButtons::YesNoCancel,
+                                .DefaultButton = TMsgResult::Yes,
+                                .EscapeResult = TMsgResult::Cancel};
   switch (UserDialogs().MessageBox(Request)) {
     case TMsgResult::Yes:
       // The user asked for the changes to be kept: a cancelled save dialog

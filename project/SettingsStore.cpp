@@ -373,14 +373,7 @@ void ShowPendingSettingsNotice() {
     GPendingNotice.clear();
     GNoticeShown = true;
   }
-  TMessageRequest Request;
-  Request.Caption = "Quillbay";
-  Request.Text = Text;
-  Request.Icon = TMsgIcon::Warning;
-  Request.Buttons = TMsgButtons::OK;
-  Request.DefaultButton = TMsgResult::OK;
-  Request.EscapeResult = TMsgResult::OK;
-  UserDialogs().MessageBox(Request);
+  UserDialogs().MessageBox({.Caption = "Quillbay", .Text = Text, .Icon = TMsgIcon::Warning});
 }
 
 void ResetSettingsNotice() {

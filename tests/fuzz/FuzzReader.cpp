@@ -10,6 +10,7 @@
 #include "model/CalStyle.h"
 #include "model/DataLib.h"
 #include "model/EventList.h"
+#include "model/ObjectText.h"
 
 namespace {
 template <class TStore>

@@ -12,6 +12,7 @@
 #include <random>
 
 #include "ModelTestSupport.h"
+#include "model/ObjectText.h"
 #include "tests/common/WorkedExample.h"
 
 namespace {

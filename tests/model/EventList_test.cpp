@@ -10,6 +10,7 @@
 #include <random>
 
 #include "ModelTestSupport.h"
+#include "model/ObjectText.h"
 
 namespace {
 

@@ -26,6 +26,7 @@
 #include "model/CalStyle.h"
 #include "model/DataLib.h"
 #include "model/EventList.h"
+#include "model/ObjectText.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "ui/EditLib.h"

@@ -1,24 +1,18 @@
-// The writer and the reader of the object text form. Both walk the declared
-// property lists, so no class writes or parses its own lines.
-//
-// Reading has two stages: the whole text is first checked against the grammar
-// without touching the object, then parsed again and applied in file order.
-// The second pass needs no parsed copy of the file, so loading a document
-// costs little more memory than the file and the document themselves.
-
-#include "model/ObjectText.h"
+// The reader of the object text form. Reading has two stages: the whole text
+// is first checked against the grammar without touching the object, then
+// parsed again and applied in file order. The second pass needs no parsed
+// copy of the file, so loading a document costs little more memory than the
+// file and the document themselves.
 
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "model/DataLib.h"
-
-// ---------------------------------------------------------------------------
-// Text helpers
+#include "model/ObjectText.h"
+#include "model/Utf8.h"
 
 bool SameIdent(const char* A, size_t Length, const char* B) {
   for (size_t I = 0; I < Length; ++I) {
@@ -31,332 +25,6 @@ bool SameIdent(const char* A, size_t Length, const char* B) {
   }
   return B[Length] == 0;
 }
-
-void AppendUtf8(std::string& Out, uint32_t Code) {
-  if (Code < 0x80) {
-    Out += static_cast<char>(Code);
-  } else if (Code < 0x800) {
-    Out += static_cast<char>(0xC0 | (Code >> 6));
-    Out += static_cast<char>(0x80 | (Code & 0x3F));
-  } else if (Code < 0x10000) {
-    Out += static_cast<char>(0xE0 | (Code >> 12));
-    Out += static_cast<char>(0x80 | ((Code >> 6) & 0x3F));
-    Out += static_cast<char>(0x80 | (Code & 0x3F));
-  } else {
-    Out += static_cast<char>(0xF0 | (Code >> 18));
-    Out += static_cast<char>(0x80 | ((Code >> 12) & 0x3F));
-    Out += static_cast<char>(0x80 | ((Code >> 6) & 0x3F));
-    Out += static_cast<char>(0x80 | (Code & 0x3F));
-  }
-}
-
-bool IsValidUtf8(const char* Bytes, size_t Size) {
-  const unsigned char* S = reinterpret_cast<const unsigned char*>(Bytes);
-  size_t I = 0;
-  while (I < Size) {
-    // Plain ASCII eight bytes at a time.
-    if (Size - I >= 8) {
-      uint64_t Word;
-      std::memcpy(&Word, S + I, 8);
-      if ((Word & 0x8080808080808080ull) == 0) {
-        I += 8;
-        continue;
-      }
-    }
-    unsigned char C = S[I];
-    if (C < 0x80) {
-      ++I;
-      continue;
-    }
-    size_t Need;
-    uint32_t Min;
-    uint32_t Code;
-    if (C >= 0xC2 && C <= 0xDF) {
-      Need = 1, Min = 0x80, Code = C & 0x1F;
-    } else if (C >= 0xE0 && C <= 0xEF) {
-      Need = 2, Min = 0x800, Code = C & 0x0F;
-    } else if (C >= 0xF0 && C <= 0xF4) {
-      Need = 3, Min = 0x10000, Code = C & 0x07;
-    } else {
-      return false;
-    }
-    if (Size - I <= Need) return false;
-    for (size_t K = 1; K <= Need; ++K) {
-      unsigned char T = S[I + K];
-      if ((T & 0xC0) != 0x80) return false;
-      Code = (Code << 6) | (T & 0x3F);
-    }
-    if (Code < Min || Code > 0x10FFFF || (Code >= 0xD800 && Code <= 0xDFFF)) return false;
-    I += Need + 1;
-  }
-  return true;
-}
-
-void AppendWindows1252(std::string& Out, const char* Bytes, size_t Size) {
-  // 0x80..0x9F; the five unused positions keep their C1 code.
-  static const uint16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-  for (size_t I = 0; I < Size; ++I) {
-    unsigned char C = static_cast<unsigned char>(Bytes[I]);
-    if (C < 0x80) {
-      Out += static_cast<char>(C);
-    } else if (C < 0xA0) {
-      AppendUtf8(Out, High[C - 0x80]);
-    } else {
-      AppendUtf8(Out, C);
-    }
-  }
-}
-
-// ---------------------------------------------------------------------------
-// Writer
-
-namespace {
-constexpr int MaxLineChars = 64;
-constexpr size_t FlushSize = 256 * 1024;
-
-// Bytes that the string rule writes as "#" codes.
-constexpr auto CodeByte = [] {
-  std::array<bool, 256> Table{};
-  for (int C = 0; C < 32; ++C) Table[C] = true;
-  Table['\''] = true;
-  return Table;
-}();
-
-class TWriter {
- public:
-  std::string Out;
-  const TTextSink* Sink = nullptr;
-
-  // Hands the text so far to the sink once enough has gathered.
-  void Drain(bool All) {
-    if (!Sink || Out.empty() || (!All && Out.size() < FlushSize)) return;
-    (*Sink)(Out.data(), Out.size());
-    Out.clear();
-  }
-
-  void Line(int Level, const char* Text) {
-    Indent(Level);
-    Out += Text;
-    Out += "\r\n";
-  }
-
-  void Properties(const TPersistent& Object, int Level, std::string& Prefix) {
-    for (const TPropInfo& Prop : Object.Properties()) {
-      if (Prop.ReadOnly) continue;
-      Drain(false);
-      switch (Prop.Kind) {
-        case TPropKind::Integer:
-        case TPropKind::Word: {
-          int64_t V = Prop.GetInt(Object);
-          if (Prop.HasDefault && V == Prop.Default) break;
-          Head(Level, Prefix, Prop);
-          Int(V);
-          Out += "\r\n";
-          break;
-        }
-        case TPropKind::Color: {
-          int32_t V = static_cast<int32_t>(Prop.GetInt(Object));
-          Head(Level, Prefix, Prop);
-          if (const char* Name = ColorToName(V))
-            Out += Name;
-          else
-            Int(V);
-          Out += "\r\n";
-          break;
-        }
-        case TPropKind::Boolean:
-          Head(Level, Prefix, Prop);
-          Out += Prop.GetInt(Object) ? "True\r\n" : "False\r\n";
-          break;
-        case TPropKind::FontStyles: {
-          static const char* const Names[4] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-          int64_t Bits = Prop.GetInt(Object);
-          Head(Level, Prefix, Prop);
-          Out += '[';
-          bool First = true;
-          for (int I = 0; I < 4; ++I) {
-            if (!(Bits & (1 << I))) continue;
-            if (!First) Out += ", ";
-            Out += Names[I];
-            First = false;
-          }
-          Out += "]\r\n";
-          break;
-        }
-        case TPropKind::String: {
-          std::string Computed;
-          const std::string& S =
-              Prop.GetStringRef ? Prop.GetStringRef(Object) : (Computed = Prop.GetString(Object));
-          if (S.empty()) break;
-          Head(Level, Prefix, Prop);
-          String(S, Level);
-          Out += "\r\n";
-          break;
-        }
-        case TPropKind::Date: {
-          double D = Prop.GetDate(Object);
-          if (D == 0) break;
-          Head(Level, Prefix, Prop);
-          Date(D);
-          Out += "\r\n";
-          break;
-        }
-        case TPropKind::Object: {
-          size_t Mark = Prefix.size();
-          Prefix += Prop.Name;
-          Prefix += '.';
-          Properties(*Prop.GetObject(Object), Level, Prefix);
-          Prefix.resize(Mark);
-          break;
-        }
-        case TPropKind::Collection:
-          Head(Level, Prefix, Prop);
-          Collection(*Prop.GetCollection(Object), Level);
-          break;
-      }
-    }
-  }
-
- private:
-  void Indent(int Level) { Out.append(static_cast<size_t>(Level) * 2, ' '); }
-
-  void Head(int Level, const std::string& Prefix, const TPropInfo& Prop) {
-    Indent(Level);
-    Out += Prefix;
-    Out += Prop.Name;
-    Out += " = ";
-  }
-
-  void Int(int64_t V) {
-    char Buffer[24];
-    auto R = std::to_chars(Buffer, Buffer + sizeof Buffer, V);
-    Out.append(Buffer, R.ptr);
-  }
-
-  void Date(double D) {
-    if (std::fabs(D) < 9.0e18) {
-      Int(static_cast<int64_t>(D));
-      return;
-    }
-    char Buffer[400];
-    int N = std::snprintf(Buffer, sizeof Buffer, "%.0f", D);
-    if (N > 0) Out.append(Buffer, static_cast<size_t>(std::min<int>(N, sizeof Buffer - 1)));
-  }
-
-  void Collection(const TCollectionBase& Items, int Level) {
-    if (Items.Count() == 0) {
-      Out += "<>\r\n";
-      return;
-    }
-    Out += '<';
-    std::string ItemPrefix;
-    for (int I = 0; I < Items.Count(); ++I) {
-      Out += "\r\n";
-      Line(Level + 1, "item");
-      Properties(Items.ItemAt(I), Level + 2, ItemPrefix);
-      Indent(Level + 1);
-      Out += "end";
-    }
-    Out += ">\r\n";
-  }
-
-  // The string rule: quoted runs of printable bytes, "#" codes for control
-  // bytes and the apostrophe, at most 64 bytes of the string per line, and a
-  // line never broken inside a UTF-8 sequence.
-  void String(const std::string& S, int Level) {
-    const size_t L = S.size();
-    const int Continuation = Level + 1;
-    auto Plain = [](unsigned char C) { return !CodeByte[C]; };
-    if (L <= MaxLineChars) {
-      // The common case: one run on the property line.
-      bool AllPlain = true;
-      for (unsigned char C : S) AllPlain &= Plain(C);
-      if (AllPlain) {
-        Out += '\'';
-        Out += S;
-        Out += '\'';
-        return;
-      }
-    }
-    if (L > MaxLineChars) {
-      Out += "\r\n";
-      Indent(Continuation);
-    }
-    size_t K = 0;
-    size_t I = 0;
-    while (I < L) {
-      bool BreakDue;
-      unsigned char C = static_cast<unsigned char>(S[I]);
-      if (!Plain(C)) {
-        Out += '#';
-        Int(C);
-        ++I;
-        BreakDue = I - K >= MaxLineChars;
-      } else {
-        size_t J = I;
-        while (I < L && Plain(static_cast<unsigned char>(S[I])) && I - K < MaxLineChars) ++I;
-        BreakDue = I - K >= MaxLineChars;
-        if (BreakDue && I < L) {
-          // Back up to the lead byte when the line would end inside a
-          // sequence; a run that would hold only part of one is left for
-          // the next line (unless it starts the line: then the bytes are
-          // no UTF-8 anyway).
-          size_t Back = I;
-          while (Back > J && (static_cast<unsigned char>(S[Back]) & 0xC0) == 0x80) --Back;
-          if (Back > J || J > K) I = Back;
-        }
-        if (I > J) {
-          Out += '\'';
-          Out.append(S, J, I - J);
-          Out += '\'';
-        }
-      }
-      if (BreakDue && I < L) {
-        Out += " +\r\n";
-        Indent(Continuation);
-        K = I;
-      }
-    }
-  }
-};
-}  // namespace
-
-namespace {
-void WriteObject(TWriter& W, const TPersistent& Root, const std::string& ClassName, const std::string& Name) {
-  W.Out += "object ";
-  if (!Name.empty()) {
-    W.Out += Name;
-    W.Out += ": ";
-  }
-  W.Out += ClassName;
-  W.Out += "\r\n";
-  std::string Prefix;
-  W.Properties(Root, 1, Prefix);
-  W.Out += "end\r\n";
-}
-}  // namespace
-
-std::string WriteObjectText(const TPersistent& Root, const std::string& ClassName, const std::string& Name) {
-  TWriter W;
-  W.Out.reserve(4096);
-  WriteObject(W, Root, ClassName, Name);
-  return std::move(W.Out);
-}
-
-void WriteObjectTextTo(const TPersistent& Root, const std::string& ClassName, const std::string& Name,
-                       const TTextSink& Sink) {
-  TWriter W;
-  W.Sink = &Sink;
-  W.Out.reserve(FlushSize + 64 * 1024);
-  WriteObject(W, Root, ClassName, Name);
-  W.Drain(true);
-}
-
-// ---------------------------------------------------------------------------
-// Reader
 
 namespace {
 constexpr int MaxDepth = 48;
@@ -469,6 +137,15 @@ class TReader {
     return S;
   }
 
+  // Consumes the word "end" when it comes next.
+  bool TakeEnd() {
+    Blanks();
+    const TSpan Word = PeekIdent();
+    if (!Word.Is("end")) return false;
+    P += Word.Length;
+    return true;
+  }
+
   static bool IsObjectWord(const TSpan& W) { return W.Is("object") || W.Is("inherited") || W.Is("inline"); }
 
   static const TPropInfo* Find(const TPersistent& Object, const TSpan& Name) {
@@ -506,14 +183,8 @@ class TReader {
       if (auto* Store = dynamic_cast<TDataStore*>(Target)) Store->Name = Name;
 
     bool SeenNested = false;
-    for (;;) {
-      Blanks();
-      TSpan Word = PeekIdent();
-      if (Word.Is("end")) {
-        P += Word.Length;
-        return;
-      }
-      if (IsObjectWord(Word)) {
+    while (!TakeEnd()) {
+      if (IsObjectWord(PeekIdent())) {
         // Nested objects are part of the grammar but of no class here.
         if (Applying()) NotValid();
         SeenNested = true;
@@ -606,7 +277,6 @@ class TReader {
   }
 
   void SetValue(TPersistent* Object, const TPropInfo* Prop) {
-    static const char* const Members[4] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
     if (Applying() && Prop->Kind != TPropKind::FontStyles) NotValid();
     int64_t Bits = 0;
     Blanks();
@@ -618,7 +288,7 @@ class TReader {
         if (Applying()) {
           int Bit = -1;
           for (int I = 0; I < 4; ++I)
-            if (Member.Is(Members[I])) Bit = I;
+            if (Member.Is(FontStyleNames[I])) Bit = I;
           if (Bit < 0) NotValid();
           Bits |= int64_t{1} << Bit;
         }
@@ -656,15 +326,7 @@ class TReader {
         Item = &Items->AddItem();
       }
       First = false;
-      for (;;) {
-        Blanks();
-        TSpan Word = PeekIdent();
-        if (Word.Is("end")) {
-          P += Word.Length;
-          break;
-        }
-        Property(Depth + 1, Item);
-      }
+      while (!TakeEnd()) Property(Depth + 1, Item);
     }
   }
 
