@@ -31,7 +31,7 @@ class PageBrowserTest : public ::testing::Test {
   static void SetUpTestSuite() {
     TFakePlatform Platform;
     TScopedPlatform Scoped(Platform);
-    Folder = new TScratchFolder;
+    Folder = new TTempFolder;
     TEventList Doc;
     FillSampleDocument(Doc);
     Doc.FindEvent(true, EncodeDate(2026, 3, 9))->Text =
@@ -55,7 +55,7 @@ class PageBrowserTest : public ::testing::Test {
     TCalGen CellsGen(Doc, Cells);
     CellsGen.WriteMonthPage(3, 2026, *Folder / "cells.html");
 
-    WriteWholeFile(*Folder / "harness.html", ReadWholeFile(QUILLBAY_BROWSER_TEST_DATA "/harness.html"));
+    WriteFileBytes(*Folder / "harness.html", ReadFileBytes(QUILLBAY_BROWSER_TEST_DATA "/harness.html"));
     const std::string Command = std::string("timeout 60 ") + QUILLBAY_CHROMIUM +
                                 " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
                                 " --disable-background-networking --disable-component-update --disable-sync"
@@ -64,8 +64,8 @@ class PageBrowserTest : public ::testing::Test {
                                 *Folder / "profile" + " --dump-dom file://" + *Folder / "harness.html" +
                                 " >" + *Folder / "dom.html" + " 2>" + *Folder / "chromium.log";
     RunStatus = std::system(Command.c_str());
-    Log = ReadWholeFile(*Folder / "chromium.log");
-    const std::string Dom = ReadWholeFile(*Folder / "dom.html");
+    Log = ReadFileBytes(*Folder / "chromium.log");
+    const std::string Dom = ReadFileBytes(*Folder / "dom.html");
     const size_t Begin = Dom.find("<pre id=\"result\">"), End = Dom.find("</pre>", Begin);
     if (Begin == std::string::npos || End == std::string::npos) return;
     const std::string Result = Dom.substr(Begin + 17, End - Begin - 17);
@@ -93,7 +93,7 @@ class PageBrowserTest : public ::testing::Test {
   }
   static int Int(const std::string& Key) { return std::atoi(Seen[Key].c_str()); }
 
-  static inline TScratchFolder* Folder = nullptr;
+  static inline TTempFolder* Folder = nullptr;
   static inline int RunStatus = -1;
   static inline std::string Log;
   static inline std::map<std::string, std::string> Seen;

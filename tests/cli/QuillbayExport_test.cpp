@@ -31,7 +31,7 @@ std::string SampleText(const std::string& Replace = "", const std::string& With 
 
 class QuillbayExportTest : public ::testing::Test {
  protected:
-  QuillbayExportTest() : FScoped(FPlatform) { WriteWholeFile(DocName, SampleText()); }
+  QuillbayExportTest() : FScoped(FPlatform) { WriteFileBytes(DocName, SampleText()); }
 
   // Runs the tool with Args in the C locale (or Locale), its output in files.
   TRunResult Run(const std::vector<std::string>& Args, const std::string& Locale = "C",
@@ -54,8 +54,8 @@ class QuillbayExportTest : public ::testing::Test {
     int WaitStatus = 0;
     waitpid(Pid, &WaitStatus, 0);
     R.Status = WIFEXITED(WaitStatus) ? WEXITSTATUS(WaitStatus) : -1;
-    if (StdOut.empty()) R.Out = ReadWholeFile(OutName);
-    R.Err = ReadWholeFile(ErrName);
+    if (StdOut.empty()) R.Out = ReadFileBytes(OutName);
+    R.Err = ReadFileBytes(ErrName);
     return R;
   }
 
@@ -74,7 +74,7 @@ class QuillbayExportTest : public ::testing::Test {
 
   TFakePlatform FPlatform;
   TScopedPlatform FScoped;
-  TScratchFolder Folder;
+  TTempFolder Folder;
   const std::string DocName = Folder / "club.qby";
 };
 
@@ -92,10 +92,10 @@ TEST_F(QuillbayExportTest, PagesGoToTheNamedFile) {
   auto R = Run({DocName, "--month", "2026-03", "-o", Page});
   EXPECT_EQ(R.Status, 0) << R.Err;
   EXPECT_EQ(R.Out, "");
-  EXPECT_EQ(ReadWholeFile(Page), Expected(2026, 3));
+  EXPECT_EQ(ReadFileBytes(Page), Expected(2026, 3));
 
   EXPECT_EQ(Run({DocName, "--year", "2026", "--output=" + Page}).Status, 0);
-  EXPECT_EQ(ReadWholeFile(Page), Expected(2026, 0, 0x1FFE)) << "all twelve months by default";
+  EXPECT_EQ(ReadFileBytes(Page), Expected(2026, 0, 0x1FFE)) << "all twelve months by default";
 }
 
 TEST_F(QuillbayExportTest, YearPageOfChosenMonths) {
@@ -109,7 +109,7 @@ TEST_F(QuillbayExportTest, YearPageOfChosenMonths) {
   EXPECT_EQ(Run({DocName, "--year", "2026", "--months", "4-9"}).Out, Expected(2026, 0, AprToSep));
   EXPECT_EQ(Run({DocName, "--year", "2026", "--months", "4-6,7-9,5"}).Out, Expected(2026, 0, AprToSep));
 
-  WriteWholeFile(DocName, SampleText("RowSpacing = 15", "RowSpacing = 0"));
+  WriteFileBytes(DocName, SampleText("RowSpacing = 15", "RowSpacing = 0"));
   R = Run({DocName, "--year", "2026", "--months", "1,3,12"});
   EXPECT_EQ(R.Out, Expected(2026, 0, JanMarDec));
   EXPECT_NE(R.Out.find("\r\n<tr><td height=\"0\"></td></tr>\r\n"), std::string::npos);
@@ -120,7 +120,7 @@ TEST_F(QuillbayExportTest, LocaleNamesForAStyleThatIsNotEnglish) {
   EXPECT_NE(R.Out.find("<div class=\"qbyCaption\">M\xC3\xA4rz 2026</div>"), std::string::npos) << R.Out;
   EXPECT_NE(R.Out.find("<div class=\"qbyWeekdays\">Sonntag</div>"), std::string::npos);
 
-  WriteWholeFile(DocName, SampleText("  Style.Title", "  Style.Language = 'English'\r\n  Style.Title"));
+  WriteFileBytes(DocName, SampleText("  Style.Title", "  Style.Language = 'English'\r\n  Style.Title"));
   EXPECT_EQ(Run({DocName, "--month", "2026-03"}, "de_DE.UTF-8").Out, Expected(2026, 3));
 }
 
@@ -129,32 +129,32 @@ TEST_F(QuillbayExportTest, SaveAsWritesTheCurrentForm) {
   auto R = Run({DocName, "--save-as", Copy});
   EXPECT_EQ(R.Status, 0) << R.Err;
   EXPECT_EQ(R.Out, "");
-  EXPECT_EQ(ReadWholeFile(Copy), SampleText());
+  EXPECT_EQ(ReadFileBytes(Copy), SampleText());
 
   // A file written with LF line ends and odd spacing comes back in the written form.
   std::string Loose = SampleText();
   for (size_t P; (P = Loose.find("\r\n")) != std::string::npos;) Loose.replace(P, 2, "\n");
-  WriteWholeFile(DocName, Loose);
+  WriteFileBytes(DocName, Loose);
   EXPECT_EQ(Run({DocName, "--save-as", Copy}).Status, 0);
-  EXPECT_EQ(ReadWholeFile(Copy), SampleText());
+  EXPECT_EQ(ReadFileBytes(Copy), SampleText());
 
   // An older file in Windows-1252 comes back in UTF-8, and its page with it.
-  WriteWholeFile(DocName, SampleText("'Spring fair'", "'Caf\xE9 \x96 M\xE4rz'"));
+  WriteFileBytes(DocName, SampleText("'Spring fair'", "'Caf\xE9 \x96 M\xE4rz'"));
   EXPECT_EQ(Run({DocName, "--save-as", Copy}).Status, 0);
-  EXPECT_EQ(ReadWholeFile(Copy), SampleText("'Spring fair'", "'Caf\xC3\xA9 \xE2\x80\x93 M\xC3\xA4rz'"));
+  EXPECT_EQ(ReadFileBytes(Copy), SampleText("'Spring fair'", "'Caf\xC3\xA9 \xE2\x80\x93 M\xC3\xA4rz'"));
   EXPECT_NE(Run({DocName, "--month", "2026-03"}).Out.find("\r\nCaf\xC3\xA9 \xE2\x80\x93 M\xC3\xA4rz\r\n"),
             std::string::npos);
 }
 
 TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
   const std::string Page = Folder / "page.html";
-  WriteWholeFile(Page, "old page");
+  WriteFileBytes(Page, "old page");
   struct TCase {
     std::vector<std::string> Args;
     std::string Message;
   };
   const std::string Missing = Folder / "missing.qby", Broken = Folder / "broken.qby";
-  WriteWholeFile(Broken, SampleText("  Style.Title", "  Style.Colour = 1\r\n  Style.Title"));
+  WriteFileBytes(Broken, SampleText("  Style.Title", "  Style.Colour = 1\r\n  Style.Title"));
   const std::vector<TCase> Cases = {
       {{Missing, "--month", "2026-03", "-o", Page}, "Cannot open file " + Missing},
       {{Broken, "--month", "2026-03", "-o", Page}, "The file is not valid: " + Broken},
@@ -171,7 +171,7 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
     EXPECT_EQ(R.Status, 1) << C.Message;
     EXPECT_EQ(R.Err, "quillbay-export: " + C.Message + "\n");
     EXPECT_EQ(R.Out, "");
-    EXPECT_EQ(ReadWholeFile(Page), "old page") << C.Message;
+    EXPECT_EQ(ReadFileBytes(Page), "old page") << C.Message;
   }
   EXPECT_FALSE(fs::exists(Folder / "no"));
   EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), {}), 5) << "no temporary file left";

@@ -52,13 +52,13 @@ class CalGenTest : public ::testing::Test {
   TScopedPlatform FScoped;
   TEventList Doc;
   TCalGen Gen;
-  TScratchFolder Folder;
+  TTempFolder Folder;
 };
 
 TEST_F(CalGenTest, MarchPageIsTheGoldenPage) {
   Gen.WriteMonthPage(3, 2026, Folder / "3_2026.html");
-  const std::string Saved = ReadWholeFile(Folder / "3_2026.html");
-  EXPECT_EQ(Saved, ReadWholeFile(std::string(QUILLBAY_GENERATOR_TEST_DATA) + "/march2026.html"));
+  const std::string Saved = ReadFileBytes(Folder / "3_2026.html");
+  EXPECT_EQ(Saved, ReadFileBytes(std::string(QUILLBAY_GENERATOR_TEST_DATA) + "/march2026.html"));
   EXPECT_EQ(Saved, Gen.PageText());
   ASSERT_GE(Saved.size(), 9u);
   EXPECT_EQ(Saved.substr(Saved.size() - 9), "</html>\r\n");
@@ -320,17 +320,17 @@ TEST_F(CalGenTest, YearZeroFailsAndWritesNothing) {
       EQuillbayError);
   EXPECT_FALSE(std::filesystem::exists(Name));
 
-  WriteWholeFile(Name, "old page");
+  WriteFileBytes(Name, "old page");
   Doc.ExportMonths = 1 << 6;
   EXPECT_THROW(Gen.WriteYearPage(0, Name), EQuillbayError);
-  EXPECT_EQ(ReadWholeFile(Name), "old page");
+  EXPECT_EQ(ReadFileBytes(Name), "old page");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Path()), {}), 1)
       << "no temporary file left";
 
   // Also with no month chosen.
   Doc.ExportMonths = 0;
   EXPECT_THROW(Gen.WriteYearPage(0, Name), EQuillbayError);
-  EXPECT_EQ(ReadWholeFile(Name), "old page");
+  EXPECT_EQ(ReadFileBytes(Name), "old page");
 }
 
 TEST_F(CalGenTest, UnwritableFileReportsItsName) {
@@ -346,8 +346,8 @@ TEST_F(CalGenTest, UnwritableFileReportsItsName) {
 TEST_F(CalGenTest, OneGeneratorWritesSeveralPages) {
   Gen.WriteMonthPage(2, 2026, Folder / "a.html");
   Gen.WriteMonthPage(3, 2026, Folder / "b.html");
-  EXPECT_EQ(ReadWholeFile(Folder / "b.html"),
-            ReadWholeFile(std::string(QUILLBAY_GENERATOR_TEST_DATA) + "/march2026.html"));
-  EXPECT_EQ(SplitLines(ReadWholeFile(Folder / "a.html")).size(), 1u + 205 - 147 + 121);
+  EXPECT_EQ(ReadFileBytes(Folder / "b.html"),
+            ReadFileBytes(std::string(QUILLBAY_GENERATOR_TEST_DATA) + "/march2026.html"));
+  EXPECT_EQ(SplitLines(ReadFileBytes(Folder / "a.html")).size(), 1u + 205 - 147 + 121);
 }
 }  // namespace

@@ -43,7 +43,7 @@ class GlobalsTest : public ::testing::Test {
 
   TFakePlatform FPlatform;
   TScopedPlatform FScoped;
-  TScratchFolder Temp, Program;
+  TTempFolder Temp, Program;
   TEventList Doc;
   const TDateTime March5 = EncodeDate(2026, 3, 5);
 };
@@ -65,7 +65,7 @@ TEST_F(GlobalsTest, WorkFolderIsTheTempFolderWhenItExists) {
 TEST_F(GlobalsTest, PreviewWritesTheMonthPageAndOpensIt) {
   PreviewMonth(Doc, Doc.Style(), March5 + 0.75);
   const std::string File = Temp / "Quillbay/calendar.html";
-  EXPECT_EQ(ReadWholeFile(File), MarchPage(Doc.Style()));
+  EXPECT_EQ(ReadFileBytes(File), MarchPage(Doc.Style()));
   EXPECT_EQ(FPlatform.Opened, std::vector<std::string>{File});
   EXPECT_EQ(Mode(Temp / "Quillbay"), 0700u);
 
@@ -74,7 +74,7 @@ TEST_F(GlobalsTest, PreviewWritesTheMonthPageAndOpensIt) {
   Edited.ResetToDefaults();
   Edited.Title = "Edited";
   PreviewMonth(Doc, Edited, March5);
-  EXPECT_EQ(ReadWholeFile(File), MarchPage(Edited));
+  EXPECT_EQ(ReadFileBytes(File), MarchPage(Edited));
   EXPECT_EQ(Doc.Style().Title, "Calendar");
   EXPECT_EQ(std::distance(fs::directory_iterator(Temp / "Quillbay"), {}), 1);
 }
@@ -104,13 +104,13 @@ TEST_F(GlobalsTest, FailuresOpenNothing) {
 }
 
 TEST_F(GlobalsTest, LinkedPreviewFolderIsRefused) {
-  TScratchFolder Victim;
-  WriteWholeFile(Victim / "calendar.html", "victim");
+  TTempFolder Victim;
+  WriteFileBytes(Victim / "calendar.html", "victim");
   fs::create_directory_symlink(Victim.Path(), Temp / "Quillbay");
   EXPECT_EQ(PreviewError(March5),
             "The preview folder " + Temp.Path() + "/Quillbay is a symbolic link; remove it and try again");
   DeletePreviewFile();
-  EXPECT_EQ(ReadWholeFile(Victim / "calendar.html"), "victim")
+  EXPECT_EQ(ReadFileBytes(Victim / "calendar.html"), "victim")
       << "neither written nor deleted through the link";
   EXPECT_TRUE(FPlatform.Opened.empty());
 }
@@ -118,17 +118,17 @@ TEST_F(GlobalsTest, LinkedPreviewFolderIsRefused) {
 TEST_F(GlobalsTest, FolderOthersCanWriteIsRefused) {
   fs::create_directory(Temp / "Quillbay");
   chmod((Temp / "Quillbay").c_str(), 0777);
-  WriteWholeFile(Temp / "Quillbay/calendar.html", "planted");
+  WriteFileBytes(Temp / "Quillbay/calendar.html", "planted");
   EXPECT_EQ(PreviewError(March5),
             "The preview folder " + Temp.Path() + "/Quillbay can be changed by other users");
   DeletePreviewFile();
-  EXPECT_EQ(ReadWholeFile(Temp / "Quillbay/calendar.html"), "planted");
+  EXPECT_EQ(ReadFileBytes(Temp / "Quillbay/calendar.html"), "planted");
 
   chmod((Temp / "Quillbay").c_str(), 0770);
   EXPECT_NE(PreviewError(March5), "");
 
   fs::remove_all(Temp / "Quillbay");
-  WriteWholeFile(Temp / "Quillbay", "not a folder");
+  WriteFileBytes(Temp / "Quillbay", "not a folder");
   EXPECT_EQ(PreviewError(March5),
             "The preview folder " + Temp.Path() + "/Quillbay is not a folder; remove it and try again");
   EXPECT_TRUE(FPlatform.Opened.empty());
@@ -151,14 +151,14 @@ TEST_F(GlobalsTest, FolderOfAnotherUserIsRefused) {
 }
 
 TEST_F(GlobalsTest, PreviewFileLinkIsReplacedNotFollowed) {
-  TScratchFolder Victim;
-  WriteWholeFile(Victim / "index.html", "victim");
+  TTempFolder Victim;
+  WriteFileBytes(Victim / "index.html", "victim");
   fs::create_directory(Temp / "Quillbay");
   chmod((Temp / "Quillbay").c_str(), 0700);
   fs::create_symlink(Victim / "index.html", Temp / "Quillbay/calendar.html");
   EXPECT_EQ(PreviewError(March5), "");
-  EXPECT_EQ(ReadWholeFile(Victim / "index.html"), "victim");
+  EXPECT_EQ(ReadFileBytes(Victim / "index.html"), "victim");
   EXPECT_FALSE(fs::is_symlink(Temp / "Quillbay/calendar.html"));
-  EXPECT_EQ(ReadWholeFile(Temp / "Quillbay/calendar.html"), MarchPage(Doc.Style()));
+  EXPECT_EQ(ReadFileBytes(Temp / "Quillbay/calendar.html"), MarchPage(Doc.Style()));
 }
 }  // namespace

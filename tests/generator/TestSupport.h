@@ -1,52 +1,15 @@
 #pragma once
-// Helpers shared by the generator tests: a private scratch folder removed at
-// the end of the test, whole-file reads, and a document like the worked
-// examples (default style, Spring fair on 5 March 2026).
+// Helpers shared by the generator tests: page lines, and a document like the
+// worked examples (default style, Spring fair on 5 March 2026); temporary
+// folders and whole files come from the testing library.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/EventList.h"
-
-class TScratchFolder {
- public:
-  TScratchFolder() {
-    char Template[] = "/tmp/quillbay-test-XXXXXX";
-    const char* P = mkdtemp(Template);
-    if (!P) throw std::runtime_error("mkdtemp failed");
-    FPath = P;
-  }
-  ~TScratchFolder() {
-    std::error_code Ec;
-    std::filesystem::permissions(FPath, std::filesystem::perms::owner_all, Ec);
-    std::filesystem::remove_all(FPath, Ec);
-  }
-  TScratchFolder(const TScratchFolder&) = delete;
-  TScratchFolder& operator=(const TScratchFolder&) = delete;
-  const std::string& Path() const { return FPath; }
-  std::string operator/(const std::string& Name) const { return FPath + "/" + Name; }
-
- private:
-  std::string FPath;
-};
-
-inline std::string ReadWholeFile(const std::string& FileName) {
-  std::ifstream In(FileName, std::ios::binary);
-  std::stringstream S;
-  S << In.rdbuf();
-  return S.str();
-}
-
-inline void WriteWholeFile(const std::string& FileName, const std::string& Text) {
-  std::ofstream Out(FileName, std::ios::binary);
-  Out << Text;
-}
+#include "tests/support/TestFiles.h"
 
 // The lines of a page text, split at CR LF.
 inline std::vector<std::string> SplitLines(const std::string& Text) {

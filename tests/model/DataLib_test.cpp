@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <fstream>
 #include <random>
 
 #include "ModelTestSupport.h"

@@ -109,11 +109,11 @@ TEST_F(FormKeeperTest, MaximizedKeepsTheOlderNormalBounds) {
 
 TEST_F(FormKeeperTest, MinimizedWritesNothing) {
   Keeper.SaveSettings();
-  const std::string Before = ReadFileText(Store());
+  const std::string Before = ReadFileBytes(Store());
   Form.State = TFormWindowState::Minimized;
   Form.FTop = 5000;
   Keeper.SaveSettings();
-  EXPECT_EQ(ReadFileText(Store()), Before);
+  EXPECT_EQ(ReadFileBytes(Store()), Before);
 }
 
 TEST_F(FormKeeperTest, UnknownWindowStateIsIgnoredAndMissingBoundsKeepTheForm) {

@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "platform/Errors.h"
@@ -15,36 +12,7 @@
 #include "project/SettingsStore.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
-
-class TTempFolder {
- public:
-  TTempFolder() {
-    std::string Template = (std::filesystem::temp_directory_path() / "quillbay-prj-XXXXXX").string();
-    char* Made = ::mkdtemp(Template.data());
-    if (!Made) throw std::runtime_error("cannot make a temporary folder");
-    FPath = Made;
-  }
-  ~TTempFolder() {
-    std::error_code Ec;
-    std::filesystem::remove_all(FPath, Ec);
-  }
-  const std::string& Path() const { return FPath; }
-
- private:
-  std::string FPath;
-};
-
-inline std::string ReadFileText(const std::string& Name) {
-  std::ifstream In(Name, std::ios::binary);
-  std::stringstream S;
-  S << In.rdbuf();
-  return S.str();
-}
-
-inline void WriteFileText(const std::string& Name, const std::string& Text) {
-  std::ofstream Out(Name, std::ios::binary | std::ios::trunc);
-  Out << Text;
-}
+#include "tests/support/TestFiles.h"
 
 class TProjectLayerTest : public ::testing::Test {
  protected:
@@ -60,7 +28,7 @@ class TProjectLayerTest : public ::testing::Test {
   std::string MakeFile(const std::string& Relative) {
     std::string Name = FTemp.Path() + "/" + Relative;
     std::filesystem::create_directories(std::filesystem::path(Name).parent_path());
-    WriteFileText(Name, "x");
+    WriteFileBytes(Name, "x");
     return Name;
   }
 

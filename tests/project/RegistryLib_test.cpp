@@ -48,7 +48,7 @@ TEST_F(RegistryLibTest, OpeningAnAddressCreatesTheKeyAndTheKeysAboveIt) {
   EXPECT_TRUE(KeyExists(hkeyCurrentUser, "Software\\tolvsoft\\Quillbay\\Forms"));
   EXPECT_TRUE(KeyExists(hkeyCurrentUser, "Software"));
   EXPECT_FALSE(KeyExists(hkeyLocalMachine, "Software"));
-  EXPECT_EQ(ReadFileText(Store()),
+  EXPECT_EQ(ReadFileBytes(Store()),
             "QuillbaySettings 1\n"
             "; Quillbay's settings: the recently used calendars and the window's place.\n"
             "\n[HKEY_CURRENT_USER\\Software]\n"
@@ -142,7 +142,7 @@ TEST_F(RegistryLibTest, TheStoreFileIsReadableText) {
   Reg->WriteString("Odd", std::string("a\x01"
                                       "b\x7f",
                                       4));
-  std::string Text = ReadFileText(Store());
+  std::string Text = ReadFileBytes(Store());
   EXPECT_NE(Text.find("\n[HKEY_CURRENT_USER\\Software\\tolvsoft\\Quillbay\\Projects]\n"
                       "\"File_000\"=\"/home/ann/Club \\\"A\\\".qby\"\n"
                       "\"Count\"=int:3\n"
@@ -185,7 +185,7 @@ TEST_F(RegistryLibTest, DamagedTextsAreRecognised) {
 
 TEST_F(RegistryLibTest, ANewerStoreKeepsLinesItDoesNotKnow) {
   std::filesystem::create_directories(FPlatform.FConfigFolder);
-  WriteFileText(Store(),
+  WriteFileBytes(Store(),
                 "QuillbaySettings 2\n"
                 "@encoding utf-8\n"
                 "[HKEY_CURRENT_USER\\K]\n"
@@ -196,7 +196,7 @@ TEST_F(RegistryLibTest, ANewerStoreKeepsLinesItDoesNotKnow) {
   EXPECT_EQ(Reg->ReadInteger("Old"), 5);
   EXPECT_THROW(Reg->ReadString("Future"), EQuillbayError);
   Reg->WriteInteger("New", 7);
-  EXPECT_EQ(ReadFileText(Store()),
+  EXPECT_EQ(ReadFileBytes(Store()),
             "QuillbaySettings 2\n"
             "; Quillbay's settings: the recently used calendars and the window's place.\n"
             "@encoding utf-8\n"
@@ -210,10 +210,10 @@ TEST_F(RegistryLibTest, ANewerStoreKeepsLinesItDoesNotKnow) {
 
 TEST_F(RegistryLibTest, ADamagedStoreIsSetAsideAndTheUserToldOnce) {
   std::filesystem::create_directories(FPlatform.FConfigFolder);
-  WriteFileText(Store(), "garbage that is not a settings file\n");
+  WriteFileBytes(Store(), "garbage that is not a settings file\n");
   FDialogs.MessageAnswers.push_back(TMsgResult::OK);
   auto Reg = OpenRegistryKey(hkeyCurrentUser, "\\K");
-  EXPECT_EQ(ReadFileText(Store() + ".bad"), "garbage that is not a settings file\n");
+  EXPECT_EQ(ReadFileBytes(Store() + ".bad"), "garbage that is not a settings file\n");
   ASSERT_EQ(FDialogs.Messages.size(), 1u);
   EXPECT_EQ(FDialogs.Messages[0].Icon, TMsgIcon::Warning);
   EXPECT_NE(FDialogs.Messages[0].Text.find(Store() + ".bad"), std::string::npos) << FDialogs.Messages[0].Text;
@@ -221,9 +221,9 @@ TEST_F(RegistryLibTest, ADamagedStoreIsSetAsideAndTheUserToldOnce) {
   EXPECT_EQ(Reg->ReadInteger("Top"), 1) << "a fresh store is in use";
 
   // Damaged again in the same run: set aside again, but no second message.
-  WriteFileText(Store(), "QuillbaySettings 1\nbroken\n");
+  WriteFileBytes(Store(), "QuillbaySettings 1\nbroken\n");
   EXPECT_FALSE(Reg->ValueExists("Top"));
-  EXPECT_EQ(ReadFileText(Store() + ".bad"), "QuillbaySettings 1\nbroken\n");
+  EXPECT_EQ(ReadFileBytes(Store() + ".bad"), "QuillbaySettings 1\nbroken\n");
   EXPECT_EQ(FDialogs.Messages.size(), 1u);
 }
 
@@ -239,7 +239,7 @@ TEST_F(RegistryLibTest, AnUnreadableStoreIsSetAside) {
 
 TEST_F(RegistryLibTest, TheNoticeWaitsForDialogs) {
   std::filesystem::create_directories(FPlatform.FConfigFolder);
-  WriteFileText(Store(), "garbage\n");
+  WriteFileBytes(Store(), "garbage\n");
   SetUserDialogs(nullptr);
   OpenRegistryKey(hkeyCurrentUser, "\\K");  // at start-up, before any window
   SetUserDialogs(&FDialogs);
@@ -252,7 +252,7 @@ TEST_F(RegistryLibTest, TheNoticeWaitsForDialogs) {
 TEST_F(RegistryLibTest, AWriteThatFailsMidwayLeavesTheOldStore) {
   auto Reg = OpenRegistryKey(hkeyCurrentUser, "\\K");
   Reg->WriteString("Kept", "old value");
-  const std::string Before = ReadFileText(Store());
+  const std::string Before = ReadFileBytes(Store());
 
   // A file size limit stands in for a full disk: the write stops partway.
   struct rlimit Old;
@@ -271,7 +271,7 @@ TEST_F(RegistryLibTest, AWriteThatFailsMidwayLeavesTheOldStore) {
   signal(SIGXFSZ, OldHandler);
 
   EXPECT_EQ(Message, "Failed to set data for 'Huge'");
-  EXPECT_EQ(ReadFileText(Store()), Before);
+  EXPECT_EQ(ReadFileBytes(Store()), Before);
   EXPECT_EQ(Reg->ReadString("Kept"), "old value");
   int Files = 0;
   for (const auto& Entry : std::filesystem::directory_iterator(FPlatform.FConfigFolder)) {
@@ -289,14 +289,14 @@ TEST_F(RegistryLibTest, ANewStoreIsPrivateAndALinkedOneKeepsItsLinkAndPermission
 
   // The store kept elsewhere through a link, readable by the owner's group.
   const std::string Real = MakeFile("elsewhere/settings.ini");
-  WriteFileText(Real, ReadFileText(Store()));
+  WriteFileBytes(Real, ReadFileBytes(Store()));
   std::filesystem::remove(Store());
   std::filesystem::create_symlink(Real, Store());
   std::filesystem::permissions(Real, std::filesystem::perms(0640));
   Reg->WriteString("B", "2");
   EXPECT_TRUE(std::filesystem::is_symlink(Store()));
   EXPECT_EQ(std::filesystem::status(Real).permissions(), std::filesystem::perms(0640));
-  EXPECT_NE(ReadFileText(Real).find("\"B\"=\"2\""), std::string::npos) << ReadFileText(Real);
+  EXPECT_NE(ReadFileBytes(Real).find("\"B\"=\"2\""), std::string::npos) << ReadFileBytes(Real);
 }
 
 TEST_F(RegistryLibTest, TwoAccessorsInterleavingLoseNothing) {
@@ -364,7 +364,7 @@ TEST_F(RegistryLibTest, ABatchWritesOnceOnCommit) {
       Inner.Commit();
     }
     EXPECT_EQ(Reg->ReadString("A"), "1") << "the batch sees its own changes";
-    EXPECT_NE(ReadFileText(Store()).find("\"Before\""), std::string::npos) << "nothing written yet";
+    EXPECT_NE(ReadFileBytes(Store()).find("\"Before\""), std::string::npos) << "nothing written yet";
     Batch.Commit();
   }
   std::vector<std::string> Names;
@@ -374,7 +374,7 @@ TEST_F(RegistryLibTest, ABatchWritesOnceOnCommit) {
 
 TEST_F(RegistryLibTest, ABatchWithoutCommitChangesNothing) {
   OpenRegistryKey(hkeyCurrentUser, "\\K")->WriteString("Kept", "k");
-  const std::string Before = ReadFileText(Store());
+  const std::string Before = ReadFileBytes(Store());
   try {
     TRegistryBatch Batch;
     auto Reg = OpenRegistryKey(hkeyCurrentUser, "\\K");
@@ -383,6 +383,6 @@ TEST_F(RegistryLibTest, ABatchWithoutCommitChangesNothing) {
     Batch.Commit();
   } catch (const EQuillbayError&) {
   }
-  EXPECT_EQ(ReadFileText(Store()), Before);
+  EXPECT_EQ(ReadFileBytes(Store()), Before);
 }
 }  // namespace

@@ -621,7 +621,7 @@ double Contrast(TColor A, TColor B) {
 }
 
 std::string StarterFile() {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "styles.data").string();
+  return std::string(QUILLBAY_TEST_SOURCE_DIR) + "/styles.data";
 }
 
 }  // namespace
