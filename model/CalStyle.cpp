@@ -6,8 +6,7 @@
 #include "platform/LinuxPlatform.h"
 #include "platform/Platform.h"
 
-namespace {
-bool IsEnglish(const std::string& Language) {
+bool IsEnglishLanguage(const std::string& Language) {
   static const char English[] = "english";
   if (Language.size() != 7) return false;
   for (size_t I = 0; I < 7; ++I) {
@@ -18,12 +17,29 @@ bool IsEnglish(const std::string& Language) {
   return true;
 }
 
+namespace {
 // The first character of a UTF-8 text (a whole sequence, not its lead byte).
 std::string FirstCharacter(const std::string& S) {
   if (S.empty()) return S;
   size_t N = 1;
   while (N < S.size() && (static_cast<unsigned char>(S[N]) & 0xC0) == 0x80) ++N;
   return S.substr(0, N);
+}
+
+// A property written only when its value differs from Default.
+TPropInfo DefaultedProperty(TPropInfo P, int64_t Default) {
+  P.HasDefault = true;
+  P.Default = Default;
+  return P;
+}
+
+// WeekStart takes 1..7; any other stored value means Sunday.
+TPropInfo WeekStartProperty() {
+  TPropInfo P = OrdinalProperty("WeekStart", TPropKind::Integer, &TCalStyle::WeekStart);
+  P.SetInt = [](TPersistent& O, int64_t V) {
+    static_cast<TCalStyle&>(O).WeekStart = V >= 1 && V <= 7 ? static_cast<int32_t>(V) : 1;
+  };
+  return P;
 }
 
 void SetItem(TCalItemStyle& Item, TColor BGColor, int32_t FontSize, TFontStyles FontStyle,
@@ -88,6 +104,9 @@ const TPropertyList& TCalStyle::Properties() const {
       StringProperty("Header", &C::Header),
       StringProperty("Footer", &C::Footer),
       OrdinalProperty("HideBanner", TPropKind::Boolean, &C::HideBanner),
+      DefaultedProperty(OrdinalProperty("ModernPage", TPropKind::Boolean, &C::ModernPage), false),
+      DefaultedProperty(WeekStartProperty(), 1),
+      DefaultedProperty(OrdinalProperty("EventsAsText", TPropKind::Boolean, &C::EventsAsText), false),
   };
   return List;
 }
@@ -115,13 +134,16 @@ void TCalStyle::ResetToDefaults() {
   Header.clear();
   Footer.clear();
   HideBanner = false;
+  ModernPage = false;
+  WeekStart = 1;
+  EventsAsText = false;
 }
 
 std::string TCalStyle::WeekDayName(uint16_t Index, const std::string& Language, int32_t Length) {
   if (Index > 7) Index = static_cast<uint16_t>(Index - 7);
   if (Index < 1 || Index > 7) return {};
   std::string Name;
-  if (IsEnglish(Language)) {
+  if (IsEnglishLanguage(Language)) {
     Name = EnglishDayNames[Index - 1];
     if (Length == 1) Name.resize(3);
   } else {
@@ -133,7 +155,7 @@ std::string TCalStyle::WeekDayName(uint16_t Index, const std::string& Language, 
 
 std::string TCalStyle::MonthName(uint16_t Index, const std::string& Language) {
   if (Index < 1 || Index > 12) return {};
-  if (IsEnglish(Language)) return EnglishMonthNames[Index - 1];
+  if (IsEnglishLanguage(Language)) return EnglishMonthNames[Index - 1];
   return Platform().LongMonthName(Index);
 }
 

@@ -41,8 +41,10 @@ class TCalItemStyle : public TPersistent {
 };
 
 // The whole style; owns its four item styles for its whole life. The
-// constructor leaves everything zero, false or empty: ResetToDefaults gives
-// the defaults of a new document.
+// constructor leaves the properties zero, false or empty, except the three
+// opt-in ones at the end, which start at their defaults so that a file
+// without them reads as before: ResetToDefaults gives the defaults of a new
+// document.
 class TCalStyle : public TPersistent {
  public:
   TCalStyle();
@@ -80,10 +82,21 @@ class TCalStyle : public TPersistent {
   std::string Header;
   std::string Footer;
   bool HideBanner = false;
+  // Opt-in properties, written to a file only when they differ from these
+  // defaults. ModernPage: write the HTML5 page form instead of the classic one.
+  bool ModernPage = false;
+  // The first column of every month: 1 Sunday .. 7 Saturday; any other value
+  // is taken as 1 when it is set through the property list (files, gallery).
+  int32_t WeekStart = 1;
+  // Event texts are plain text (shown as typed, line breaks kept, web
+  // addresses as links) instead of HTML.
+  bool EventsAsText = false;
 
   // Sets every default of a new document's style; leaves BGColor, Language and
   // WrapEvents as they are.
   void ResetToDefaults();
+  // WeekStart when it is 1..7, else 1 (Sunday).
+  int FirstWeekDay() const { return WeekStart >= 1 && WeekStart <= 7 ? WeekStart : 1; }
 
   // Day Index 1 (Sunday) .. 7, 8..14 name the same days again. Length 0 full,
   // 1 short, 2 one character; any other value gives the full name. "English"
@@ -98,6 +111,9 @@ class TCalStyle : public TPersistent {
  private:
   std::unique_ptr<TCalItemStyle> FCaption, FWeekDays, FDays, FEvents;
 };
+
+// True for "English" in any ASCII letter case: the built-in names are used.
+bool IsEnglishLanguage(const std::string& Language);
 
 // Six upper-case hexadecimal digits RRGGBB, no "#"; system colours resolved to
 // their current value through the platform.

@@ -33,8 +33,8 @@ struct TPropInfo {
   std::string Name;
   TPropKind Kind = TPropKind::Integer;
   bool ReadOnly = false;  // never written; rejected when read (TEvent.HTMLText)
-  // An ordinal property with a declared default (Tag) is written only when its
-  // value differs from Default.
+  // An integer or Boolean property with a declared default (Tag, the opt-in
+  // style properties) is written only when its value differs from Default.
   bool HasDefault = false;
   int64_t Default = 0;
   // Integer, Word, Color, Boolean (0/1) and FontStyles (bits) go through these.

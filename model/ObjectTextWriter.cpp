@@ -65,6 +65,7 @@ class TWriter {
         Color(static_cast<int32_t>(Prop.GetInt(Object)));
         break;
       case TPropKind::Boolean:
+        if (Prop.HasDefault && Prop.GetInt(Object) == Prop.Default) return;
         Head(Level, Prefix, Prop);
         Out += Prop.GetInt(Object) ? "True" : "False";
         break;

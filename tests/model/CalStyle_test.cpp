@@ -33,7 +33,12 @@ TEST_F(CalStyleTest, ResetToDefaultsLeavesBackgroundLanguageAndWrap) {
   S.Language = "English";
   S.WrapEvents = true;
   S.Header = std::string("<p>club</p>");
+  S.ModernPage = S.EventsAsText = true;
+  S.WeekStart = 2;
   S.ResetToDefaults();
+  EXPECT_FALSE(S.ModernPage);
+  EXPECT_EQ(S.WeekStart, 1);
+  EXPECT_FALSE(S.EventsAsText);
   EXPECT_EQ(S.BGColor, 0x123456);
   EXPECT_EQ(S.Language, "English");
   EXPECT_TRUE(S.WrapEvents);
@@ -97,13 +102,17 @@ TEST_F(CalStyleTest, OtherLanguagesTakeTheLocale) {
   EXPECT_EQ(TCalStyle::WeekDayName(8, "", 2), "\xD0\xB2");
 }
 
-TEST_F(CalStyleTest, StyleDeclaresTwentyFivePropertiesInStreamOrder) {
+TEST_F(CalStyleTest, StyleDeclaresItsPropertiesInStreamOrder) {
   TCalStyle S;
   const TPropertyList& Props = S.Properties();
-  ASSERT_EQ(Props.size(), 25u);
+  // The twenty-five of every document, then the three opt-in ones.
+  ASSERT_EQ(Props.size(), 28u);
   EXPECT_EQ(Props.front().Name, "Caption");
   EXPECT_EQ(Props[4].Name, "BorderColor");
-  EXPECT_EQ(Props.back().Name, "HideBanner");
+  EXPECT_EQ(Props[24].Name, "HideBanner");
+  EXPECT_EQ(Props[25].Name, "ModernPage");
+  EXPECT_EQ(Props[26].Name, "WeekStart");
+  EXPECT_EQ(Props[27].Name, "EventsAsText");
 }
 
 }  // namespace

@@ -467,6 +467,50 @@ TEST_F(DataLibTest, WriteReadWriteGivesTheSameBytes) {
   }
 }
 
+TEST_F(DataLibTest, OptInStylePropertiesAreWrittenOnlyWhenSet) {
+  TEventList Doc;
+  MakeWorkedExample(Doc);
+  const uint32_t Plain = Doc.Checksum();
+  ASSERT_EQ(Save(Doc), WorkedExample) << "the defaults write nothing";
+
+  Doc.Style().ModernPage = true;
+  Doc.Style().WeekStart = 2;
+  Doc.Style().EventsAsText = true;
+  const std::string Text = Save(Doc);
+  EXPECT_EQ(LinesFrom(Text, "Style.HideBanner", 4),
+            CrLfLines({"  Style.HideBanner = False", "  Style.ModernPage = True", "  Style.WeekStart = 2",
+                       "  Style.EventsAsText = True"}));
+  TEventList Back;
+  ReadObjectText(Back, Text);
+  EXPECT_EQ(Save(Back), Text);
+
+  // Each of them alone changes the checksum.
+  for (int Which = 0; Which < 3; ++Which) {
+    TEventList One;
+    MakeWorkedExample(One);
+    if (Which == 0) One.Style().ModernPage = true;
+    if (Which == 1) One.Style().WeekStart = 7;
+    if (Which == 2) One.Style().EventsAsText = true;
+    EXPECT_NE(One.Checksum(), Plain) << Which;
+  }
+
+  // A first day of the week outside Sunday..Saturday reads as Sunday, in a
+  // document and in a gallery scheme alike.
+  for (const char* Value : {"0", "8", "-3"}) {
+    TEventList Odd;
+    ReadObjectText(Odd, Header(std::string("  Style.WeekStart = ") + Value + "\r\n"));
+    EXPECT_EQ(Odd.Style().WeekStart, 1) << Value;
+  }
+  TCalStyleGallery Gallery;
+  ReadObjectText(Gallery, "object TCalStyleGallery\r\n  Items = <\r\n    item\r\n      Name = 'Wide'\r\n"
+                          "      Style.ModernPage = True\r\n      Style.WeekStart = 2\r\n"
+                          "      Style.EventsAsText = True\r\n    end>\r\nend\r\n");
+  ASSERT_EQ(Gallery.Count(), 1);
+  EXPECT_TRUE(Gallery.Item(0).Style().ModernPage);
+  EXPECT_EQ(Gallery.Item(0).Style().WeekStart, 2);
+  EXPECT_TRUE(Gallery.Item(0).Style().EventsAsText);
+}
+
 TEST_F(DataLibTest, ChecksumFollowsTheStoredProperties) {
   TEventList A, B;
   MakeWorkedExample(A);
