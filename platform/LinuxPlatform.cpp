@@ -66,6 +66,8 @@ int TLinuxPlatform::CompareTextIgnoreCase(const std::string& A, const std::strin
   return A.size() < B.size() ? -1 : (A.size() > B.size() ? 1 : 0);
 }
 
+std::string TLinuxPlatform::LanguageTag() const { return "en"; }
+
 uint32_t TLinuxPlatform::SystemColorRGB(int Index) const {
   return (Index >= 0 && Index < 25) ? ClassicColors[Index] : 0;
 }

@@ -18,6 +18,8 @@ class TLinuxPlatform : public TPlatform {
   std::string ShortDayName(int Day) const override;
   std::string LongMonthName(int Month) const override;
   int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
+  // "en": the names above are English.
+  std::string LanguageTag() const override;
 
   uint32_t SystemColorRGB(int Index) const override;
 

@@ -19,6 +19,9 @@ class TLocaleInfo {
   virtual std::string LongMonthName(int Month) const = 0;
   // Locale-aware comparison that ignores letter case: <0, 0 or >0.
   virtual int CompareTextIgnoreCase(const std::string& A, const std::string& B) const = 0;
+  // The locale's language as a BCP 47 tag for a page's lang attribute ("de",
+  // "pt-BR"); empty when unknown.
+  virtual std::string LanguageTag() const = 0;
 };
 
 // Current RGB values of the 25 system colours (index 0 clScrollBar to 24

@@ -31,6 +31,13 @@ int TQtCorePlatform::CompareTextIgnoreCase(const std::string& A, const std::stri
   return QString::fromStdString(A).compare(QString::fromStdString(B), Qt::CaseInsensitive);
 }
 
+std::string TQtCorePlatform::LanguageTag() const {
+  // The C and POSIX locales name days and months in English.
+  const QLocale Locale = QLocale::system();
+  if (Locale.language() == QLocale::C) return "en";
+  return Utf8(Locale.bcp47Name());
+}
+
 std::string TQtCorePlatform::ProgramFolder() const {
   if (!QCoreApplication::instance()) return TLinuxPlatform::ProgramFolder();
   return Utf8(QCoreApplication::applicationDirPath());

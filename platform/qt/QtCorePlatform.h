@@ -13,6 +13,7 @@ class TQtCorePlatform : public TLinuxPlatform {
   std::string ShortDayName(int Day) const override;
   std::string LongMonthName(int Month) const override;
   int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
+  std::string LanguageTag() const override;
   std::string ProgramFolder() const override;
   std::string DocumentsFolder() const override;
 };

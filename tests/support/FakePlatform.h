@@ -18,6 +18,7 @@ class TFakePlatform : public TPlatform {
   std::string ShortDayName(int Day) const override;
   std::string LongMonthName(int Month) const override;
   int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
+  std::string LanguageTag() const override { return FLanguageTag; }
 
   uint32_t SystemColorRGB(int Index) const override;
 
@@ -35,6 +36,7 @@ class TFakePlatform : public TPlatform {
   std::array<std::string, 8> DayNames;       // index 1..7 used
   std::array<std::string, 8> ShortDayNames;  // index 1..7 used
   std::array<std::string, 13> MonthNames;    // index 1..12 used
+  std::string FLanguageTag = "en";
   std::array<uint32_t, 25> SystemColors;
   // The program and shared data folders start empty: a test that needs them
   // points them at a temporary place.
