@@ -1,5 +1,7 @@
 #include "generator/CalGen.h"
 
+#include "generator/HtmlText.h"
+#include "generator/ModernPage.h"
 #include "model/CalDate.h"
 #include "model/CalStyle.h"
 #include "model/EventList.h"
@@ -20,6 +22,7 @@ void TCalGen::WriteYearPage(uint16_t Year, const std::string& FileName) {
 }
 
 void TCalGen::BuildMonthPage(uint16_t Month, uint16_t Year) {
+  if (Style->ModernPage) return BuildModernMonthPage(*EventList, *Style, Month, Year, Lines);
   Lines.clear();
   WriteHead();
   WriteMonth(Month, Year);
@@ -29,6 +32,7 @@ void TCalGen::BuildMonthPage(uint16_t Month, uint16_t Year) {
 void TCalGen::BuildYearPage(uint16_t Year) {
   // A year outside 1..9999 fails also when no month is chosen.
   EncodeDate(Year, 1, 1);
+  if (Style->ModernPage) return BuildModernYearPage(*EventList, *Style, Year, Lines);
   Lines.clear();
   WriteHead();
   WriteMonths(Year);
@@ -101,12 +105,12 @@ void TCalGen::WriteMonth(uint16_t Month, uint16_t Year) {
   WriteDaysTableBottom();
 }
 
-std::string TCalGen::CaptionText(uint16_t Month, uint16_t Year) const {
-  if (Style->MonthAsString) {
-    std::string Text = TCalStyle::MonthName(Month, Style->Language);
-    return Style->ShowYear ? Text + " " + Num(Year) : Text;
+std::string TCalGen::CaptionText(const TCalStyle& Style, uint16_t Month, uint16_t Year) {
+  if (Style.MonthAsString) {
+    std::string Text = TCalStyle::MonthName(Month, Style.Language);
+    return Style.ShowYear ? Text + " " + Num(Year) : Text;
   }
-  return Style->ShowYear ? Num(Month) + "/" + Num(Year) : Num(Month);
+  return Style.ShowYear ? Num(Month) + "/" + Num(Year) : Num(Month);
 }
 
 void TCalGen::WriteCaption(uint16_t Month, uint16_t Year) {
@@ -139,16 +143,22 @@ void TCalGen::WriteDaysTableTop() {
 void TCalGen::WriteWeekDays() {
   Lines.push_back("<!-- Week days -->");
   Lines.push_back("<tr>");
-  for (uint16_t I = 1; I <= 7; ++I)
-    Lines.push_back("<td width=\"14%\" class=\"qbyWeekdays\"><div class=\"qbyWeekdays\">" +
-                    TCalStyle::WeekDayName(I, Style->Language, Style->WeekDaysLength) + "</div></td>");
+  // The first column is the style's first day of the week; 8..14 name the
+  // days after Saturday.
+  const int Start = Style->FirstWeekDay();
+  for (int I = 0; I < 7; ++I)
+    Lines.push_back(
+        "<td width=\"14%\" class=\"qbyWeekdays\"><div class=\"qbyWeekdays\">" +
+        TCalStyle::WeekDayName(static_cast<uint16_t>(Start + I), Style->Language, Style->WeekDaysLength) +
+        "</div></td>");
   Lines.push_back("</tr>");
 }
 
 void TCalGen::WriteDays(uint16_t Month, uint16_t Year) {
   Lines.push_back("<!-- Events -->");
-  // Raises for a year outside 1..9999 before any cell is written.
-  const int First = DayOfWeek(EncodeDate(Year, Month, 1));
+  // Raises for a year outside 1..9999 before any cell is written. First is
+  // the column (1..7) of the first day of the month.
+  const int First = (DayOfWeek(EncodeDate(Year, Month, 1)) - Style->FirstWeekDay() + 7) % 7 + 1;
   const int Days = DaysInMonth(Year, Month);
   for (int Row = 0;; ++Row) {
     Lines.push_back("<tr>");
@@ -168,7 +178,10 @@ void TCalGen::WriteDayCell(int Day, uint16_t Month, uint16_t Year, int DaysInMon
   }
   Lines.push_back("<div class=\"qbyDays\">" + Num(Day) + "</div>");
   const TEvent* Event = EventList->Items().Find(EncodeDate(Year, Month, Day));
-  Lines.push_back(Event ? Event->HTMLText() : Style->BlankEventsText);
+  if (!Event)
+    Lines.push_back(Style->BlankEventsText);
+  else
+    Lines.push_back(Style->EventsAsText ? PlainTextToHtml(Event->Text) : Event->HTMLText());
   Lines.push_back("</td>");
 }
 

@@ -5,7 +5,9 @@
 // the style (neither is owned nor changed) and builds the page as a list of
 // lines, which is saved in one piece only when it is complete, so a failure
 // half-way leaves no file behind. Nothing in the document or the style is
-// escaped: titles, header, footer and event texts may carry the user's HTML.
+// escaped: titles, header, footer and event texts may carry the user's HTML
+// (only a style's EventsAsText makes event texts plain text). A style that
+// asks for the modern page form gets it from the same calls.
 
 #include <cstdint>
 #include <string>
@@ -40,7 +42,8 @@ class TCalGen {
   // row of EventList->RowSpacing pixels between two of them.
   void WriteYearPage(uint16_t Year, const std::string& FileName);
 
-  // The same pages built into Lines without saving them.
+  // The same pages built into Lines without saving them; the style's
+  // ModernPage chooses the page form (ModernPage.h).
   void BuildMonthPage(uint16_t Month, uint16_t Year);
   void BuildYearPage(uint16_t Year);
   // Lines each followed by CR LF, the last one included.
@@ -62,7 +65,8 @@ class TCalGen {
   void WriteBanner();
 
   // The caption text of a month: "July 2026", "7/2026", "July" or "7".
-  std::string CaptionText(uint16_t Month, uint16_t Year) const;
+  std::string CaptionText(uint16_t Month, uint16_t Year) const { return CaptionText(*Style, Month, Year); }
+  static std::string CaptionText(const TCalStyle& Style, uint16_t Month, uint16_t Year);
 
  private:
   void SavePage(const std::string& FileName) const;

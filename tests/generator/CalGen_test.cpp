@@ -146,6 +146,50 @@ TEST_F(CalGenTest, WeekRowsFollowTheFirstDayAndLengthOfTheMonth) {
   EXPECT_EQ(Feb24[4 + 28][1], "<div class=\"qbyDays\">29</div>");
 }
 
+TEST_F(CalGenTest, WeekStartRotatesTheWeekDaysAndTheCells) {
+  // 1 March 2026 is a Sunday: the last column when weeks start on Monday, the
+  // second when they start on Saturday.
+  struct TCase {
+    int WeekStart;
+    std::vector<std::string> Names;
+    size_t EmptyBefore, Rows;
+  };
+  const TCase Cases[] = {
+      {2, {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"}, 6, 6},
+      {7, {"Saturday", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday"}, 1, 5},
+  };
+  for (const TCase& C : Cases) {
+    Doc.Style().WeekStart = C.WeekStart;
+    const auto L = MonthPage(3, 2026);
+    auto Row = std::find(L.begin(), L.end(), "<!-- Week days -->");
+    ASSERT_LT(Row + 9, L.end());
+    for (size_t I = 0; I < 7; ++I)
+      EXPECT_EQ(Row[2 + I], "<td width=\"14%\" class=\"qbyWeekdays\"><div class=\"qbyWeekdays\">" + C.Names[I] +
+                                "</div></td>")
+          << C.WeekStart;
+    const auto Days = DaysSection(L);
+    const auto Cell = Cells(Days);
+    EXPECT_EQ(CountOf(Days, "<tr>"), static_cast<int>(C.Rows)) << C.WeekStart;
+    ASSERT_EQ(Cell.size(), 7 * C.Rows) << C.WeekStart;
+    for (size_t I = 0; I < C.EmptyBefore; ++I)
+      EXPECT_EQ(Cell[I], std::vector<std::string>(EmptyCell, EmptyCell + 3)) << C.WeekStart;
+    EXPECT_EQ(Cell[C.EmptyBefore][1], "<div class=\"qbyDays\">1</div>") << C.WeekStart;
+    EXPECT_EQ(Cell[C.EmptyBefore + 4][2], "Spring fair") << C.WeekStart;
+    EXPECT_EQ(Cell[C.EmptyBefore + 30][1], "<div class=\"qbyDays\">31</div>") << C.WeekStart;
+  }
+}
+
+TEST_F(CalGenTest, EventsAsTextShowsTheTextAsTyped) {
+  Doc.Style().EventsAsText = true;
+  Doc.FindEvent(true, EncodeDate(2026, 3, 9))->Text = "a < b & \"c\"\r\nTickets: https://example.org/t?a=1&b=2.";
+  auto C = Cells(DaysSection(MonthPage(3, 2026)));
+  EXPECT_EQ(C[8][2],
+            "a &lt; b &amp; &quot;c&quot;<br>Tickets: <a href=\"https://example.org/t?a=1&amp;b=2\">"
+            "https://example.org/t?a=1&amp;b=2</a>.");
+  EXPECT_EQ(C[16][2], "Doctor&#39;s visit<br>10 am");
+  EXPECT_EQ(C[0][2], "<br>") << "the blank-day text is the style's HTML";
+}
+
 TEST_F(CalGenTest, DayCellsShowEventsAndTheBlankDayText) {
   Doc.Style().BlankEventsText = "&nbsp;-";
   Doc.FindEvent(true, EncodeDate(2026, 3, 9))->Text = "a\r\n\r\nb & <i>c</i>\rd\ne";

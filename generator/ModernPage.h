@@ -1,0 +1,48 @@
+#pragma once
+// The modern page form, chosen by a style's ModernPage: an HTML5 page for one
+// month, or for the chosen months of a year, that reads well on phones, with
+// screen readers and on paper. It uses the same style values as the classic
+// form (fonts, colours, alignment, padding, grid, width, cell sizes, caption,
+// names, title, header, footer, banner, blank-day text), expressed as one
+// embedded style sheet instead of presentational attributes.
+//
+// The calendar's own colours are used as the user chose them; the page's own
+// text and links outside the calendar (year heading, banner, the header and
+// footer unless they set colours of their own) get a colour that reaches a
+// contrast of 4.5:1 against the page background. Event texts written as HTML
+// are balanced (BalanceHtml) so that one text cannot break the page.
+//
+// The builders fill Lines (without line ends) and read the document and the
+// style without changing either; TCalGen saves the page.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/CalStyle.h"
+
+class TEventList;
+
+// Relative luminance of a colour by the sRGB formula of WCAG 2 (0 black to
+// 1 white); system colours are taken at their current value.
+double RelativeLuminance(TColor Color);
+// (L1 + 0.05) / (L2 + 0.05) with L1 the lighter: 1 to 21.
+double ContrastRatio(TColor A, TColor B);
+// Wanted when it reaches MinContrast against Background; otherwise Wanted
+// moved toward white or black, whichever contrasts more with Background, by
+// the least amount that reaches MinContrast (one of the two always reaches
+// 4.5:1). The result is a plain RGB colour.
+TColor ReadableColor(TColor Wanted, TColor Background, double MinContrast = 4.5);
+
+// The lang attribute of a page: "en" for English names, else the locale's
+// language tag from the platform ("en" when it gives none).
+std::string PageLanguage(const TCalStyle& Style);
+
+// Month 1..12, year 1..9999; a year outside raises "Invalid argument to date
+// encode" before anything is written.
+void BuildModernMonthPage(const TEventList& EventList, const TCalStyle& Style, uint16_t Month, uint16_t Year,
+                          std::vector<std::string>& Lines);
+// The months of EventList.ExportMonths in calendar order, in a grid of at
+// most EventList.ExportCols columns with ColSpacing and RowSpacing as gaps.
+void BuildModernYearPage(const TEventList& EventList, const TCalStyle& Style, uint16_t Year,
+                         std::vector<std::string>& Lines);
