@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quillbay need.
-# Skips what is already installed; needs root or sudo for the rest.
+# Installs the Debian packages that building, running and testing Quillbay need,
+# and the npm packages of the page checks (playwright-core and axe-core, pinned
+# by tests/browser/package-lock.json, into tests/browser/node_modules; they
+# drive the system's Chromium and never download a browser). Skips what is
+# already installed; needs root or sudo for Debian packages.
+#   --program-only   leave out the npm packages (enough to build and run)
 set -euo pipefail
+cd "$(dirname "$0")/.."
+program_only=0
+[ "${1:-}" = "--program-only" ] && program_only=1
 
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -9,10 +16,12 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
-  chromium
+  chromium tidy nodejs
   xdg-user-dirs
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin man-db
 )
+# A Node.js from elsewhere brings its own npm, which Debian's would conflict with.
+command -v npm >/dev/null || packages+=(npm)
 if [ "${QUILLBAY_BENCH_PEERS:-0}" = 1 ]; then
   packages+=(hyperfine pcal remind python3)
 fi
@@ -23,14 +32,22 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-  sudo=sudo
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=sudo
+  fi
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-echo "install-deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+[ "$program_only" = 1 ] && exit 0
+checks=tests/browser
+if ! cmp -s "$checks/package-lock.json" "$checks/node_modules/.installed-lock"; then
+  echo "install-deps: installing the npm packages of $checks"
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --prefix "$checks" --no-audit --no-fund --loglevel=error
+  cp "$checks/package-lock.json" "$checks/node_modules/.installed-lock"
+fi

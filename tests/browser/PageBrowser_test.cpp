@@ -9,23 +9,11 @@
 
 #include "generator/CalGen.h"
 #include "model/EventList.h"
+#include "tests/browser/BrowserSupport.h"
 #include "tests/generator/TestSupport.h"
 #include "tests/support/FakePlatform.h"
 
 namespace {
-std::string UriDecode(const std::string& S) {
-  std::string R;
-  for (size_t I = 0; I < S.size(); ++I) {
-    if (S[I] == '%' && I + 2 < S.size()) {
-      R += static_cast<char>(std::stoi(S.substr(I + 1, 2), nullptr, 16));
-      I += 2;
-    } else {
-      R += S[I];
-    }
-  }
-  return R;
-}
-
 class PageBrowserTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -56,9 +44,7 @@ class PageBrowserTest : public ::testing::Test {
     CellsGen.WriteMonthPage(3, 2026, *Folder / "cells.html");
 
     WriteFileBytes(*Folder / "harness.html", ReadFileBytes(QUILLBAY_BROWSER_TEST_DATA "/harness.html"));
-    const std::string Command = std::string("timeout 60 ") + QUILLBAY_CHROMIUM +
-                                " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
-                                " --disable-background-networking --disable-component-update --disable-sync"
+    const std::string Command = std::string("timeout 60 ") + QUILLBAY_CHROMIUM + ChromiumFlags +
                                 " --allow-file-access-from-files --enable-logging=stderr --v=0"
                                 " --virtual-time-budget=5000 --user-data-dir=" +
                                 *Folder / "profile" + " --dump-dom file://" + *Folder / "harness.html" +
@@ -68,11 +54,7 @@ class PageBrowserTest : public ::testing::Test {
     const std::string Dom = ReadFileBytes(*Folder / "dom.html");
     const size_t Begin = Dom.find("<pre id=\"result\">"), End = Dom.find("</pre>", Begin);
     if (Begin == std::string::npos || End == std::string::npos) return;
-    const std::string Result = Dom.substr(Begin + 17, End - Begin - 17);
-    for (const std::string& Line : SplitLinesLf(Result)) {
-      const size_t Eq = Line.find('=');
-      if (Eq != std::string::npos) Seen[Line.substr(0, Eq)] = UriDecode(Line.substr(Eq + 1));
-    }
+    Seen = ReadMeasurements(Dom.substr(Begin + 17, End - Begin - 17));
   }
   static void TearDownTestSuite() {
     delete Folder;
@@ -83,14 +65,6 @@ class PageBrowserTest : public ::testing::Test {
     ASSERT_EQ(Seen["done"], "1") << "no measurements in the page:\n" << Log;
   }
 
-  static std::vector<std::string> SplitLinesLf(const std::string& Text) {
-    std::vector<std::string> Lines;
-    size_t Start = 0;
-    for (size_t Pos; (Pos = Text.find('\n', Start)) != std::string::npos; Start = Pos + 1)
-      Lines.push_back(Text.substr(Start, Pos - Start));
-    Lines.push_back(Text.substr(Start));
-    return Lines;
-  }
   static int Int(const std::string& Key) { return std::atoi(Seen[Key].c_str()); }
 
   static inline TTempFolder* Folder = nullptr;
