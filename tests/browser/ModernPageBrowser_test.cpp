@@ -83,8 +83,11 @@ class ModernPageBrowserTest : public ::testing::Test {
     Hard.Style().WeekDaysLength = 1;
     Write(Hard, "year.html", /*YearPage=*/true);
     Hard.Style().WeekDaysLength = 0;
+    // Plain texts, in fixed cells without a visible caption.
     Hard.Style().EventsAsText = true;
     Hard.Style().WrapEvents = true;
+    Hard.Style().IsCellWidth = Hard.Style().IsCellHeight = true;
+    Hard.Style().ShowCaption = false;
     Write(Hard, "plain.html");
 
     std::string Command = "timeout 180 node " QUILLBAY_BROWSER_TEST_DATA
