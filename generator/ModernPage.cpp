@@ -164,14 +164,25 @@ class TModernWriter {
   }
 
   void StyleSheet(bool YearPage) {
+    FLines.push_back("<style>");
+    ScreenSheet();
+    if (YearPage) YearSheet();
+    PhoneSheet(YearPage);
+    PrintSheet(YearPage);
+    FLines.push_back("</style>");
+  }
+
+  std::string GridLine() const {
+    return Px(Clamp(FStyle.BorderWidth, 0, 20)) + " solid " + HexColor(FStyle.BorderColor);
+  }
+
+  void ScreenSheet() {
     const TCalStyle& S = FStyle;
     const int Padding = Clamp(S.CellPadding, 0, 50);
-    const int Border = Clamp(S.BorderWidth, 0, 20);
-    const std::string Grid = Px(Border) + " solid " + HexColor(S.BorderColor);
     std::string Width = CssWidth(S.Width);
-    if (S.IsCellWidth) Width = Px(7 * (Clamp(S.CellWidth, 1, 2000) + 2 * Padding) + 8 * Border);
+    if (S.IsCellWidth)
+      Width = Px(7 * (Clamp(S.CellWidth, 1, 2000) + 2 * Padding) + 8 * Clamp(S.BorderWidth, 0, 20));
     auto& L = FLines;
-    L.push_back("<style>");
     L.push_back("html { -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }");
     L.push_back("body { margin: 0; padding: 8px; background-color: " + HexColor(S.BGColor) +
                 "; color: " + HexColor(FText) + "; font-family: " + FontFamily(S.Events().FontName) + "; }");
@@ -182,7 +193,7 @@ class TModernWriter {
     L.push_back(".qby-month { width: 100%; table-layout: fixed; border-collapse: collapse; }");
     L.push_back(".qby-month caption { " + ItemCss(S.Caption(), true) +
                 "padding: 2px; margin-bottom: " + Px(Clamp(S.CaptionBottomMargin, 0, 200)) + "; }");
-    L.push_back(".qby-month th, .qby-month td { padding: " + Px(Padding) + "; border: " + Grid +
+    L.push_back(".qby-month th, .qby-month td { padding: " + Px(Padding) + "; border: " + GridLine() +
                 "; overflow-wrap: break-word; overflow-wrap: anywhere; }");
     L.push_back(".qby-month th { " + ItemCss(S.WeekDays(), true) + "vertical-align: bottom; }");
     std::string Cell = ".qby-month td { " + ItemCss(S.Events(), true) + "vertical-align: top; ";
@@ -199,13 +210,18 @@ class TModernWriter {
         "overflow: hidden; clip: rect(0 0 0 0); clip-path: inset(50%); white-space: nowrap; }");
     L.push_back(".qby-banner { margin: 20px 0 0; text-align: center; color: " + HexColor(FBanner) +
                 "; font-family: Arial, sans-serif; font-size: 9pt; }");
-    if (YearPage) YearSheet();
+  }
+
+  // On a narrow screen each month is a list of the days with events, each
+  // headed by its day name and date.
+  void PhoneSheet(bool YearPage) {
+    auto& L = FLines;
     L.push_back(std::string(PhoneQuery) + " {");
     L.push_back(".qby-page { width: auto; }");
     L.push_back(
         ".qby-month, .qby-month caption, .qby-month tbody, .qby-month tr, .qby-month td { display: block; }");
     L.push_back(".qby-month thead, .qby-month td.qby-free, .qby-month td.qby-outside { display: none; }");
-    L.push_back(".qby-month tbody { border-top: " + Grid + "; }");
+    L.push_back(".qby-month tbody { border-top: " + GridLine() + "; }");
     L.push_back(".qby-month td { height: auto; border-top: 0; }");
     L.push_back(".qby-month time { text-align: left; }");
     L.push_back(".qby-long { display: inline; }");
@@ -213,6 +229,12 @@ class TModernWriter {
       L.push_back(".qby-year { display: block; } .qby-year > .qby-month { margin-bottom: " +
                   Px(Clamp(FDoc.RowSpacing, 0, 999)) + "; }");
     L.push_back("}");
+  }
+
+  // On paper the grid and the colours stay, and a month never splits; a
+  // year page gives each month a page of its own.
+  void PrintSheet(bool YearPage) {
+    auto& L = FLines;
     L.push_back("@media print {");
     L.push_back("@page { size: landscape; margin: 10mm; }");
     L.push_back("* { -webkit-print-color-adjust: exact; print-color-adjust: exact; }");
@@ -225,7 +247,6 @@ class TModernWriter {
       L.push_back(".qby-year > .qby-month + .qby-month { break-before: page; page-break-before: always; }");
     }
     L.push_back("}");
-    L.push_back("</style>");
   }
 
   // The months share one column width: as many columns as fit at the
