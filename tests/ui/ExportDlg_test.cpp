@@ -5,28 +5,20 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "model/EventList.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TestFiles.h"
 #include "ui/EditLib.h"
 
 namespace {
-
-std::string ReadFile(const std::string& FileName) {
-  std::ifstream In(FileName, std::ios::binary);
-  std::stringstream Text;
-  Text << In.rdbuf();
-  return Text.str();
-}
 
 int CountOf(const std::string& Text, const std::string& Part) {
   int Count = 0;
@@ -37,7 +29,7 @@ int CountOf(const std::string& Text, const std::string& Part) {
 class ExportDlgTest : public ::testing::Test {
  protected:
   ExportDlgTest() : PlatformScope(Fake), DialogsScope(Dialogs) {
-    Folder = Temp.path().toStdString();
+    Folder = Temp.Path();
     Fake.FTempFolder = Folder;
     Document.Style().ResetToDefaults();
     SetDocumentDefaults(Document, Folder, 2026);
@@ -70,7 +62,7 @@ class ExportDlgTest : public ::testing::Test {
     EXPECT_TRUE(Acted);
   }
 
-  QTemporaryDir Temp;
+  TTempFolder Temp;
   std::string Folder;
   TFakePlatform Fake;
   TScopedPlatform PlatformScope;
@@ -93,7 +85,7 @@ TEST_F(ExportDlgTest, MonthsTickedInAnyOrderAreWrittenInCalendarOrder) {
   EXPECT_EQ(Dialog.result(), QDialog::Accepted);
   EXPECT_TRUE(Dialogs.Messages.empty());
 
-  const std::string Page = ReadFile(PathOf("year.html"));
+  const std::string Page = ReadFileBytes(PathOf("year.html"));
   const size_t January = Page.find("January"), March = Page.find("March"), December = Page.find("December");
   ASSERT_NE(January, std::string::npos) << Page;
   EXPECT_LT(January, March);
@@ -138,7 +130,7 @@ TEST_F(ExportDlgTest, OverwriteQuestionAnsweredNoKeepsTheFileAndTheDocument) {
   EXPECT_EQ(Dialogs.Messages[0].Text, "File \"" + Name + "\" already exists. Override?");
   EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Warning);
   EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::YesNo);
-  EXPECT_EQ(ReadFile(Name), "old page");
+  EXPECT_EQ(ReadFileBytes(Name), "old page");
   EXPECT_EQ(Document.ExportFile, "") << "nothing stored";
   EXPECT_EQ(Document.ExportMonths, 0);
   EXPECT_NE(Dialog.result(), QDialog::Accepted);
@@ -146,7 +138,7 @@ TEST_F(ExportDlgTest, OverwriteQuestionAnsweredNoKeepsTheFileAndTheDocument) {
   Dialogs.MessageAnswers = {TMsgResult::Yes};
   Dialog.btnExportClick();
   EXPECT_EQ(Dialog.result(), QDialog::Accepted);
-  EXPECT_NE(ReadFile(Name).find("April"), std::string::npos);
+  EXPECT_NE(ReadFileBytes(Name).find("April"), std::string::npos);
   EXPECT_EQ(Document.ExportFile, Name);
 }
 
@@ -274,7 +266,7 @@ TEST_F(ExportDlgTest, HiddenFieldsCarryTheirValues) {
   EXPECT_EQ(Document.ExportCols, 3);
   EXPECT_EQ(Document.ColSpacing, 44);
   EXPECT_EQ(Document.RowSpacing, 0);
-  EXPECT_EQ(CountOf(ReadFile(PathOf("year.html")), "<tr><td height=\"0\"></td></tr>"), 1);
+  EXPECT_EQ(CountOf(ReadFileBytes(PathOf("year.html")), "<tr><td height=\"0\"></td></tr>"), 1);
 }
 
 }  // namespace

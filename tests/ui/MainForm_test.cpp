@@ -7,24 +7,22 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 #include "model/EventList.h"
 #include "project/RegistryLib.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TestFiles.h"
 #include "ui/About.h"
 #include "ui/DateChooser.h"
 #include "ui/EditLib.h"
@@ -33,18 +31,6 @@
 #include "ui/StyleDlg.h"
 
 namespace {
-std::string ReadFile(const std::string& Name) {
-  std::ifstream In(Name, std::ios::binary);
-  std::stringstream S;
-  S << In.rdbuf();
-  return S.str();
-}
-
-void WriteFile(const std::string& Name, const std::string& Data) {
-  std::ofstream Out(Name, std::ios::binary);
-  Out << Data;
-}
-
 // Runs Action on the first modal dialog of type T once it is shown.
 template <class T>
 void WhenModal(std::function<void(T&)> Action) {
@@ -64,10 +50,9 @@ void WhenModal(std::function<void(T&)> Action) {
 class MainFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(Dir.isValid());
-    Root = Dir.path().toStdString();
+    Root = Dir.Path();
     for (const char* Sub : {"config", "docs", "tmp", "data", "share/help", "other"})
-      ASSERT_TRUE(QDir().mkpath(Dir.filePath(Sub)));
+      ASSERT_TRUE(std::filesystem::create_directories(Dir.Path(Sub)));
     Fake.FConfigFolder = Root + "/config";
     Fake.FDocumentsFolder = Root + "/docs";
     Fake.FTempFolder = Root + "/tmp";
@@ -99,7 +84,7 @@ class MainFormTest : public ::testing::Test {
     return Path;
   }
 
-  QTemporaryDir Dir;
+  TTempFolder Dir;
   std::string Root;
   TFakePlatform Fake;
   TScopedPlatform ScopedPlatform{Fake};
@@ -231,7 +216,7 @@ TEST_F(MainFormTest, OpenShowsTheLastEventInDocumentOrder) {
 TEST_F(MainFormTest, FailedOpenLeavesAnUntitledDocumentThatCannotOverwriteTheFile) {
   const std::string Path = Root + "/docs/broken.qby";
   const std::string Broken = "object EventList: TEventList\r\n  Items = <\r\n    item\r\n      Text = 'half";
-  WriteFile(Path, Broken);
+  WriteFileBytes(Path, Broken);
   auto W = MakeWindow();
   QTest::keyClicks(W->mmEvent, "typed before");
   Dialogs.MessageAnswers.push_back(TMsgResult::No);  // do not save the changes
@@ -254,7 +239,7 @@ TEST_F(MainFormTest, FailedOpenLeavesAnUntitledDocumentThatCannotOverwriteTheFil
   Dialogs.SaveAnswers.push_back(std::nullopt);
   W->miSave->trigger();
   EXPECT_EQ(Dialogs.SaveRequests.size(), 1u);
-  EXPECT_EQ(ReadFile(Path), Broken);
+  EXPECT_EQ(ReadFileBytes(Path), Broken);
 }
 
 TEST_F(MainFormTest, SaveWritesTheDayBeingEditedAndUpdatesTheCaption) {
@@ -433,7 +418,7 @@ TEST_F(MainFormTest, ExportMonthProposesTheMonthFileAndTracksTheFolder) {
   EXPECT_EQ(R.Filter, "HTML Files|*.html;*.htm|All Files|*.*");
   EXPECT_TRUE(R.PromptOverwrite);
   EXPECT_FALSE(W->Project.Modified()) << "the same folder";
-  const std::string Page = ReadFile(Same);
+  const std::string Page = ReadFileBytes(Same);
   EXPECT_NE(Page.find("Open day"), std::string::npos);
   EXPECT_EQ(Text(*W, Day(2003, 7, 15)), "Open day") << "the day was stored first";
 
@@ -528,8 +513,8 @@ TEST_F(MainFormTest, FirstStartKeepsTheDefaultGeometry) {
 }
 
 TEST_F(MainFormTest, HelpOpensThePagesInTheBrowser) {
-  WriteFile(Root + "/share/help/index.html", "<html></html>");
-  WriteFile(Root + "/share/help/main-window.html", "<html></html>");
+  WriteFileBytes(Root + "/share/help/index.html", "<html></html>");
+  WriteFileBytes(Root + "/share/help/main-window.html", "<html></html>");
   auto W = MakeWindow();
   W->miHelpTopics->trigger();
   QTest::keyClick(W->mmEvent, Qt::Key_F1);
@@ -549,7 +534,7 @@ TEST_F(MainFormTest, PreviewWritesTheStoredDayAndOpensThePage) {
   QTest::keyClicks(W->mmEvent, "Preview me");
   W->tbnPreview->click();
   ASSERT_EQ(Fake.Opened.size(), 1u);
-  EXPECT_NE(ReadFile(Fake.Opened[0]).find("Preview me"), std::string::npos);
+  EXPECT_NE(ReadFileBytes(Fake.Opened[0]).find("Preview me"), std::string::npos);
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Preview me");
 }
 

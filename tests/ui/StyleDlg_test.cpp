@@ -12,15 +12,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "generator/Globals.h"
 #include "model/CalStyle.h"
@@ -29,6 +26,7 @@
 #include "model/ObjectText.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TestFiles.h"
 #include "ui/EditLib.h"
 #include "ui/ParaEdit.h"
 #include "ui/StylePreview.h"
@@ -37,16 +35,10 @@ using namespace StylePreview;
 
 namespace {
 
-std::string ReadFile(const std::string& FileName) {
-  std::ifstream In(FileName, std::ios::binary);
-  std::ostringstream Text;
-  Text << In.rdbuf();
-  return Text.str();
-}
-
+// Writes a file, making its folder first.
 void WriteFile(const std::string& FileName, const std::string& Data) {
   std::filesystem::create_directories(std::filesystem::path(FileName).parent_path());
-  std::ofstream(FileName, std::ios::binary) << Data;
+  WriteFileBytes(FileName, Data);
 }
 
 // The ten colours that a scheme carries.
@@ -87,8 +79,7 @@ void MakeVerdanaScheme(TCalStyle& S) {
 class StyleFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(Temp.isValid());
-    const std::string Root = Temp.path().toStdString();
+    const std::string Root = Temp.Path();
     Fake.FDataFolder = Root + "/data";
     Fake.FSharedDataFolder = Root + "/shared";
     Fake.FTempFolder = Root;
@@ -130,7 +121,7 @@ class StyleFormTest : public ::testing::Test {
     return Names;
   }
 
-  QTemporaryDir Temp;
+  TTempFolder Temp;
   TFakePlatform Fake;
   TScopedPlatform ScopedPlatform{Fake};
   TScriptedDialogs Dialogs;
@@ -401,7 +392,7 @@ TEST_F(StyleFormTest, AddingStoresTheControlsWithoutTheDocumentTexts) {
   EXPECT_FALSE(F.btnApply->isEnabled()) << "adding a scheme does not touch the document";
 
   Close();
-  const std::string File = ReadFile(UserGallery());
+  const std::string File = ReadFileBytes(UserGallery());
   EXPECT_NE(File.find("Name = 'Ocean'"), std::string::npos) << File;
   EXPECT_EQ(File.find("Title"), std::string::npos) << File;
   EXPECT_EQ(File.find("Header"), std::string::npos) << File;
@@ -478,7 +469,7 @@ TEST_F(StyleFormTest, DeletingAsksAndTheGalleryIsSavedOnCancel) {
 TEST_F(StyleFormTest, AFirstOpeningStartsFromTheStarterSchemesAndNeverWritesThem) {
   const std::string Starter = Fake.FSharedDataFolder + "/styles.data";
   WriteGallery(Starter, {{"Starter", false}});
-  const std::string StarterBytes = ReadFile(Starter);
+  const std::string StarterBytes = ReadFileBytes(Starter);
 
   TStyleForm& F = Open();
   ASSERT_EQ(F.cbxStyle->count(), 1);
@@ -488,7 +479,7 @@ TEST_F(StyleFormTest, AFirstOpeningStartsFromTheStarterSchemesAndNeverWritesThem
   F.btnDeleteStyleClick();
   Close();
 
-  EXPECT_EQ(ReadFile(Starter), StarterBytes);
+  EXPECT_EQ(ReadFileBytes(Starter), StarterBytes);
   EXPECT_TRUE(SavedNames().empty()) << "the user's own file now holds the gallery";
   Open();
   EXPECT_EQ(Form->cbxStyle->count(), 0) << "an existing user file wins over the starter file";
@@ -505,12 +496,12 @@ TEST_F(StyleFormTest, AnUnreadableGalleryIsReportedAndKeptAside) {
   EXPECT_EQ(F.PageControl->count(), 6);
 
   Close();
-  EXPECT_EQ(ReadFile(UserGallery() + ".bak"), "not a gallery\r\n");
+  EXPECT_EQ(ReadFileBytes(UserGallery() + ".bak"), "not a gallery\r\n");
   EXPECT_TRUE(SavedNames().empty()) << "the gallery file is rewritten readable";
 }
 
 TEST_F(StyleFormTest, AnUnwritableGalleryIsReportedOnCloseAndTheResultStands) {
-  const std::string Blocker = Temp.path().toStdString() + "/blocker";
+  const std::string Blocker = Temp.Path("blocker");
   WriteFile(Blocker, "x");  // the data folder cannot be made below a file
   Fake.FDataFolder = Blocker + "/data";
   Dialogs.MessageAnswers = {TMsgResult::OK};
@@ -534,7 +525,7 @@ TEST_F(StyleFormTest, PreviewInBrowserUsesTheUnsavedValuesAndLeavesTheStyle) {
 
   F.btnPreview->click();
   ASSERT_EQ(Fake.Opened.size(), 1u) << (Dialogs.Messages.empty() ? "" : Dialogs.Messages[0].Text);
-  const std::string Page = ReadFile(Fake.Opened[0]);
+  const std::string Page = ReadFileBytes(Fake.Opened[0]);
   EXPECT_NE(Page.find("99CC00"), std::string::npos);
   EXPECT_NE(Page.find("Unsaved title"), std::string::npos);
   EXPECT_NE(Page.find("March"), std::string::npos) << "the month of the dialog's date";
@@ -544,7 +535,7 @@ TEST_F(StyleFormTest, PreviewInBrowserUsesTheUnsavedValuesAndLeavesTheStyle) {
 }
 
 TEST_F(StyleFormTest, AFailedPreviewIsShownAndTheDialogStays) {
-  Fake.FTempFolder = Temp.path().toStdString() + "/file";
+  Fake.FTempFolder = Temp.Path("file");
   Fake.FProgramFolder = Fake.FTempFolder;
   WriteFile(Fake.FTempFolder, "x");  // neither the work folder nor its fallback can hold a folder
   Dialogs.MessageAnswers = {TMsgResult::OK};
@@ -620,16 +611,14 @@ double Contrast(TColor A, TColor B) {
   return (std::max(La, Lb) + 0.05) / (std::min(La, Lb) + 0.05);
 }
 
-std::string StarterFile() {
-  return std::string(QUILLBAY_TEST_SOURCE_DIR) + "/styles.data";
-}
+std::string StarterFile() { return std::string(QUILLBAY_TEST_SOURCE_DIR) + "/styles.data"; }
 
 }  // namespace
 
 TEST(StarterSchemes, AreWellFormedNamedAndReadable) {
   const std::string FileName = StarterFile();
   ASSERT_TRUE(std::filesystem::exists(FileName)) << FileName;
-  const std::string Bytes = ReadFile(FileName);
+  const std::string Bytes = ReadFileBytes(FileName);
   TCalStyleGallery G;
   ReadObjectText(G, Bytes);
   EXPECT_EQ(WriteObjectText(G, G.ClassName()), Bytes) << "written by the program's own writer";
