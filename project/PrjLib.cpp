@@ -53,13 +53,7 @@ void TProject::SetFileName(const std::string& Value) {
 
 bool TProject::QuerySave() {
   if (!FModified) return true;
-  const TMessageRequest Request{.Caption = "Confirm",
-                                .Text = SaveAlert,
-                                .Icon = TMsgIcon::Question,
-                                .Buttons = TMsgButtons::YesNoCancel,
-                                .DefaultButton = TMsgResult::Yes,
-                                .EscapeResult = TMsgResult::Cancel};
-  switch (UserDialogs().MessageBox(Request)) {
+  switch (AskToConfirm(SaveAlert, TMsgButtons::YesNoCancel)) {
     case TMsgResult::Yes:
       // The user asked for the changes to be kept: a cancelled save dialog
       // abandons whatever asked, rather than dropping them.

@@ -14,3 +14,14 @@ TUserDialogs& UserDialogs() {
 void SetUserDialogs(TUserDialogs* Dialogs) { GDialogs = Dialogs; }
 
 TUserDialogs* InstalledUserDialogs() { return GDialogs; }
+
+TMsgResult AskToConfirm(const std::string& Question, TMsgButtons Buttons) {
+  const TMessageRequest Request{
+      .Caption = "Confirm",
+      .Text = Question,
+      .Icon = TMsgIcon::Question,
+      .Buttons = Buttons,
+      .DefaultButton = TMsgResult::Yes,
+      .EscapeResult = Buttons == TMsgButtons::YesNoCancel ? TMsgResult::Cancel : TMsgResult::No};
+  return UserDialogs().MessageBox(Request);
+}

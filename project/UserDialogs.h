@@ -47,6 +47,10 @@ class TUserDialogs {
   virtual void ProcessMessages() = 0;
 };
 
+// Asks Question in a "Confirm" box with Yes as the default button; Escape and
+// the close box answer Cancel where the box has a Cancel button, else No.
+TMsgResult AskToConfirm(const std::string& Question, TMsgButtons Buttons);
+
 // The dialogs that the running program uses; the program installs its Qt
 // implementation at start-up, tests install a scripted one.
 TUserDialogs& UserDialogs();

@@ -59,13 +59,7 @@ class TPaintBox : public QWidget {
 QRect ToQRect(const TRect& R) { return QRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top); }
 
 bool Confirm(const std::string& Question) {
-  const TMessageRequest Request{.Caption = "Confirm",
-                                .Text = Question,
-                                .Icon = TMsgIcon::Question,
-                                .Buttons = TMsgButtons::YesNo,
-                                .DefaultButton = TMsgResult::Yes,
-                                .EscapeResult = TMsgResult::No};
-  return UserDialogs().MessageBox(Request) == TMsgResult::Yes;
+  return AskToConfirm(Question, TMsgButtons::YesNo) == TMsgResult::Yes;
 }
 
 void Warn(const std::string& Text) {
