@@ -4,7 +4,9 @@
 // clock and the shell. The desktop program and the command-line tool install
 // the Qt implementation (platform/qt/) at start-up; any other process gets
 // TLinuxPlatform (LinuxPlatform.h), and tests install a deterministic fake.
-// Nothing here owns documents or windows, and nothing here shows a dialog.
+// Files are written and read whole through FileIO.h, failures carry the
+// program's texts in EQuillbayError (Errors.h). Nothing in this folder owns
+// documents or windows, and nothing here shows a dialog.
 
 #include <cstdint>
 #include <string>

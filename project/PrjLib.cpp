@@ -200,8 +200,8 @@ void TProject::AddToProjectList(const std::string& Path) {
       }
     }
     Working.insert(Working.begin(), Path);
-    // One drop per addition, as the list has always behaved: a longer stored
-    // list shrinks gradually.
+    // At most one entry leaves per addition: a stored list longer than
+    // MaxListSize shrinks one entry at a time and never loses several at once.
     if (static_cast<int64_t>(Working.size()) > MaxListSize) Working.pop_back();
     for (size_t I = 0; I < Working.size(); ++I) {
       Reg->WriteString(ProjectEntryName(static_cast<int>(I)), Working[I]);

@@ -28,7 +28,6 @@ struct TReopenMenuItem {
   int Tag = 0;          // index into ProjectList
   bool Enabled = true;
   bool Checked = false;
-  int HelpContext = 0;  // no shortcut either
 };
 
 // The Reopen submenu, as the window implements it.
@@ -63,7 +62,6 @@ class TProject {
   TProjectEvent OnChanged;
   TProjectEvent OnClose;
   TProjectEvent OnNameChanged;
-  std::string AppName;  // kept for the owner; no operation uses it
   std::string OpenTitle;
   std::string SaveTitle;
   std::string SaveAlert = "The data have been changed. Save?";

@@ -182,7 +182,7 @@ void TRegistry::WriteString(const std::string& Name, const std::string& Value) {
   TSettingsValue V;
   V.Name = Name;
   V.Type = TSettingsValueType::Text;
-  // Text ends at the first NUL, as the registry stores it.
+  // A stored text ends at its first NUL; what follows is never kept.
   V.Text = Value.substr(0, Value.find('\0'));
   WriteValue(FStoreFile, FullKeyPath(FRootKey, FCurrentPath), V);
 }

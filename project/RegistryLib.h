@@ -15,7 +15,8 @@
 
 enum TRegistryRootKey : uint8_t { hkeyCurrentUser = 0, hkeyLocalMachine = 1, hkeyClassesRoot = 2 };
 
-// The predefined keys, by their classic handle values.
+// The predefined root keys as handle values, the form that SetRootKey and
+// RootKey use.
 constexpr uint32_t HKEY_CLASSES_ROOT = 0x80000000u;
 constexpr uint32_t HKEY_CURRENT_USER = 0x80000001u;
 constexpr uint32_t HKEY_LOCAL_MACHINE = 0x80000002u;

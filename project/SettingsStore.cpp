@@ -62,7 +62,8 @@ int HexDigit(char C) {
 }
 
 // Reads a quoted text at Pos (which points at the opening quote) and moves Pos
-// past the closing quote. A NUL ends the text, as it does in the registry.
+// past the closing quote. A NUL ends the text and what follows it is dropped,
+// the same cut that writing a value makes.
 bool Unquote(const std::string& Line, size_t& Pos, std::string& Out) {
   if (Pos >= Line.size() || Line[Pos] != '"') return false;
   Out.clear();
@@ -243,7 +244,8 @@ TSettingsKey* TSettingsDocument::FindKey(const std::string& Path) {
 }
 
 TSettingsKey& TSettingsDocument::CreateKey(const std::string& Path) {
-  // Every key above the wanted one exists too, as in the registry.
+  // Every key above the wanted one exists too, so that each key on the path
+  // can be opened by itself.
   size_t Pos = Path.find('\\');
   while (Pos != std::string::npos) {
     std::string Above = Path.substr(0, Pos);

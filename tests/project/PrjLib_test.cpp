@@ -24,7 +24,6 @@ class PrjLibTest : public TProjectLayerTest {
  protected:
   PrjLibTest() {
     // As the main window configures its controller.
-    Project.AppName = "Quillbay";
     Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
     Project.DefaultExt = "qby";
     Project.FileFilter = "Calendar Files|*.qby|All Files|*.*";
@@ -89,7 +88,7 @@ TEST_F(PrjLibTest, ConstructorDefaults) {
   EXPECT_EQ(Fresh.MaxListSize, 5);
   EXPECT_EQ(Fresh.RegistryAddress.Root, hkeyCurrentUser);
   EXPECT_EQ(Fresh.RegistryAddress.Path, "");
-  EXPECT_TRUE(Fresh.AppName.empty() && Fresh.OpenTitle.empty() && Fresh.SaveTitle.empty());
+  EXPECT_TRUE(Fresh.OpenTitle.empty() && Fresh.SaveTitle.empty());
   Fresh.SetModified(true);  // unassigned events are skipped
   FDialogs.MessageAnswers.push_back(TMsgResult::No);
   Fresh.New();
@@ -363,7 +362,6 @@ TEST_F(PrjLibTest, FillReopenMenuListsTheStoredDocuments) {
   EXPECT_EQ(Menu.Items[1].Tag, 1);
   EXPECT_TRUE(Menu.Items[1].Enabled);
   EXPECT_FALSE(Menu.Items[1].Checked);
-  EXPECT_EQ(Menu.Items[1].HelpContext, 0);
   EXPECT_EQ(Project.ProjectList, (TEvents{B, A}));
 }
 
