@@ -11,7 +11,7 @@ program_only=0
 [ "${1:-}" = "--program-only" ] && program_only=1
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config libical-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-svg-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev

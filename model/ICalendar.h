@@ -1,0 +1,81 @@
+#pragma once
+// iCalendar (RFC 5545) in and out of a calendar document. The import merges
+// every occurrence of a file's events that touches a range of days into the
+// day texts of a document, all or nothing; the feed holds one all-day event
+// per day with text, for calendar programs to subscribe to. libical parses,
+// expands recurrences, converts time zones and writes; it stays private to
+// this unit, so that nothing that includes this header needs it. Nothing
+// here keeps state between calls or shows anything to the user.
+
+#include <cstdint>
+#include <string>
+
+#include "model/CalDate.h"
+
+class TEventList;
+
+// How the document's event texts are meant: as HTML (the pages write them
+// unchanged) or as plain text shown as written.
+enum class TEventTextForm { Html, Plain };
+
+// What an import added.
+struct TICalImportResult {
+  int Events = 0;          // occurrences that added at least one line
+  int Days = 0;            // days whose text changed
+  TDateTime FirstDay = 0;  // the earliest of those days; 0 when none changed
+};
+
+// The longest range of days an import accepts.
+constexpr int MaxICalImportYears = 10;
+
+// Merges the occurrences of the events in Bytes (the content of the file
+// FileName, named in messages) that touch the days From to To, both included.
+// Each occurrence becomes one line on each day of the range it covers:
+// "HH:MM Summary" on the start day of a timed event (local time, TZ or the
+// system's zone), "Summary" on its further days and on every day of an
+// all-day event. A day's new lines are sorted (untimed first, then by time,
+// then by text) and appended after its existing text, without lines it
+// already holds, so importing a file twice changes nothing. With the Html
+// form "&", "<" and ">" of a summary are written as entities.
+// Raises EQuillbayError with a message naming the file and, where known, the
+// line, and then leaves Doc as it was: for a range that ends before it starts
+// or is longer than MaxICalImportYears, a file that is not iCalendar, a line
+// that cannot be read, a value of a start, end, duration, rule, date list or
+// time zone that cannot be read, a rule that cannot be expanded, and a file
+// whose rules give more occurrences than an import takes.
+TICalImportResult ImportICalendar(TEventList& Doc, const std::string& Bytes, const std::string& FileName,
+                                  TDateTime From, TDateTime To, TEventTextForm Form);
+// As ImportICalendar for the content of a file; raises "Cannot open file %s"
+// when it cannot be read.
+TICalImportResult ImportICalendarFile(TEventList& Doc, const std::string& FileName, TDateTime From,
+                                      TDateTime To, TEventTextForm Form);
+
+struct TICalFeedOptions {
+  TDateTime From = 0, To = 0;  // the days of the feed, both included
+  // Identifies the document in every event's UID (see ICalDocumentKey), so
+  // that subscribers see a changed day as an update of the same event.
+  std::string DocumentKey;
+  TEventTextForm Form = TEventTextForm::Html;
+  int64_t Stamp = 0;  // DTSTAMP of every event: seconds since 1970-01-01 UTC
+};
+
+// The feed: for each day of the range whose text holds something visible,
+// one all-day event whose SUMMARY is the first line of the text as plain text
+// and whose DESCRIPTION is the whole text as plain text. Lines are folded and
+// ended with CR LF as RFC 5545 asks.
+std::string WriteICalendarFeed(const TEventList& Doc, const TICalFeedOptions& Options);
+// Writes the feed to FileName as every file is written: a failure leaves the
+// previous file as it was ("Cannot create file %s", "Stream write error").
+void SaveICalendarFeed(const TEventList& Doc, const std::string& FileName, const TICalFeedOptions& Options);
+
+// What identifies a document in the feed's UIDs: its file name without the
+// folder, so that the same document gives the same UIDs wherever it lies
+// (the desktop and a web server's script), and "untitled" for a document
+// that has no name yet.
+std::string ICalDocumentKey(const std::string& DocumentFileName);
+
+// The plain text of an event text written in HTML: "<br>" becomes a line
+// break (CR LF), other tags and comments are removed, character references
+// (&amp;, &#233;, &#xE9; and the common named ones) are decoded. A "<" that
+// starts no tag stays as it is.
+std::string HtmlToPlainText(const std::string& Html);
