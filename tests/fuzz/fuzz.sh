@@ -1,26 +1,34 @@
 #!/usr/bin/env bash
-# Fuzzes the reader of the object text form for a chosen number of seconds:
+# Fuzzes the reader of the object text form, or the iCalendar import, for a
+# chosen number of seconds:
 #
-#   tests/fuzz/fuzz.sh 1800
+#   tests/fuzz/fuzz.sh 1800          # the reader
+#   tests/fuzz/fuzz.sh 1800 ical     # the iCalendar import
 #
 # Builds build-fuzz with clang (libFuzzer, ASan, UBSan), copies the committed
-# seed corpus into fuzz-work/corpus (outside version control) and runs one job
-# on one core. The log is fuzz-work/fuzz-0.log; crashing inputs land in
-# fuzz-work/crashes/. Add each fixed crash to tests/fuzz/corpus/ so that the
-# corpus test replays it from then on.
+# seed corpus into fuzz-work/ (outside version control) and runs one job on
+# one core. The log is fuzz-work/fuzz-0.log; crashing inputs land in
+# fuzz-work/crashes/. Add each fixed crash to the target's corpus folder
+# (tests/fuzz/corpus/ or tests/fuzz/corpus-ical/) so that the corpus test
+# replays it from then on.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-600}
 root=$PWD
+case "${2:-reader}" in
+  reader) target=fuzz_reader seeds=corpus dict=objecttext.dict max_len=65536 ;;
+  ical) target=fuzz_ical seeds=corpus-ical dict=icalendar.dict max_len=16384 ;;
+  *) echo "usage: $0 [SECONDS] [reader|ical]" >&2; exit 2 ;;
+esac
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLBAY_GUI=OFF -DQUILLBAY_TESTS=OFF -DQUILLBAY_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_reader
+cmake --build build-fuzz -j2 --target "$target"
 
-mkdir -p fuzz-work/corpus fuzz-work/crashes
-cp -n tests/fuzz/corpus/* fuzz-work/corpus/ 2>/dev/null || true
+mkdir -p "fuzz-work/$seeds" fuzz-work/crashes
+cp -n "tests/fuzz/$seeds"/* "fuzz-work/$seeds/" 2>/dev/null || true
 cd fuzz-work
-"$root/build-fuzz/tests/fuzz/fuzz_reader" -max_total_time="$seconds" -jobs=1 -workers=1 \
-  -max_len=65536 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-  -dict="$root/tests/fuzz/objecttext.dict" -artifact_prefix="$root/fuzz-work/crashes/" corpus
+"$root/build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -jobs=1 -workers=1 \
+  -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  -dict="$root/tests/fuzz/$dict" -artifact_prefix="$root/fuzz-work/crashes/" "$seeds"
 echo "log: $root/fuzz-work/fuzz-0.log"
