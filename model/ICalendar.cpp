@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -47,6 +48,19 @@ int64_t DaysFromCivil(int64_t Year, int Month, int Day) {
   return Era * 146097 + DayOfEra - 719468;
 }
 
+// The Gregorian date of a count of days since 1 January 1970.
+void CivilFromDays(int64_t Days, int64_t& Year, int& Month, int& Day) {
+  Days += 719468;
+  const int64_t Era = (Days >= 0 ? Days : Days - 146096) / 146097;
+  const int64_t DayOfEra = Days - Era * 146097;
+  const int64_t YearOfEra = (DayOfEra - DayOfEra / 1460 + DayOfEra / 36524 - DayOfEra / 146096) / 365;
+  const int64_t DayOfYear = DayOfEra - (365 * YearOfEra + YearOfEra / 4 - YearOfEra / 100);
+  const int64_t MonthIndex = (5 * DayOfYear + 2) / 153;
+  Day = static_cast<int>(DayOfYear - (153 * MonthIndex + 2) / 5 + 1);
+  Month = static_cast<int>(MonthIndex < 10 ? MonthIndex + 3 : MonthIndex - 9);
+  Year = YearOfEra + Era * 400 + (Month <= 2);
+}
+
 int64_t FloorDiv(int64_t A, int64_t B) { return A / B - ((A % B != 0) && ((A < 0) != (B < 0))); }
 
 // The fields of a time read as if they were UTC: seconds since 1970. A date
@@ -60,6 +74,14 @@ int64_t NaiveSeconds(const icaltimetype& T) {
 
 // The document's day number of the fields of a time.
 int64_t DayOf(const icaltimetype& T) { return FloorDiv(NaiveSeconds(T), SecondsPerDay) + UnixEpochDay; }
+
+// A time moved by whole days on the calendar; its clock time stays.
+icaltimetype AddDays(icaltimetype T, int64_t Days) {
+  int64_t Year;
+  CivilFromDays(DaysFromCivil(T.year, std::clamp(T.month, 1, 12), T.day) + Days, Year, T.month, T.day);
+  T.year = static_cast<int>(Year);
+  return T;
+}
 
 // A date (and time) of the calendar: years 1 to 9999, a real day, a real time.
 bool IsValidTime(const icaltimetype& T) {
@@ -369,12 +391,12 @@ TDuration DurationOf(const icaldurationtype& D) {
 }
 
 // One occurrence: its start (with the zone it is written in) and, for a
-// period of an RDATE, its own end.
+// period of an RDATE, its own end or length.
 struct TInstance {
   icaltimetype Start;
   TZone Zone;
-  bool HasEnd = false;
-  int64_t EndAbsolute = 0;
+  std::optional<int64_t> EndAbsolute = {};
+  std::optional<TDuration> Length = {};
 };
 
 // A line for one day, before it joins the day's text.
@@ -459,6 +481,7 @@ class TImport {
   void ExpandRule(const TVEvent& E, icalproperty* Rule, const TInstance& First, const TDuration& D,
                   const std::function<void(const TInstance&)>& Add);
   void Emit(const TVEvent& E, const TInstance& I, const TDuration& D, const std::string& Line);
+  int64_t LocalEnd(const TInstance& I, const TDuration& Length) const;
   void AddLine(int64_t Day, int Minute, const std::string& Text, bool& Contributed);
   bool Readable(const TVEvent& E, icaltimetype& Start, TZone& Zone, TDuration& D);
   int64_t Key(const TInstance& I) const {
@@ -634,27 +657,18 @@ void TImport::ExpandMaster(const TVEvent& E, const TExclusions& Overridden) {
        P = icalcomponent_get_next_property(E.Component, ICAL_RDATE_PROPERTY)) {
     const icaldatetimeperiodtype V = icalproperty_get_rdate(P);
     TInstance I;
-    if (!icaltime_is_null_time(V.time)) {
-      I.Start = V.time;
-    } else if (!icalperiodtype_is_null_period(V.period) && !icaltime_is_null_time(V.period.start)) {
-      I.Start = V.period.start;
-      I.HasEnd = true;
-    } else {
-      continue;
-    }
+    const bool Period = icaltime_is_null_time(V.time);
+    I.Start = Period ? V.period.start : V.time;
+    if (icaltime_is_null_time(I.Start)) continue;
     CheckTime(E, I.Start);
     I.Zone = FZones->ZoneOf(P, I.Start);
-    if (I.HasEnd) {
-      if (I.Start.is_date) {
-        I.HasEnd = false;  // a period is a span of time, not of days
-      } else if (!icaltime_is_null_time(V.period.end)) {
+    // A period is a span of time, never of days.
+    if (Period && !I.Start.is_date) {
+      if (!icaltime_is_null_time(V.period.end)) {
         CheckTime(E, V.period.end);
         I.EndAbsolute = AbsoluteSeconds(V.period.end, I.Zone);
       } else {
-        const TDuration PD = DurationOf(V.period.duration);
-        icaltimetype End = I.Start;
-        icaltime_adjust(&End, static_cast<int>(PD.Days), 0, 0, 0);
-        I.EndAbsolute = AbsoluteSeconds(End, I.Zone) + PD.Seconds;
+        I.Length = DurationOf(V.period.duration);
       }
     }
     Add(I);
@@ -680,10 +694,8 @@ void TImport::ExpandRule(const TVEvent& E, icalproperty* Rule, const TInstance& 
   // hours, minutes and seconds are walked from their start.
   if (R.count == 0 && R.freq >= ICAL_DAILY_RECURRENCE && R.freq <= ICAL_YEARLY_RECURRENCE &&
       FirstDay > DayOf(Start)) {
-    icaltimetype Jump = Start;
-    const int64_t Shift = FirstDay - DayOf(Start);
+    icaltimetype Jump = AddDays(Start, FirstDay - DayOf(Start));
     Jump.hour = Jump.minute = Jump.second = 0;
-    icaltime_adjust(&Jump, static_cast<int>(std::min<int64_t>(Shift, MaxDurationDays)), 0, 0, 0);
     icalrecur_iterator_set_start(It.get(), Jump);
   }
   for (;;) {
@@ -697,6 +709,18 @@ void TImport::ExpandRule(const TVEvent& E, icalproperty* Rule, const TInstance& 
   }
 }
 
+// The user's wall-clock end of a timed occurrence, as seconds since 1970 of
+// its fields. An end after the range counts as the range's end, so that an
+// event of a thousand years costs no more than one of a week.
+int64_t TImport::LocalEnd(const TInstance& I, const TDuration& Length) const {
+  const int64_t Beyond = (FTo + 3 - UnixEpochDay) * SecondsPerDay;
+  if (I.EndAbsolute) return std::min(LocalSeconds(*I.EndAbsolute, I.Zone), Beyond);
+  if (DayOf(I.Start) + Length.Days > FTo + 3) return Beyond;
+  const int64_t End = AbsoluteSeconds(AddDays(I.Start, Length.Days), I.Zone) + Length.Seconds;
+  if (End > Beyond + 2 * SecondsPerDay) return Beyond;
+  return std::min(LocalSeconds(End, I.Zone), Beyond);
+}
+
 // The lines of one occurrence on the days of the range that it covers.
 void TImport::Emit(const TVEvent& E, const TInstance& I, const TDuration& D, const std::string& Line) {
   bool Contributed = false;
@@ -704,17 +728,11 @@ void TImport::Emit(const TVEvent& E, const TInstance& I, const TDuration& D, con
   int Minute = -1;
   if (I.Start.is_date) {
     FirstDay = DayOf(I.Start);
-    LastDay = FirstDay + std::max<int64_t>(D.Days + D.Seconds / SecondsPerDay, 1) - 1;
+    const TDuration& Length = I.Length.value_or(D);
+    LastDay = FirstDay + std::max<int64_t>(Length.Days + Length.Seconds / SecondsPerDay, 1) - 1;
   } else {
     const int64_t Start = LocalSeconds(AbsoluteSeconds(I.Start, I.Zone), I.Zone);
-    int64_t End;
-    if (I.HasEnd) {
-      End = LocalSeconds(I.EndAbsolute, I.Zone);
-    } else {
-      icaltimetype EndTime = I.Start;
-      if (D.Days) icaltime_adjust(&EndTime, static_cast<int>(D.Days), 0, 0, 0);
-      End = LocalSeconds(AbsoluteSeconds(EndTime, I.Zone) + D.Seconds, I.Zone);
-    }
+    const int64_t End = LocalEnd(I, I.Length.value_or(D));
     FirstDay = FloorDiv(Start, SecondsPerDay) + UnixEpochDay;
     // The last day is the one of the end less one minute: an event that
     // ends at midnight does not reach the next day.
