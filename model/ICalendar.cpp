@@ -275,7 +275,8 @@ TParsedFile ParseICalendar(const std::string& Text, const std::string& FileName)
     if (Done) TopLevel.push_back(std::move(Done));
     if (State != ICALPARSER_ERROR) continue;
     if (Open.empty()) Fail(FileName, LineNo, NotICalendar);
-    if (!IsName(Name)) Fail(FileName, LineNo, "this line cannot be read");
+    // A content line is a name, perhaps parameters, a colon and a value.
+    if (!IsName(Name) || !std::strchr(Line.get(), ':')) Fail(FileName, LineNo, "this line cannot be read");
     if (IsReadProperty(Open.back().Name, Name)) Fail(FileName, LineNo, "the value of " + Name + " cannot be read");
   }
   if (!Open.empty()) Fail(FileName, Open.back().Line, Open.back().Name + " is not ended");
@@ -990,20 +991,28 @@ std::string ICalDocumentKey(const std::string& DocumentFileName) {
   return Name.empty() ? "untitled" : Name;
 }
 
-TICalImportResult ImportICalendar(TEventList& Doc, const std::string& Bytes, const std::string& FileName,
-                                  TDateTime From, TDateTime To, TEventTextForm Form) {
+TDayRange DefaultImportRange(int Year) { return {EncodeDate(Year, 1, 1), EncodeDate(Year + 1, 12, 31)}; }
+
+TDayRange DefaultFeedRange(int Year) { return {EncodeDate(Year, 1, 1), EncodeDate(Year, 12, 31)}; }
+
+void CheckImportRange(TDateTime From, TDateTime To) {
   if (!(From <= To)) throw EQuillbayError("The range of days ends before it begins");
-  const TDateTime FirstCalendarDay = EncodeDate(1, 1, 1), LastCalendarDay = EncodeDate(9999, 12, 31);
-  if (From < FirstCalendarDay || To > LastCalendarDay) throw EQuillbayError("The range of days is not valid");
-  From = DateOnly(From);
-  To = DateOnly(To);
+  if (From < EncodeDate(1, 1, 1) || To > EncodeDate(9999, 12, 31))
+    throw EQuillbayError("The range of days is not valid");
   int Year, Month, Day;
   DecodeDate(From, Year, Month, Day);
-  const TDateTime Limit = Year + MaxICalImportYears <= 9999 ? IncMonth(From, 12 * MaxICalImportYears)
-                                                           : From + 366 * MaxICalImportYears;
-  if (To >= Limit)
+  const TDateTime Limit = Year + MaxICalImportYears <= 9999 ? IncMonth(DateOnly(From), 12 * MaxICalImportYears)
+                                                           : DateOnly(From) + 366 * MaxICalImportYears;
+  if (DateOnly(To) >= Limit)
     throw EQuillbayError("A range of more than " + std::to_string(MaxICalImportYears) +
                          " years cannot be imported");
+}
+
+TICalImportResult ImportICalendar(TEventList& Doc, const std::string& Bytes, const std::string& FileName,
+                                  TDateTime From, TDateTime To, TEventTextForm Form) {
+  CheckImportRange(From, To);
+  From = DateOnly(From);
+  To = DateOnly(To);
   if (Bytes.size() > MaxICalFileSize) Fail(FileName, 0, "the file is too large");
 
   // iCalendar is UTF-8; an older file in Windows-1252 is read as such, as

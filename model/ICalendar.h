@@ -28,6 +28,20 @@ struct TICalImportResult {
 // The longest range of days an import accepts.
 constexpr int MaxICalImportYears = 10;
 
+// A range of days, both ends included.
+struct TDayRange {
+  TDateTime From = 0, To = 0;
+};
+// What an import proposes for a year: 1 January of it to 31 December of the
+// next, so that dates already planned for next year come along.
+TDayRange DefaultImportRange(int Year);
+// What a feed proposes for a year: the whole year.
+TDayRange DefaultFeedRange(int Year);
+// Raises EQuillbayError when an import would refuse the range: it ends
+// before it begins, lies outside the years 1 to 9999 or is longer than
+// MaxICalImportYears.
+void CheckImportRange(TDateTime From, TDateTime To);
+
 // Merges the occurrences of the events in Bytes (the content of the file
 // FileName, named in messages) that touch the days From to To, both included.
 // Each occurrence becomes one line on each day of the range it covers:
