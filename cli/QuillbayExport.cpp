@@ -1,18 +1,23 @@
-// quillbay-export: writes the month or year page of a calendar document, or
-// the document itself in the current file form, for people who build their
-// site with scripts. The pages come from the desktop program's own generator
-// and locale names, so both give the same bytes. Nothing is written when the
-// document cannot be read or the page cannot be made; exit status 1 for a
-// document or file error, 2 for wrong usage.
+// quillbay-export: writes the month or year page of a calendar document, its
+// iCalendar feed, or the document itself in the current file form, for
+// people who build their site with scripts; an iCalendar file may be merged
+// into the document first. The pages come from the desktop program's own
+// generator and locale names, so both give the same bytes. Nothing is
+// written when the document or the merged file cannot be read or the page
+// cannot be made; exit status 1 for a document or file error, 2 for wrong
+// usage.
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "model/EventList.h"
+#include "model/ICalendar.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/qt/QtCorePlatform.h"
@@ -24,6 +29,8 @@ const char* const HelpText =
     "Usage: quillbay-export DOCUMENT.qby --month YYYY-MM [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --year YYYY [--months LIST] [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --save-as FILE.qby\n"
+    "  or:  quillbay-export DOCUMENT.qby --ical [--from DATE] [--to DATE] [-o FILE.ics]\n"
+    "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics [--from DATE] [--to DATE] ACTION\n"
     "Writes a calendar page of a Quillbay document, exactly as the desktop program does.\n"
     "\n"
     "  --month YYYY-MM    the page of one month, e.g. 2026-03\n"
@@ -33,7 +40,17 @@ const char* const HelpText =
     "                     or 4-9 (default: all twelve)\n"
     "  --save-as FILE     read the document and write it again in the current file form\n"
     "                     (an older file in Windows-1252 is written in UTF-8)\n"
-    "  -o, --output FILE  write the page to FILE instead of standard output\n"
+    "  --ical             the iCalendar feed to publish beside the pages: one all-day\n"
+    "                     event for each day with text (default: the current year)\n"
+    "  --merge-ical FILE  first merge the events of an iCalendar file (.ics) into the\n"
+    "                     document (default: 1 January of the current year to 31\n"
+    "                     December of the next), then do the ACTION: --month, --year,\n"
+    "                     --save-as or --ical; the document file changes only through\n"
+    "                     --save-as\n"
+    "  --from YYYY-MM-DD  the first day for --merge-ical and --ical\n"
+    "  --to YYYY-MM-DD    the last day for --merge-ical and --ical (a merge takes at\n"
+    "                     most ten years)\n"
+    "  -o, --output FILE  write the page or feed to FILE instead of standard output\n"
     "  -h, --help         show this help and exit\n"
     "      --version      show the version and exit\n"
     "\n"
@@ -51,14 +68,16 @@ struct EFileError {
   std::string Message, FileName;
 };
 
-enum class TAction { None, Month, Year, SaveAs };
+enum class TAction { None, Month, Year, SaveAs, ICal };
 
 struct TOptions {
-  std::string Document, Output, SaveAs;
+  std::string Document, Output, SaveAs, MergeFile;
   TAction Action = TAction::None;
   uint16_t Year = 0, Month = 0;
   uint16_t Months = 0x1FFE;  // bit m for month m: all twelve
   bool HasMonths = false, HasOutput = false;
+  std::optional<TDateTime> From, To;  // as given; the actions' defaults fill the rest
+  TDayRange Merge, Feed;              // the ranges used
 };
 
 bool IsDigits(const std::string& S, size_t MaxLength) {
@@ -104,9 +123,58 @@ uint16_t ParseMonthList(const std::string& List) {
   }
 }
 
+// A day written YYYY-MM-DD.
+TDateTime ParseDay(const std::string& Arg) {
+  const EUsage Bad{"invalid date '" + Arg + "' (expected YYYY-MM-DD)"};
+  if (Arg.size() != 10 || Arg[4] != '-' || Arg[7] != '-') throw Bad;
+  const std::string Y = Arg.substr(0, 4), M = Arg.substr(5, 2), D = Arg.substr(8, 2);
+  if (!IsDigits(Y, 4) || !IsDigits(M, 2) || !IsDigits(D, 2)) throw Bad;
+  try {
+    return EncodeDate(std::stoi(Y), std::stoi(M), std::stoi(D));
+  } catch (const EQuillbayError&) {
+    throw Bad;
+  }
+}
+
 void SetAction(TOptions& O, TAction Action) {
-  if (O.Action != TAction::None) throw EUsage{"choose one of --month, --year and --save-as"};
+  if (O.Action != TAction::None) throw EUsage{"choose one of --month, --year, --save-as and --ical"};
   O.Action = Action;
+}
+
+std::string IsoDay(TDateTime Date) {
+  int Year, Month, Day;
+  DecodeDate(Date, Year, Month, Day);
+  char Out[16];
+  std::snprintf(Out, sizeof Out, "%04d-%02d-%02d", Year, Month, Day);
+  return Out;
+}
+
+// The ranges of the merge and the feed: the days given, the rest from the
+// defaults for the current year.
+void ChooseRanges(TOptions& O) {
+  int Year, Month, Day;
+  DecodeDate(Platform().Now(), Year, Month, Day);
+  O.Merge = DefaultImportRange(Year);
+  O.Feed = DefaultFeedRange(Year);
+  for (TDayRange* R : {&O.Merge, &O.Feed}) {
+    R->From = O.From.value_or(R->From);
+    R->To = O.To.value_or(R->To);
+  }
+  std::vector<const TDayRange*> Used;
+  if (!O.MergeFile.empty()) Used.push_back(&O.Merge);
+  if (O.Action == TAction::ICal) Used.push_back(&O.Feed);
+  for (const TDayRange* R : Used) {
+    const std::string Range = "the range from " + IsoDay(R->From) + " to " + IsoDay(R->To);
+    if (R->To < R->From) throw EUsage{Range + " ends before it begins"};
+  }
+  if (!O.MergeFile.empty()) {
+    try {
+      CheckImportRange(O.Merge.From, O.Merge.To);
+    } catch (const EQuillbayError&) {
+      throw EUsage{"the range from " + IsoDay(O.Merge.From) + " to " + IsoDay(O.Merge.To) +
+                   " is too long: a merge takes at most " + std::to_string(MaxICalImportYears) + " years"};
+    }
+  }
 }
 
 // Returns false when --help or --version was answered.
@@ -137,8 +205,13 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
       Value = Arg.substr(Eq + 1);
       Arg = Arg.substr(0, Eq);
     }
+    if (Arg == "--ical" && !Inline) {
+      SetAction(O, TAction::ICal);
+      continue;
+    }
     const bool TakesValue = Arg == "--month" || Arg == "--year" || Arg == "--months" || Arg == "--save-as" ||
-                            Arg == "-o" || Arg == "--output";
+                            Arg == "-o" || Arg == "--output" || Arg == "--merge-ical" || Arg == "--from" ||
+                            Arg == "--to";
     if (!TakesValue) throw EUsage{"unknown option '" + Arg + "'"};
     if (!Inline) {
       if (I + 1 >= Argc) throw EUsage{"option '" + Arg + "' needs a value"};
@@ -153,6 +226,14 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
     } else if (Arg == "--months") {
       O.Months = ParseMonthList(Value);
       O.HasMonths = true;
+    } else if (Arg == "--merge-ical") {
+      if (Value.empty()) throw EUsage{"--merge-ical needs a file name"};
+      if (!O.MergeFile.empty()) throw EUsage{"give --merge-ical once"};
+      O.MergeFile = Value;
+    } else if (Arg == "--from") {
+      O.From = ParseDay(Value);
+    } else if (Arg == "--to") {
+      O.To = ParseDay(Value);
     } else if (Arg == "--save-as") {
       SetAction(O, TAction::SaveAs);
       if (Value.empty()) throw EUsage{"--save-as needs a file name"};
@@ -164,9 +245,12 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
     }
   }
   if (O.Document.empty()) throw EUsage{"no document given"};
-  if (O.Action == TAction::None) throw EUsage{"nothing to do: give --month, --year or --save-as"};
+  if (O.Action == TAction::None) throw EUsage{"nothing to do: give --month, --year, --save-as or --ical"};
   if (O.HasMonths && O.Action != TAction::Year) throw EUsage{"--months goes with --year"};
   if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
+  if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
+    throw EUsage{"--from and --to go with --merge-ical and --ical"};
+  ChooseRanges(O);
   return true;
 }
 
@@ -175,12 +259,39 @@ void WriteStandardOutput(const std::string& Text) {
     throw EFileError{"Stream write error", "standard output"};
 }
 
+// Writes Text to the output file, or to standard output when none is named.
+void WriteOutput(const TOptions& O, const std::string& Text) {
+  if (!O.HasOutput) return WriteStandardOutput(Text);
+  try {
+    WriteStringToFile(O.Output, Text);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), O.Output};
+  }
+}
+
 void Run(const TOptions& O) {
   TEventList Doc;
   try {
     Doc.LoadFromFile(O.Document);
   } catch (const EQuillbayError& E) {
     throw EFileError{E.what(), O.Document};
+  }
+  const TEventTextForm Form = TEventTextForm::Html;
+  if (!O.MergeFile.empty()) {
+    try {
+      ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
+    } catch (const EQuillbayError& E) {
+      throw EFileError{E.what(), O.MergeFile};
+    }
+  }
+  if (O.Action == TAction::ICal) {
+    TICalFeedOptions Feed;
+    Feed.From = O.Feed.From;
+    Feed.To = O.Feed.To;
+    Feed.DocumentKey = ICalDocumentKey(O.Document);
+    Feed.Form = Form;
+    Feed.Stamp = static_cast<int64_t>(std::time(nullptr));
+    return WriteOutput(O, WriteICalendarFeed(Doc, Feed));
   }
   if (O.Action == TAction::SaveAs) {
     try {
@@ -197,13 +308,7 @@ void Run(const TOptions& O) {
     Doc.ExportMonths = O.Months;
     Gen.BuildYearPage(O.Year);
   }
-  const std::string Page = Gen.PageText();
-  if (!O.HasOutput) return WriteStandardOutput(Page);
-  try {
-    WriteStringToFile(O.Output, Page);
-  } catch (const EQuillbayError& E) {
-    throw EFileError{E.what(), O.Output};
-  }
+  WriteOutput(O, Gen.PageText());
 }
 }  // namespace
 
@@ -222,7 +327,7 @@ int main(int Argc, char** Argv) {
                  ToolName);
     return 2;
   } catch (const EFileError& E) {
-    if (E.Message.ends_with(E.FileName))
+    if (E.Message.find(E.FileName) != std::string::npos)
       std::fprintf(stderr, "%s: %s\n", ToolName, E.Message.c_str());
     else
       std::fprintf(stderr, "%s: %s: %s\n", ToolName, E.Message.c_str(), E.FileName.c_str());

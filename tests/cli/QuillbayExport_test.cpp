@@ -146,6 +146,51 @@ TEST_F(QuillbayExportTest, SaveAsWritesTheCurrentForm) {
             std::string::npos);
 }
 
+TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed) {
+  const char* const SavedZone = std::getenv("TZ");
+  const std::string Zone = SavedZone ? SavedZone : "";
+  ::setenv("TZ", "Europe/Berlin", 1);  // the tool runs in the calendar's zone
+  const std::string Ics = QUILLBAY_TEST_SOURCE_DIR "/tests/model/ical/google.ics";
+  const std::string Merged = Folder / "merged.qby", Feed = Folder / "club.ics";
+  auto Args = [&](std::initializer_list<std::string> Action, bool Merge = true) {
+    std::vector<std::string> A{DocName, "--from", "2026-03-01", "--to", "2026-03-31"};
+    if (Merge) A.insert(A.end(), {"--merge-ical", Ics});
+    A.insert(A.end(), Action);
+    return A;
+  };
+  auto Events = [](const std::string& Text) {
+    size_t N = 0;
+    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos; P = Text.find("BEGIN:VEVENT\r\n", P + 1))
+      ++N;
+    return N;
+  };
+
+  auto R = Run(Args({"--save-as", Merged}));
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  TEventList Doc;
+  Doc.LoadFromFile(Merged);
+  EXPECT_EQ(Doc.Count(), 2 + 6) << "the document's two days and the calendar's six";
+  EXPECT_EQ(Doc.FindEvent(false, EncodeDate(2026, 3, 3))->Text, "19:30 Rehearsal");
+  EXPECT_EQ(Doc.FindEvent(false, EncodeDate(2026, 3, 5))->Text, "Spring fair");
+
+  EXPECT_NE(Run(Args({"--month", "2026-03"})).Out.find("\r\n19:30 Rehearsal\r\n"), std::string::npos);
+
+  R = Run(Args({"--ical", "-o", Feed}));
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  const std::string Text = ReadFileBytes(Feed);
+  EXPECT_EQ(Events(Text), 8u);
+  EXPECT_NE(Text.find("\r\nSUMMARY:19:30 Rehearsal\r\n"), std::string::npos);
+  EXPECT_NE(Text.find("\r\nSUMMARY:Doctor's visit\r\nDESCRIPTION:Doctor's visit\\n10 am\r\n"),
+            std::string::npos);
+  EXPECT_EQ(Events(Run(Args({"--ical"}, false)).Out), 2u) << "without a merge, the document's days";
+
+  EXPECT_EQ(ReadFileBytes(DocName), SampleText()) << "the document changes only through --save-as";
+  if (SavedZone)
+    ::setenv("TZ", Zone.c_str(), 1);
+  else
+    ::unsetenv("TZ");
+}
+
 TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
   const std::string Page = Folder / "page.html";
   WriteFileBytes(Page, "old page");
@@ -155,6 +200,8 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
   };
   const std::string Missing = Folder / "missing.qby", Broken = Folder / "broken.qby";
   WriteFileBytes(Broken, SampleText("  Style.Title", "  Style.Colour = 1\r\n  Style.Title"));
+  const std::string BrokenIcs = Folder / "broken.ics", MissingIcs = Folder / "missing.ics";
+  WriteFileBytes(BrokenIcs, "BEGIN:VCALENDAR\r\nnonsense\r\nEND:VCALENDAR\r\n");
   const std::vector<TCase> Cases = {
       {{Missing, "--month", "2026-03", "-o", Page}, "Cannot open file " + Missing},
       {{Broken, "--month", "2026-03", "-o", Page}, "The file is not valid: " + Broken},
@@ -165,6 +212,9 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
       {{DocName, "--year", "2026", "-o", Folder / "no/page.html"},
        "Cannot create file " + Folder / "no/page.html"},
       {{DocName, "--save-as", Folder / "no/x.qby"}, "Cannot create file " + Folder / "no/x.qby"},
+      {{DocName, "--merge-ical", BrokenIcs, "--year", "2026", "-o", Page},
+       BrokenIcs + ", line 2: this line cannot be read"},
+      {{DocName, "--merge-ical", MissingIcs, "--ical", "-o", Page}, "Cannot open file " + MissingIcs},
   };
   for (const TCase& C : Cases) {
     auto R = Run(C.Args);
@@ -174,7 +224,7 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
     EXPECT_EQ(ReadFileBytes(Page), "old page") << C.Message;
   }
   EXPECT_FALSE(fs::exists(Folder / "no"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), {}), 5) << "no temporary file left";
+  EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), {}), 6) << "no temporary file left";
 }
 
 TEST_F(QuillbayExportTest, FullOutputIsAWriteError) {
@@ -186,7 +236,8 @@ TEST_F(QuillbayExportTest, FullOutputIsAWriteError) {
 TEST_F(QuillbayExportTest, WrongUsage) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> Cases = {
       {{}, "no document given"},
-      {{DocName}, "nothing to do: give --month, --year or --save-as"},
+      {{DocName}, "nothing to do: give --month, --year, --save-as or --ical"},
+      {{DocName, "--merge-ical", "x.ics"}, "nothing to do: give --month, --year, --save-as or --ical"},
       {{DocName, "--month", "2026-13"}, "invalid month '2026-13' (expected YYYY-MM)"},
       {{DocName, "--month", "2026"}, "invalid month '2026' (expected YYYY-MM)"},
       {{DocName, "--month", "x-03"}, "invalid year 'x-03' (expected YYYY)"},
@@ -198,7 +249,14 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--year", "2026", "--months", "1,,3"},
        "invalid month list '1,,3' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
       {{DocName, "--month", "2026-03", "--months", "3"}, "--months goes with --year"},
-      {{DocName, "--month", "2026-03", "--year", "2026"}, "choose one of --month, --year and --save-as"},
+      {{DocName, "--month", "2026-03", "--year", "2026"}, "choose one of --month, --year, --save-as and --ical"},
+      {{DocName, "--ical", "--save-as", "x.qby"}, "choose one of --month, --year, --save-as and --ical"},
+      {{DocName, "--ical", "--from", "2026-02-30"}, "invalid date '2026-02-30' (expected YYYY-MM-DD)"},
+      {{DocName, "--month", "2026-03", "--to", "2026-12-31"}, "--from and --to go with --merge-ical and --ical"},
+      {{DocName, "--ical", "--from", "2026-03-02", "--to", "2026-03-01"},
+       "the range from 2026-03-02 to 2026-03-01 ends before it begins"},
+      {{DocName, "--merge-ical", "x.ics", "--from", "2026-01-01", "--to", "2036-01-01", "--ical"},
+       "the range from 2026-01-01 to 2036-01-01 is too long: a merge takes at most 10 years"},
       {{DocName, "--save-as", "x.qby", "-o", "y"}, "-o does not go with --save-as"},
       {{DocName, "--year"}, "option '--year' needs a value"},
       {{DocName, "--colour"}, "unknown option '--colour'"},
