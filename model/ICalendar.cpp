@@ -499,15 +499,61 @@ class TImport {
   int FEvents = 0;
 };
 
+// The number of values in one of a rule's BY lists.
+size_t ListSize(const short* List, size_t Size) {
+  size_t N = 0;
+  while (N < Size && List[N] != ICAL_RECURRENCE_ARRAY_MAX) ++N;
+  return N;
+}
+
+// Whether the calendar alone rules out every date of a rule: a sixth
+// Tuesday of a month, a 30 February, the sixth of at most five Mondays. Such
+// a rule gives no dates (only DTSTART remains), and libical would search
+// centuries for one before giving up.
+bool NeverMatches(const icalrecurrencetype& R) {
+  const size_t Days = ListSize(R.by_day, ICAL_BY_DAY_SIZE), Months = ListSize(R.by_month, ICAL_BY_MONTH_SIZE),
+               MonthDays = ListSize(R.by_month_day, ICAL_BY_MONTHDAY_SIZE),
+               Positions = ListSize(R.by_set_pos, ICAL_BY_SETPOS_SIZE);
+  const bool InMonth = R.freq == ICAL_MONTHLY_RECURRENCE || (R.freq == ICAL_YEARLY_RECURRENCE && Months > 0);
+  if (Days > 0 && (InMonth || R.freq == ICAL_YEARLY_RECURRENCE)) {
+    const int Most = InMonth ? 5 : 53;  // a weekday comes at most this often in a month or a year
+    if (std::none_of(R.by_day, R.by_day + Days,
+                     [Most](short D) { return std::abs(icalrecurrencetype_day_position(D)) <= Most; }))
+      return true;
+  }
+  if (Months > 0 && MonthDays > 0) {
+    static const int Longest[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool Any = false;
+    for (size_t M = 0; M < Months; ++M) {
+      const int Month = icalrecurrencetype_month_month(R.by_month[M]);
+      for (size_t D = 0; D < MonthDays && Month >= 1 && Month <= 12; ++D)
+        Any = Any || std::abs(R.by_month_day[D]) <= Longest[Month];
+    }
+    if (!Any) return true;
+  }
+  // Weekdays alone: a period holds at most this many of them.
+  const bool OnlyWeekdays = ListSize(R.by_hour, ICAL_BY_HOUR_SIZE) == 0 &&
+                            ListSize(R.by_minute, ICAL_BY_MINUTE_SIZE) == 0 &&
+                            ListSize(R.by_second, ICAL_BY_SECOND_SIZE) == 0 && MonthDays == 0 &&
+                            ListSize(R.by_year_day, ICAL_BY_YEARDAY_SIZE) == 0 &&
+                            ListSize(R.by_week_no, ICAL_BY_WEEKNO_SIZE) == 0;
+  if (Positions > 0 && Days > 0 && OnlyWeekdays) {
+    const size_t Largest = R.freq == ICAL_WEEKLY_RECURRENCE    ? Days
+                           : R.freq == ICAL_MONTHLY_RECURRENCE ? 5 * Days
+                           : R.freq == ICAL_YEARLY_RECURRENCE  ? (Months > 0 ? 5 * Days * Months : 53 * Days)
+                                                               : 0;
+    if (Largest > 0 && std::none_of(R.by_set_pos, R.by_set_pos + Positions, [Largest](short P) {
+          return static_cast<size_t>(std::abs(P)) <= Largest;
+        }))
+      return true;
+  }
+  return false;
+}
+
 // A zone's rules are expanded by libical year by year from their start; rules
 // that change more often than a few times a year would make that expansion
 // unbounded, and no real zone has them.
 void TImport::CheckZones(icalcomponent* Calendar, const TParsedFile& File) {
-  auto Count = [](const short* List, size_t Size) {
-    size_t N = 0;
-    while (N < Size && List[N] != ICAL_RECURRENCE_ARRAY_MAX) ++N;
-    return N;
-  };
   for (icalcomponent* Zone = icalcomponent_get_first_component(Calendar, ICAL_VTIMEZONE_COMPONENT); Zone;
        Zone = icalcomponent_get_next_component(Calendar, ICAL_VTIMEZONE_COMPONENT)) {
     for (icalcomponent* Part = icalcomponent_get_first_component(Zone, ICAL_ANY_COMPONENT); Part;
@@ -515,14 +561,14 @@ void TImport::CheckZones(icalcomponent* Calendar, const TParsedFile& File) {
       for (icalproperty* P = icalcomponent_get_first_property(Part, ICAL_RRULE_PROPERTY); P;
            P = icalcomponent_get_next_property(Part, ICAL_RRULE_PROPERTY)) {
         const icalrecurrencetype R = icalproperty_get_rrule(P);
-        const bool Usable = R.freq == ICAL_YEARLY_RECURRENCE && Count(R.by_second, ICAL_BY_SECOND_SIZE) == 0 &&
-                            Count(R.by_minute, ICAL_BY_MINUTE_SIZE) == 0 &&
-                            Count(R.by_hour, ICAL_BY_HOUR_SIZE) == 0 &&
-                            Count(R.by_year_day, ICAL_BY_YEARDAY_SIZE) == 0 &&
-                            Count(R.by_week_no, ICAL_BY_WEEKNO_SIZE) == 0 &&
-                            Count(R.by_month, ICAL_BY_MONTH_SIZE) <= 1 &&
-                            Count(R.by_day, ICAL_BY_DAY_SIZE) <= 7 &&
-                            Count(R.by_month_day, ICAL_BY_MONTHDAY_SIZE) <= 7;
+        const bool Usable = R.freq == ICAL_YEARLY_RECURRENCE && ListSize(R.by_second, ICAL_BY_SECOND_SIZE) == 0 &&
+                            ListSize(R.by_minute, ICAL_BY_MINUTE_SIZE) == 0 &&
+                            ListSize(R.by_hour, ICAL_BY_HOUR_SIZE) == 0 &&
+                            ListSize(R.by_year_day, ICAL_BY_YEARDAY_SIZE) == 0 &&
+                            ListSize(R.by_week_no, ICAL_BY_WEEKNO_SIZE) == 0 &&
+                            ListSize(R.by_month, ICAL_BY_MONTH_SIZE) <= 1 &&
+                            ListSize(R.by_day, ICAL_BY_DAY_SIZE) <= 7 &&
+                            ListSize(R.by_month_day, ICAL_BY_MONTHDAY_SIZE) <= 7;
         if (!Usable) {
           auto It = File.BeginLines.find(Part);
           Fail(FFileName, It == File.BeginLines.end() ? 0 : It->second, "the time zone cannot be used");
@@ -681,6 +727,7 @@ void TImport::ExpandRule(const TVEvent& E, icalproperty* Rule, const TInstance& 
   const std::string CannotUse = "the repeat rule of this event cannot be used";
   const icalrecurrencetype R = icalproperty_get_rrule(Rule);
   if (R.freq == ICAL_NO_RECURRENCE) Fail(FFileName, E.Line, CannotUse);
+  if (NeverMatches(R)) return;
   icaltimetype Start = First.Start;
   if (First.Zone.Kind != TZoneKind::Floating) Start = icaltime_set_timezone(&Start, First.Zone.Zone);
   std::unique_ptr<icalrecur_iterator, TIteratorFree> It(icalrecur_iterator_new(R, Start));

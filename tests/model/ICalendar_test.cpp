@@ -268,12 +268,16 @@ TEST_F(ICalendarTest, RangeIsAtMostTenYearsAndEndlessRulesStayWithinIt) {
       Calendar({"BEGIN:VEVENT", "UID:prayer", "DTSTART;TZID=Europe/Berlin:19900101T070000", "DURATION:PT30M",
                 "RRULE:FREQ=DAILY", "SUMMARY:Morning prayer", "END:VEVENT",  //
                 "BEGIN:VEVENT", "UID:founders", "DTSTART;VALUE=DATE:19010615", "RRULE:FREQ=YEARLY",
-                "SUMMARY:Founders' day", "END:VEVENT"});
+                "SUMMARY:Founders' day", "END:VEVENT",
+                // No month has a sixth Tuesday or a 30 February: only the start remains.
+                "BEGIN:VEVENT", "UID:never", "DTSTART;VALUE=DATE:20260113", "RRULE:FREQ=MONTHLY;BYDAY=6TU",
+                "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30", "SUMMARY:Never again", "END:VEVENT"});
   TEventList Doc;
   const TICalImportResult R =
       ImportICalendar(Doc, File, "x.ics", Day("2026-01-01"), Day("2035-12-31"), TEventTextForm::Plain);
   EXPECT_EQ(Doc.Count(), 3652);
-  EXPECT_EQ(R.Events, 3652 + 10);
+  EXPECT_EQ(R.Events, 3652 + 10 + 1);
+  EXPECT_EQ(Doc.FindEvent(false, Day("2026-01-13"))->Text, "Never again\r\n07:00 Morning prayer");
   EXPECT_EQ(R.FirstDay, Day("2026-01-01"));
   EXPECT_EQ(Doc.FindEvent(false, Day("2035-12-31"))->Text, "07:00 Morning prayer");
   EXPECT_EQ(Doc.FindEvent(false, Day("2030-06-15"))->Text, "Founders' day\r\n07:00 Morning prayer");
