@@ -276,7 +276,7 @@ void Run(const TOptions& O) {
   } catch (const EQuillbayError& E) {
     throw EFileError{E.what(), O.Document};
   }
-  const TEventTextForm Form = TEventTextForm::Html;
+  const TEventTextForm Form = EventTextFormOf(Doc);
   if (!O.MergeFile.empty()) {
     try {
       ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);

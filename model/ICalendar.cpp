@@ -1038,6 +1038,10 @@ std::string ICalDocumentKey(const std::string& DocumentFileName) {
   return Name.empty() ? "untitled" : Name;
 }
 
+TEventTextForm EventTextFormOf(const TEventList& Doc) {
+  return Doc.Style().EventsAsText ? TEventTextForm::Plain : TEventTextForm::Html;
+}
+
 TDayRange DefaultImportRange(int Year) { return {EncodeDate(Year, 1, 1), EncodeDate(Year + 1, 12, 31)}; }
 
 TDayRange DefaultFeedRange(int Year) { return {EncodeDate(Year, 1, 1), EncodeDate(Year, 12, 31)}; }

@@ -17,6 +17,9 @@ class TEventList;
 // How the document's event texts are meant: as HTML (the pages write them
 // unchanged) or as plain text shown as written.
 enum class TEventTextForm { Html, Plain };
+// The form of a document's texts: plain when its style shows event texts as
+// written, else HTML.
+TEventTextForm EventTextFormOf(const TEventList& Doc);
 
 // What an import added.
 struct TICalImportResult {

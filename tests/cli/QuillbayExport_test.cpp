@@ -184,6 +184,14 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
             std::string::npos);
   EXPECT_EQ(Events(Run(Args({"--ical"}, false)).Out), 2u) << "without a merge, the document's days";
 
+  // A document that shows its texts as written takes "&" and "<" as they are.
+  WriteFileBytes(DocName, SampleText("  Style.Title", "  Style.EventsAsText = True\r\n  Style.Title"));
+  EXPECT_EQ(Run(Args({"--save-as", Merged})).Status, 0);
+  TEventList Plain;
+  Plain.LoadFromFile(Merged);
+  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32), "17:00 Concert: Bach & sons <live");
+  WriteFileBytes(DocName, SampleText());
+
   EXPECT_EQ(ReadFileBytes(DocName), SampleText()) << "the document changes only through --save-as";
   if (SavedZone)
     ::setenv("TZ", Zone.c_str(), 1);
