@@ -2,10 +2,10 @@
 // iCalendar feed, or the document itself in the current file form, for
 // people who build their site with scripts; an iCalendar file may be merged
 // into the document first. The pages come from the desktop program's own
-// generator and locale names, so both give the same bytes. Nothing is
-// written when the document or the merged file cannot be read or the page
-// cannot be made; exit status 1 for a document or file error, 2 for wrong
-// usage.
+// generator and locale names (the C library's, for LC_TIME), so both give
+// the same bytes; the tool links no Qt. Nothing is written when the document
+// or the merged file cannot be read or the page cannot be made; exit status 1
+// for a document or file error, 2 for wrong usage.
 
 #include <cstdio>
 #include <cstring>
@@ -20,7 +20,7 @@
 #include "model/ICalendar.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
-#include "platform/qt/QtCorePlatform.h"
+#include "platform/Platform.h"
 
 namespace {
 const char* const ToolName = "quillbay-export";
@@ -313,10 +313,6 @@ void Run(const TOptions& O) {
 }  // namespace
 
 int main(int Argc, char** Argv) {
-  // The locale's names as the desktop program gets them; QLocale needs no
-  // application object, which keeps the tool's start cheap.
-  static TQtCorePlatform QtPlatform;
-  SetPlatform(&QtPlatform);
   TOptions Options;
   try {
     if (!ParseArguments(Argc, Argv, Options)) return 0;

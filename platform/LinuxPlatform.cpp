@@ -1,10 +1,16 @@
 #include "platform/LinuxPlatform.h"
 
+#include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
+
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <mutex>
 
 const char* const EnglishDayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                         "Thursday", "Friday", "Saturday"};
@@ -45,16 +51,147 @@ std::string XdgFolder(const char* Name, const char* HomeRelative) {
 }
 
 int AsciiUpper(unsigned char C) { return (C >= 'a' && C <= 'z') ? C - 32 : C; }
+
+// The day and month names of one locale in UTF-8, Sunday and January first.
+struct TTimeNames {
+  std::string Locale;    // the locale they were read for
+  std::string Language;  // as a BCP 47 tag
+  std::array<std::string, 7> Days, ShortDays;
+  std::array<std::string, 12> Months;
+};
+
+// The locale that decides LC_TIME: LC_ALL, else LC_TIME, else LANG, else C.
+std::string TimeLocaleName() {
+  for (const char* Variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+    const std::string Value = Env(Variable);
+    if (!Value.empty()) return Value;
+  }
+  return "C";
+}
+
+void SetEnglishNames(TTimeNames& Names) {
+  Names.Language = "en";
+  for (int I = 0; I < 7; ++I) {
+    Names.Days[I] = EnglishDayNames[I];
+    Names.ShortDays[I] = Names.Days[I].substr(0, 3);
+  }
+  for (int I = 0; I < 12; ++I) Names.Months[I] = EnglishMonthNames[I];
+}
+
+// Converts the text of a locale's character set to UTF-8.
+class TToUtf8 {
+ public:
+  explicit TToUtf8(const std::string& Codeset)
+      : FPass(Codeset == "UTF-8"), FConverter(FPass ? None() : iconv_open("UTF-8", Codeset.c_str())) {}
+  ~TToUtf8() {
+    if (FConverter != None()) iconv_close(FConverter);
+  }
+  TToUtf8(const TToUtf8&) = delete;
+  TToUtf8& operator=(const TToUtf8&) = delete;
+
+  // False when the text does not convert (or nothing converts this set).
+  bool Convert(const char* Text, std::string& Out) const {
+    if (FPass) {
+      Out = Text;
+      return true;
+    }
+    if (FConverter == None()) return false;
+    std::string In = Text;
+    Out.assign(In.size() * 4, '\0');
+    char* Source = In.data();
+    size_t SourceLeft = In.size();
+    char* Target = Out.data();
+    size_t TargetLeft = Out.size();
+    iconv(FConverter, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(FConverter, &Source, &SourceLeft, &Target, &TargetLeft) == static_cast<size_t>(-1))
+      return false;
+    Out.resize(Out.size() - TargetLeft);
+    return true;
+  }
+
+ private:
+  static iconv_t None() { return reinterpret_cast<iconv_t>(-1); }
+  bool FPass;
+  iconv_t FConverter;
+};
+
+// The BCP 47 tag of a locale name language[_TERRITORY][.codeset][@modifier]:
+// "de-DE"; "en" for C, POSIX and anything that is not of that form.
+std::string LanguageOf(const std::string& Locale) {
+  auto Letters = [](const std::string& S, size_t Min, size_t Max) {
+    if (S.size() < Min || S.size() > Max) return false;
+    return std::all_of(S.begin(), S.end(),
+                       [](char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); });
+  };
+  const std::string Name = Locale.substr(0, Locale.find_first_of(".@"));
+  const size_t Underscore = Name.find('_');
+  const std::string Language = Name.substr(0, Underscore);
+  if (!Letters(Language, 2, 3) || Language == "C") return "en";
+  if (Underscore == std::string::npos) return Language;
+  const std::string Territory = Name.substr(Underscore + 1);
+  return Letters(Territory, 2, 2) ? Language + "-" + Territory : Language;
+}
+
+// Reads the names of Locale from the C library. A locale that is not
+// installed, or whose names do not convert to UTF-8, gives the English names.
+void ReadTimeNames(const std::string& Locale, TTimeNames& Names) {
+  Names.Locale = Locale;
+  SetEnglishNames(Names);
+  // The names are in the character set of the locale's LC_CTYPE.
+  const locale_t L = newlocale(LC_CTYPE_MASK | LC_TIME_MASK, Locale.c_str(), static_cast<locale_t>(0));
+  if (!L) return;
+  TTimeNames Read = Names;
+  bool Converted = true;
+  {
+    const TToUtf8 Utf8(nl_langinfo_l(CODESET, L));
+    for (int I = 0; I < 7 && Converted; ++I) {
+      Converted = Utf8.Convert(nl_langinfo_l(DAY_1 + I, L), Read.Days[I]) &&
+                  Utf8.Convert(nl_langinfo_l(ABDAY_1 + I, L), Read.ShortDays[I]);
+    }
+    // A calendar's caption names the month on its own: the stand-alone form
+    // where the language has one (Polish "marzec", not "marca").
+    for (int I = 0; I < 12 && Converted; ++I) {
+#ifdef ALTMON_1
+      const char* Month = nl_langinfo_l(ALTMON_1 + I, L);
+      if (!*Month) Month = nl_langinfo_l(MON_1 + I, L);
+#else
+      const char* Month = nl_langinfo_l(MON_1 + I, L);
+#endif
+      Converted = Utf8.Convert(Month, Read.Months[I]);
+    }
+  }
+  freelocale(L);
+  if (!Converted) return;
+  Read.Language = LanguageOf(Locale);
+  Names = std::move(Read);
+}
+
+// One name of the current LC_TIME locale; the names are read again only when
+// the locale changes.
+template <class TPick>
+std::string TimeName(TPick Pick) {
+  static std::mutex Lock;
+  static TTimeNames Names;
+  const std::string Locale = TimeLocaleName();
+  const std::lock_guard<std::mutex> Guard(Lock);
+  if (Names.Locale != Locale) ReadTimeNames(Locale, Names);
+  return Pick(Names);
+}
 }  // namespace
 
 std::string TLinuxPlatform::LongDayName(int Day) const {
-  return (Day >= 1 && Day <= 7) ? EnglishDayNames[Day - 1] : "";
+  if (Day < 1 || Day > 7) return {};
+  return TimeName([Day](const TTimeNames& N) { return N.Days[Day - 1]; });
 }
 
-std::string TLinuxPlatform::ShortDayName(int Day) const { return LongDayName(Day).substr(0, 3); }
+std::string TLinuxPlatform::ShortDayName(int Day) const {
+  if (Day < 1 || Day > 7) return {};
+  return TimeName([Day](const TTimeNames& N) { return N.ShortDays[Day - 1]; });
+}
 
 std::string TLinuxPlatform::LongMonthName(int Month) const {
-  return (Month >= 1 && Month <= 12) ? EnglishMonthNames[Month - 1] : "";
+  if (Month < 1 || Month > 12) return {};
+  return TimeName([Month](const TTimeNames& N) { return N.Months[Month - 1]; });
 }
 
 int TLinuxPlatform::CompareTextIgnoreCase(const std::string& A, const std::string& B) const {
@@ -66,7 +203,9 @@ int TLinuxPlatform::CompareTextIgnoreCase(const std::string& A, const std::strin
   return A.size() < B.size() ? -1 : (A.size() > B.size() ? 1 : 0);
 }
 
-std::string TLinuxPlatform::LanguageTag() const { return "en"; }
+std::string TLinuxPlatform::LanguageTag() const {
+  return TimeName([](const TTimeNames& N) { return N.Language; });
+}
 
 uint32_t TLinuxPlatform::SystemColorRGB(int Index) const {
   return (Index >= 0 && Index < 25) ? ClassicColors[Index] : 0;

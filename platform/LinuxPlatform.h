@@ -1,10 +1,12 @@
 #pragma once
 // The platform of a Linux process without a desktop session, and the base of
-// the Qt platform: the C locale's English day and month names with ASCII
-// letter case ignored, the classic values of the system colours, the user's
-// folders by the XDG rules, the system clock, and no program to open pages
-// with. Everything is read from the environment when asked; nothing is
-// created or cached here.
+// the Qt platform: the day and month names of the user's LC_TIME locale from
+// the C library (so the desktop program and the command-line tool write the
+// same pages), text compared with ASCII letter case ignored, the classic
+// values of the system colours, the user's folders by the XDG rules, the
+// system clock, and no program to open pages with. Everything is read from
+// the environment when asked; only the names of the last locale asked for
+// are kept, and nothing is created.
 
 #include "platform/Platform.h"
 
@@ -14,11 +16,14 @@ extern const char* const EnglishMonthNames[12];
 
 class TLinuxPlatform : public TPlatform {
  public:
+  // The locale is LC_ALL, else LC_TIME, else LANG; one that is not installed
+  // gives the English names (and "Sun" for the short form).
   std::string LongDayName(int Day) const override;
   std::string ShortDayName(int Day) const override;
   std::string LongMonthName(int Month) const override;
   int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
-  // "en": the names above are English.
+  // The language of the names above: "de-DE" for de_DE.UTF-8, "en" for the
+  // C locale and for one that is not installed.
   std::string LanguageTag() const override;
 
   uint32_t SystemColorRGB(int Index) const override;

@@ -1,12 +1,12 @@
 #pragma once
 // The narrow interfaces through which the standard-C++ layers reach the outside
 // world: the user's locale, the desktop's colours, well-known folders, the
-// clock and the shell. The desktop program and the command-line tool install
-// the Qt implementation (platform/qt/) at start-up; any other process gets
-// TLinuxPlatform (LinuxPlatform.h), and tests install a deterministic fake.
-// Files are written and read whole through FileIO.h, failures carry the
-// program's texts in EQuillbayError (Errors.h). Nothing in this folder owns
-// documents or windows, and nothing here shows a dialog.
+// clock and the shell. The desktop program installs the Qt implementation
+// (platform/qt/) at start-up; any other process, the command-line tool among
+// them, gets TLinuxPlatform (LinuxPlatform.h), and tests install a
+// deterministic fake. Files are written and read whole through FileIO.h,
+// failures carry the program's texts in EQuillbayError (Errors.h). Nothing in
+// this folder owns documents or windows, and nothing here shows a dialog.
 
 #include <cstdint>
 #include <string>

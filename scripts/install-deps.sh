@@ -18,6 +18,7 @@ packages=(
   xvfb xauth fonts-dejavu-core fonts-liberation
   chromium tidy nodejs
   xdg-user-dirs
+  locales-all  # the German and Polish locales of the day and month name tests
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin man-db
 )
 # A Node.js from elsewhere brings its own npm, which Debian's would conflict with.

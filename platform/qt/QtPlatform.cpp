@@ -2,16 +2,35 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
+std::string Utf8(const QString& S) { return S.toStdString(); }
+
 uint32_t ToTColor(const QColor& C) {
   return static_cast<uint32_t>(C.red()) | (static_cast<uint32_t>(C.green()) << 8) |
          (static_cast<uint32_t>(C.blue()) << 16);
 }
 }  // namespace
+
+int TQtPlatform::CompareTextIgnoreCase(const std::string& A, const std::string& B) const {
+  return QString::fromStdString(A).compare(QString::fromStdString(B), Qt::CaseInsensitive);
+}
+
+std::string TQtPlatform::ProgramFolder() const {
+  if (!QCoreApplication::instance()) return TLinuxPlatform::ProgramFolder();
+  return Utf8(QCoreApplication::applicationDirPath());
+}
+
+std::string TQtPlatform::DocumentsFolder() const {
+  const QString Docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (Docs.isEmpty() || !QFileInfo(Docs).isDir()) return {};
+  return Utf8(Docs);
+}
 
 uint32_t TQtPlatform::SystemColorRGB(int Index) const {
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))

@@ -11,6 +11,7 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "model/EventList.h"
+#include "platform/LinuxPlatform.h"
 #include "tests/common/WorkedExample.h"
 #include "tests/generator/TestSupport.h"
 #include "tests/support/FakePlatform.h"
@@ -116,9 +117,36 @@ TEST_F(QuillbayExportTest, YearPageOfChosenMonths) {
 }
 
 TEST_F(QuillbayExportTest, LocaleNamesForAStyleThatIsNotEnglish) {
-  auto R = Run({DocName, "--month", "2026-03"}, "de_DE.UTF-8");
-  EXPECT_NE(R.Out.find("<div class=\"qbyCaption\">M\xC3\xA4rz 2026</div>"), std::string::npos) << R.Out;
-  EXPECT_NE(R.Out.find("<div class=\"qbyWeekdays\">Sonntag</div>"), std::string::npos);
+  // The names of the C library's LC_TIME locale, in UTF-8 whatever the
+  // locale's own character set, months in their stand-alone form, and the
+  // language they are in; a locale that is not installed gives English. The
+  // desktop program's platform gives the same page.
+  const struct {
+    const char* Locale;
+    const char* Caption;
+    const char* Sunday;
+    const char* Language;
+  } Cases[] = {
+      {"de_DE.UTF-8", "M\xC3\xA4rz 2026", "Sonntag", "de-DE"},
+      {"de_DE", "M\xC3\xA4rz 2026", "Sonntag", "de-DE"},  // ISO-8859-1
+      {"pl_PL.UTF-8", "marzec 2026", "niedziela", "pl-PL"},
+      {"xx_YY.UTF-8", "March 2026", "Sunday", "en"},
+  };
+  TLinuxPlatform Desktop;
+  TScopedPlatform Scoped(Desktop);
+  const char* Outer = getenv("LC_ALL");
+  const std::string Kept = Outer ? Outer : "";
+  for (const auto& C : Cases) {
+    auto R = Run({DocName, "--month", "2026-03"}, C.Locale);
+    EXPECT_NE(R.Out.find(std::string("<div class=\"qbyCaption\">") + C.Caption + "</div>"), std::string::npos)
+        << C.Locale << R.Out;
+    EXPECT_NE(R.Out.find(std::string("<div class=\"qbyWeekdays\">") + C.Sunday + "</div>"), std::string::npos)
+        << C.Locale;
+    setenv("LC_ALL", C.Locale, 1);
+    EXPECT_EQ(R.Out, Expected(2026, 3)) << C.Locale;
+    EXPECT_EQ(Desktop.LanguageTag(), C.Language) << C.Locale;
+  }
+  Outer ? setenv("LC_ALL", Kept.c_str(), 1) : unsetenv("LC_ALL");
 
   WriteFileBytes(DocName, SampleText("  Style.Title", "  Style.Language = 'English'\r\n  Style.Title"));
   EXPECT_EQ(Run({DocName, "--month", "2026-03"}, "de_DE.UTF-8").Out, Expected(2026, 3));

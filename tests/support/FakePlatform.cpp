@@ -5,10 +5,10 @@
 TFakePlatform::TFakePlatform() {
   const TLinuxPlatform Real;
   for (int I = 1; I <= 7; ++I) {
-    DayNames[I] = Real.LongDayName(I);
-    ShortDayNames[I] = Real.ShortDayName(I);
+    DayNames[I] = EnglishDayNames[I - 1];
+    ShortDayNames[I] = DayNames[I].substr(0, 3);
   }
-  for (int I = 1; I <= 12; ++I) MonthNames[I] = Real.LongMonthName(I);
+  for (int I = 1; I <= 12; ++I) MonthNames[I] = EnglishMonthNames[I - 1];
   for (int I = 0; I < 25; ++I) SystemColors[I] = Real.SystemColorRGB(I);
   FTempFolder = Real.TempFolder();
   FConfigFolder = Real.ConfigFolder();

@@ -1,8 +1,9 @@
 #pragma once
 // A deterministic platform for tests: every answer is a field that the test
-// may set. It starts with what TLinuxPlatform answers in this environment
-// (English names, the classic colours, the XDG folders), a fixed clock at noon
-// on 5 March 2026, and a shell that only records what it was asked to open.
+// may set. It starts with English day and month names whatever the locale,
+// what TLinuxPlatform answers in this environment for the rest (the classic
+// colours, the XDG folders), a fixed clock at noon on 5 March 2026, and a
+// shell that only records what it was asked to open.
 
 #include <array>
 #include <string>
