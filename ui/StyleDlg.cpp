@@ -67,11 +67,13 @@ void Warn(const std::string& Text) {
       {.Caption = "Warning", .Text = Text, .Icon = TMsgIcon::Warning, .Buttons = TMsgButtons::OK});
 }
 
+// MaxLength limits typing only: a longer value set by the program shows whole
+// and reads clamped to MaxValue.
 TNaturalEdit* NewNumberEdit(QWidget* Parent, int32_t MaxValue, int MaxLength) {
   auto* Edit = new TNaturalEdit(Parent);
   Edit->SetMinValue(0);
   Edit->SetMaxValue(MaxValue);
-  if (MaxLength > 0) Edit->setMaxLength(MaxLength);
+  Edit->SetMaxLength(MaxLength);
   Edit->setMaximumWidth(MaxLength > 0 ? 60 : 100);
   return Edit;
 }

@@ -168,6 +168,23 @@ TEST_F(StyleFormTest, BorderWidthChangeRepaintsTheAreasAndEnablesApply) {
   EXPECT_EQ(Document.Style().BorderWidth, 20);
 }
 
+TEST_F(StyleFormTest, ThreeDigitNumbersShowWholeAndAreStoredAtTheirLimits) {
+  Document.Style().BorderWidth = 150;
+  Document.Style().CellPadding = 150;
+  Document.Style().CaptionBottomMargin = 150;
+  TStyleForm& F = Open();
+  for (TNaturalEdit* Edit : {F.edtBorderWidth, F.edtCellPadding, F.edtCaptionBottomMargin}) {
+    EXPECT_EQ(Edit->text(), "150");
+    Edit->setCursorPosition(3);
+    QTest::keyClick(Edit, Qt::Key_7);
+    EXPECT_EQ(Edit->text(), "150") << "typing still stops at two characters";
+  }
+  F.StoreToStyle(Document.Style());
+  EXPECT_EQ(Document.Style().BorderWidth, 20);
+  EXPECT_EQ(Document.Style().CellPadding, 20);
+  EXPECT_EQ(Document.Style().CaptionBottomMargin, 50);
+}
+
 TEST_F(StyleFormTest, PaintingDrawsTheControlsValues) {
   TStyleForm& F = Open();
   F.cetBGColor->SetColor(0x00FF00);             // page background, green
@@ -466,6 +483,30 @@ TEST_F(StyleFormTest, DeletingAsksAndTheGalleryIsSavedOnCancel) {
   EXPECT_EQ(SavedNames(), std::vector<std::string>{"Ocean"});
 }
 
+TEST_F(StyleFormTest, SchemeListAddAndDeleteWorkThroughTheirWidgets) {
+  WriteGallery(UserGallery(), {{"Ocean", true}});
+  TStyleForm& F = Open();
+  F.show();
+  QTest::keyClick(F.cbxStyle, Qt::Key_Down);  // chooses "Ocean" as the list does
+  EXPECT_EQ(F.cbxStyle->currentIndex(), 0);
+  EXPECT_EQ(F.cetBorderColor->Color(), 0x000099) << "the scheme's colours are loaded";
+  EXPECT_TRUE(F.btnDeleteStyle->isEnabled());
+
+  Dialogs.InputAnswers = {std::string("Forest")};
+  QTest::mouseClick(F.btnAddStyle, Qt::LeftButton);
+  ASSERT_EQ(F.cbxStyle->count(), 2);
+  EXPECT_EQ(F.cbxStyle->itemText(1), "Forest");
+
+  Dialogs.MessageAnswers = {TMsgResult::Yes};
+  QTest::mouseClick(F.btnDeleteStyle, Qt::LeftButton);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Do you want to delete \"Ocean\" scheme?");
+  ASSERT_EQ(F.Gallery().Count(), 1);
+  EXPECT_EQ(F.Gallery().Item(0).Name, "Forest");
+  EXPECT_EQ(F.Gallery().Item(0).Style().BorderColor, 0x000099);
+  EXPECT_FALSE(F.btnDeleteStyle->isEnabled());
+}
+
 TEST_F(StyleFormTest, AFirstOpeningStartsFromTheStarterSchemesAndNeverWritesThem) {
   const std::string Starter = Fake.FSharedDataFolder + "/styles.data";
   WriteGallery(Starter, {{"Starter", false}});
@@ -582,6 +623,24 @@ TEST_F(StyleDialogRunTest, ApplyThenCancelChangesTheChecksum) {
   });
   EXPECT_NE(Document.Checksum(), Before);
   EXPECT_EQ(Document.Style().BorderWidth, 5);
+}
+
+TEST_F(StyleDialogRunTest, OkWithoutAChangeGivesBackEveryTextAsItWas) {
+  TCalStyle& S = Document.Style();
+  S.Title = "Caf\xC3\xA9\xC2\xA0night\tclub";  // "Café", a non-breaking space, a tab
+  S.Width = "90\xC2\xA0%";
+  S.BlankEventsText = "\xC2\xA0";
+  S.Header = "<h1>Gr\xC3\xBC\xC3\x9F Gott\xC2\xA0\xE2\x82\xAC</h1>\r\n\t<p>\xF0\x9F\x8E\xB5</p>\r\n";
+  S.Footer = "a\xC2\xA0\xC2\xA0z\r\n\r\n\tc";
+  S.Days().BGColor = S.Events().BGColor;  // the painting makes them equal
+  auto Texts = [&S] {
+    return std::vector<std::string>{S.Title, S.Width, S.BlankEventsText, S.Header, S.Footer};
+  };
+  const std::vector<std::string> Before = Texts();
+  const uint32_t Checksum = Document.Checksum();
+  RunWith([](TStyleForm& F) { F.btnOK->click(); });
+  EXPECT_EQ(Document.Checksum(), Checksum);
+  EXPECT_EQ(Texts(), Before);
 }
 
 TEST_F(StyleDialogRunTest, OkStoresAndTheGalleryIsWrittenWhateverClosed) {
