@@ -2,8 +2,9 @@
 # Installs what is missing, builds everything and runs every test:
 #  1. the full build (program, tool, all tests; window tests on Qt's offscreen
 #     platform, the page test in headless Chromium);
-#  2. the standard-C++ layers again under AddressSanitizer and
-#     UndefinedBehaviorSanitizer with clang, with the fuzz corpus replayed;
+#  2. everything again under AddressSanitizer (leak checking on) and
+#     UndefinedBehaviorSanitizer with clang, the windows and their tests
+#     included, with the fuzz corpora replayed;
 #  3. the Debian package, unpacked and checked (files, desktop entry,
 #     AppStream metadata, MIME type, manual pages, lintian).
 # Any failure or sanitizer finding fails the run.
@@ -17,7 +18,7 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DQUILLBAY_GUI=OFF -DQUILLBAY_SANITIZE=ON -DQUILLBAY_FUZZ=ON >/dev/null
+  -DQUILLBAY_GUI=ON -DQUILLBAY_SANITIZE=ON -DQUILLBAY_FUZZ=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"

@@ -485,18 +485,20 @@ void TfrmMain::mmEventClick() {
 
 bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event) {
   if (Watched == mmEvent) {
-    auto* Key = static_cast<QKeyEvent*>(Event);
+    // Only the key events are key events: the box also sees paint, focus and
+    // mouse events here.
+    const auto AsKey = [Event] { return static_cast<QKeyEvent*>(Event); };
     switch (Event->type()) {
       case QEvent::ShortcutOverride:
         // Undo is the window's single-step undo; the box has no redo.
-        if (Key->matches(QKeySequence::Undo) || Key->matches(QKeySequence::Redo)) return true;
+        if (AsKey()->matches(QKeySequence::Undo) || AsKey()->matches(QKeySequence::Redo)) return true;
         break;
       case QEvent::KeyPress:
-        if (Key->matches(QKeySequence::Undo)) {
+        if (AsKey()->matches(QKeySequence::Undo)) {
           RunCommand([this] { miUndoClick(); });
           return true;
         }
-        if (Key->matches(QKeySequence::Redo)) return true;
+        if (AsKey()->matches(QKeySequence::Redo)) return true;
         RunCommand([this] { mmEventClick(); });
         break;
       case QEvent::KeyRelease:
