@@ -187,7 +187,9 @@ bool TSettingsDocument::Parse(const std::string& Text) {
   bool HeaderSeen = false;
   TSettingsKey* Current = nullptr;
   while (std::getline(In, Line)) {
-    if (!Line.empty() && Line.back() == '\r') Line.pop_back();
+    // Every CR at the end goes, not only that of a CR LF: a kept line is
+    // written back with a line feed alone, and its CRs would end it then.
+    while (!Line.empty() && Line.back() == '\r') Line.pop_back();
     if (Line.find_first_not_of(" \t") == std::string::npos) continue;
     if (!HeaderSeen) {
       int32_t V = 0;
