@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
 #include "project/UserDialogs.h"
@@ -18,6 +17,15 @@ void Raise(const TProjectEvent& Event, TProject& Sender) {
 bool IsExistingFile(const std::string& Path) {
   std::error_code Ec;
   return !Path.empty() && std::filesystem::is_regular_file(Path, Ec);
+}
+
+// A path as the recently used list keeps and compares it: absolute, with "."
+// and ".." resolved by the text alone, so a symbolic link stays as it is.
+// Letter case counts: /a/Club.qby and /a/club.qby are two files.
+std::string ListedPath(const std::string& Path) {
+  std::error_code Ec;
+  const std::filesystem::path Absolute = std::filesystem::absolute(Path, Ec);
+  return (Ec ? std::filesystem::path(Path) : Absolute).lexically_normal().string();
 }
 
 }  // namespace
@@ -97,7 +105,14 @@ TFileDialogRequest TProject::FileDialogRequest(const std::string& Title) {
 }
 
 void TProject::DoOpen() {
-  Raise(OnOpen, *this);
+  try {
+    Raise(OnOpen, *this);
+  } catch (...) {
+    // A file that could not be read is not the open document, so closing
+    // never records it in the recently used list.
+    SetFileName(std::string());
+    throw;
+  }
   SetModified(false);
 }
 
@@ -193,13 +208,14 @@ void TProject::AddToProjectList(const std::string& Path) {
     std::vector<std::string> Working;
     ReadProjectList(Working);
     ClearProjectList();
+    const std::string Listed = ListedPath(Path);
     for (auto It = Working.begin(); It != Working.end(); ++It) {
-      if (Platform().CompareTextIgnoreCase(*It, Path) == 0) {
+      if (ListedPath(*It) == Listed) {
         Working.erase(It);
         break;
       }
     }
-    Working.insert(Working.begin(), Path);
+    Working.insert(Working.begin(), Listed);
     // At most one entry leaves per addition: a stored list longer than
     // MaxListSize shrinks one entry at a time and never loses several at once.
     if (static_cast<int64_t>(Working.size()) > MaxListSize) Working.pop_back();

@@ -6,7 +6,8 @@
 // the document: it asks the user for names through UserDialogs(), keeps the
 // file name and the modified flag, and calls its owner back through the On...
 // notifications, which the owner handles by moving the data. An error raised
-// by a notification ends the operation at that point.
+// by a notification ends the operation at that point; a failing OnOpen also
+// leaves the document untitled, so the unread file is never recorded.
 
 #include <cstdint>
 #include <functional>
@@ -96,6 +97,8 @@ class TProject {
 
   // Reads the existing files of the recently used list, in stored order.
   void ReadProjectList(std::vector<std::string>& List);
+  // Puts Path at the front, made absolute with "." and ".." resolved; the
+  // entry that names it the same way leaves its old place.
   void AddToProjectList(const std::string& Path);
   void ClearProjectList();
 

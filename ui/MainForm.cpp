@@ -362,7 +362,8 @@ void TfrmMain::RunCommand(const std::function<void()>& Command) {
 }
 
 void TfrmMain::ReplaceFailedDocument() {
-  // Close forgets the file name; the document that held the failed read goes.
+  // The controller has already forgotten the file; the document that held the
+  // failed read goes.
   Project.Close();
   ProjectNew();
   Project.SetModified(false);

@@ -251,26 +251,41 @@ TEST_F(PrjLibTest, NoThenCancelledOpenKeepsTheChanges) {
   EXPECT_TRUE(Project.Modified());
 }
 
-TEST_F(PrjLibTest, AFailingOnOpenLeavesTheNewNameAndACleanFlag) {
-  std::string Path = FTemp.Path() + "/unreadable.qby";
+TEST_F(PrjLibTest, AFailingOnOpenLeavesAnUntitledDocumentAndListsNothing) {
+  std::string Path = MakeFile("unreadable.qby");
   FailingEvent = "OnOpen";
   FDialogs.OpenAnswers.push_back(Path);
   EXPECT_THROW(Project.Open(), EQuillbayError);
-  EXPECT_EQ(Project.FileName(), Path);
+  EXPECT_EQ(Project.FileName(), "");
   EXPECT_FALSE(Project.Modified());
-  EXPECT_EQ(Events.back(), "OnOpen");
+  EXPECT_EQ(Project.LastFolder, FTemp.Path());
+  EXPECT_EQ(Events.back(), "OnNameChanged()");
+  Project.Close();
+  EXPECT_TRUE(StoredEntries().empty());
 }
 
 TEST_F(PrjLibTest, RecentlyUsedListInsertsAtTheFrontWithoutDuplicates) {
   std::string A = MakeFile("A.qby");
   std::string B = MakeFile("B.qby");
-  std::string Upper = FTemp.Path() + "/A.QBY";  // the same document in another letter case
+  std::string Lower = MakeFile("a.qby");  // another file than A.qby
+  std::string Link = FTemp.Path() + "/link.qby";
+  std::filesystem::create_symlink(A, Link);
   Project.AddToProjectList(A);
   Project.AddToProjectList(B);
   EXPECT_EQ(StoredEntries(), (TEvents{"File_000=" + B, "File_001=" + A}));
-  Project.AddToProjectList(Upper);
-  EXPECT_EQ(StoredEntries(), (TEvents{"File_000=" + Upper, "File_001=" + B}));
-  EXPECT_EQ(Events, (TEvents{"OnProjectListAdd", "OnProjectListAdd", "OnProjectListAdd"}));
+  Project.AddToProjectList(Lower);
+  Project.AddToProjectList(Link);
+  EXPECT_EQ(StoredEntries(),
+            (TEvents{"File_000=" + Link, "File_001=" + Lower, "File_002=" + B, "File_003=" + A}));
+
+  // A relative path, "." and ".." name B again; the list keeps the plain absolute path.
+  const std::filesystem::path Previous = std::filesystem::current_path();
+  std::filesystem::current_path(FTemp.Path());
+  Project.AddToProjectList("./sub/../B.qby");
+  std::filesystem::current_path(Previous);
+  EXPECT_EQ(StoredEntries(),
+            (TEvents{"File_000=" + B, "File_001=" + Link, "File_002=" + Lower, "File_003=" + A}));
+  EXPECT_EQ(Events.size(), 5u);
 }
 
 TEST_F(PrjLibTest, TheEleventhDocumentDropsTheOldest) {

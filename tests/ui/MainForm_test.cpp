@@ -233,6 +233,7 @@ TEST_F(MainFormTest, FailedOpenLeavesAnUntitledDocumentThatCannotOverwriteTheFil
   EXPECT_EQ(W->Document().Count(), 0);
   EXPECT_EQ(W->mmEvent->toPlainText(), "");
   EXPECT_EQ(W->Document().Style().Title, "Calendar");
+  EXPECT_FALSE(W->miReopen->menuAction()->isEnabled()) << "the unread file is not recently used";
 
   // Save asks for a name; cancelling it leaves the damaged file as it was.
   QTest::keyClicks(W->mmEvent, "new text");
