@@ -29,6 +29,9 @@ class TEvent : public TCollectionItem {
   std::string Text;
   // Text with every CR LF pair replaced by "<br>"; nothing else changes.
   std::string HTMLText() const;
+  // The event's place among its collection's additions: Items holds its
+  // events in rising order of these numbers, and no two events share one.
+  uint64_t Sequence() const { return FSequence; }
 
   const TPropertyList& Properties() const override;
 

@@ -43,14 +43,26 @@ int BoxPosition(const std::string& Stored, size_t Offset) {
 }  // namespace
 
 void TEventSearch::Restart() {
-  FIndex = 0;
+  FSequence = 0;
   FLastStart.reset();
 }
 
 std::optional<TEventMatch> TEventSearch::FindNext(TEventList& Document, const std::string& Find,
                                                   TMatchCase Case) {
-  for (; FIndex < Document.Count(); ++FIndex, FLastStart.reset()) {
-    TEvent& Event = Document.Events(FIndex);
+  // The first event at or after the search's place; events before it may
+  // have left since the last search.
+  int Low = 0, High = Document.Count();
+  while (Low < High) {
+    const int Middle = Low + (High - Low) / 2;
+    if (Document.Events(Middle).Sequence() < FSequence)
+      Low = Middle + 1;
+    else
+      High = Middle;
+  }
+  if (Low < Document.Count() && Document.Events(Low).Sequence() != FSequence) FLastStart.reset();
+  for (int Index = Low; Index < Document.Count(); ++Index, FLastStart.reset()) {
+    TEvent& Event = Document.Events(Index);
+    FSequence = Event.Sequence();
     const size_t From = FLastStart ? *FLastStart + Find.size() : 0;
     const size_t Found = FindFrom(Event.Text, Find, From, Case);
     if (Found == std::string::npos) continue;
@@ -58,5 +70,8 @@ std::optional<TEventMatch> TEventSearch::FindNext(TEventList& Document, const st
     const int BoxStart = BoxPosition(Event.Text, Found);
     return TEventMatch{&Event, BoxStart, BoxStart + Utf16Length(Find, 0, Find.size())};
   }
+  // Past the last event: only events added later are searched again.
+  if (Document.Count() > 0) FSequence = Document.Events(Document.Count() - 1).Sequence() + 1;
+  FLastStart.reset();
   return std::nullopt;
 }

@@ -3,11 +3,13 @@
 // does: events in document order (Items, not date order), each event's text
 // from its start, and a repeated search going on past the match it found
 // before. Letter case is ignored for the letters a to z only; every other
-// character must match as it is. The search keeps only its place: it neither
-// owns nor changes the document, and a changed document is searched from that
-// place as it now stands.
+// character must match as it is. The search keeps only its place, the event
+// it stands on rather than that event's index: it neither owns nor changes the
+// document, and a changed document is searched from that place as it now
+// stands (from the next event when the one it stood on was removed).
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -37,6 +39,8 @@ class TEventSearch {
   std::optional<TEventMatch> FindNext(TEventList& Document, const std::string& Find, TMatchCase Case);
 
  private:
-  int FIndex = 0;
-  std::optional<size_t> FLastStart;  // in the text of event FIndex
+  // The event the search stands on, by its sequence number: the first event
+  // whose number is not below this one.
+  uint64_t FSequence = 0;
+  std::optional<size_t> FLastStart;  // in the text of that event, while it is there
 };

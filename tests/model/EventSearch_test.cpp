@@ -52,6 +52,18 @@ TEST_F(EventSearchTest, MatchesDoNotOverlapFollowDocumentOrderAndEndUntilRestart
   EXPECT_EQ(Next("aa"), "0:0-2");
 }
 
+TEST_F(EventSearchTest, KeepsItsPlaceOnTheFoundEventWhenEventsLeave) {
+  Doc.FindEvent(true, 46113)->Text = "the day being left";
+  Doc.FindEvent(true, 46114)->Text = "aa aa";
+  Doc.FindEvent(true, 46115)->Text = "aa";
+  EXPECT_EQ(Next("aa"), "1:0-2");
+  delete Doc.FindEvent(false, 46113);  // its text was cleared as the search moved on
+  EXPECT_EQ(Next("aa"), "0:3-5") << "the rest of the found event";
+  delete Doc.FindEvent(false, 46114);  // the found event itself leaves
+  EXPECT_EQ(Next("aa"), "0:0-2") << "the next event, from its start";
+  EXPECT_EQ(Next("aa"), "none");
+}
+
 TEST_F(EventSearchTest, BoxPositionsCountUtf16Units) {
   // "é😀", CR LF, "x😀": the emoji is two units in a text box.
   Doc.FindEvent(true, 46113)->Text = "\xC3\xA9\xF0\x9F\x98\x80\r\nx\xF0\x9F\x98\x80";
