@@ -84,7 +84,7 @@ void PreviewMonth(const TEventList& EventList, const TCalStyle& Style, TDateTime
   const std::string FileName = JoinPath(Folder, "calendar.html");
   if (IsSymbolicLink(FileName)) unlink(FileName.c_str());
   WriteStringToFile(FileName, Gen.PageText());
-  Platform().OpenDocument(FileName);
+  ShellOpen(FileName);
 }
 
 void DeletePreviewFile() {

@@ -24,8 +24,9 @@ std::string GetPreviewFileName();
 
 // Writes the month page of Date with Style into the preview file and asks the
 // platform to open it. Raises "Invalid argument to date encode", "Cannot
-// create file %s", or a refusal of an unsafe preview folder; nothing is
-// opened then.
+// create file %s", or a refusal of an unsafe preview folder (nothing is
+// opened then), and "No program could be started to open %s" when the page
+// is written but no browser could be started.
 void PreviewMonth(const TEventList& EventList, const TCalStyle& Style, TDateTime Date);
 // Deletes the preview file; a missing file, a failure or an unsafe folder is
 // ignored. The folder stays.

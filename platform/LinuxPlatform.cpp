@@ -261,4 +261,4 @@ double TLinuxPlatform::Now() const {
   return 25569.0 + LocalMs / 86400000.0;
 }
 
-void TLinuxPlatform::OpenDocument(const std::string&) {}
+bool TLinuxPlatform::OpenDocument(const std::string&) { return false; }

@@ -41,6 +41,6 @@ class TLinuxPlatform : public TPlatform {
 
   double Now() const override;
 
-  // Without a desktop nothing can open a page: the request is dropped.
-  void OpenDocument(const std::string& PathOrUrl) override;
+  // Without a desktop nothing can open a page: always false.
+  bool OpenDocument(const std::string& PathOrUrl) override;
 };

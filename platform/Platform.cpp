@@ -22,3 +22,8 @@ TPlatform& BuiltIn() {
 TPlatform& Platform() { return GCurrent ? *GCurrent : BuiltIn(); }
 
 void SetPlatform(TPlatform* P) { GCurrent = P; }
+
+void ShellOpen(const std::string& PathOrUrl) {
+  if (!Platform().OpenDocument(PathOrUrl))
+    throw EQuillbayError(FormatMessage("No program could be started to open %s", PathOrUrl));
+}

@@ -60,11 +60,12 @@ class TClock {
 };
 
 // Opens a local file or an address (http:, mailto:) with the user's program.
-// The outcome is not reported: when nothing can open it, nothing happens.
+// False when no program could be started for it: there is no opener, or the
+// opener reported that it failed.
 class TShell {
  public:
   virtual ~TShell() = default;
-  virtual void OpenDocument(const std::string& PathOrUrl) = 0;
+  virtual bool OpenDocument(const std::string& PathOrUrl) = 0;
 };
 
 class TPlatform : public TLocaleInfo, public TSystemColors, public TFolders, public TClock, public TShell {};
@@ -75,3 +76,8 @@ TPlatform& Platform();
 // Installs a platform (not owned; it must outlive every use); nullptr restores
 // the built-in one.
 void SetPlatform(TPlatform* P);
+
+// Opens PathOrUrl through the platform's shell. Raises "No program could be
+// started to open %s" when nothing opened it, so that the user can open the
+// file or address by hand.
+void ShellOpen(const std::string& PathOrUrl);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/Platform.h"
+#include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 
 namespace {
@@ -99,9 +100,13 @@ int TAboutForm::Execute() {
   return exec();
 }
 
-void TAboutForm::lblSiteClick() { Platform().OpenDocument(ToStdString(SiteAddress)); }
+void TAboutForm::lblSiteClick() {
+  RunGuarded([this] { ShellOpen(ToStdString(SiteAddress)); });
+}
 
-void TAboutForm::lblMailClick() { Platform().OpenDocument("mailto:" + ToStdString(MailAddress)); }
+void TAboutForm::lblMailClick() {
+  RunGuarded([this] { ShellOpen("mailto:" + ToStdString(MailAddress)); });
+}
 
 bool TAboutForm::eventFilter(QObject* Watched, QEvent* Event) {
   if (Event->type() == QEvent::MouseButtonRelease &&

@@ -645,7 +645,7 @@ void TfrmMain::miStyleClick() {
 void TfrmMain::ShowHelpTopic(int Topic) {
   const std::string Page = Platform().SharedDataFolder() + "/help/" + HelpPageOfTopic(Topic);
   if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
-  Platform().OpenDocument(Page);
+  ShellOpen(Page);
 }
 
 void TfrmMain::miHelpTopicsClick() { ShowHelpTopic(0); }

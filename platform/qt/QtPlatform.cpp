@@ -5,10 +5,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace {
+// How long OpenDocument waits for the opener's verdict.
+constexpr int OpenerVerdictMs = 1500;
+
 std::string Utf8(const QString& S) { return S.toStdString(); }
 
 uint32_t ToTColor(const QColor& C) {
@@ -70,8 +74,25 @@ uint32_t TQtPlatform::SystemColorRGB(int Index) const {
   }
 }
 
-void TQtPlatform::OpenDocument(const std::string& PathOrUrl) {
+bool TQtPlatform::OpenDocument(const std::string& PathOrUrl) {
   const QString S = QString::fromStdString(PathOrUrl);
-  const QUrl Url = S.startsWith('/') ? QUrl::fromLocalFile(S) : QUrl(S);
-  QDesktopServices::openUrl(Url);
+  const QString Opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (Opener.isEmpty())
+    return QDesktopServices::openUrl(S.startsWith('/') ? QUrl::fromLocalFile(S) : QUrl(S));
+
+  auto* Process = new QProcess;
+  Process->setProcessChannelMode(QProcess::ForwardedChannels);
+  Process->start(Opener, {S});
+  if (!Process->waitForStarted()) {
+    delete Process;
+    return false;
+  }
+  if (Process->waitForFinished(OpenerVerdictMs)) {
+    const bool Opened = Process->exitStatus() == QProcess::NormalExit && Process->exitCode() == 0;
+    delete Process;
+    return Opened;
+  }
+  // Left to run on its own; it is freed when it ends, and never stopped.
+  QObject::connect(Process, &QProcess::finished, Process, &QObject::deleteLater);
+  return true;
 }

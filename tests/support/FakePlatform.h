@@ -32,7 +32,11 @@ class TFakePlatform : public TPlatform {
 
   double Now() const override { return FNow; }
 
-  void OpenDocument(const std::string& PathOrUrl) override { Opened.push_back(PathOrUrl); }
+  // Records the request; answers false when FOpenerFails.
+  bool OpenDocument(const std::string& PathOrUrl) override {
+    Opened.push_back(PathOrUrl);
+    return !FOpenerFails;
+  }
 
   std::array<std::string, 8> DayNames;       // index 1..7 used
   std::array<std::string, 8> ShortDayNames;  // index 1..7 used
@@ -44,6 +48,7 @@ class TFakePlatform : public TPlatform {
   std::string FTempFolder, FProgramFolder, FSharedDataFolder, FConfigFolder, FDataFolder, FDocumentsFolder;
   double FNow = 46086.5;  // 5 March 2026, noon
   std::vector<std::string> Opened;
+  bool FOpenerFails = false;
 };
 
 // Installs a platform for the lifetime of the object and restores the previous

@@ -8,6 +8,7 @@
 
 #include "generator/CalGen.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/ScriptedDialogs.h"
 
 namespace {
 
@@ -80,6 +81,28 @@ TEST(AboutForm, AddressLabelsOpenTheSiteAndANewMessage) {
   QTest::mouseClick(Form.lblProduct, Qt::LeftButton);
   EXPECT_EQ(Fake.Opened,
             (std::vector<std::string>{QuillbayWebSite, std::string("mailto:") + QuillbaySupportMail}));
+}
+
+TEST(AboutForm, AnAddressThatNoProgramOpensIsNamedInAnError) {
+  TFakePlatform Fake;
+  Fake.FOpenerFails = true;
+  TScopedPlatform Scope(Fake);
+  TScriptedDialogs Dialogs;
+  TScopedUserDialogs ScopedDialogs(Dialogs);
+  Dialogs.MessageAnswers = {TMsgResult::OK, TMsgResult::OK};
+  TAboutForm Form;
+  Form.SiteAddress = QuillbayWebSite;
+  Form.MailAddress = QuillbaySupportMail;
+  Form.FillLabels();
+  Form.show();
+  QTest::mouseClick(Form.lblSite, Qt::LeftButton);
+  QTest::mouseClick(Form.lblMail, Qt::LeftButton);
+  ASSERT_EQ(Dialogs.Messages.size(), 2u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, std::string("No program could be started to open ") + QuillbayWebSite);
+  EXPECT_EQ(Dialogs.Messages[1].Text,
+            std::string("No program could be started to open mailto:") + QuillbaySupportMail);
+  EXPECT_EQ(Dialogs.Messages[1].Icon, TMsgIcon::Error);
+  EXPECT_TRUE(Form.isVisible());
 }
 
 TEST(AboutForm, EscapeEnterAndCloseAllCloseTheBox) {

@@ -530,6 +530,26 @@ TEST_F(MainFormTest, HelpOpensThePagesInTheBrowser) {
   EXPECT_EQ(Dialogs.Messages[0].Text, "Cannot open file " + Root + "/share/help/index.html");
 }
 
+TEST_F(MainFormTest, WithoutABrowserPreviewAndHelpNameWhatTheyCouldNotOpen) {
+  WriteFileBytes(Root + "/share/help/index.html", "<html></html>");
+  WriteFileBytes(Root + "/share/help/main-window.html", "<html></html>");
+  Fake.FOpenerFails = true;
+  auto W = MakeWindow();
+  Dialogs.MessageAnswers = {TMsgResult::OK, TMsgResult::OK, TMsgResult::OK};
+  W->tbnPreview->click();
+  W->miHelpTopics->trigger();
+  QTest::keyClick(W->mmEvent, Qt::Key_F1);
+  const std::vector<std::string> Asked = {Root + "/tmp/Quillbay/calendar.html",
+                                          Root + "/share/help/index.html",
+                                          Root + "/share/help/main-window.html"};
+  EXPECT_EQ(Fake.Opened, Asked);
+  ASSERT_EQ(Dialogs.Messages.size(), 3u);
+  for (size_t I = 0; I < Asked.size(); ++I) {
+    EXPECT_EQ(Dialogs.Messages[I].Text, "No program could be started to open " + Asked[I]);
+    EXPECT_EQ(Dialogs.Messages[I].Icon, TMsgIcon::Error);
+  }
+}
+
 TEST_F(MainFormTest, PreviewWritesTheStoredDayAndOpensThePage) {
   auto W = MakeWindow();
   QTest::keyClicks(W->mmEvent, "Preview me");
