@@ -323,10 +323,14 @@ int main(int Argc, char** Argv) {
                  ToolName);
     return 2;
   } catch (const EFileError& E) {
-    if (E.Message.find(E.FileName) != std::string::npos)
-      std::fprintf(stderr, "%s: %s\n", ToolName, E.Message.c_str());
+    // A message of several lines (the file and the line where reading
+    // stopped) is printed on one.
+    std::string Message = E.Message;
+    for (size_t At; (At = Message.find('\n')) != std::string::npos;) Message.replace(At, 1, ": ");
+    if (Message.find(E.FileName) != std::string::npos)
+      std::fprintf(stderr, "%s: %s\n", ToolName, Message.c_str());
     else
-      std::fprintf(stderr, "%s: %s: %s\n", ToolName, E.Message.c_str(), E.FileName.c_str());
+      std::fprintf(stderr, "%s: %s: %s\n", ToolName, Message.c_str(), E.FileName.c_str());
     return 1;
   } catch (const std::exception& E) {
     std::fprintf(stderr, "%s: %s\n", ToolName, E.what());

@@ -72,6 +72,11 @@ int DayOfWeek(TDateTime D) {
   return static_cast<int>(W) + 1;
 }
 
+bool IsCalendarDay(TDateTime D) {
+  const TDateTime Day = DateOnly(D);
+  return Day >= -693593 && Day <= 2958465;  // 1 January 0001 to 31 December 9999
+}
+
 TDateTime DateOnly(TDateTime D) { return std::trunc(D); }
 
 TDateTime IncMonth(TDateTime D, int Months) {

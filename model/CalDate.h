@@ -17,6 +17,9 @@ TDateTime EncodeDate(int Year, int Month, int Day);
 void DecodeDate(TDateTime D, int& Year, int& Month, int& Day);
 // 1 Sunday .. 7 Saturday.
 int DayOfWeek(TDateTime D);
+// Whether the day of D lies in the years 1 to 9999, the days that can be
+// shown and written in pages.
+bool IsCalendarDay(TDateTime D);
 // D with its fractional part cut toward zero (7.9 -> 7, -1.5 -> -1).
 TDateTime DateOnly(TDateTime D);
 // The same day number one month earlier or later, lowered to the last day of a

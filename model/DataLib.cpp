@@ -56,6 +56,34 @@ void TCollectionBase::Clear() {
 
 void TCollectionBase::Delete(int Index) { delete &ItemAt(Index); }
 
+void TCollectionBase::EndUpdate() {
+  if (--FUpdates == 0) Updated();
+}
+
+std::vector<std::unique_ptr<TCollectionItem>> TCollectionBase::TakeItems() {
+  std::vector<TCollectionItem*> Items;
+  Items.swap(FItems);
+  ItemsCleared();
+  std::vector<std::unique_ptr<TCollectionItem>> Taken;
+  Taken.reserve(Items.size());
+  for (TCollectionItem* Item : Items) {
+    Item->FCollection = nullptr;
+    Taken.emplace_back(Item);
+  }
+  return Taken;
+}
+
+void TCollectionBase::RestoreItems(std::vector<std::unique_ptr<TCollectionItem>> Items) {
+  BeginUpdate();
+  for (auto& Owned : Items) {
+    TCollectionItem* Item = Owned.release();
+    FItems.push_back(Item);
+    Item->FCollection = this;
+    ItemAdded(*Item);
+  }
+  EndUpdate();
+}
+
 void TCollectionBase::Unlink(TCollectionItem& Item) {
   // The most recently added item is the likeliest one to go.
   for (size_t I = FItems.size(); I-- > 0;) {
@@ -198,15 +226,24 @@ uint32_t TDataStore::Checksum() const {
 }
 
 void TDataStore::LoadFromFile(const std::string& FileName) {
-  std::string Text;
-  switch (TryReadFile(FileName, Text, MaxObjectFileSize)) {
+  auto NotValid = [&FileName](const std::string& Where) {
+    return EQuillbayError("The file is not valid\n" + FileName + ", " + Where);
+  };
+  TFileBytes File;
+  switch (ReadWholeFile(FileName, File, MaxObjectFileSize)) {
     case TReadStatus::Read:
-      ReadObjectText(*this, Text);
-      return;
+      break;
     case TReadStatus::TooLarge:
-      throw EQuillbayError("The file is not valid");
+      throw NotValid("larger than " + std::to_string(MaxObjectFileSize >> 20) + " MB");
     default:
       throw EQuillbayError(FormatMessage("Cannot open file %s", FileName));
+  }
+  TReadFault Fault;
+  try {
+    // What the reader has passed is given back while the document grows.
+    ReadObjectText(*this, File.View(), &Fault, [&File](size_t Offset) { File.Release(Offset); });
+  } catch (const EQuillbayError&) {
+    throw NotValid("line " + std::to_string(Fault.Line));
   }
 }
 

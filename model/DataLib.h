@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Errors.h"
@@ -43,7 +44,7 @@ struct TPropInfo {
   std::function<std::string(const TPersistent&)> GetString;
   // For a string held in a field: read without a copy (the writer's path).
   std::function<const std::string&(const TPersistent&)> GetStringRef;
-  std::function<void(TPersistent&, const std::string&)> SetString;
+  std::function<void(TPersistent&, std::string_view)> SetString;
   std::function<double(const TPersistent&)> GetDate;
   std::function<void(TPersistent&, double)> SetDate;
   std::function<TPersistent*(const TPersistent&)> GetObject;
@@ -101,6 +102,18 @@ class TCollectionBase {
   // Destroys the item at Index; the items behind it move up one place.
   void Delete(int Index);
 
+  // Many items are about to be added: a collection that keeps an index of
+  // its items may build it once, at the matching EndUpdate. Updates nest.
+  void BeginUpdate() { ++FUpdates; }
+  void EndUpdate();
+  bool Updating() const { return FUpdates > 0; }
+
+  // Reading a file replaces a collection's items but must be able to put
+  // them back: they leave without being destroyed (TakeItems), and return in
+  // their order (RestoreItems appends them).
+  std::vector<std::unique_ptr<TCollectionItem>> TakeItems();
+  void RestoreItems(std::vector<std::unique_ptr<TCollectionItem>> Items);
+
  protected:
   virtual std::unique_ptr<TCollectionItem> NewItem() = 0;
   // Hooks for collections that keep an index of their items.
@@ -108,11 +121,14 @@ class TCollectionBase {
   virtual void ItemRemoved(TCollectionItem&) {}
   // Clear: every item is about to go at once (no ItemRemoved for each).
   virtual void ItemsCleared() {}
+  // The outermost update ended.
+  virtual void Updated() {}
 
  private:
   friend class TCollectionItem;
   void Unlink(TCollectionItem& Item);
   std::vector<TCollectionItem*> FItems;  // owned
+  int FUpdates = 0;
 };
 
 template <class T>
@@ -153,7 +169,7 @@ TPropInfo StringProperty(std::string Name, std::string C::*Field) {
   P.GetStringRef = [Field](const TPersistent& O) -> const std::string& {
     return static_cast<const C&>(O).*Field;
   };
-  P.SetString = [Field](TPersistent& O, const std::string& V) { static_cast<C&>(O).*Field = V; };
+  P.SetString = [Field](TPersistent& O, std::string_view V) { static_cast<C&>(O).*Field = V; };
   return P;
 }
 
@@ -190,8 +206,9 @@ class TDataStore : public TPersistent {
   virtual std::string ClassName() const = 0;
   // Wrap-around 32-bit sum over the saved form of the object.
   virtual uint32_t Checksum() const;
-  // Raises "Cannot open file %s", or "The file is not valid" for a file that
-  // does not read or is larger than MaxObjectFileSize.
+  // Raises "Cannot open file %s", or for a file that does not read or is
+  // larger than MaxObjectFileSize "The file is not valid" and, on a second
+  // line, the file name and the line where reading stopped.
   virtual void LoadFromFile(const std::string& FileName);
   // Raises "Cannot create file %s" or "Stream write error"; the previous file
   // is then untouched.

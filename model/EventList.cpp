@@ -26,7 +26,7 @@ void TEvent::SetDate(TDateTime Value) {
   TDateTime Old = FDate;
   // A value that is not a number would be saved as text no reader accepts.
   FDate = std::isfinite(Value) ? DateOnly(Value) : 0;
-  if (DayKey(Old) == DayKey(FDate)) return;
+  if (DayKey(Old) == DayKey(FDate) || !Collection() || Collection()->Updating()) return;
   if (auto* Owner = dynamic_cast<TEventCollection*>(Collection())) Owner->DateChanging(*this, Old, FDate);
 }
 
@@ -124,6 +124,17 @@ void TDayTable::Clear() {
   FCount = 0;
 }
 
+void TDayTable::Reserve(size_t Count) {
+  size_t Size = 16;
+  while (Count * 4 > Size * 3) Size *= 2;
+  if (Size <= FSlots.size()) return;
+  std::vector<TSlot> Old;
+  Old.swap(FSlots);
+  FSlots.resize(Size);
+  for (const TSlot& Slot : Old)
+    if (Slot.Value) FSlots[Locate(Slot.Key)] = Slot;
+}
+
 void TDayTable::Grow() {
   std::vector<TSlot> Old;
   Old.swap(FSlots);
@@ -139,6 +150,11 @@ TEvent* TEventCollection::Find(TDateTime Day) const {
   Day = DateOnly(Day);
   if (std::isnan(Day)) return nullptr;  // equal to nothing
   uint64_t Key = DayKey(Day);
+  if (Updating()) {
+    for (int I = 0; I < Count(); ++I)
+      if (DayKey(Item(I).Date()) == Key) return &Item(I);
+    return nullptr;
+  }
   if (TEvent* First = FFirst.Find(Key)) return First;
   // The pending event is the newest, so it is found only when no indexed
   // event has that day.
@@ -148,6 +164,7 @@ TEvent* TEventCollection::Find(TDateTime Day) const {
 
 void TEventCollection::ItemAdded(TCollectionItem& Item) {
   auto& Event = static_cast<TEvent&>(Item);
+  if (Updating()) return;  // numbered and indexed when the update ends
   IndexPending();
   Event.FSequence = FNextSequence++;
   FPending = &Event;
@@ -155,6 +172,7 @@ void TEventCollection::ItemAdded(TCollectionItem& Item) {
 
 void TEventCollection::ItemRemoved(TCollectionItem& Item) {
   auto& Event = static_cast<TEvent&>(Item);
+  if (Updating()) return;
   if (&Event == FPending) {
     FPending = nullptr;
     return;
@@ -167,6 +185,26 @@ void TEventCollection::ItemsCleared() {
   FPending = nullptr;
   FFirst.Clear();
   FExtra.clear();
+}
+
+void TEventCollection::Updated() { RebuildIndex(); }
+
+void TEventCollection::RebuildIndex() {
+  FPending = nullptr;
+  FFirst.Clear();
+  FExtra.clear();
+  FFirst.Reserve(static_cast<size_t>(Count()));
+  // The events and their slots lie all over memory: each is asked for a few
+  // steps ahead (the event, then its slot), so that the waits overlap.
+  constexpr int Ahead = 16;
+  for (int I = 0; I < Count(); ++I) {
+    if (I + 2 * Ahead < Count()) __builtin_prefetch(&Item(I + 2 * Ahead));
+    if (I + Ahead < Count()) FFirst.Prefetch(DayKey(Item(I + Ahead).Date()));
+    TEvent& Event = Item(I);
+    Event.FSequence = static_cast<uint64_t>(I);
+    IndexAdd(Event, DayKey(Event.Date()));
+  }
+  FNextSequence = static_cast<uint64_t>(Count());
 }
 
 void TEventCollection::DateChanging(TEvent& Event, TDateTime OldDate, TDateTime NewDate) {

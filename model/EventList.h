@@ -52,6 +52,10 @@ class TDayTable {
   void Assign(uint64_t Key, TEvent* Value);
   void Erase(uint64_t Key);
   void Clear();
+  // Room for Count days without growing.
+  void Reserve(size_t Count);
+  // Brings the slot of Key toward the processor ahead of an Insert.
+  void Prefetch(uint64_t Key) const { __builtin_prefetch(&FSlots[Home(Key)]); }
 
  private:
   struct TSlot {
@@ -68,16 +72,20 @@ class TDayTable {
 class TEventCollection : public TCollection<TEvent> {
  public:
   // The first event of that day (Date cut to a whole day) in Items order.
+  // During an update (a file being read) the index waits and this scans.
   TEvent* Find(TDateTime Day) const;
 
  protected:
   void ItemAdded(TCollectionItem& Item) override;
   void ItemRemoved(TCollectionItem& Item) override;
   void ItemsCleared() override;
+  // The index is built once for all the events of an update.
+  void Updated() override;
 
  private:
   friend class TEvent;
   void DateChanging(TEvent& Event, TDateTime OldDate, TDateTime NewDate);
+  void RebuildIndex();
   void IndexAdd(TEvent& Event, uint64_t Key);
   void IndexRemove(TEvent& Event, uint64_t Key);
   void IndexPending();

@@ -7,7 +7,9 @@
 // all see the same bytes. Files are opened and replaced by TDataStore.
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/FileIO.h"
 
@@ -21,10 +23,24 @@ std::string WriteObjectText(const TPersistent& Root, const std::string& ClassNam
 // never held whole in memory.
 void WriteObjectTextTo(const TPersistent& Root, const std::string& ClassName, const std::string& Name,
                        const TTextSink& Sink);
-// Parses Text completely, then applies it to Root in file order. Raises "The
-// file is not valid" on any syntax or apply fault; values applied before an
-// apply fault stay applied. Returns the object's name ("" when none).
-std::string ReadObjectText(TPersistent& Root, const std::string& Text);
+// Where a read that raised stopped: the line (1 for the first), and whether
+// the text broke the grammar (then nothing was applied) or a value did not
+// fit the object (then what came before it stays applied).
+struct TReadFault {
+  size_t Line = 0;
+  bool Syntax = false;
+};
+// Told from time to time that the text before an offset will not be read
+// again, so that the memory of a large file can go back while the document
+// it holds is built.
+using TReleaseText = std::function<void(size_t Offset)>;
+// Reads Text into Root in one pass, applying each property in file order.
+// Raises "The file is not valid" on a syntax error anywhere (Root is then as
+// it was) or on a value that does not fit Root (the values before it stay
+// applied); Fault, when given, says where and which. Returns the object's
+// name ("" when none).
+std::string ReadObjectText(TPersistent& Root, std::string_view Text, TReadFault* Fault = nullptr,
+                           const TReleaseText& Release = {});
 
 // The vocabulary that the writer and the reader share.
 

@@ -1,9 +1,11 @@
 #include "platform/FileIO.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -133,24 +135,42 @@ void WriteStringToFile(const std::string& FileName, std::string_view Data, TNewF
       FileName, [Data](const TTextSink& Write) { Write(Data.data(), Data.size()); }, Access);
 }
 
-TReadStatus TryReadFile(const std::string& FileName, std::string& Data, uint64_t Limit) {
-  Data.clear();
-  // Not blocking on open, so that a pipe nobody writes to reads as empty
-  // instead of hanging the program.
-  TFileHandle File;
+namespace {
+// Opens FileName for reading, not blocking on open, so that a pipe nobody
+// writes to reads as empty instead of hanging the program. St tells what was
+// opened; a folder is Failed.
+TReadStatus OpenToRead(const std::string& FileName, TFileHandle& File, struct stat& St) {
   File.Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (File.Fd < 0) return errno == ENOENT ? TReadStatus::Missing : TReadStatus::Failed;
   ::fcntl(File.Fd, F_SETFL, ::fcntl(File.Fd, F_GETFL) & ~O_NONBLOCK);
-
-  struct stat St {};
   if (::fstat(File.Fd, &St) != 0 || S_ISDIR(St.st_mode)) return TReadStatus::Failed;
-  if (S_ISREG(St.st_mode)) {
-    if (static_cast<uint64_t>(St.st_size) > Limit) return TReadStatus::TooLarge;
-    Data.reserve(static_cast<size_t>(St.st_size));
+  return TReadStatus::Read;
+}
+
+// A regular file of known size: read whole at once. Bytes added after it was
+// opened are not read.
+bool HasKnownSize(const struct stat& St) { return S_ISREG(St.st_mode) && St.st_size > 0; }
+
+// Reads until Size bytes are in Data or the file ends (one call unless the
+// system splits it); the count read, or -1.
+ssize_t ReadUpTo(int Fd, char* Data, size_t Size) {
+  size_t Done = 0;
+  while (Done < Size) {
+    const ssize_t N = ::read(Fd, Data + Done, Size - Done);
+    if (N < 0 && errno == EINTR) continue;
+    if (N < 0) return -1;
+    if (N == 0) break;
+    Done += static_cast<size_t>(N);
   }
+  return static_cast<ssize_t>(Done);
+}
+
+// A pipe, a device or a file of the /proc kind, whose size is known only at
+// its end: read in pieces, up to Limit bytes.
+TReadStatus ReadPieces(int Fd, std::string& Data, uint64_t Limit) {
   char Buffer[65536];
   for (;;) {
-    const ssize_t N = ::read(File.Fd, Buffer, sizeof Buffer);
+    const ssize_t N = ::read(Fd, Buffer, sizeof Buffer);
     if (N < 0 && errno == EINTR) continue;
     if (N < 0) return TReadStatus::Failed;
     if (N == 0) return TReadStatus::Read;
@@ -160,6 +180,88 @@ TReadStatus TryReadFile(const std::string& FileName, std::string& Data, uint64_t
     }
     Data.append(Buffer, static_cast<size_t>(N));
   }
+}
+}  // namespace
+
+TReadStatus TryReadFile(const std::string& FileName, std::string& Data, uint64_t Limit) {
+  Data.clear();
+  TFileHandle File;
+  struct stat St {};
+  if (const TReadStatus Opened = OpenToRead(FileName, File, St); Opened != TReadStatus::Read) return Opened;
+  if (!HasKnownSize(St)) return ReadPieces(File.Fd, Data, Limit);
+  if (static_cast<uint64_t>(St.st_size) > Limit) return TReadStatus::TooLarge;
+  Data.resize(static_cast<size_t>(St.st_size));
+  const ssize_t N = ReadUpTo(File.Fd, Data.data(), Data.size());
+  if (N < 0) {
+    Data.clear();
+    return TReadStatus::Failed;
+  }
+  Data.resize(static_cast<size_t>(N));
+  return TReadStatus::Read;
+}
+
+TFileBytes::~TFileBytes() { Reset(); }
+
+void TFileBytes::Reset() {
+  if (FMapped) ::munmap(FData, FMapped);
+  FData = nullptr;
+  FSize = FMapped = FReleased = 0;
+  FUnit = 1;
+  FHeld.clear();
+}
+
+void TFileBytes::Release(size_t Offset) {
+  if (!FMapped) return;
+  const size_t Upto = std::min(Offset, FSize) / FUnit * FUnit;
+  if (Upto <= FReleased) return;
+  ::madvise(FData + FReleased, Upto - FReleased, MADV_DONTNEED);
+  FReleased = Upto;
+}
+
+TReadStatus ReadWholeFile(const std::string& FileName, TFileBytes& Bytes, uint64_t Limit) {
+  Bytes.Reset();
+  TFileHandle File;
+  struct stat St {};
+  if (const TReadStatus Opened = OpenToRead(FileName, File, St); Opened != TReadStatus::Read) return Opened;
+  if (!HasKnownSize(St)) {
+    const TReadStatus Status = ReadPieces(File.Fd, Bytes.FHeld, Limit);
+    Bytes.FData = Bytes.FHeld.data();
+    Bytes.FSize = Bytes.FHeld.size();
+    return Status;
+  }
+  if (static_cast<uint64_t>(St.st_size) > Limit) return TReadStatus::TooLarge;
+  // Pages of their own (not the heap's), so that each can be given back; a
+  // large file in huge pages where the system has them: a few faults fill
+  // them, and whole ones go back.
+  const size_t Size = static_cast<size_t>(St.st_size);
+  static const size_t Page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+  constexpr size_t HugePage = size_t{2} << 20;
+  const bool Huge = Size >= 2 * HugePage;
+  const size_t Unit = Huge ? HugePage : Page;
+  const size_t Length = (Size + Unit - 1) / Unit * Unit;
+  const size_t Slack = Huge ? HugePage : 0;  // room to align the start
+  void* Map = ::mmap(nullptr, Length + Slack, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (Map == MAP_FAILED) return TReadStatus::Failed;
+  char* Start = static_cast<char*>(Map);
+  if (Huge) {
+    char* Aligned =
+        reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(Start) + HugePage - 1) & ~(HugePage - 1));
+    if (Aligned > Start) ::munmap(Start, static_cast<size_t>(Aligned - Start));
+    const size_t Tail = static_cast<size_t>(Start + Length + Slack - (Aligned + Length));
+    if (Tail > 0) ::munmap(Aligned + Length, Tail);
+    Start = Aligned;
+    ::madvise(Start, Length, MADV_HUGEPAGE);
+  }
+  Bytes.FData = Start;
+  Bytes.FMapped = Length;
+  Bytes.FUnit = Unit;
+  const ssize_t N = ReadUpTo(File.Fd, Bytes.FData, Size);
+  if (N < 0) {
+    Bytes.Reset();
+    return TReadStatus::Failed;
+  }
+  Bytes.FSize = static_cast<size_t>(N);
+  return TReadStatus::Read;
 }
 
 std::string ReadFileToString(const std::string& FileName) {

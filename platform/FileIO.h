@@ -38,9 +38,37 @@ void WriteStreamToFile(const std::string& FileName, const TTextProducer& Produce
 
 enum class TReadStatus { Read, Missing, TooLarge, Failed };
 
-// Reads the whole file into Data. A file larger than Limit bytes is not read
-// (TooLarge, Data empty); a folder or a read error is Failed. A pipe that no
-// one writes to reads as empty instead of blocking.
+// The bytes of a whole file in memory of their own. A reader that goes
+// through them once may give back the pages it has passed, so that a large
+// file and what is made of it are not both held whole.
+class TFileBytes {
+ public:
+  TFileBytes() = default;
+  TFileBytes(const TFileBytes&) = delete;
+  TFileBytes& operator=(const TFileBytes&) = delete;
+  ~TFileBytes();
+  std::string_view View() const { return {FData, FSize}; }
+  // The bytes before Offset will not be read again: their memory goes back
+  // to the system, and they read as zeros from now on.
+  void Release(size_t Offset);
+
+ private:
+  friend TReadStatus ReadWholeFile(const std::string& FileName, TFileBytes& Bytes, uint64_t Limit);
+  void Reset();
+  char* FData = nullptr;
+  size_t FSize = 0;
+  size_t FMapped = 0;    // length of the mapping at FData; 0 when FData is in FHeld
+  size_t FUnit = 1;      // what can be given back is a whole number of these
+  size_t FReleased = 0;  // bytes at the start already given back
+  std::string FHeld;     // a pipe's or device's bytes, read in pieces
+};
+
+// Reads the whole file into Data, a regular file with one system call. A file
+// larger than Limit bytes is not read (TooLarge, Data empty); a folder or a
+// read error is Failed. A pipe that no one writes to reads as empty instead
+// of blocking.
 TReadStatus TryReadFile(const std::string& FileName, std::string& Data, uint64_t Limit = UINT64_MAX);
+// As TryReadFile, into pages of their own that can be given back.
+TReadStatus ReadWholeFile(const std::string& FileName, TFileBytes& Bytes, uint64_t Limit = UINT64_MAX);
 // The whole file; raises "Cannot open file %s" when it cannot be read.
 std::string ReadFileToString(const std::string& FileName);

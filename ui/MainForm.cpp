@@ -397,7 +397,12 @@ void TfrmMain::ProjectOpen() {
     FOpenFailed = true;
     throw;
   }
-  if (FEventList->Count() > 0) FDateChooser->SelectDate(FEventList->Events(FEventList->Count() - 1).Date());
+  // The last event in document order; today when its day lies outside the
+  // calendar (a file may keep such a date, but no day can show it).
+  if (FEventList->Count() > 0) {
+    const TDateTime Last = FEventList->Events(FEventList->Count() - 1).Date();
+    FDateChooser->SelectDate(IsCalendarDay(Last) ? Last : Platform().Now());
+  }
   ShowCurrentDay();
 }
 

@@ -240,8 +240,8 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
   WriteFileBytes(BrokenIcs, "BEGIN:VCALENDAR\r\nnonsense\r\nEND:VCALENDAR\r\n");
   const std::vector<TCase> Cases = {
       {{Missing, "--month", "2026-03", "-o", Page}, "Cannot open file " + Missing},
-      {{Broken, "--month", "2026-03", "-o", Page}, "The file is not valid: " + Broken},
-      {{Broken, "--save-as", Page}, "The file is not valid: " + Broken},
+      {{Broken, "--month", "2026-03", "-o", Page}, "The file is not valid: " + Broken + ", line 42"},
+      {{Broken, "--save-as", Page}, "The file is not valid: " + Broken + ", line 42"},
       {{DocName, "--month", "0-03", "-o", Page}, "Invalid argument to date encode"},
       {{DocName, "--year", "0", "--months", "2", "-o", Page}, "Invalid argument to date encode"},
       {{DocName, "--year", "0000", "-o", Page}, "Invalid argument to date encode"},

@@ -208,6 +208,44 @@ TEST_F(DataLibTest, DatesReadAsWholeDays) {
   }
 }
 
+TEST_F(DataLibTest, DatesOutsideTheCalendarAreKeptAndSavedBackExactly) {
+  // Every whole day the 64-bit number holds exactly: a stray date does not
+  // lock the user out of the calendar, and a save gives it back unchanged.
+  const char* Dates[] = {"-693594", "2958466", "9007199254740992", "-9007199254740992"};
+  std::string Items;
+  for (const char* D : Dates) Items += std::string("    item\r\n      Date = ") + D + "\r\n    end\r\n";
+  Items.resize(Items.size() - 2);
+  TEventList Doc;
+  ReadObjectText(Doc, Header("  Items = <\r\n" + Items + ">\r\n"));
+  ASSERT_EQ(Doc.Count(), 4);
+  const std::string Saved = Save(Doc);
+  EXPECT_NE(Saved.find("  Items = <\r\n" + Items + ">\r\n"), std::string::npos) << Saved;
+  EXPECT_EQ(Doc.FindEvent(false, 9007199254740992.0), &Doc.Events(2));
+  EXPECT_EQ(Doc.FindEvent(false, -693594), &Doc.Events(0));
+  TEventList Float;
+  ReadObjectText(Float,
+                 Header("  Items = <\r\n    item\r\n      Date = -9.0071992547409927e15\r\n    end>\r\n"));
+  EXPECT_EQ(Float.Events(0).Date(), -9007199254740992.0);
+}
+
+TEST_F(DataLibTest, EncodingIsDecidedOnWholeValuesNotOnRuns) {
+  // Other writers may split a UTF-8 character between runs and codes: the
+  // joined value decides. One value that is not UTF-8 as a whole makes the
+  // file Windows-1252, values before it included.
+  for (const char* Value :
+       {"'caf\xC3' + '\xA9'", "'caf\xC3'#169", "'caf'#195#169", "'caf\xC3' +\r\n    '\xA9'"}) {
+    TEventList Doc;
+    ReadObjectText(
+        Doc, Header(std::string("  ExportFile = ") + Value + "\r\n  DefaultFolder = '\xE2\x82\xAC'\r\n"));
+    EXPECT_EQ(Doc.ExportFile, "caf\xC3\xA9") << Value;
+    EXPECT_EQ(Doc.DefaultFolder, "\xE2\x82\xAC") << Value;
+  }
+  TEventList Doc;
+  ReadObjectText(Doc, Header("  ExportFile = 'caf\xC3' + '\xA9'\r\n  DefaultFolder = 'caf\xC3'\r\n"));
+  EXPECT_EQ(Doc.ExportFile, "caf\xC3\x83\xC2\xA9");
+  EXPECT_EQ(Doc.DefaultFolder, "caf\xC3\x83");
+}
+
 TEST_F(DataLibTest, DoubledApostropheAndWideCodes) {
   TEventList Doc;
   ReadObjectText(Doc, Header("  DefaultFolder = 'it''s'#8364#233'x'#55357#56832\r\n"));
@@ -277,6 +315,9 @@ TEST_F(DataLibTest, SyntaxErrorsApplyNothing) {
       {"text after end", "object T\r\nend\r\nx"},
       {"too deep",
        "object T\r\n  RowSpacing = " + std::string(200, '(') + std::string(200, ')') + "\r\nend\r\n"},
+      {"error after values, items and an apply fault",
+       "object Named: T\r\n  RowSpacing = 2\r\n  Items = <\r\n    item\r\n      Date = 5\r\n    end>\r\n"
+       "  Style.Title = 'x'\r\n  Foo = 1\r\n  RowSpacing = ;\r\nend\r\n"},
   };
   for (const auto& Case : Cases) {
     TEventList Doc;
@@ -291,7 +332,10 @@ TEST_F(DataLibTest, SyntaxErrorsApplyNothing) {
       EXPECT_STREQ(E.what(), "The file is not valid") << Case.Why;
     }
     EXPECT_EQ(Doc.RowSpacing, 15) << Case.Why;
-    EXPECT_EQ(Doc.Count(), 1) << Case.Why;
+    EXPECT_EQ(Doc.Style().Title, "") << Case.Why;
+    EXPECT_EQ(Doc.Name, "") << Case.Why;
+    ASSERT_EQ(Doc.Count(), 1) << Case.Why;
+    EXPECT_EQ(Doc.FindEvent(false, 9), &Doc.Events(0)) << Case.Why;
   }
 }
 
@@ -329,8 +373,8 @@ TEST_F(DataLibTest, ApplyFaultsKeepWhatWasAppliedBefore) {
       {"year beyond a word", "  ExportYear = 65536\r\n"},
       {"negative year", "  ExportYear = -1\r\n"},
       {"integer beyond 32 bits", "  RowSpacing = 2147483648\r\n"},
-      {"date before year 1", "  Items = <\r\n    item\r\n      Date = -693594\r\n    end>\r\n"},
-      {"date after year 9999", "  Items = <\r\n    item\r\n      Date = 2958466\r\n    end>\r\n"},
+      {"date beyond 2^53", "  Items = <\r\n    item\r\n      Date = 9007199254740993\r\n    end>\r\n"},
+      {"float date beyond 2^53", "  Items = <\r\n    item\r\n      Date = -9.1e15\r\n    end>\r\n"},
       {"list value", "  RowSpacing = (1 2)\r\n"},
       {"byte block", "  RowSpacing = {00FF}\r\n"},
       {"collection to a string", "  ExportFile = <>\r\n"},
@@ -502,9 +546,10 @@ TEST_F(DataLibTest, OptInStylePropertiesAreWrittenOnlyWhenSet) {
     EXPECT_EQ(Odd.Style().WeekStart, 1) << Value;
   }
   TCalStyleGallery Gallery;
-  ReadObjectText(Gallery, "object TCalStyleGallery\r\n  Items = <\r\n    item\r\n      Name = 'Wide'\r\n"
-                          "      Style.ModernPage = True\r\n      Style.WeekStart = 2\r\n"
-                          "      Style.EventsAsText = True\r\n    end>\r\nend\r\n");
+  ReadObjectText(Gallery,
+                 "object TCalStyleGallery\r\n  Items = <\r\n    item\r\n      Name = 'Wide'\r\n"
+                 "      Style.ModernPage = True\r\n      Style.WeekStart = 2\r\n"
+                 "      Style.EventsAsText = True\r\n    end>\r\nend\r\n");
   ASSERT_EQ(Gallery.Count(), 1);
   EXPECT_TRUE(Gallery.Item(0).Style().ModernPage);
   EXPECT_EQ(Gallery.Item(0).Style().WeekStart, 2);
@@ -584,6 +629,49 @@ TEST_F(DataLibTest, ShippedExamplesOpenAndSaveUnchanged) {
   EXPECT_GT(Seen, 0);
 }
 
+TEST_F(DataLibTest, RefusedFileNamesTheLineWhereReadingStopped) {
+  TTempFolder Folder;
+  const std::string Name = Folder.Path("club.qby");
+  auto Message = [&](const std::string& Text) {
+    WriteFileBytes(Name, Text);
+    TEventList Doc;
+    try {
+      Doc.LoadFromFile(Name);
+    } catch (const EQuillbayError& E) {
+      return std::string(E.what());
+    }
+    return std::string("accepted");
+  };
+  const struct {
+    std::string Text;
+    int Line;
+  } Cases[] = {
+      {Header("  RowSpacing = 2\r\n  Foo = 1\r\n"), 3},         // a value that does not fit
+      {Header("  RowSpacing = 2\r\n  RowSpacing = ;\r\n"), 3},  // a syntax error
+      {"object TEventList\n  Items = <\n    item\n      Text = 'half", 4},
+      {"object TEventList\r\n  RowSpacing = 2\r\n\r\n\r\n", 2},  // the end: its last line that holds text
+  };
+  for (const auto& C : Cases)
+    EXPECT_EQ(Message(C.Text), "The file is not valid\n" + Name + ", line " + std::to_string(C.Line))
+        << C.Text;
+
+  // A file of some megabytes, whose memory goes back while it is read: the
+  // lines are still counted, and what was read before the fault stays.
+  std::string Big = "object TEventList\r\n  Items = <\r\n";
+  for (int I = 0; I < 60000; ++I)
+    Big += "    item\r\n      Date = " + std::to_string(40000 + I) +
+           "\r\n      Text = 'Choir practice in the parish hall'\r\n    end\r\n";
+  Big.resize(Big.size() - 2);
+  Big += ">\r\n  Bad = 1\r\nend\r\n";
+  ASSERT_GT(Big.size(), 4u << 20);
+  EXPECT_EQ(Message(Big), "The file is not valid\n" + Name + ", line 240003");
+  TEventList Doc;
+  EXPECT_THROW(Doc.LoadFromFile(Name), EQuillbayError);
+  ASSERT_EQ(Doc.Count(), 60000);
+  EXPECT_EQ(Doc.Events(0).Text, "Choir practice in the parish hall");
+  EXPECT_EQ(Doc.FindEvent(false, 40000 + 59999), &Doc.Events(59999));
+}
+
 TEST_F(DataLibTest, MissingFileCannotBeOpened) {
   TTempFolder Folder;
   TEventList Doc;
@@ -611,7 +699,7 @@ TEST_F(DataLibTest, OversizedFileIsNotValid) {
     Doc.LoadFromFile(Name);
     ADD_FAILURE();
   } catch (const EQuillbayError& E) {
-    EXPECT_STREQ(E.what(), "The file is not valid");
+    EXPECT_EQ(std::string(E.what()), "The file is not valid\n" + Name + ", larger than 64 MB");
   }
 }
 
@@ -624,7 +712,7 @@ TEST_F(DataLibTest, PipeWithoutWriterIsNotValidAndDoesNotHang) {
     Doc.LoadFromFile(Name);
     ADD_FAILURE();
   } catch (const EQuillbayError& E) {
-    EXPECT_STREQ(E.what(), "The file is not valid");
+    EXPECT_EQ(std::string(E.what()), "The file is not valid\n" + Name + ", line 1");
   }
 }
 

@@ -121,7 +121,8 @@ TEST_F(GalleryTest, UnreadableFileKeepsTheSchemesBeforeTheFaultAndIsReplacedOnSa
     G.LoadGallery();
     ADD_FAILURE();
   } catch (const EQuillbayError& E) {
-    EXPECT_STREQ(E.what(), "The file is not valid");
+    EXPECT_EQ(std::string(E.what()),
+              "The file is not valid\n" + TCalStyleGallery::GalleryFileName() + ", line 8");
   }
   ASSERT_EQ(G.Count(), 2);
   EXPECT_EQ(G.Item(0).Name, "Kept");

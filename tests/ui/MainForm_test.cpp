@@ -213,6 +213,18 @@ TEST_F(MainFormTest, OpenShowsTheLastEventInDocumentOrder) {
   EXPECT_EQ(W->mmEvent->toPlainText(), "two");
 }
 
+TEST_F(MainFormTest, OpenWhoseLastEventIsOutsideTheCalendarShowsToday) {
+  const std::string Path =
+      MakeDocument("stray.qby", {{Day(2025, 5, 5), "five"}, {2958466, "1 January 10000"}});
+  auto W = MakeWindow();
+  Dialogs.OpenAnswers.push_back(Path);
+  W->miOpen->trigger();
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  EXPECT_EQ(W->Project.FileName(), Path);
+  EXPECT_EQ(W->Document().Count(), 2);
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 3, 5)) << "today on the test clock";
+}
+
 TEST_F(MainFormTest, FailedOpenLeavesAnUntitledDocumentThatCannotOverwriteTheFile) {
   const std::string Path = Root + "/docs/broken.qby";
   const std::string Broken = "object EventList: TEventList\r\n  Items = <\r\n    item\r\n      Text = 'half";
@@ -225,7 +237,7 @@ TEST_F(MainFormTest, FailedOpenLeavesAnUntitledDocumentThatCannotOverwriteTheFil
   W->miOpen->trigger();
 
   ASSERT_EQ(Dialogs.Messages.size(), 2u);
-  EXPECT_EQ(Dialogs.Messages[1].Text, "The file is not valid");
+  EXPECT_EQ(Dialogs.Messages[1].Text, "The file is not valid\n" + Path + ", line 4");
   EXPECT_EQ(Dialogs.Messages[1].Buttons, TMsgButtons::OK);
   EXPECT_EQ(W->Project.FileName(), "");
   EXPECT_EQ(W->windowTitle(), "Quillbay");

@@ -531,7 +531,7 @@ TEST_F(StyleFormTest, AnUnreadableGalleryIsReportedAndKeptAside) {
   Dialogs.MessageAnswers = {TMsgResult::OK};
   TStyleForm& F = Open();
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, "The file is not valid");
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The file is not valid\n" + UserGallery() + ", line 1");
   EXPECT_EQ(Dialogs.Messages[0].Icon, TMsgIcon::Error);
   EXPECT_EQ(F.cbxStyle->count(), 0);
   EXPECT_EQ(F.PageControl->count(), 6);
