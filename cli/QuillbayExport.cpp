@@ -3,9 +3,17 @@
 // people who build their site with scripts; an iCalendar file may be merged
 // into the document first. The pages come from the desktop program's own
 // generator and locale names (the C library's, for LC_TIME), so both give
-// the same bytes; the tool links no Qt. Nothing is written when the document
-// or the merged file cannot be read or the page cannot be made; exit status 1
-// for a document or file error, 2 for wrong usage.
+// the same bytes. Nothing is written when the document or the merged file
+// cannot be read or the page cannot be made; exit status 1 for a document or
+// file error, 2 for wrong usage.
+//
+// The program is built twice from this file. quillbay-export links neither
+// Qt nor libical (which loads the ICU libraries), so that it starts about as
+// fast as a small C program; given --merge-ical or --ical it hands its
+// arguments to quillbay-export-ical, the same program built with
+// QUILLBAY_EXPORT_ICAL, installed beside it or in libexec.
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -141,6 +149,7 @@ void SetAction(TOptions& O, TAction Action) {
   O.Action = Action;
 }
 
+#ifdef QUILLBAY_EXPORT_ICAL
 std::string IsoDay(TDateTime Date) {
   int Year, Month, Day;
   DecodeDate(Date, Year, Month, Day);
@@ -176,6 +185,7 @@ void ChooseRanges(TOptions& O) {
     }
   }
 }
+#endif
 
 // Returns false when --help or --version was answered.
 bool ParseArguments(int Argc, char** Argv, TOptions& O) {
@@ -250,7 +260,9 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
   if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
   if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
     throw EUsage{"--from and --to go with --merge-ical and --ical"};
+#ifdef QUILLBAY_EXPORT_ICAL
   ChooseRanges(O);
+#endif
   return true;
 }
 
@@ -276,6 +288,7 @@ void Run(const TOptions& O) {
   } catch (const EQuillbayError& E) {
     throw EFileError{E.what(), O.Document};
   }
+#ifdef QUILLBAY_EXPORT_ICAL
   const TEventTextForm Form = EventTextFormOf(Doc);
   if (!O.MergeFile.empty()) {
     try {
@@ -293,6 +306,7 @@ void Run(const TOptions& O) {
     Feed.Stamp = static_cast<int64_t>(std::time(nullptr));
     return WriteOutput(O, WriteICalendarFeed(Doc, Feed));
   }
+#endif
   if (O.Action == TAction::SaveAs) {
     try {
       Doc.SaveToFile(O.SaveAs);
@@ -310,12 +324,27 @@ void Run(const TOptions& O) {
   }
   WriteOutput(O, Gen.PageText());
 }
+
+#ifndef QUILLBAY_EXPORT_ICAL
+// Runs quillbay-export-ical with the same arguments in place of this
+// process: beside this program in a build folder, else where it is installed.
+[[noreturn]] void RunICalendarTool(char** Argv) {
+  const std::string Folder = Platform().ProgramFolder();
+  std::string Tool = Folder + "/quillbay-export-ical";
+  if (::access(Tool.c_str(), X_OK) != 0) Tool = Folder + "/" QUILLBAY_ICAL_TOOL;
+  ::execv(Tool.c_str(), Argv);
+  throw EFileError{"Cannot run the iCalendar part of quillbay-export", Tool};
+}
+#endif
 }  // namespace
 
 int main(int Argc, char** Argv) {
   TOptions Options;
   try {
     if (!ParseArguments(Argc, Argv, Options)) return 0;
+#ifndef QUILLBAY_EXPORT_ICAL
+    if (!Options.MergeFile.empty() || Options.Action == TAction::ICal) RunICalendarTool(Argv);
+#endif
     Run(Options);
     return 0;
   } catch (const EUsage& E) {

@@ -28,7 +28,7 @@ done
 # Every file the installation promises, and nothing outside /usr.
 id=org.quillbay.Quillbay
 expected=(
-  usr/bin/quillbay usr/bin/quillbay-export
+  usr/bin/quillbay usr/bin/quillbay-export usr/libexec/quillbay/quillbay-export-ical
   usr/share/applications/$id.desktop
   usr/share/metainfo/$id.metainfo.xml
   usr/share/mime/packages/$id.xml
@@ -44,8 +44,8 @@ for f in "$pkg"/usr/share/quillbay/help/*; do
 done
 [ "$(ls "$pkg")" = usr ] || fail "files outside /usr: $(ls "$pkg")"
 
-for prog in quillbay quillbay-export; do
-  file -b "$pkg/usr/bin/$prog" | grep -q 'ELF.*, stripped' || fail "$prog is not a stripped program"
+for prog in bin/quillbay bin/quillbay-export libexec/quillbay/quillbay-export-ical; do
+  file -b "$pkg/usr/$prog" | grep -q 'ELF.*, stripped' || fail "$prog is not a stripped program"
 done
 for size in 16 22 24 32 48 64 128 256; do
   file -b "$pkg/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size," ||
