@@ -31,6 +31,7 @@ class TEvent : public TCollectionItem {
   std::string HTMLText() const;
   // The event's place among its collection's additions: Items holds its
   // events in rising order of these numbers, and no two events share one.
+  // Reading a file numbers the events anew.
   uint64_t Sequence() const { return FSequence; }
 
   const TPropertyList& Properties() const override;
