@@ -6,6 +6,11 @@
 
 using TDateTime = double;
 
+// A range of days, both ends included.
+struct TDayRange {
+  TDateTime From = 0, To = 0;
+};
+
 bool IsLeapYear(int Year);
 // 28..31; the month must be 1..12.
 int DaysInMonth(int Year, int Month);

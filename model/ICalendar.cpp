@@ -1032,6 +1032,13 @@ std::string HtmlToPlainText(const std::string& Html) {
   return Out;
 }
 
+std::string ICalFeedFileName(const std::string& DocumentFileName) {
+  std::string Name = DocumentFileName.substr(DocumentFileName.find_last_of('/') + 1);
+  const size_t Dot = Name.find_last_of('.');
+  if (Dot != std::string::npos && Dot > 0) Name.erase(Dot);
+  return (Name.empty() ? "calendar" : Name) + ".ics";
+}
+
 std::string ICalDocumentKey(const std::string& DocumentFileName) {
   const size_t Slash = DocumentFileName.find_last_of('/');
   const std::string Name = Slash == std::string::npos ? DocumentFileName : DocumentFileName.substr(Slash + 1);

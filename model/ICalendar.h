@@ -31,10 +31,6 @@ struct TICalImportResult {
 // The longest range of days an import accepts.
 constexpr int MaxICalImportYears = 10;
 
-// A range of days, both ends included.
-struct TDayRange {
-  TDateTime From = 0, To = 0;
-};
 // What an import proposes for a year: 1 January of it to 31 December of the
 // next, so that dates already planned for next year come along.
 TDayRange DefaultImportRange(int Year);
@@ -84,6 +80,11 @@ std::string WriteICalendarFeed(const TEventList& Doc, const TICalFeedOptions& Op
 // Writes the feed to FileName as every file is written: a failure leaves the
 // previous file as it was ("Cannot create file %s", "Stream write error").
 void SaveICalendarFeed(const TEventList& Doc, const std::string& FileName, const TICalFeedOptions& Options);
+
+// The feed's file name proposed for a document: its name with ".ics" in
+// place of its extension, without the folder; "calendar.ics" for a document
+// that has no name yet.
+std::string ICalFeedFileName(const std::string& DocumentFileName);
 
 // What identifies a document in the feed's UIDs: its file name without the
 // folder, so that the same document gives the same UIDs wherever it lies

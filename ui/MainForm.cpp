@@ -23,12 +23,14 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <ctime>
 
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
+#include "model/ICalendar.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
@@ -38,6 +40,7 @@
 #include "ui/FormKeeperQt.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
+#include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
 
 // The drawings live in the library's resources, which a static library must
@@ -228,8 +231,11 @@ void TfrmMain::CreateStatusBar() {
   StatusPanel0->setMinimumWidth(PanelWidth);
   StatusPanel1->setMinimumWidth(PanelWidth);
   statusBar()->setObjectName("StatusBar");
+  StatusPanel2 = new QLabel(this);
+  StatusPanel2->setObjectName("StatusPanel2");
   statusBar()->addWidget(StatusPanel0);
   statusBar()->addWidget(StatusPanel1);
+  statusBar()->addWidget(StatusPanel2, 1);
 }
 
 void TfrmMain::CreateFindDialog() {
@@ -271,6 +277,8 @@ void TfrmMain::CreateMenus() {
   miSave = AddCommand(File, "miSave", "Save", &TfrmMain::miSaveClick, QKeySequence(Qt::CTRL | Qt::Key_S));
   miSaveAs = AddCommand(File, "miSaveAs", "Save As...", &TfrmMain::miSaveAsClick);
   File->addSeparator();
+  miImportICal = AddCommand(File, "miImportICal", tr("Import iCalendar..."), &TfrmMain::miImportICalClick);
+  File->addSeparator();
   miExit = AddCommand(File, "miExit", "Exit", &TfrmMain::miExitClick);
 
   QMenu* Edit = menuBar()->addMenu(tr("&Edit"));
@@ -295,6 +303,7 @@ void TfrmMain::CreateMenus() {
   miPreview = AddCommand(Tools, "miPreview", "Preview", &TfrmMain::miPreviewClick);
   miPublish = AddCommand(Tools, "miPublish", "Export month...", &TfrmMain::miPublishClick);
   miExportYear = AddCommand(Tools, "miExportYear", "Export year...", &TfrmMain::miExportYearClick);
+  miExportICal = AddCommand(Tools, "miExportICal", tr("Export iCalendar..."), &TfrmMain::miExportICalClick);
   Tools->addSeparator();
   miStyle = AddCommand(Tools, "miStyle", "Style...", &TfrmMain::miStyleClick);
 
@@ -622,13 +631,73 @@ void TfrmMain::miPublishClick() {
   Request.Resizable = true;
   const std::optional<std::string> Chosen = UserDialogs().SaveFile(Request);
   if (!Chosen) return;
-  const std::string Folder = ExtractFolder(*Chosen);
-  if (Folder != FEventList->DefaultFolder) {
-    FEventList->DefaultFolder = Folder;
-    Project.SetModified(true);
-  }
+  RememberExportFolder(*Chosen);
   TCalGen Generator(*FEventList, FEventList->Style());
   Generator.WriteMonthPage(static_cast<uint16_t>(Month), static_cast<uint16_t>(Year), *Chosen);
+}
+
+void TfrmMain::RememberExportFolder(const std::string& FileName) {
+  const std::string Folder = ExtractFolder(FileName);
+  if (Folder == FEventList->DefaultFolder) return;
+  FEventList->DefaultFolder = Folder;
+  Project.SetModified(true);
+}
+
+int TfrmMain::ShownYear() const {
+  int Year = 0, Month = 0, Day = 0;
+  DecodeDate(FDateChooser->Date(), Year, Month, Day);
+  return Year;
+}
+
+TFileDialogRequest TfrmMain::ICalendarFileRequest(const QString& Title) const {
+  TFileDialogRequest Request;
+  Request.Title = ToStdString(Title);
+  Request.DefaultExt = "ics";
+  Request.Filter = ToStdString(tr("iCalendar Files|*.ics|All Files|*.*"));
+  return Request;
+}
+
+void TfrmMain::miImportICalClick() {
+  StoreCurrentDay();
+  TFileDialogRequest Request = ICalendarFileRequest(tr("Import iCalendar"));
+  Request.MustExist = true;
+  const std::optional<std::string> File = UserDialogs().OpenFile(Request);
+  if (!File) return;
+  const std::optional<TDayRange> Days = ExecuteRangeDialog(
+      this, tr("Import iCalendar"), tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
+  if (!Days) return;
+  const TICalImportResult Added =
+      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList));
+  const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
+  const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
+  StatusPanel2->setText(tr("Added %1 on %2").arg(Events, OnDays));
+  if (Added.Days == 0) return;
+  Project.SetModified(true);
+  // The day on show may have received lines: the box takes them before the
+  // day is left, so that leaving it does not write the old text back.
+  LoadDay(FDateChooser->Date());
+  FDateChooser->SelectDate(Added.FirstDay);
+}
+
+void TfrmMain::miExportICalClick() {
+  StoreCurrentDay();
+  TFileDialogRequest Request = ICalendarFileRequest(tr("Export iCalendar"));
+  Request.InitialDir = FEventList->DefaultFolder;
+  Request.FileName = ICalFeedFileName(Project.FileName());
+  Request.PromptOverwrite = true;
+  const std::optional<std::string> Chosen = UserDialogs().SaveFile(Request);
+  if (!Chosen) return;
+  const std::optional<TDayRange> Days = ExecuteRangeDialog(
+      this, tr("Export iCalendar"), tr("Put the days of this range into the feed:"), DefaultFeedRange(ShownYear()));
+  if (!Days) return;
+  RememberExportFolder(*Chosen);
+  TICalFeedOptions Feed;
+  Feed.From = Days->From;
+  Feed.To = Days->To;
+  Feed.DocumentKey = ICalDocumentKey(Project.FileName());
+  Feed.Form = EventTextFormOf(*FEventList);
+  Feed.Stamp = static_cast<int64_t>(std::time(nullptr));
+  SaveICalendarFeed(*FEventList, *Chosen, Feed);
 }
 
 void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {

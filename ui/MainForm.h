@@ -60,6 +60,11 @@ class TfrmMain : public QMainWindow {
   void miPreviewClick();
   void miPublishClick();
   void miExportYearClick();
+  // Merges the events of an iCalendar file into the document for a range of
+  // days and shows the first day that received one.
+  void miImportICalClick();
+  // Writes the document's iCalendar feed for a range of days.
+  void miExportICalClick();
   void miStyleClick();
   void miHelpTopicsClick();
   void miAboutClick();
@@ -99,9 +104,11 @@ class TfrmMain : public QMainWindow {
   QPlainTextEdit* mmEvent = nullptr;
   QLabel* StatusPanel0 = nullptr;  // the caret as "column:line"
   QLabel* StatusPanel1 = nullptr;  // "Modified" while the document has unsaved changes
+  QLabel* StatusPanel2 = nullptr;  // what the last import added
   TFindDialog* fdgEvent = nullptr;
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
+  QAction *miImportICal = nullptr, *miExportICal = nullptr;
   QMenu* miReopen = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
   QAction *miPrevMonth = nullptr, *miPrevDay = nullptr, *miNextDay = nullptr, *miNextMonth = nullptr;
@@ -136,6 +143,13 @@ class TfrmMain : public QMainWindow {
   QToolButton* AddToolButton(const char* Name, const QString& Icon, const QString& Hint,
                              void (TfrmMain::*Handler)());
   void ShowContextMenu(const QPoint& Pos);
+  // A file chosen in another folder makes that folder the document's export
+  // folder, which marks the document modified.
+  void RememberExportFolder(const std::string& FileName);
+  // The year of the day on show.
+  int ShownYear() const;
+  // The file dialog of an iCalendar import or feed.
+  TFileDialogRequest ICalendarFileRequest(const QString& Title) const;
   // Runs a document dialog; a changed checksum marks the project modified.
   void RunDocumentDialog(const std::function<void()>& Dialog);
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include "ui/EditLib.h"
 #include "ui/ExportDlg.h"
 #include "ui/QtDialogs.h"
+#include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
 
 namespace {
@@ -447,6 +449,85 @@ TEST_F(MainFormTest, ExportMonthProposesTheMonthFileAndTracksTheFolder) {
   Dialogs.SaveAnswers.push_back(std::nullopt);
   W->miPublish->trigger();
   EXPECT_FALSE(W->Project.Modified());
+}
+
+TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
+  auto W = MakeWindow();  // on 5 March 2026
+  QTest::keyClicks(W->mmEvent, "Choir tea");
+  W->Project.SetModified(false);
+  const std::string Ics = Root + "/other/club.ics";
+  std::string Calendar;
+  for (const char* Line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Test//Test//EN",  //
+                           "BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20260214", "SUMMARY:Valentine's dance",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:b", "DTSTART:20260220T190000", "SUMMARY:Quiz & cake",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:c", "DTSTART:20260305T100000", "SUMMARY:Coffee",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:d", "DTSTART;VALUE=DATE:20280101",
+                           "SUMMARY:After the range", "END:VEVENT", "END:VCALENDAR"})
+    Calendar += std::string(Line) + "\r\n";
+  WriteFileBytes(Ics, Calendar);
+  auto Import = [&](TDayRange* Proposed) {
+    Dialogs.OpenAnswers.push_back(Ics);
+    WhenModal<TfrmRange>([Proposed](TfrmRange& Dialog) {
+      if (Proposed) *Proposed = Dialog.Range();
+      Dialog.btnOK->click();
+    });
+    W->miImportICal->trigger();
+  };
+
+  TDayRange Proposed;
+  Import(&Proposed);
+  ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
+  EXPECT_EQ(Dialogs.OpenRequests[0].Filter, "iCalendar Files|*.ics|All Files|*.*");
+  EXPECT_EQ(Proposed.From, Day(2026, 1, 1));
+  EXPECT_EQ(Proposed.To, Day(2027, 12, 31));
+  EXPECT_EQ(Text(*W, Day(2026, 2, 14)), "Valentine's dance");
+  EXPECT_EQ(Text(*W, Day(2026, 2, 20)), "19:00 Quiz &amp; cake");
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee") << "typed text stored first, new line kept";
+  EXPECT_EQ(Text(*W, Day(2028, 1, 1)), "<none>");
+  EXPECT_TRUE(W->Project.Modified());
+  EXPECT_EQ(W->DateChooser().Date(), Day(2026, 2, 14));
+  EXPECT_EQ(W->mmEvent->toPlainText(), "Valentine's dance");
+  EXPECT_EQ(W->StatusPanel2->text(), "Added 3 events on 3 days");
+
+  // The same file again adds nothing and changes nothing.
+  W->Project.SetModified(false);
+  Import(nullptr);
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_EQ(W->StatusPanel2->text(), "Added 0 events on 0 days");
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee");
+}
+
+TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
+  const std::string Path =
+      MakeDocument("choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
+  auto W = MakeWindow();
+  Dialogs.OpenAnswers.push_back(Path);
+  W->miOpen->trigger();
+  ASSERT_EQ(W->DateChooser().Date(), Day(2026, 3, 5));
+  const std::string Feed = Root + "/other/choir.ics";
+  Dialogs.SaveAnswers.push_back(Feed);
+  TDayRange Proposed;
+  bool ReversedRefused = false;
+  WhenModal<TfrmRange>([&](TfrmRange& Dialog) {
+    Proposed = Dialog.Range();
+    Dialog.edtFrom->setDate(QDate(2027, 1, 1));
+    ReversedRefused = !Dialog.btnOK->isEnabled();
+    Dialog.edtFrom->setDate(QDate(2025, 12, 1));
+    Dialog.btnOK->click();
+  });
+  W->miExportICal->trigger();
+
+  ASSERT_EQ(Dialogs.SaveRequests.size(), 1u);
+  EXPECT_EQ(Dialogs.SaveRequests[0].FileName, "choir.ics");
+  EXPECT_EQ(Dialogs.SaveRequests[0].Filter, "iCalendar Files|*.ics|All Files|*.*");
+  EXPECT_EQ(Proposed.From, Day(2026, 1, 1));
+  EXPECT_EQ(Proposed.To, Day(2026, 12, 31));
+  EXPECT_TRUE(ReversedRefused) << "OK stays disabled while the range ends before it begins";
+  const std::string Text = ReadFileBytes(Feed);
+  EXPECT_NE(Text.find("\r\nDTSTART;VALUE=DATE:20251224\r\n"), std::string::npos) << Text;
+  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"), std::string::npos);
+  EXPECT_EQ(W->Document().DefaultFolder, Root + "/other");
+  EXPECT_TRUE(W->Project.Modified()) << "a new export folder";
 }
 
 TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {
