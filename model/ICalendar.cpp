@@ -550,6 +550,46 @@ bool NeverMatches(const icalrecurrencetype& R) {
   return false;
 }
 
+// The shortest length of a rule's period.
+int64_t PeriodSeconds(icalrecurrencetype_frequency Frequency) {
+  switch (Frequency) {
+    case ICAL_SECONDLY_RECURRENCE: return 1;
+    case ICAL_MINUTELY_RECURRENCE: return 60;
+    case ICAL_HOURLY_RECURRENCE: return 3600;
+    case ICAL_DAILY_RECURRENCE: return SecondsPerDay;
+    case ICAL_WEEKLY_RECURRENCE: return 7 * SecondsPerDay;
+    case ICAL_MONTHLY_RECURRENCE: return 28 * SecondsPerDay;
+    default: return 365 * SecondsPerDay;
+  }
+}
+
+// Whether a rule may be expanded. RFC 5545 does not allow a numbered weekday
+// ("2TU") except in monthly and yearly rules, week numbers except in yearly
+// ones, days of the year in daily, weekly and monthly ones, or days of the
+// month in weekly ones. Rules of minutes and seconds limited to certain days
+// or months are refused too: libical would look at every minute or second
+// of a year on its way from one date to the next, which takes minutes.
+bool IsUsableRule(const icalrecurrencetype& R) {
+  if (R.freq == ICAL_NO_RECURRENCE) return false;
+  const size_t Days = ListSize(R.by_day, ICAL_BY_DAY_SIZE);
+  const bool Numbered = std::any_of(R.by_day, R.by_day + Days,
+                                    [](short D) { return icalrecurrencetype_day_position(D) != 0; });
+  const bool MonthlyOrYearly = R.freq == ICAL_MONTHLY_RECURRENCE || R.freq == ICAL_YEARLY_RECURRENCE;
+  if (Numbered && !MonthlyOrYearly) return false;
+  if (ListSize(R.by_week_no, ICAL_BY_WEEKNO_SIZE) > 0 && R.freq != ICAL_YEARLY_RECURRENCE) return false;
+  const bool YearDays = ListSize(R.by_year_day, ICAL_BY_YEARDAY_SIZE) > 0;
+  if (YearDays && (R.freq == ICAL_DAILY_RECURRENCE || R.freq == ICAL_WEEKLY_RECURRENCE ||
+                   R.freq == ICAL_MONTHLY_RECURRENCE))
+    return false;
+  const bool MonthDays = ListSize(R.by_month_day, ICAL_BY_MONTHDAY_SIZE) > 0;
+  if (MonthDays && R.freq == ICAL_WEEKLY_RECURRENCE) return false;
+  const bool Fine = R.freq == ICAL_MINUTELY_RECURRENCE || R.freq == ICAL_SECONDLY_RECURRENCE;
+  const bool DayOrMonthParts = Days > 0 || MonthDays || YearDays || ListSize(R.by_month, ICAL_BY_MONTH_SIZE) > 0 ||
+                               ListSize(R.by_week_no, ICAL_BY_WEEKNO_SIZE) > 0 ||
+                               ListSize(R.by_set_pos, ICAL_BY_SETPOS_SIZE) > 0;
+  return !(Fine && DayOrMonthParts);
+}
+
 // A zone's rules are expanded by libical year by year from their start; rules
 // that change more often than a few times a year would make that expansion
 // unbounded, and no real zone has them.
@@ -724,14 +764,13 @@ void TImport::ExpandMaster(const TVEvent& E, const TExclusions& Overridden) {
 
 void TImport::ExpandRule(const TVEvent& E, icalproperty* Rule, const TInstance& First, const TDuration& D,
                          const std::function<void(const TInstance&)>& Add) {
-  const std::string CannotUse = "the repeat rule of this event cannot be used";
   const icalrecurrencetype R = icalproperty_get_rrule(Rule);
-  if (R.freq == ICAL_NO_RECURRENCE) Fail(FFileName, E.Line, CannotUse);
+  if (!IsUsableRule(R)) Fail(FFileName, E.Line, "the repeat rule of this event cannot be used");
   if (NeverMatches(R)) return;
   icaltimetype Start = First.Start;
   if (First.Zone.Kind != TZoneKind::Floating) Start = icaltime_set_timezone(&Start, First.Zone.Zone);
   std::unique_ptr<icalrecur_iterator, TIteratorFree> It(icalrecur_iterator_new(R, Start));
-  if (!It) Fail(FFileName, E.Line, CannotUse);
+  if (!It) Fail(FFileName, E.Line, "the repeat rule of this event cannot be used");
 
   // Occurrences that start this many days before the range may still reach
   // into it (a zone moves a time by at most a day).
@@ -740,16 +779,22 @@ void TImport::ExpandRule(const TVEvent& E, icalproperty* Rule, const TInstance& 
   // An endless rule is begun near the range instead of at DTSTART. libical
   // can do that for rules of whole days and longer without COUNT; rules of
   // hours, minutes and seconds are walked from their start.
+  icaltimetype Walked = Start;
   if (R.count == 0 && R.freq >= ICAL_DAILY_RECURRENCE && R.freq <= ICAL_YEARLY_RECURRENCE &&
       FirstDay > DayOf(Start)) {
-    icaltimetype Jump = AddDays(Start, FirstDay - DayOf(Start));
-    Jump.hour = Jump.minute = Jump.second = 0;
-    icalrecur_iterator_set_start(It.get(), Jump);
+    Walked = AddDays(Start, FirstDay - DayOf(Start));
+    Walked.hour = Walked.minute = Walked.second = 0;
+    icalrecur_iterator_set_start(It.get(), Walked);
   }
+  // libical looks at every period of the rule (every hour of an hourly
+  // rule) on its way to the next date: each counts as a step.
+  const int64_t Period = std::max<int64_t>(PeriodSeconds(R.freq) * std::max<int64_t>(R.interval, 1), 1);
   for (;;) {
     const icaltimetype Next = icalrecur_iterator_next(It.get());
     if (icaltime_is_null_time(Next)) return;
-    if (++FSteps > MaxRuleSteps) Fail(FFileName, E.Line, "this event repeats too often to be imported");
+    FSteps += std::max<int64_t>((NaiveSeconds(Next) - NaiveSeconds(Walked)) / Period, 1);
+    if (FSteps > MaxRuleSteps) Fail(FFileName, E.Line, "this event repeats too often to be imported");
+    Walked = Next;
     const int64_t Day = DayOf(Next);
     if (Day > LastDay) return;
     if (Day < FirstDay) continue;

@@ -242,6 +242,13 @@ TEST_F(ICalendarTest, BrokenFilesChangeNothingAndNameTheLine) {
       {WithGood({"BEGIN:VEVENT", "SUMMARY:Fete", std::string("DTSTART:2026\0", 13) + "0310", "END:VEVENT"}),
        "club.ics, line 11: this line cannot be read"},
       {CrLfLines({"BEGIN:VCALENDAR", "VERSION:2.0"}) + Good, "club.ics, line 1: VCALENDAR is not ended"},
+      // A numbered weekday belongs to monthly and yearly rules only.
+      {WithGood({"BEGIN:VEVENT", "SUMMARY:Fete", "DTSTART:20260310T100000", "RRULE:FREQ=WEEKLY;BYDAY=2TU",
+                 "END:VEVENT"}),
+       "club.ics, line 9: the repeat rule of this event cannot be used"},
+      {WithGood({"BEGIN:VEVENT", "SUMMARY:Tick", "DTSTART:20260310T100000", "RRULE:FREQ=MINUTELY;BYMONTH=3",
+                 "END:VEVENT"}),
+       "club.ics, line 9: the repeat rule of this event cannot be used"},
       // A rule of seconds begun a month before the range would give millions
       // of dates before reaching it.
       {WithGood({"BEGIN:VEVENT", "SUMMARY:Tick", "DTSTART:20251201T000000Z", "RRULE:FREQ=SECONDLY", "END:VEVENT"}),
