@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -204,6 +205,8 @@ QWidget* TStyleForm::CreateGeneralPage() {
   edtCellPadding = NewNumberEdit(Page, 20, 2);
   cetBorderColor = new TColorEdit(Page);
   cetBGColor = new TColorEdit(Page);
+  cbxPageForm = new QComboBox(Page);
+  cbxPageForm->addItems({tr("Classic"), tr("Modern")});
   cbxStyle = new QComboBox(Page);
   btnAddStyle = new QPushButton("Add", Page);
   btnDeleteStyle = new QPushButton("Delete", Page);
@@ -228,6 +231,8 @@ QWidget* TStyleForm::CreateGeneralPage() {
   Grid->addWidget(cetBorderColor, 5, 1, Qt::AlignLeft);
   Grid->addWidget(new QLabel("Background", Page), 5, 2);
   Grid->addWidget(cetBGColor, 5, 3, Qt::AlignLeft);
+  Grid->addWidget(NewLabel(tr("Page form"), cbxPageForm, Page), 6, 0);
+  Grid->addWidget(cbxPageForm, 6, 1, 1, 2);
 
   auto* Line = new QFrame(Page);
   Line->setFrameShape(QFrame::HLine);
@@ -273,9 +278,16 @@ QWidget* TStyleForm::CreateWeekDaysPage() {
   Group->addButton(rbnFullNames);
   Group->addButton(rbnShortNames);
   Group->addButton(rbnCharNames);
+  cbxWeekStart = new QComboBox(Page);
+  for (int Day = 1; Day <= 7; ++Day) cbxWeekStart->addItem(QString());
+  UpdateWeekStartNames();
   petWeekDays = new TParaEditor(Page);
 
-  return OptionsBesideEditor(Page, Column({rbnFullNames, rbnShortNames, rbnCharNames}), petWeekDays);
+  QVBoxLayout* Options = Column({rbnFullNames, rbnShortNames, rbnCharNames});
+  Options->addSpacing(8);
+  Options->addWidget(NewLabel(tr("Week starts on"), cbxWeekStart, Page));
+  Options->addWidget(cbxWeekStart);
+  return OptionsBesideEditor(Page, Options, petWeekDays);
 }
 
 QWidget* TStyleForm::CreateDaysPage() {
@@ -293,11 +305,13 @@ QWidget* TStyleForm::CreateEventsPage() {
   auto* Page = new QWidget;
   edtBlankEventsText = new QLineEdit(Page);
   cbxWarpEvents = new QCheckBox("Wrap the event words", Page);
+  cbxEventsAsText = new QCheckBox(tr("Show event text as written (not HTML)"), Page);
   petEvents = new TParaEditor(Page);
   auto* Box = new QVBoxLayout(Page);
   Box->addWidget(NewLabel("Text for blank events", edtBlankEventsText, Page));
   Box->addWidget(edtBlankEventsText);
   Box->addWidget(cbxWarpEvents);
+  Box->addWidget(cbxEventsAsText);
   Box->addWidget(petEvents, 0, Qt::AlignTop | Qt::AlignLeft);
   Box->addStretch(1);
   return Page;
@@ -353,8 +367,12 @@ QWidget* TStyleForm::CreatePreviewPanel() {
 }
 
 void TStyleForm::ConnectHandlers() {
-  // The caption sample follows the language, the month form and the year.
-  connect(cbxLanguage, &QComboBox::currentIndexChanged, this, [this] { UpdateCaptionSample(); });
+  // The caption sample and the day names follow the language, the caption
+  // also the month form and the year.
+  connect(cbxLanguage, &QComboBox::currentIndexChanged, this, [this] {
+    UpdateWeekStartNames();
+    UpdateCaptionSample();
+  });
   for (QAbstractButton* Button :
        {static_cast<QAbstractButton*>(cbxShowYear), static_cast<QAbstractButton*>(rbnStrMonth),
         static_cast<QAbstractButton*>(rbnNumMonth)})
@@ -369,6 +387,7 @@ void TStyleForm::ConnectHandlers() {
     connect(Button, &QRadioButton::toggled, this, [this](bool Checked) {
       if (Checked) StyleChanged();
     });
+  connect(cbxWeekStart, &QComboBox::currentIndexChanged, this, [this] { StyleChanged(); });
   for (TParaEditor* Editor : {petCaption, petWeekDays, petDays, petEvents})
     Editor->OnChange = [this](TParaEditor&) { StyleChanged(); };
 
@@ -384,6 +403,8 @@ void TStyleForm::ConnectHandlers() {
     connect(Edit, &QLineEdit::textChanged, this, [this] { EnableApply(); });
   for (QPlainTextEdit* Memo : {mmHeader, mmFooter})
     connect(Memo, &QPlainTextEdit::textChanged, this, [this] { EnableApply(); });
+  connect(cbxPageForm, &QComboBox::currentIndexChanged, this, [this] { EnableApply(); });
+  connect(cbxEventsAsText, &QCheckBox::toggled, this, [this] { EnableApply(); });
 
   connect(cbxStyle, &QComboBox::activated, this, [this] { RunGuarded([this] { cbxStyleChange(); }); });
   connect(btnAddStyle, &QPushButton::clicked, this, [this] { RunGuarded([this] { btnAddStyleClick(); }); });
@@ -409,6 +430,8 @@ void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
         break;
       }
     cbxLanguage->setCurrentIndex(Language);
+    UpdateWeekStartNames();
+    cbxPageForm->setCurrentIndex(Style.ModernPage ? 1 : 0);
     edtTitle->setText(ToQString(Style.Title));
     edtWidth->setText(ToQString(Style.Width));
     cbxCellWidth->setChecked(Style.IsCellWidth);
@@ -422,7 +445,9 @@ void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
     (Style.MonthAsString ? rbnStrMonth : rbnNumMonth)->setChecked(true);
     edtCaptionBottomMargin->SetValue(Style.CaptionBottomMargin);
     SetWeekDaysLength(Style.WeekDaysLength);
+    cbxWeekStart->setCurrentIndex(Style.FirstWeekDay() - 1);
     cbxWarpEvents->setChecked(Style.WrapEvents);
+    cbxEventsAsText->setChecked(Style.EventsAsText);
     edtBlankEventsText->setText(ToQString(Style.BlankEventsText));
     mmHeader->setPlainText(StoredToBox(Style.Header));
     mmFooter->setPlainText(StoredToBox(Style.Footer));
@@ -453,6 +478,15 @@ void TStyleForm::SetWeekDaysLength(int Value) {
   Group->setExclusive(true);
 }
 
+void TStyleForm::UpdateWeekStartNames() {
+  const std::string Language = ToStdString(cbxLanguage->currentText());
+  for (int Day = 1; Day <= 7; ++Day)
+    cbxWeekStart->setItemText(Day - 1,
+                              ToQString(TCalStyle::WeekDayName(static_cast<uint16_t>(Day), Language, 0)));
+}
+
+int TStyleForm::WeekStartChoice() const { return std::max(cbxWeekStart->currentIndex(), 0) + 1; }
+
 int TStyleForm::WeekDaysLengthChoice() const {
   if (rbnCharNames->isChecked()) return 2;
   if (rbnShortNames->isChecked()) return 1;
@@ -461,6 +495,7 @@ int TStyleForm::WeekDaysLengthChoice() const {
 
 void TStyleForm::StoreToStyle(TCalStyle& Style) {
   Style.Language = ToStdString(cbxLanguage->currentText());
+  Style.ModernPage = cbxPageForm->currentIndex() == 1;
   Style.Title = ToStdString(edtTitle->text());
   Style.Width = ToStdString(edtWidth->text());
   Style.IsCellWidth = cbxCellWidth->isChecked();
@@ -479,7 +514,9 @@ void TStyleForm::StoreToStyle(TCalStyle& Style) {
   petWeekDays->StoreStyle(Style.WeekDays());
   petDays->StoreStyle(Style.Days());
   Style.WeekDaysLength = WeekDaysLengthChoice();
+  Style.WeekStart = WeekStartChoice();
   Style.WrapEvents = cbxWarpEvents->isChecked();
+  Style.EventsAsText = cbxEventsAsText->isChecked();
   Style.BlankEventsText = ToStdString(edtBlankEventsText->text());
   petEvents->StoreStyle(Style.Events());
   Style.Header = StoredBoxText(*mmHeader);
@@ -569,8 +606,10 @@ void TStyleForm::PaintPreview(QPainter& Canvas) {
 
   const std::string Language = ToStdString(cbxLanguage->currentText());
   const int Length = WeekDaysLengthChoice();
+  // The excerpt's two columns are the first two days of the week.
   for (int Column = 0; Column < 2; ++Column) {
-    petWeekDays->SetSampleText(ToQString(TCalStyle::WeekDayName(1 + Column, Language, Length)));
+    const auto Day = static_cast<uint16_t>(WeekStartChoice() + Column);
+    petWeekDays->SetSampleText(ToQString(TCalStyle::WeekDayName(Day, Language, Length)));
     petWeekDays->DrawSample(Canvas, ToQRect(L.Cell(L.WeekDaysArea, Column)));
   }
   for (int Row = 0; Row < 2; ++Row) {
@@ -622,6 +661,10 @@ void TStyleForm::btnAddStyleClick() {
   Scheme.Language.clear();
   Scheme.Header.clear();
   Scheme.Footer.clear();
+  // The page form and the text choices belong to a calendar, not to its colours.
+  Scheme.ModernPage = false;
+  Scheme.WeekStart = 1;
+  Scheme.EventsAsText = false;
 }
 
 void TStyleForm::btnDeleteStyleClick() {

@@ -59,6 +59,8 @@ class TStyleForm : public QDialog {
   void EnableApply();
   // 0 full names, 1 short names, 2 one-character names.
   int WeekDaysLengthChoice() const;
+  // The first day of the week: 1 Sunday .. 7 Saturday.
+  int WeekStartChoice() const;
   // Shows page Index and places the arrow for it.
   void ShowPage(int Index);
 
@@ -90,6 +92,7 @@ class TStyleForm : public QDialog {
   TNaturalEdit* edtCellPadding = nullptr;
   TColorEdit* cetBorderColor = nullptr;
   TColorEdit* cetBGColor = nullptr;
+  QComboBox* cbxPageForm = nullptr;  // Classic, Modern
   QComboBox* cbxStyle = nullptr;
   QPushButton* btnAddStyle = nullptr;
   QPushButton* btnDeleteStyle = nullptr;
@@ -104,12 +107,14 @@ class TStyleForm : public QDialog {
   QRadioButton* rbnFullNames = nullptr;
   QRadioButton* rbnShortNames = nullptr;
   QRadioButton* rbnCharNames = nullptr;
+  QComboBox* cbxWeekStart = nullptr;  // Sunday .. Saturday
   TParaEditor* petWeekDays = nullptr;
   // Days
   TParaEditor* petDays = nullptr;
   // Events
   QLineEdit* edtBlankEventsText = nullptr;
   QCheckBox* cbxWarpEvents = nullptr;
+  QCheckBox* cbxEventsAsText = nullptr;
   TParaEditor* petEvents = nullptr;
   // HTML
   QPlainTextEdit* mmHeader = nullptr;
@@ -141,6 +146,8 @@ class TStyleForm : public QDialog {
   StylePreview::TLayout LayoutAndRecord();
   void PlaceArrow(const StylePreview::TRect& Area);
   void SetWeekDaysLength(int Value);
+  // The day names of the week-start choice in the language chosen.
+  void UpdateWeekStartNames();
   void SetApplyState(bool Changed);
 
   TEventList& FDocument;

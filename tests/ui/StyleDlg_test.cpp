@@ -351,6 +351,9 @@ TEST_F(StyleFormTest, StoringEveryControlGivesBackTheLoadedStyle) {
   S.Footer = "<hr>";
   S.HideBanner = true;
   S.BGColor = 0x123456;
+  S.ModernPage = true;
+  S.WeekStart = 7;
+  S.EventsAsText = true;
   const std::string Before = WriteObjectText(S, "TCalStyle");
   TStyleForm& F = Open();
   TCalStyle Stored;
@@ -650,6 +653,49 @@ TEST_F(StyleDialogRunTest, OkStoresAndTheGalleryIsWrittenWhateverClosed) {
   });
   EXPECT_EQ(Document.Style().CellPadding, 7);
   EXPECT_TRUE(std::filesystem::exists(UserGallery()));
+}
+
+TEST_F(StyleDialogRunTest, PageFormWeekStartAndPlainTextWorkLikeTheOtherControls) {
+  Document.Style().WeekStart = 7;
+  const uint32_t Before = Document.Checksum();
+  RunWith([this, Before](TStyleForm& F) {
+    EXPECT_EQ(F.cbxPageForm->currentText(), "Classic");
+    ASSERT_EQ(F.cbxWeekStart->count(), 7);
+    EXPECT_EQ(F.cbxWeekStart->itemText(1), "Monday");
+    EXPECT_EQ(F.cbxWeekStart->currentText(), "Saturday");
+    EXPECT_FALSE(F.cbxEventsAsText->isChecked());
+
+    // Each of them enables Apply, and Reset takes them back.
+    F.PageControl->setCurrentIndex(spGeneral);
+    F.cbxPageForm->setCurrentIndex(1);
+    EXPECT_TRUE(F.btnApply->isEnabled());
+    F.btnReset->click();
+    EXPECT_EQ(F.cbxPageForm->currentText(), "Classic");
+    EXPECT_FALSE(F.btnApply->isEnabled());
+    F.PageControl->setCurrentIndex(spEvents);
+    QTest::mouseClick(F.cbxEventsAsText, Qt::LeftButton, {}, QPoint(4, F.cbxEventsAsText->height() / 2));
+    EXPECT_TRUE(F.cbxEventsAsText->isChecked());
+    EXPECT_TRUE(F.btnApply->isEnabled());
+    F.btnReset->click();
+    EXPECT_FALSE(F.cbxEventsAsText->isChecked());
+
+    // The painted week starts on the chosen day: its second column is the
+    // last name drawn.
+    F.PageControl->setCurrentIndex(spWeekDays);
+    F.cbxWeekStart->setCurrentIndex(1);
+    EXPECT_TRUE(F.btnApply->isEnabled());
+    F.pbxPreview->grab();
+    EXPECT_EQ(F.petWeekDays->SampleText(), "Tuesday");
+
+    F.cbxPageForm->setCurrentIndex(1);
+    QTest::mouseClick(F.cbxEventsAsText, Qt::LeftButton, {}, QPoint(4, F.cbxEventsAsText->height() / 2));
+    F.btnApply->click();
+    EXPECT_NE(Document.Checksum(), Before) << "Apply marks the calendar changed";
+    F.btnCancel->click();
+  });
+  EXPECT_TRUE(Document.Style().ModernPage);
+  EXPECT_EQ(Document.Style().WeekStart, 2);
+  EXPECT_TRUE(Document.Style().EventsAsText);
 }
 
 // ---------------------------------------------------------------------------
