@@ -19,6 +19,7 @@
 #include <random>
 #include <string>
 
+#include "bench/ClubDocument.h"
 #include "model/CalDate.h"
 #include "model/DataLib.h"
 #include "model/EventList.h"
@@ -27,82 +28,13 @@
 
 namespace {
 
-const char* const Words[] = {"club",
-                             "meeting",
-                             "rehearsal",
-                             "choir",
-                             "match",
-                             "training",
-                             "parents",
-                             "evening",
-                             "summer",
-                             "fair",
-                             "hall",
-                             "room",
-                             "bring",
-                             "cake",
-                             "tickets",
-                             "at",
-                             "the",
-                             "of",
-                             "for",
-                             "and",
-                             "with",
-                             "Sunday",
-                             "service",
-                             "school",
-                             "trip",
-                             "museum",
-                             "bus",
-                             "leaves",
-                             "7 pm",
-                             "10:30",
-                             "caf\xC3\xA9",
-                             "d\xC3\xA9j\xC3\xA0",
-                             "M\xC3\xBCller's",
-                             "&",
-                             "<b>open</b>",
-                             "annual",
-                             "general",
-                             "assembly",
-                             "committee",
-                             "youth"};
-
-std::string Line(std::mt19937& Random) {
-  std::string S;
-  int N = 2 + static_cast<int>(Random() % 9);
-  for (int I = 0; I < N; ++I) {
-    if (I) S += ' ';
-    S += Words[Random() % std::size(Words)];
-  }
-  return S;
-}
-
-void MakeDocument(TEventList& Doc, int Events) {
-  std::mt19937 Random(static_cast<unsigned>(Events));
-  Doc.DefaultFolder = "/home/secretary/Documents/club/site";
-  Doc.ExportYear = 2026;
-  Doc.ExportCols = 1;
-  Doc.ColSpacing = 30;
-  Doc.RowSpacing = 15;
-  Doc.Style().ResetToDefaults();
-  TDateTime Day = EncodeDate(1900, 1, 1);
-  for (int I = 0; I < Events; ++I) {
-    Day += 1 + Random() % 2;
-    std::string Text = Line(Random);
-    int Lines = 1 + static_cast<int>(Random() % 3);
-    for (int L = 1; L < Lines; ++L) Text += "\r\n" + Line(Random);
-    Doc.FindEvent(true, Day)->Text = Text;
-  }
-}
-
 // One document per size, made once.
 const std::string& DocumentText(int Events) {
   static std::map<int, std::string> Texts;
   auto It = Texts.find(Events);
   if (It != Texts.end()) return It->second;
   TEventList Doc;
-  MakeDocument(Doc, Events);
+  MakeClubDocument(Doc, Events);
   return Texts[Events] = WriteObjectText(Doc, Doc.ClassName());
 }
 
@@ -147,7 +79,7 @@ void BM_ReadObjectText(benchmark::State& State) {
 void BM_WriteObjectText(benchmark::State& State) {
   const int Events = static_cast<int>(State.range(0));
   TEventList Doc;
-  MakeDocument(Doc, Events);
+  MakeClubDocument(Doc, Events);
   size_t Bytes = 0;
   for (auto _ : State) {
     std::string Text = WriteObjectText(Doc, Doc.ClassName());
@@ -161,7 +93,7 @@ void BM_WriteObjectText(benchmark::State& State) {
 void BM_SaveToFile(benchmark::State& State) {
   const int Events = static_cast<int>(State.range(0));
   TEventList Doc;
-  MakeDocument(Doc, Events);
+  MakeClubDocument(Doc, Events);
   const std::string Name = TempName("save", Events);
   const size_t Bytes = WriteObjectText(Doc, Doc.ClassName()).size();
   for (auto _ : State) Doc.SaveToFile(Name);
@@ -171,7 +103,7 @@ void BM_SaveToFile(benchmark::State& State) {
 
 void BM_Checksum(benchmark::State& State) {
   TEventList Doc;
-  MakeDocument(Doc, static_cast<int>(State.range(0)));
+  MakeClubDocument(Doc, static_cast<int>(State.range(0)));
   for (auto _ : State) benchmark::DoNotOptimize(Doc.Checksum());
 }
 
@@ -180,7 +112,7 @@ void BM_Checksum(benchmark::State& State) {
 void BM_FindEvent(benchmark::State& State) {
   const int Events = static_cast<int>(State.range(0));
   TEventList Doc;
-  MakeDocument(Doc, Events);
+  MakeClubDocument(Doc, Events);
   const TDateTime First = Doc.Events(Events / 2).Date();
   int64_t Found = 0;
   for (auto _ : State) {
@@ -225,7 +157,7 @@ long CurrentKilobytes() {
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--write-document") == 0) {
     TEventList Doc;
-    MakeDocument(Doc, std::atoi(argv[2]));
+    MakeClubDocument(Doc, std::atoi(argv[2]));
     Doc.SaveToFile(argv[3]);
     return 0;
   }
