@@ -1,9 +1,15 @@
 // The desktop program: sets up the application, the platform and the dialogs,
 // shows the main window and runs until it is closed; the preview file goes
 // when the window is gone. Every error that escapes a handler is shown in a
-// message box and the program goes on. The program takes no arguments.
+// message box and the program goes on. The one argument, when given, names a
+// document to open at start-up (the file manager's double-click); one that
+// cannot be read is reported as a failed Open and a new document stays.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "Version.h"
@@ -25,6 +31,23 @@ class TQuillbayApplication : public QApplication {
     return Result;
   }
 };
+
+// The document named on the command line as an absolute path, empty when
+// there is none. --help and --version answer and end the program here.
+QString DocumentArgument(const QApplication& App) {
+  QCommandLineParser Parser;
+  Parser.setApplicationDescription("Quillbay turns a list of dated events into calendar pages for a web site.");
+  Parser.addHelpOption();
+  Parser.addVersionOption();
+  Parser.addPositionalArgument("FILE.qby", "The calendar document to open.", "[FILE.qby]");
+  Parser.process(App);
+  const QStringList Files = Parser.positionalArguments();
+  if (Files.size() > 1) {
+    std::fputs("quillbay: give at most one document to open\n", stderr);
+    std::exit(2);
+  }
+  return Files.isEmpty() ? QString() : QFileInfo(Files.first()).absoluteFilePath();
+}
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -32,6 +55,9 @@ int main(int argc, char* argv[]) {
   TQuillbayApplication App(argc, argv);
   QApplication::setApplicationName("Quillbay");
   QApplication::setApplicationVersion(QUILLBAY_VERSION_SHORT);
+  // Ties the windows to the installed desktop entry (Wayland's app id).
+  QGuiApplication::setDesktopFileName("org.quillbay.Quillbay");
+  const QString Document = DocumentArgument(App);
 
   TQtPlatform QtPlatform;
   SetPlatform(&QtPlatform);
@@ -43,6 +69,7 @@ int main(int argc, char* argv[]) {
     auto Window = std::make_unique<TfrmMain>();
     QApplication::setWindowIcon(Window->windowIcon());
     Window->show();
+    if (!Document.isEmpty()) Window->OpenNamedFile(Document.toStdString());
     ExitCode = QApplication::exec();
   }
   RunGuarded([] { DeletePreviewFile(); });

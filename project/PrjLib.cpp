@@ -85,10 +85,7 @@ void TProject::Open() {
   // The chosen file need not exist.
   auto Chosen = UserDialogs().OpenFile(FileDialogRequest(OpenTitle));
   if (!Chosen) return;
-  Close();
-  SetFileName(*Chosen);
-  LastFolder = ExtractFolder(FFileName);
-  DoOpen();
+  DoOpen(*Chosen);
 }
 
 TFileDialogRequest TProject::FileDialogRequest(const std::string& Title) {
@@ -104,7 +101,10 @@ TFileDialogRequest TProject::FileDialogRequest(const std::string& Title) {
   return Request;
 }
 
-void TProject::DoOpen() {
+void TProject::DoOpen(const std::string& Path) {
+  Close();
+  SetFileName(Path);
+  LastFolder = ExtractFolder(Path);
   try {
     Raise(OnOpen, *this);
   } catch (...) {
@@ -121,11 +121,12 @@ void TProject::ReopenItemClick(int Tag) {
   // Copied first: closing rebuilds the submenu and ProjectList with it.
   const std::string Path = ProjectList[Tag];
   UserDialogs().ProcessMessages();
+  OpenFile(Path);
+}
+
+void TProject::OpenFile(const std::string& Path) {
   if (!QuerySave()) return;
-  Close();
-  SetFileName(Path);
-  LastFolder = ExtractFolder(Path);
-  DoOpen();
+  DoOpen(Path);
 }
 
 void TProject::Save() { SaveDocument(); }

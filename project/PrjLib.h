@@ -91,6 +91,10 @@ class TProject {
   // The click of the Reopen item whose tag is Tag; a tag outside ProjectList
   // does nothing.
   void ReopenItemClick(int Tag);
+  // Opens the named file as Open opens a chosen one: the save question
+  // first, then OnOpen with the name set; a file that cannot be read leaves
+  // an untitled document, and the error goes on to the caller.
+  void OpenFile(const std::string& Path);
   // LastFolder, first filled from ProjectList or the documents folder when
   // it is blank.
   std::string GetInitialDir();
@@ -104,7 +108,8 @@ class TProject {
 
  private:
   void SetFileName(const std::string& Value);
-  void DoOpen();
+  // Closes the document and opens Path in its place; asks nothing.
+  void DoOpen(const std::string& Path);
   // The settings that the open and the save dialog share.
   TFileDialogRequest FileDialogRequest(const std::string& Title);
   // Save that reports whether the document was written (false: the save

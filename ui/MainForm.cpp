@@ -546,6 +546,9 @@ void TfrmMain::ShowContextMenu(const QPoint& Pos) {
 
 void TfrmMain::miNewClick() { Project.New(); }
 void TfrmMain::miOpenClick() { Project.Open(); }
+void TfrmMain::OpenNamedFile(const std::string& FileName) {
+  RunCommand([this, &FileName] { Project.OpenFile(FileName); });
+}
 void TfrmMain::miSaveClick() { Project.Save(); }
 void TfrmMain::miSaveAsClick() { Project.SaveAs(); }
 void TfrmMain::miExitClick() { close(); }

@@ -43,6 +43,10 @@ class TfrmMain : public QMainWindow {
   TDateChooser& DateChooser() const { return *FDateChooser; }
 
   // Commands.
+  // Opens a named file as Open opens a chosen one (the document given to the
+  // program at start-up); a file that cannot be read is reported and a new
+  // untitled document takes its place.
+  void OpenNamedFile(const std::string& FileName);
   void miNewClick();
   void miOpenClick();
   void miSaveClick();

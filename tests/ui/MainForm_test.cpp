@@ -257,6 +257,24 @@ TEST_F(MainFormTest, FailedOpenLeavesAnUntitledDocumentThatCannotOverwriteTheFil
   EXPECT_EQ(ReadFileBytes(Path), Broken);
 }
 
+TEST_F(MainFormTest, DocumentNamedAtStartOpensAndAnUnreadableOneLeavesANewDocument) {
+  const std::string Path = MakeDocument("club.qby", {{Day(2025, 5, 5), "five"}, {Day(2025, 5, 2), "two"}});
+  auto W = MakeWindow();
+  W->OpenNamedFile(Path);
+  EXPECT_EQ(W->windowTitle().toStdString(), "Quillbay - " + Path);
+  EXPECT_EQ(W->mmEvent->toPlainText(), "two");
+  EXPECT_TRUE(Dialogs.Messages.empty());
+
+  const std::string Missing = Root + "/docs/gone.qby";
+  Dialogs.MessageAnswers.push_back(TMsgResult::OK);
+  W->OpenNamedFile(Missing);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Cannot open file " + Missing);
+  EXPECT_EQ(W->windowTitle(), "Quillbay");
+  EXPECT_EQ(W->Document().Count(), 0);
+  EXPECT_FALSE(W->Project.Modified());
+}
+
 TEST_F(MainFormTest, SaveWritesTheDayBeingEditedAndUpdatesTheCaption) {
   auto W = MakeWindow();
   QTest::keyClicks(W->mmEvent, "Spring fair");
