@@ -20,6 +20,7 @@ packages=(
   xdg-user-dirs
   locales-all  # the German and Polish locales of the day and month name tests
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin man-db
+  dbus-daemon at-spi2-core
 )
 # A Node.js from elsewhere brings its own npm, which Debian's would conflict with.
 command -v npm >/dev/null || packages+=(npm)
