@@ -67,10 +67,13 @@ void TFormKeeper::SaveGeometry(TRegistry& Reg) {
 }
 
 void TFormKeeper::LoadGeometry(TRegistry& Reg) {
+  const bool Restored = Reg.ValueExists("Top") || Reg.ValueExists("Left") || Reg.ValueExists("Width") ||
+                        Reg.ValueExists("Height");
   if (Reg.ValueExists("Top")) FForm.SetTop(Reg.ReadInteger("Top"));
   if (Reg.ValueExists("Left")) FForm.SetLeft(Reg.ReadInteger("Left"));
   if (Reg.ValueExists("Width")) FForm.SetWidth(Reg.ReadInteger("Width"));
   if (Reg.ValueExists("Height")) FForm.SetHeight(Reg.ReadInteger("Height"));
+  if (Restored) FForm.FitToScreens();
   if (!Reg.ValueExists("WindowState")) return;
   int32_t State = Reg.ReadInteger("WindowState");
   if (State == StateNormal) FForm.SetWindowState(TFormWindowState::Normal);

@@ -32,6 +32,10 @@ class TKeptForm {
   virtual void SetLeft(int Value) = 0;
   virtual void SetWidth(int Value) = 0;
   virtual void SetHeight(int Value) = 0;
+  // Called once restored bounds are set: bounds stored on other screens (a
+  // larger one, another scale, one that is gone) are brought onto the screens
+  // that are there now.
+  virtual void FitToScreens() {}
   virtual TFormWindowState WindowState() const = 0;
   virtual void SetWindowState(TFormWindowState Value) = 0;
   // Component names of the form's single-line edit boxes (the standard kind

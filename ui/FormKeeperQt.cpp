@@ -2,8 +2,11 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "ui/QtText.h"
 
@@ -20,6 +23,33 @@ void TQtKeptForm::SetLeft(int Value) { FForm.move(Value, FForm.y()); }
 // The window's own minimum size still applies.
 void TQtKeptForm::SetWidth(int Value) { FForm.resize(Value, FForm.height()); }
 void TQtKeptForm::SetHeight(int Value) { FForm.resize(FForm.width(), Value); }
+
+QRect FitToScreens(const QRect& Bounds, const QList<QRect>& Screens) {
+  if (Screens.isEmpty()) return Bounds;
+  QRect Screen = Screens.first();
+  qint64 Most = 0;
+  for (const QRect& S : Screens) {
+    const QRect Shared = S.intersected(Bounds);
+    const qint64 Area = qint64(Shared.width()) * Shared.height();
+    if (Area > Most) {
+      Most = Area;
+      Screen = S;
+    }
+  }
+  const QSize Size = Bounds.size().boundedTo(Screen.size());
+  const int Left = std::clamp(Bounds.left(), Screen.left(), Screen.left() + Screen.width() - Size.width());
+  const int Top = std::clamp(Bounds.top(), Screen.top(), Screen.top() + Screen.height() - Size.height());
+  return QRect(QPoint(Left, Top), Size);
+}
+
+void TQtKeptForm::FitToScreens() {
+  QList<QRect> Screens;
+  for (QScreen* Screen : QGuiApplication::screens()) Screens << Screen->availableGeometry();
+  if (QScreen* Primary = QGuiApplication::primaryScreen()) Screens.prepend(Primary->availableGeometry());
+  const QRect Fitted = ::FitToScreens(QRect(Left(), Top(), Width(), Height()), Screens);
+  FForm.move(Fitted.topLeft());
+  FForm.resize(Fitted.size());
+}
 
 TFormWindowState TQtKeptForm::WindowState() const {
   const Qt::WindowStates S = FForm.windowState();

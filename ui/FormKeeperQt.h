@@ -4,12 +4,19 @@
 // window), its window state, and the texts of its named one-line edit boxes.
 // The adapter does not own the window; it must not outlive it.
 
+#include <QList>
+#include <QRect>
 #include <QString>
 
 #include "project/FormKeeper.h"
 
 class QLineEdit;
 class QWidget;
+
+// Bounds brought onto the screen that holds most of them (the first screen,
+// the primary, when none does): no larger than that screen's available area
+// and wholly inside it. Screens lists the available areas.
+QRect FitToScreens(const QRect& Bounds, const QList<QRect>& Screens);
 
 class TQtKeptForm : public TKeptForm {
  public:
@@ -24,6 +31,7 @@ class TQtKeptForm : public TKeptForm {
   void SetLeft(int Value) override;
   void SetWidth(int Value) override;
   void SetHeight(int Value) override;
+  void FitToScreens() override;
   TFormWindowState WindowState() const override;
   void SetWindowState(TFormWindowState Value) override;
   std::vector<std::string> EditBoxNames() const override;
