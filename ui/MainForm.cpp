@@ -35,6 +35,7 @@
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
 #include "ui/About.h"
+#include "ui/CaptionLabel.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
 #include "ui/FormKeeperQt.h"
@@ -193,7 +194,7 @@ void TfrmMain::CreateEventBox() {
   pnlEventsCaption = new QWidget(pnlClient);
   pnlEventsCaption->setObjectName("pnlEventsCaption");
   pnlEventsCaption->setFixedHeight(24);
-  lblEventDate = new QLabel(pnlEventsCaption);
+  lblEventDate = new TCaptionLabel(pnlEventsCaption);
   lblEventDate->setObjectName("lblEventDate");
   lblEventDate->setAlignment(Qt::AlignCenter);
   lblEventDate->setAutoFillBackground(true);
@@ -267,50 +268,50 @@ QAction* TfrmMain::AddCommand(QMenu* Menu, const char* Name, const QString& Capt
 
 void TfrmMain::CreateMenus() {
   QMenu* File = menuBar()->addMenu(tr("&File"));
-  miNew = AddCommand(File, "miNew", "New", &TfrmMain::miNewClick);
-  miOpen = AddCommand(File, "miOpen", "Open...", &TfrmMain::miOpenClick, QKeySequence(Qt::CTRL | Qt::Key_O));
+  miNew = AddCommand(File, "miNew", tr("&New"), &TfrmMain::miNewClick);
+  miOpen = AddCommand(File, "miOpen", tr("&Open..."), &TfrmMain::miOpenClick, QKeySequence(Qt::CTRL | Qt::Key_O));
   File->addSeparator();
-  miReopen = File->addMenu("Reopen");
+  miReopen = File->addMenu(tr("&Reopen"));
   miReopen->setObjectName("miReopen");
   FReopenMenu = std::make_unique<TQtReopenMenu>(*this, *miReopen);
   File->addSeparator();
-  miSave = AddCommand(File, "miSave", "Save", &TfrmMain::miSaveClick, QKeySequence(Qt::CTRL | Qt::Key_S));
-  miSaveAs = AddCommand(File, "miSaveAs", "Save As...", &TfrmMain::miSaveAsClick);
+  miSave = AddCommand(File, "miSave", tr("&Save"), &TfrmMain::miSaveClick, QKeySequence(Qt::CTRL | Qt::Key_S));
+  miSaveAs = AddCommand(File, "miSaveAs", tr("Save &As..."), &TfrmMain::miSaveAsClick);
   File->addSeparator();
-  miImportICal = AddCommand(File, "miImportICal", tr("Import iCalendar..."), &TfrmMain::miImportICalClick);
+  miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
   File->addSeparator();
-  miExit = AddCommand(File, "miExit", "Exit", &TfrmMain::miExitClick);
+  miExit = AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* Edit = menuBar()->addMenu(tr("&Edit"));
-  miUndo = AddCommand(Edit, "miUndo", "Undo", &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  miUndo = AddCommand(Edit, "miUndo", tr("&Undo"), &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
   Edit->addSeparator();
-  miCut = AddCommand(Edit, "miCut", "Cut", &TfrmMain::miCutClick, QKeySequence(Qt::CTRL | Qt::Key_X));
-  miCopy = AddCommand(Edit, "miCopy", "Copy", &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
-  miPaste = AddCommand(Edit, "miPaste", "Paste", &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
+  miCut = AddCommand(Edit, "miCut", tr("Cu&t"), &TfrmMain::miCutClick, QKeySequence(Qt::CTRL | Qt::Key_X));
+  miCopy = AddCommand(Edit, "miCopy", tr("&Copy"), &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
+  miPaste = AddCommand(Edit, "miPaste", tr("&Paste"), &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
   Edit->addSeparator();
   miSearch =
-      AddCommand(Edit, "miSearch", "Search...", &TfrmMain::miSearchClick, QKeySequence(Qt::CTRL | Qt::Key_F));
+      AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick, QKeySequence(Qt::CTRL | Qt::Key_F));
 
   QMenu* View = menuBar()->addMenu(tr("&View"));
-  miPrevMonth = AddCommand(View, "miPrevMonth", "Prev Month", &TfrmMain::miPrevMonthClick);
-  miPrevDay = AddCommand(View, "miPrevDay", "Prev Day", &TfrmMain::miPrevDayClick,
+  miPrevMonth = AddCommand(View, "miPrevMonth", tr("Prev &Month"), &TfrmMain::miPrevMonthClick);
+  miPrevDay = AddCommand(View, "miPrevDay", tr("&Prev Day"), &TfrmMain::miPrevDayClick,
                          QKeySequence(Qt::CTRL | Qt::Key_P));
-  miNextDay = AddCommand(View, "miNextDay", "Next Day", &TfrmMain::miNextDayClick,
+  miNextDay = AddCommand(View, "miNextDay", tr("&Next Day"), &TfrmMain::miNextDayClick,
                          QKeySequence(Qt::CTRL | Qt::Key_N));
-  miNextMonth = AddCommand(View, "miNextMonth", "Next Month", &TfrmMain::miNextMonthClick);
+  miNextMonth = AddCommand(View, "miNextMonth", tr("Ne&xt Month"), &TfrmMain::miNextMonthClick);
 
   QMenu* Tools = menuBar()->addMenu(tr("&Tools"));
-  miPreview = AddCommand(Tools, "miPreview", "Preview", &TfrmMain::miPreviewClick);
-  miPublish = AddCommand(Tools, "miPublish", "Export month...", &TfrmMain::miPublishClick);
-  miExportYear = AddCommand(Tools, "miExportYear", "Export year...", &TfrmMain::miExportYearClick);
-  miExportICal = AddCommand(Tools, "miExportICal", tr("Export iCalendar..."), &TfrmMain::miExportICalClick);
+  miPreview = AddCommand(Tools, "miPreview", tr("&Preview"), &TfrmMain::miPreviewClick);
+  miPublish = AddCommand(Tools, "miPublish", tr("Export &month..."), &TfrmMain::miPublishClick);
+  miExportYear = AddCommand(Tools, "miExportYear", tr("Export &year..."), &TfrmMain::miExportYearClick);
+  miExportICal = AddCommand(Tools, "miExportICal", tr("Export &iCalendar..."), &TfrmMain::miExportICalClick);
   Tools->addSeparator();
-  miStyle = AddCommand(Tools, "miStyle", "Style...", &TfrmMain::miStyleClick);
+  miStyle = AddCommand(Tools, "miStyle", tr("&Style..."), &TfrmMain::miStyleClick);
 
   QMenu* Help = menuBar()->addMenu(tr("&Help"));
-  miHelpTopics = AddCommand(Help, "miHelpTopics", "Help Topics", &TfrmMain::miHelpTopicsClick);
+  miHelpTopics = AddCommand(Help, "miHelpTopics", tr("&Help Topics"), &TfrmMain::miHelpTopicsClick);
   Help->addSeparator();
-  miAbout = AddCommand(Help, "miAbout", "About", &TfrmMain::miAboutClick);
+  miAbout = AddCommand(Help, "miAbout", tr("&About"), &TfrmMain::miAboutClick);
   auto* HelpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
   HelpKey->setContext(Qt::WindowShortcut);
   connect(HelpKey, &QShortcut::activated, this,
@@ -340,17 +341,18 @@ void TfrmMain::CreateToolBar() {
   ToolBar->toggleViewAction()->setVisible(false);
   setContextMenuPolicy(Qt::NoContextMenu);
 
-  tbnNew = AddToolButton("tbnNew", "new", "New", &TfrmMain::miNewClick);
-  tbnOpen = AddToolButton("tbnOpen", "open", "Open", &TfrmMain::miOpenClick);
+  tbnNew = AddToolButton("tbnNew", "new", tr("New"), &TfrmMain::miNewClick);
+  tbnOpen = AddToolButton("tbnOpen", "open", tr("Open"), &TfrmMain::miOpenClick);
   tbnOpen->setMenu(miReopen);
   tbnOpen->setPopupMode(QToolButton::MenuButtonPopup);
-  tbnSave = AddToolButton("tbnSave", "save", "Save", &TfrmMain::miSaveClick);
+  tbnSave = AddToolButton("tbnSave", "save", tr("Save"), &TfrmMain::miSaveClick);
   tbnSave->defaultAction()->setEnabled(false);
+  miSave->setEnabled(false);
   ToolBar->addSeparator();
-  tbnStyle = AddToolButton("tbnStyle", "style", "Style", &TfrmMain::miStyleClick);
-  tbnPreview = AddToolButton("tbnPreview", "preview", "Preview", &TfrmMain::miPreviewClick);
-  tbnPublish = AddToolButton("tbnPublish", "publish", "Export month", &TfrmMain::miPublishClick);
-  tbnExportYear = AddToolButton("tbnExportYear", "exportyear", "Export year", &TfrmMain::miExportYearClick);
+  tbnStyle = AddToolButton("tbnStyle", "style", tr("Style"), &TfrmMain::miStyleClick);
+  tbnPreview = AddToolButton("tbnPreview", "preview", tr("Preview"), &TfrmMain::miPreviewClick);
+  tbnPublish = AddToolButton("tbnPublish", "publish", tr("Export month"), &TfrmMain::miPublishClick);
+  tbnExportYear = AddToolButton("tbnExportYear", "exportyear", tr("Export year"), &TfrmMain::miExportYearClick);
 }
 
 void TfrmMain::ConnectProject() {
@@ -426,6 +428,8 @@ void TfrmMain::ProjectClose() {
 }
 
 void TfrmMain::ProjectChanged() {
+  // The menu's Save and the tool bar's agree: there is something to save.
+  miSave->setEnabled(Project.Modified());
   tbnSave->defaultAction()->setEnabled(Project.Modified());
   StatusPanel1->setText(Project.Modified() ? "Modified" : "");
 }
@@ -612,6 +616,7 @@ void TfrmMain::fdgEventFind() {
   Cursor.setPosition(std::min(Match->BoxEnd, Last), QTextCursor::KeepAnchor);
   mmEvent->setTextCursor(Cursor);
   mmEvent->ensureCursorVisible();
+  mmEventClick();
 }
 
 void TfrmMain::miPreviewClick() {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -46,11 +46,4 @@ TEST(FormKeeperQtTest, RestoredWindowLiesOnTheScreen) {
   Kept.FitToScreens();
   const QRect Screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_TRUE(Screen.contains(Window.geometry())) << Show(Window.geometry()) << " on " << Show(Screen);
-}
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication App(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
 }

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -25,6 +27,7 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
 #include "ui/About.h"
+#include "ui/CaptionLabel.h"
 #include "ui/DateChooser.h"
 #include "ui/EditLib.h"
 #include "ui/ExportDlg.h"
@@ -98,6 +101,7 @@ TEST_F(MainFormTest, NewWindowIsUntitledCleanAndShowsToday) {
   auto W = MakeWindow();
   EXPECT_EQ(W->windowTitle(), "Quillbay");
   EXPECT_FALSE(W->tbnSave->isEnabled());
+  EXPECT_FALSE(W->miSave->isEnabled()) << "the menu's Save agrees with the tool bar's";
   EXPECT_EQ(W->StatusPanel1->text(), "");
   EXPECT_EQ(W->StatusPanel0->text(), "");
   EXPECT_FALSE(W->Project.Modified());
@@ -119,6 +123,7 @@ TEST_F(MainFormTest, TypingSetsModifiedAndLeavingTheDayStoresIt) {
   QTest::keyClicks(W->mmEvent, "Spring fair");
   EXPECT_TRUE(W->Project.Modified());
   EXPECT_TRUE(W->tbnSave->isEnabled());
+  EXPECT_TRUE(W->miSave->isEnabled());
   EXPECT_EQ(W->StatusPanel1->text(), "Modified");
   EXPECT_EQ(W->Document().Count(), 0) << "the text reaches the document only when the day is left";
 
@@ -285,6 +290,7 @@ TEST_F(MainFormTest, SaveWritesTheDayBeingEditedAndUpdatesTheCaption) {
   EXPECT_EQ(W->windowTitle().toStdString(), "Quillbay - " + Path);
   EXPECT_FALSE(W->Project.Modified());
   EXPECT_FALSE(W->tbnSave->isEnabled());
+  EXPECT_FALSE(W->miSave->isEnabled());
   EXPECT_EQ(W->StatusPanel1->text(), "");
 
   TEventList Saved;
@@ -292,6 +298,64 @@ TEST_F(MainFormTest, SaveWritesTheDayBeingEditedAndUpdatesTheCaption) {
   ASSERT_EQ(Saved.Count(), 1);
   EXPECT_EQ(Saved.Events(0).Text, "Spring fair");
   EXPECT_EQ(Saved.Events(0).Date(), Day(2026, 3, 5));
+}
+
+TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
+  auto W = MakeWindow();
+  // The letter after the one "&" of a caption, or 0 when there is not exactly one.
+  const auto AccessKey = [](const QString& Caption) {
+    const qsizetype At = Caption.indexOf('&');
+    if (At < 0 || At + 1 >= Caption.size() || Caption.indexOf('&', At + 1) >= 0) return QChar();
+    return Caption[At + 1].toLower();
+  };
+  const auto ExpectDistinct = [&](const QList<QAction*>& Actions, const QString& Where) {
+    QSet<QChar> Keys;
+    for (QAction* Action : Actions) {
+      if (Action->isSeparator()) continue;
+      const QChar Key = AccessKey(Action->text());
+      EXPECT_FALSE(Key.isNull()) << Where.toStdString() << ": " << Action->text().toStdString();
+      EXPECT_FALSE(Keys.contains(Key)) << Where.toStdString() << ": " << Action->text().toStdString();
+      Keys.insert(Key);
+    }
+  };
+  ExpectDistinct(W->menuBar()->actions(), "menu bar");
+  for (QAction* Menu : W->menuBar()->actions()) ExpectDistinct(Menu->menu()->actions(), Menu->text());
+
+  const std::pair<QAction*, QKeySequence> Shortcuts[] = {
+      {W->miOpen, QKeySequence("Ctrl+O")},   {W->miSave, QKeySequence("Ctrl+S")},
+      {W->miExit, QKeySequence("Ctrl+Q")},   {W->miUndo, QKeySequence("Ctrl+Z")},
+      {W->miCut, QKeySequence("Ctrl+X")},    {W->miCopy, QKeySequence("Ctrl+C")},
+      {W->miPaste, QKeySequence("Ctrl+V")},  {W->miSearch, QKeySequence("Ctrl+F")},
+      {W->miPrevDay, QKeySequence("Ctrl+P")}, {W->miNextDay, QKeySequence("Ctrl+N")}};
+  for (const auto& [Action, Keys] : Shortcuts)
+    EXPECT_EQ(Action->shortcut(), Keys) << Action->objectName().toStdString();
+  QSet<QString> Taken;
+  for (QAction* Action : W->findChildren<QAction*>()) {
+    if (Action->shortcut().isEmpty()) continue;
+    EXPECT_FALSE(Taken.contains(Action->shortcut().toString())) << Action->shortcut().toString().toStdString();
+    Taken.insert(Action->shortcut().toString());
+  }
+
+  // Ctrl+Q asks the save question as closing does.
+  QTest::keyClicks(W->mmEvent, "unsaved");
+  Dialogs.MessageAnswers.push_back(TMsgResult::Cancel);
+  QTest::keyClick(W->mmEvent, Qt::Key_Q, Qt::ControlModifier);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar have been changed. Save?");
+  EXPECT_TRUE(W->isVisible());
+}
+
+TEST_F(MainFormTest, DateCaptionStaysWholeAtTheSmallestWindow) {
+  auto W = MakeWindow();
+  W->resize(W->minimumSize());
+  W->DateChooser().SelectDate(Day(2026, 9, 30));  // among the longest dates of the year
+  QTest::qWait(20);
+  auto* Caption = static_cast<TCaptionLabel*>(W->lblEventDate);
+  const TFittedCaption Fitted = Caption->Fitted();
+  EXPECT_EQ(Fitted.Text, Caption->text()) << "shrunk, not cut";
+  EXPECT_LE(QFontMetrics(Fitted.Font).horizontalAdvance(Fitted.Text), Caption->contentsRect().width());
+  EXPECT_GE(Fitted.Font.pointSize(), TCaptionLabel::MinPointSize);
+  EXPECT_LE(Caption->minimumSizeHint().width(), Caption->width()) << "the caption never widens the window";
 }
 
 TEST_F(MainFormTest, DayAndMonthStepsCrossMonthAndYearEnds) {
@@ -415,10 +479,12 @@ TEST_F(MainFormSearchTest, MatchesDoNotOverlapAndFollowDocumentOrder) {
   Find(*W, "aa");
   EXPECT_EQ(W->mmEvent->textCursor().selectionStart(), 2);
   EXPECT_EQ(W->mmEvent->textCursor().selectionEnd(), 4);
+  EXPECT_EQ(W->StatusPanel0->text(), "4:0") << "the caret panel follows a match in the day on show";
   Find(*W, "aa");
   EXPECT_EQ(W->DateChooser().Date(), Day(2026, 6, 2)) << "document order, not date order";
   EXPECT_EQ(Selected(*W), "aa");
   EXPECT_EQ(W->mmEvent->textCursor().selectionStart(), 12) << "one line feed in the box for CR LF";
+  EXPECT_EQ(W->StatusPanel0->text(), "3:1");
 
   Dialogs.MessageAnswers.push_back(TMsgResult::OK);
   Find(*W, "aa");
