@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -60,6 +63,24 @@ QStringList FilterToNameFilters(const std::string& Filter) {
   return Result;
 }
 
+// The window that the program's dialogs belong to and are centred on: the
+// open modal dialog, else the main window. Not the find dialog, which is
+// often the active window, and not the middle of the screen.
+QWidget* DialogParent() {
+  if (QWidget* Modal = QApplication::activeModalWidget()) return Modal;
+  for (QWidget* Window : QApplication::topLevelWidgets())
+    if (qobject_cast<QMainWindow*>(Window) && Window->isVisible()) return Window;
+  return QApplication::activeWindow();
+}
+
+// A file dialog starts in the requested folder when there is one, else in the
+// user's home folder (never in the folder the program was started from).
+QString StartFolder(const std::string& InitialDir) {
+  const QString Folder = ToQString(InitialDir);
+  if (!Folder.isEmpty() && QFileInfo(Folder).isDir()) return Folder;
+  return QDir::homePath();
+}
+
 // Prepares a file dialog with the request's title, filter, folder and name.
 void Configure(QFileDialog& D, const TFileDialogRequest& R) {
   if (!R.Title.empty()) D.setWindowTitle(ToQString(R.Title));
@@ -70,7 +91,7 @@ void Configure(QFileDialog& D, const TFileDialogRequest& R) {
     D.selectNameFilter(Filters[Index]);
   }
   D.setDefaultSuffix(ToQString(R.DefaultExt));
-  if (!R.InitialDir.empty()) D.setDirectory(ToQString(R.InitialDir));
+  D.setDirectory(StartFolder(R.InitialDir));
   if (!R.FileName.empty()) D.selectFile(ToQString(R.FileName));
   D.setSizeGripEnabled(R.Resizable);
 }
@@ -84,7 +105,7 @@ std::optional<std::string> Run(QFileDialog& D) {
 }  // namespace
 
 TMsgResult TQtDialogs::MessageBox(const TMessageRequest& Request) {
-  QMessageBox Box(QApplication::activeWindow());
+  QMessageBox Box(DialogParent());
   Box.setWindowTitle(ToQString(Request.Caption));
   Box.setText(ToQString(Request.Text));
   Box.setIcon(Lookup(Icons, Request.Icon, QMessageBox::NoIcon));
@@ -101,7 +122,7 @@ TMsgResult TQtDialogs::MessageBox(const TMessageRequest& Request) {
 }
 
 std::optional<std::string> TQtDialogs::OpenFile(const TFileDialogRequest& Request) {
-  QFileDialog D(QApplication::activeWindow());
+  QFileDialog D(DialogParent());
   D.setAcceptMode(QFileDialog::AcceptOpen);
   D.setFileMode(Request.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   Configure(D, Request);
@@ -109,7 +130,7 @@ std::optional<std::string> TQtDialogs::OpenFile(const TFileDialogRequest& Reques
 }
 
 std::optional<std::string> TQtDialogs::SaveFile(const TFileDialogRequest& Request) {
-  QFileDialog D(QApplication::activeWindow());
+  QFileDialog D(DialogParent());
   D.setAcceptMode(QFileDialog::AcceptSave);
   D.setFileMode(QFileDialog::AnyFile);
   D.setOption(QFileDialog::DontConfirmOverwrite, !Request.PromptOverwrite);
@@ -120,7 +141,7 @@ std::optional<std::string> TQtDialogs::SaveFile(const TFileDialogRequest& Reques
 std::optional<std::string> TQtDialogs::InputBox(const std::string& Title, const std::string& Prompt,
                                                 const std::string& Initial) {
   bool Ok = false;
-  const QString Text = QInputDialog::getText(QApplication::activeWindow(), ToQString(Title),
+  const QString Text = QInputDialog::getText(DialogParent(), ToQString(Title),
                                              ToQString(Prompt), QLineEdit::Normal, ToQString(Initial), &Ok);
   if (!Ok) return std::nullopt;
   return ToStdString(Text);

@@ -3,7 +3,9 @@
 // message box, file dialogs and input box behind the TUserDialogs interface,
 // the non-modal find dialog of the main window, and the application's default
 // error display (every error that escapes a command is shown in a message box
-// and the program goes on). Dialogs are parented to the active window.
+// and the program goes on). Dialogs are centred on the open modal dialog,
+// else on the main window; file dialogs start in the home folder when the
+// request names no existing folder.
 
 #include <QDialog>
 #include <functional>
