@@ -228,10 +228,18 @@ void TColorEdit::SetColor(TColor Value) {
 
 QSize TColorEdit::sizeHint() const { return QSize(50, 21); }
 
+QColor SwatchColor(const QColor& Color, bool Enabled, const QColor& Background) {
+  if (Enabled) return Color;
+  // A third of the colour over the window's background, as disabled text is.
+  const auto Mix = [](int C, int B) { return (C + 2 * B) / 3; };
+  return QColor(Mix(Color.red(), Background.red()), Mix(Color.green(), Background.green()),
+                Mix(Color.blue(), Background.blue()));
+}
+
 void TColorEdit::paintEvent(QPaintEvent*) {
   QPainter Painter(this);
-  Painter.fillRect(rect(), ColorToQColor(FColor));
-  Painter.setPen(QPen(Qt::black, 1));
+  Painter.fillRect(rect(), SwatchColor(ColorToQColor(FColor), isEnabled(), palette().color(QPalette::Window)));
+  Painter.setPen(QPen(isEnabled() ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText), 1));
   Painter.setBrush(Qt::NoBrush);
   Painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -92,6 +92,10 @@ class TNaturalEdit : public QLineEdit {
 // nothing when the user cancelled. Tests replace it; unset means Qt's dialog.
 using TColorDialogHook = std::function<std::optional<TColor>(QWidget* Owner, TColor Initial)>;
 
+// The fill of a colour swatch: the colour itself, or washed out toward the
+// window's background while the swatch is disabled.
+QColor SwatchColor(const QColor& Color, bool Enabled, const QColor& Background);
+
 class TColorEdit : public QWidget {
   Q_OBJECT
  public:

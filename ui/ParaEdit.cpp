@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 
 #include "ui/EditLib.h"
 #include "ui/QtText.h"
@@ -50,6 +51,8 @@ TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
   cetBGColor = new TColorEdit(this);
   cetBGColor->setGeometry(140, 201, 50, 21);
 
+  FitFontNames();
+
   setTabOrder(cbxAlign, cbxFontName);
   setTabOrder(cbxFontName, edtFontSize);
   setTabOrder(edtFontSize, cetFontColor);
@@ -92,6 +95,18 @@ void TParaEditor::CreateFontControls() {
   cbxFontItalic->setGeometry(112, 108, 100, 20);
   cbxFontUnderline = new QCheckBox(tr("Underline"), GroupBox1);
   cbxFontUnderline->setGeometry(8, 130, 120, 20);
+}
+
+void TParaEditor::FitFontNames() {
+  // The lists grow to show the longest name whole ("Times New Roman" in a
+  // large desktop font), and the group and the editor with them.
+  cbxFontName->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  const int Extra = std::max(0, cbxFontName->sizeHint().width() - cbxFontName->width());
+  cbxFontName->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+  if (Extra == 0) return;
+  for (QWidget* Widened : std::initializer_list<QWidget*>{cbxFontName, cbxAlign, GroupBox1})
+    Widened->resize(Widened->width() + Extra, Widened->height());
+  setFixedSize(width() + Extra, height());
 }
 
 void TParaEditor::ConnectHandlers() {

@@ -70,6 +70,7 @@ class TParaEditor : public QWidget {
 
  private:
   void CreateFontControls();
+  void FitFontNames();
   void ConnectHandlers();
   // Every control's change ends here.
   void cetBGColorChange();

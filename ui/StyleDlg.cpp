@@ -341,28 +341,30 @@ QWidget* TStyleForm::CreateHtmlPage() {
 
 QWidget* TStyleForm::CreatePreviewPanel() {
   pnlPreview = new QWidget(this);
-  pnlPreview->setFixedSize(230, 351);
-  auto* Caption = new QLabel("Preview", pnlPreview);
-  Caption->move(15, 8);
-
-  auto* Box = new TPaintBox(pnlPreview);
-  Box->setGeometry(15, PaintBoxTop, PaintBoxWidth, PaintBoxHeight);
-  Box->setCursor(Qt::PointingHandCursor);
-  Box->OnPaint = [this](QPainter& Canvas) { PaintPreview(Canvas); };
-  Box->OnMouseDown = [this](int X, int Y) { pbxPreviewMouseDown(X, Y); };
-  pbxPreview = Box;
-
   lblArrow = new QLabel("->", pnlPreview);
   QFont Bold = lblArrow->font();
   Bold.setBold(true);
   lblArrow->setFont(Bold);
   lblArrow->resize(lblArrow->sizeHint());
-  lblArrow->move(3, PaintBoxTop);
+  lblArrow->move(ArrowLeft, PaintBoxTop);
   lblArrow->hide();
+  // The box moves right only as far as a wide arrow needs, and the panel
+  // grows by as much.
+  const int Left = PaintBoxLeft(lblArrow->width());
+  pnlPreview->setFixedSize(230 + Left - 15, 351);
+
+  auto* Caption = new QLabel("Preview", pnlPreview);
+  Caption->move(Left, 8);
+  auto* Box = new TPaintBox(pnlPreview);
+  Box->setGeometry(Left, PaintBoxTop, PaintBoxWidth, PaintBoxHeight);
+  Box->setCursor(Qt::PointingHandCursor);
+  Box->OnPaint = [this](QPainter& Canvas) { PaintPreview(Canvas); };
+  Box->OnMouseDown = [this](int X, int Y) { pbxPreviewMouseDown(X, Y); };
+  pbxPreview = Box;
+  lblArrow->raise();
 
   btnPreview = new QPushButton("Preview in browser", pnlPreview);
-  btnPreview->setGeometry(15, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth,
-                          btnPreview->sizeHint().height());
+  btnPreview->setGeometry(Left, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth, btnPreview->sizeHint().height());
   return pnlPreview;
 }
 

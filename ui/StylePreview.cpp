@@ -1,5 +1,7 @@
 #include "ui/StylePreview.h"
 
+#include <algorithm>
+
 namespace StylePreview {
 
 namespace {
@@ -76,6 +78,8 @@ const TRect* ArrowArea(const TRecordedAreas& Areas, int Page) {
 bool ArrowVisible(int Page, bool ShowCaption) {
   return Page == spWeekDays || Page == spDays || Page == spEvents || (Page == spCaption && ShowCaption);
 }
+
+int PaintBoxLeft(int ArrowWidth) { return std::max(15, ArrowLeft + ArrowWidth + 1); }
 
 int ArrowTop(const TRect& Area, int ArrowHeight) {
   return PaintBoxTop + Area.Top + (Area.Bottom - Area.Top - ArrowHeight) / 2;

@@ -21,6 +21,11 @@ struct TRect {
 constexpr int PaintBoxWidth = 201;
 constexpr int PaintBoxHeight = 259;
 constexpr int PaintBoxTop = 31;
+// The arrow stands at this left edge of the panel, the paint box at 15 or,
+// when the arrow is wider than the gap, just right of the arrow so that the
+// box never covers it.
+constexpr int ArrowLeft = 3;
+int PaintBoxLeft(int ArrowWidth);
 
 // Everything one painting draws, in drawing order.
 struct TLayout {

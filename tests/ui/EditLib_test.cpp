@@ -266,6 +266,23 @@ TEST_F(ColorEditTest, PaintsTheColourInsideABlackFrameAndResolvesSystemColours) 
   EXPECT_EQ(Image.pixelColor(1, 1), QColor(0x99, 0x66, 0x33));
 }
 
+TEST_F(ColorEditTest, ADisabledSwatchIsWashedOutTowardTheBackground) {
+  TColorEdit Edit;
+  Edit.SetColor(0x00602020);  // dark blue as 0x00BBGGRR
+  const QColor Blue(0x20, 0x20, 0x60);
+  const QColor Background = Edit.palette().color(QPalette::Window);
+  EXPECT_EQ(Edit.grab().toImage().pixelColor(25, 10), Blue);
+  Edit.setEnabled(false);
+  const QImage Disabled = Edit.grab().toImage();
+  const QColor Washed = Disabled.pixelColor(25, 10);
+  const auto Distance = [](const QColor& A, const QColor& B) {
+    return std::abs(A.red() - B.red()) + std::abs(A.green() - B.green()) + std::abs(A.blue() - B.blue());
+  };
+  EXPECT_LT(Distance(Washed, Background), Distance(Blue, Background) / 2) << "nearer the background than the colour";
+  EXPECT_NE(Disabled.pixelColor(0, 0), QColor(Qt::black)) << "the frame greys too";
+  EXPECT_EQ(Edit.Color(), 0x00602020u) << "the value is untouched";
+}
+
 TEST(ColorConversion, RoundTripsAndSystemColours) {
   EXPECT_EQ(ColorToQColor(0x00112233), QColor(0x33, 0x22, 0x11));
   EXPECT_EQ(QColorToColor(QColor(0x33, 0x22, 0x11)), 0x00112233);

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -129,6 +133,27 @@ TEST(ParaEditorEvents, SetDisabledTouchesOnlyTheEightEditingControls) {
   EXPECT_TRUE(Editor.Label2->isEnabled());
   Editor.SetDisabled(false);
   EXPECT_TRUE(Editor.cetBGColor->isEnabled());
+}
+
+TEST(ParaEditorLayout, EveryFontNameShowsWholeAlsoInALargeDesktopFont) {
+  const QFont Original = QApplication::font();
+  for (int PointSize : {9, 13}) {
+    QFont Font = Original;
+    Font.setPointSize(PointSize);
+    QApplication::setFont(Font);
+    TParaEditor Editor;
+    QComboBox& Box = *Editor.cbxFontName;
+    QStyleOptionComboBox Option;
+    Option.initFrom(&Box);
+    Option.rect = Box.rect();
+    const QRect Field = Box.style()->subControlRect(QStyle::CC_ComboBox, &Option, QStyle::SC_ComboBoxEditField, &Box);
+    for (int I = 0; I < Box.count(); ++I)
+      EXPECT_LE(Box.fontMetrics().horizontalAdvance(Box.itemText(I)), Field.width())
+          << Box.itemText(I).toStdString() << " at " << PointSize << " pt";
+    EXPECT_TRUE(Editor.GroupBox1->rect().contains(Box.geometry())) << PointSize << " pt";
+    EXPECT_TRUE(Editor.rect().contains(Editor.GroupBox1->geometry())) << PointSize << " pt";
+  }
+  QApplication::setFont(Original);
 }
 
 TEST(SampleLayout, AlignmentAndCentringTruncateTowardZero) {

@@ -142,7 +142,8 @@ TEST_F(StyleFormTest, OpensCleanOnGeneralWithTheDefaultAreasRecorded) {
   EXPECT_EQ(F.cbxStyle->currentIndex(), -1);
   EXPECT_FALSE(F.btnDeleteStyle->isEnabled());
   EXPECT_EQ(F.pbxPreview->size(), QSize(201, 259));
-  EXPECT_EQ(F.pbxPreview->pos(), QPoint(15, 31));
+  // At 15 unless the arrow beside it is wider than the gap.
+  EXPECT_EQ(F.pbxPreview->pos(), QPoint(std::max(15, 3 + F.lblArrow->width() + 1), 31));
   EXPECT_EQ(F.pbxPreview->cursor().shape(), Qt::PointingHandCursor);
   EXPECT_EQ(F.petCaption->SampleText(), "July 2001");
 
@@ -226,6 +227,25 @@ TEST_F(StyleFormTest, ClickSelectsThePageAndTheArrowFollows) {
   F.PageControl->setCurrentIndex(spDays);
   EXPECT_FALSE(F.lblArrow->isHidden());
   EXPECT_EQ(F.lblArrow->y(), 31 + 88 + (24 - F.lblArrow->height()) / 2);
+}
+
+TEST_F(StyleFormTest, TheArrowIsWholeAndNeverCoveredByThePreviewAlsoInALargeFont) {
+  const QFont Original = QApplication::font();
+  for (int PointSize : {9, 14}) {
+    QFont Font = Original;
+    Font.setPointSize(PointSize);
+    QApplication::setFont(Font);
+    TStyleForm& F = Open();
+    F.show();
+    F.ShowPage(spCaption);
+    ASSERT_FALSE(F.lblArrow->isHidden());
+    EXPECT_GE(F.lblArrow->width(), F.lblArrow->sizeHint().width()) << PointSize << " pt";
+    EXPECT_FALSE(F.lblArrow->geometry().intersects(F.pbxPreview->geometry())) << PointSize << " pt";
+    EXPECT_TRUE(F.pnlPreview->rect().contains(F.lblArrow->geometry())) << PointSize << " pt";
+    EXPECT_EQ(F.pbxPreview->size(), QSize(201, 259));
+    Close();
+  }
+  QApplication::setFont(Original);
 }
 
 TEST_F(StyleFormTest, UntickedShowMovesTheTableUpAndDisablesButKeepsTheCaptionValues) {
