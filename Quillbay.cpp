@@ -36,7 +36,8 @@ class TQuillbayApplication : public QApplication {
 // there is none. --help and --version answer and end the program here.
 QString DocumentArgument(const QApplication& App) {
   QCommandLineParser Parser;
-  Parser.setApplicationDescription("Quillbay turns a list of dated events into calendar pages for a web site.");
+  Parser.setApplicationDescription(
+      "Quillbay turns a list of dated events into calendar pages for a web site.");
   Parser.addHelpOption();
   Parser.addVersionOption();
   Parser.addPositionalArgument("FILE.qby", "The calendar document to open.", "[FILE.qby]");

@@ -238,8 +238,10 @@ QColor SwatchColor(const QColor& Color, bool Enabled, const QColor& Background) 
 
 void TColorEdit::paintEvent(QPaintEvent*) {
   QPainter Painter(this);
-  Painter.fillRect(rect(), SwatchColor(ColorToQColor(FColor), isEnabled(), palette().color(QPalette::Window)));
-  Painter.setPen(QPen(isEnabled() ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText), 1));
+  Painter.fillRect(rect(),
+                   SwatchColor(ColorToQColor(FColor), isEnabled(), palette().color(QPalette::Window)));
+  Painter.setPen(
+      QPen(isEnabled() ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText), 1));
   Painter.setBrush(Qt::NoBrush);
   Painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

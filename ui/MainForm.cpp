@@ -269,28 +269,34 @@ QAction* TfrmMain::AddCommand(QMenu* Menu, const char* Name, const QString& Capt
 void TfrmMain::CreateMenus() {
   QMenu* File = menuBar()->addMenu(tr("&File"));
   miNew = AddCommand(File, "miNew", tr("&New"), &TfrmMain::miNewClick);
-  miOpen = AddCommand(File, "miOpen", tr("&Open..."), &TfrmMain::miOpenClick, QKeySequence(Qt::CTRL | Qt::Key_O));
+  miOpen =
+      AddCommand(File, "miOpen", tr("&Open..."), &TfrmMain::miOpenClick, QKeySequence(Qt::CTRL | Qt::Key_O));
   File->addSeparator();
   miReopen = File->addMenu(tr("&Reopen"));
   miReopen->setObjectName("miReopen");
   FReopenMenu = std::make_unique<TQtReopenMenu>(*this, *miReopen);
   File->addSeparator();
-  miSave = AddCommand(File, "miSave", tr("&Save"), &TfrmMain::miSaveClick, QKeySequence(Qt::CTRL | Qt::Key_S));
+  miSave =
+      AddCommand(File, "miSave", tr("&Save"), &TfrmMain::miSaveClick, QKeySequence(Qt::CTRL | Qt::Key_S));
   miSaveAs = AddCommand(File, "miSaveAs", tr("Save &As..."), &TfrmMain::miSaveAsClick);
   File->addSeparator();
   miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
   File->addSeparator();
-  miExit = AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  miExit =
+      AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* Edit = menuBar()->addMenu(tr("&Edit"));
-  miUndo = AddCommand(Edit, "miUndo", tr("&Undo"), &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  miUndo =
+      AddCommand(Edit, "miUndo", tr("&Undo"), &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
   Edit->addSeparator();
   miCut = AddCommand(Edit, "miCut", tr("Cu&t"), &TfrmMain::miCutClick, QKeySequence(Qt::CTRL | Qt::Key_X));
-  miCopy = AddCommand(Edit, "miCopy", tr("&Copy"), &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
-  miPaste = AddCommand(Edit, "miPaste", tr("&Paste"), &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
+  miCopy =
+      AddCommand(Edit, "miCopy", tr("&Copy"), &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
+  miPaste =
+      AddCommand(Edit, "miPaste", tr("&Paste"), &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
   Edit->addSeparator();
-  miSearch =
-      AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick, QKeySequence(Qt::CTRL | Qt::Key_F));
+  miSearch = AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick,
+                        QKeySequence(Qt::CTRL | Qt::Key_F));
 
   QMenu* View = menuBar()->addMenu(tr("&View"));
   miPrevMonth = AddCommand(View, "miPrevMonth", tr("Prev &Month"), &TfrmMain::miPrevMonthClick);
@@ -352,7 +358,8 @@ void TfrmMain::CreateToolBar() {
   tbnStyle = AddToolButton("tbnStyle", "style", tr("Style"), &TfrmMain::miStyleClick);
   tbnPreview = AddToolButton("tbnPreview", "preview", tr("Preview"), &TfrmMain::miPreviewClick);
   tbnPublish = AddToolButton("tbnPublish", "publish", tr("Export month"), &TfrmMain::miPublishClick);
-  tbnExportYear = AddToolButton("tbnExportYear", "exportyear", tr("Export year"), &TfrmMain::miExportYearClick);
+  tbnExportYear =
+      AddToolButton("tbnExportYear", "exportyear", tr("Export year"), &TfrmMain::miExportYearClick);
 }
 
 void TfrmMain::ConnectProject() {
@@ -695,8 +702,9 @@ void TfrmMain::miExportICalClick() {
   Request.PromptOverwrite = true;
   const std::optional<std::string> Chosen = UserDialogs().SaveFile(Request);
   if (!Chosen) return;
-  const std::optional<TDayRange> Days = ExecuteRangeDialog(
-      this, tr("Export iCalendar"), tr("Put the days of this range into the feed:"), DefaultFeedRange(ShownYear()));
+  const std::optional<TDayRange> Days =
+      ExecuteRangeDialog(this, tr("Export iCalendar"), tr("Put the days of this range into the feed:"),
+                         DefaultFeedRange(ShownYear()));
   if (!Days) return;
   RememberExportFolder(*Chosen);
   TICalFeedOptions Feed;

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -141,8 +141,8 @@ std::optional<std::string> TQtDialogs::SaveFile(const TFileDialogRequest& Reques
 std::optional<std::string> TQtDialogs::InputBox(const std::string& Title, const std::string& Prompt,
                                                 const std::string& Initial) {
   bool Ok = false;
-  const QString Text = QInputDialog::getText(DialogParent(), ToQString(Title),
-                                             ToQString(Prompt), QLineEdit::Normal, ToQString(Initial), &Ok);
+  const QString Text = QInputDialog::getText(DialogParent(), ToQString(Title), ToQString(Prompt),
+                                             QLineEdit::Normal, ToQString(Initial), &Ok);
   if (!Ok) return std::nullopt;
   return ToStdString(Text);
 }

@@ -364,7 +364,8 @@ QWidget* TStyleForm::CreatePreviewPanel() {
   lblArrow->raise();
 
   btnPreview = new QPushButton("Preview in browser", pnlPreview);
-  btnPreview->setGeometry(Left, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth, btnPreview->sizeHint().height());
+  btnPreview->setGeometry(Left, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth,
+                          btnPreview->sizeHint().height());
   return pnlPreview;
 }
 

@@ -42,7 +42,8 @@ class TAccessibilityBus {
   bool Connected() const { return FBus && FBus->isConnected(); }
 
   QList<TAccessible> Children(const TAccessible& Object) const {
-    QDBusMessage Call = QDBusMessage::createMethodCall(Object.Service, Object.Path, AccessibleIface, "GetChildren");
+    QDBusMessage Call =
+        QDBusMessage::createMethodCall(Object.Service, Object.Path, AccessibleIface, "GetChildren");
     const QDBusMessage Reply = FBus->call(Call, QDBus::Block, 5000);
     QList<TAccessible> Result;
     if (Reply.type() != QDBusMessage::ReplyMessage || Reply.arguments().isEmpty()) return Result;
@@ -130,14 +131,15 @@ TEST(InstalledProgramTest, DesktopEntryCommandOpensTheDocumentAndShowsItsEvents)
             "    item\r\n      Date = 46144\r\n      Text = 'Choir rehearsal'#13#10'at seven'\r\n    end>\r\n"
             "end\r\n");
 
-  const QStringList Command = ExecCommand(Prefix + "/share/applications/org.quillbay.Quillbay.desktop", Document);
+  const QStringList Command =
+      ExecCommand(Prefix + "/share/applications/org.quillbay.Quillbay.desktop", Document);
   ASSERT_EQ(Command.value(0), "quillbay") << Command.join(' ').toStdString();
   ASSERT_EQ(Command.size(), 2) << "the document is one argument, spaces and all";
 
   QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
   for (const char* Folder : {"home", "config", "data", "runtime"}) QDir(Root.path()).mkpath(Folder);
-  QFile::setPermissions(Root.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                      QFileDevice::ExeOwner);
+  QFile::setPermissions(Root.filePath("runtime"),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   Env.insert("HOME", Root.filePath("home"));
   Env.insert("XDG_CONFIG_HOME", Root.filePath("config"));
   Env.insert("XDG_DATA_HOME", Root.filePath("data"));
@@ -168,9 +170,8 @@ TEST(InstalledProgramTest, DesktopEntryCommandOpensTheDocumentAndShowsItsEvents)
   ASSERT_TRUE(Window) << "no window titled " << Caption.toStdString();
   ASSERT_TRUE(Text) << "no text box in the window";
   EXPECT_EQ(Bus.Text(*Text), "Choir rehearsal\nat seven");
-  const auto DateCaption = Bus.Find(*Window, [&](const TAccessible& A) {
-    return Bus.Role(A) == "label" && Bus.Name(A).contains("2026");
-  });
+  const auto DateCaption = Bus.Find(
+      *Window, [&](const TAccessible& A) { return Bus.Role(A) == "label" && Bus.Name(A).contains("2026"); });
   ASSERT_TRUE(DateCaption);
   EXPECT_TRUE(Bus.Name(*DateCaption).contains("May")) << Bus.Name(*DateCaption).toStdString();
 

@@ -278,7 +278,8 @@ TEST_F(ColorEditTest, ADisabledSwatchIsWashedOutTowardTheBackground) {
   const auto Distance = [](const QColor& A, const QColor& B) {
     return std::abs(A.red() - B.red()) + std::abs(A.green() - B.green()) + std::abs(A.blue() - B.blue());
   };
-  EXPECT_LT(Distance(Washed, Background), Distance(Blue, Background) / 2) << "nearer the background than the colour";
+  EXPECT_LT(Distance(Washed, Background), Distance(Blue, Background) / 2)
+      << "nearer the background than the colour";
   EXPECT_NE(Disabled.pixelColor(0, 0), QColor(Qt::black)) << "the frame greys too";
   EXPECT_EQ(Edit.Color(), 0x00602020u) << "the value is untouched";
 }

@@ -13,9 +13,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -322,17 +322,18 @@ TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   for (QAction* Menu : W->menuBar()->actions()) ExpectDistinct(Menu->menu()->actions(), Menu->text());
 
   const std::pair<QAction*, QKeySequence> Shortcuts[] = {
-      {W->miOpen, QKeySequence("Ctrl+O")},   {W->miSave, QKeySequence("Ctrl+S")},
-      {W->miExit, QKeySequence("Ctrl+Q")},   {W->miUndo, QKeySequence("Ctrl+Z")},
-      {W->miCut, QKeySequence("Ctrl+X")},    {W->miCopy, QKeySequence("Ctrl+C")},
-      {W->miPaste, QKeySequence("Ctrl+V")},  {W->miSearch, QKeySequence("Ctrl+F")},
+      {W->miOpen, QKeySequence("Ctrl+O")},    {W->miSave, QKeySequence("Ctrl+S")},
+      {W->miExit, QKeySequence("Ctrl+Q")},    {W->miUndo, QKeySequence("Ctrl+Z")},
+      {W->miCut, QKeySequence("Ctrl+X")},     {W->miCopy, QKeySequence("Ctrl+C")},
+      {W->miPaste, QKeySequence("Ctrl+V")},   {W->miSearch, QKeySequence("Ctrl+F")},
       {W->miPrevDay, QKeySequence("Ctrl+P")}, {W->miNextDay, QKeySequence("Ctrl+N")}};
   for (const auto& [Action, Keys] : Shortcuts)
     EXPECT_EQ(Action->shortcut(), Keys) << Action->objectName().toStdString();
   QSet<QString> Taken;
   for (QAction* Action : W->findChildren<QAction*>()) {
     if (Action->shortcut().isEmpty()) continue;
-    EXPECT_FALSE(Taken.contains(Action->shortcut().toString())) << Action->shortcut().toString().toStdString();
+    EXPECT_FALSE(Taken.contains(Action->shortcut().toString()))
+        << Action->shortcut().toString().toStdString();
     Taken.insert(Action->shortcut().toString());
   }
 

@@ -1,14 +1,14 @@
 #include "ui/ParaEdit.h"
 
 #include <gtest/gtest.h>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include "ui/EditLib.h"
@@ -146,7 +146,8 @@ TEST(ParaEditorLayout, EveryFontNameShowsWholeAlsoInALargeDesktopFont) {
     QStyleOptionComboBox Option;
     Option.initFrom(&Box);
     Option.rect = Box.rect();
-    const QRect Field = Box.style()->subControlRect(QStyle::CC_ComboBox, &Option, QStyle::SC_ComboBoxEditField, &Box);
+    const QRect Field =
+        Box.style()->subControlRect(QStyle::CC_ComboBox, &Option, QStyle::SC_ComboBoxEditField, &Box);
     for (int I = 0; I < Box.count(); ++I)
       EXPECT_LE(Box.fontMetrics().horizontalAdvance(Box.itemText(I)), Field.width())
           << Box.itemText(I).toStdString() << " at " << PointSize << " pt";
