@@ -3,7 +3,8 @@
 // when the window is gone. Every error that escapes a handler is shown in a
 // message box and the program goes on. The one argument, when given, names a
 // document to open at start-up (the file manager's double-click); one that
-// cannot be read is reported as a failed Open and a new document stays.
+// cannot be read is reported as a failed Open and a new document stays. The
+// window texts are in the user's language when there is a catalogue for it.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,6 +18,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "ui/MainForm.h"
 #include "ui/QtDialogs.h"
+#include "ui/Translations.h"
 
 namespace {
 // The application's default error display, for anything that a window did
@@ -37,14 +39,16 @@ class TQuillbayApplication : public QApplication {
 QString DocumentArgument(const QApplication& App) {
   QCommandLineParser Parser;
   Parser.setApplicationDescription(
-      "Quillbay turns a list of dated events into calendar pages for a web site.");
+      QCoreApplication::translate("main", "Quillbay turns a list of dated events into calendar pages for a web site."));
   Parser.addHelpOption();
   Parser.addVersionOption();
-  Parser.addPositionalArgument("FILE.qby", "The calendar document to open.", "[FILE.qby]");
+  Parser.addPositionalArgument("FILE.qby", QCoreApplication::translate("main", "The calendar document to open."),
+                               "[FILE.qby]");
   Parser.process(App);
   const QStringList Files = Parser.positionalArguments();
   if (Files.size() > 1) {
-    std::fputs("quillbay: give at most one document to open\n", stderr);
+    std::fprintf(stderr, "quillbay: %s\n",
+                 qPrintable(QCoreApplication::translate("main", "give at most one document to open")));
     std::exit(2);
   }
   return Files.isEmpty() ? QString() : QFileInfo(Files.first()).absoluteFilePath();
@@ -58,10 +62,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QUILLBAY_VERSION_SHORT);
   // Ties the windows to the installed desktop entry (Wayland's app id).
   QGuiApplication::setDesktopFileName("org.quillbay.Quillbay");
-  const QString Document = DocumentArgument(App);
-
   TQtPlatform QtPlatform;
   SetPlatform(&QtPlatform);
+  InstallTranslations(QLocale::system(), TranslationFolders());
+  const QString Document = DocumentArgument(App);
   TQtDialogs Dialogs;
   SetUserDialogs(&Dialogs);
 
@@ -74,6 +78,7 @@ int main(int argc, char* argv[]) {
     ExitCode = QApplication::exec();
   }
   RunGuarded([] { DeletePreviewFile(); });
+  RemoveTranslations();
   SetUserDialogs(nullptr);
   SetPlatform(nullptr);
   return ExitCode;

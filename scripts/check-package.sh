@@ -36,6 +36,7 @@ expected=(
   usr/share/man/man1/quillbay.1.gz usr/share/man/man1/quillbay-export.1.gz
   usr/share/doc/quillbay/copyright usr/share/doc/quillbay/changelog.gz
   usr/share/quillbay/styles.data usr/share/quillbay/help/index.html usr/share/quillbay/help/main-window.html
+  usr/share/quillbay/translations/quillbay_de.qm
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=(usr/share/icons/hicolor/${size}x$size/apps/$id.png); done
 for f in "${expected[@]}"; do [ -f "$pkg/$f" ] || fail "missing $f"; done

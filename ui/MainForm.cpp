@@ -156,8 +156,8 @@ void TfrmMain::SetUpWindow() {
 void TfrmMain::SetUpProject() {
   Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
   Project.DefaultExt = "qby";
-  Project.FileFilter = "Calendar Files|*.qby|All Files|*.*";
-  Project.SaveAlert = "The calendar have been changed. Save?";
+  Project.FileFilter = ToStdString(tr("Calendar Files") + "|*.qby|" + tr("All Files") + "|*.*");
+  Project.SaveAlert = ToStdString(tr("The calendar have been changed. Save?"));
   Project.MaxListSize = 10;
   FFormKeeper.Project = &Project;
   FFormKeeper.FormName = "frmMain";
@@ -228,7 +228,7 @@ void TfrmMain::CreateStatusBar() {
   StatusPanel0->setAlignment(Qt::AlignCenter);
   StatusPanel1 = new QLabel(this);
   StatusPanel1->setObjectName("StatusPanel1");
-  const int PanelWidth = std::max(50, StatusPanel1->fontMetrics().horizontalAdvance("Modified") + 12);
+  const int PanelWidth = std::max(50, StatusPanel1->fontMetrics().horizontalAdvance(tr("Modified")) + 12);
   StatusPanel0->setMinimumWidth(PanelWidth);
   StatusPanel1->setMinimumWidth(PanelWidth);
   statusBar()->setObjectName("StatusBar");
@@ -338,7 +338,7 @@ QToolButton* TfrmMain::AddToolButton(const char* Name, const QString& Icon, cons
 }
 
 void TfrmMain::CreateToolBar() {
-  ToolBar = addToolBar("ToolBar");
+  ToolBar = addToolBar(tr("Tool Bar"));
   ToolBar->setObjectName("ToolBar");
   ToolBar->setMovable(false);
   ToolBar->setFloatable(false);
@@ -438,7 +438,7 @@ void TfrmMain::ProjectChanged() {
   // The menu's Save and the tool bar's agree: there is something to save.
   miSave->setEnabled(Project.Modified());
   tbnSave->defaultAction()->setEnabled(Project.Modified());
-  StatusPanel1->setText(Project.Modified() ? "Modified" : "");
+  StatusPanel1->setText(Project.Modified() ? tr("Modified") : QString());
 }
 
 void TfrmMain::ProjectNameChanged() {
@@ -610,8 +610,8 @@ void TfrmMain::fdgEventFind() {
       FSearch.FindNext(*FEventList, ToStdString(fdgEvent->FindText()), Case);
   if (!Match) {
     fdgEvent->close();
-    UserDialogs().MessageBox({.Caption = "Information",
-                              .Text = "Finished searching",
+    UserDialogs().MessageBox({.Caption = ToStdString(tr("Information")),
+                              .Text = ToStdString(tr("Finished searching")),
                               .Icon = TMsgIcon::Information,
                               .Buttons = TMsgButtons::OK});
     return;
@@ -636,9 +636,9 @@ void TfrmMain::miPublishClick() {
   int Year = 0, Month = 0, Day = 0;
   DecodeDate(FDateChooser->Date(), Year, Month, Day);
   TFileDialogRequest Request;
-  Request.Title = "Export";
+  Request.Title = ToStdString(tr("Export"));
   Request.DefaultExt = "html";
-  Request.Filter = "HTML Files|*.html;*.htm|All Files|*.*";
+  Request.Filter = ToStdString(tr("HTML Files") + "|*.html;*.htm|" + tr("All Files") + "|*.*");
   Request.InitialDir = FEventList->DefaultFolder;
   Request.FileName = std::to_string(Month) + "_" + std::to_string(Year) + ".html";
   Request.PromptOverwrite = true;

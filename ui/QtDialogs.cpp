@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "ui/CoreMessages.h"
 #include "ui/QtText.h"
 
 namespace {
@@ -106,8 +107,8 @@ std::optional<std::string> Run(QFileDialog& D) {
 
 TMsgResult TQtDialogs::MessageBox(const TMessageRequest& Request) {
   QMessageBox Box(DialogParent());
-  Box.setWindowTitle(ToQString(Request.Caption));
-  Box.setText(ToQString(Request.Text));
+  Box.setWindowTitle(TranslateCoreMessage(Request.Caption));
+  Box.setText(TranslateCoreMessage(Request.Text));
   Box.setIcon(Lookup(Icons, Request.Icon, QMessageBox::NoIcon));
   Box.setStandardButtons(Lookup(ButtonSets, Request.Buttons, QMessageBox::StandardButtons()));
   if (QAbstractButton* Default = Box.button(ToQt(Request.DefaultButton)))

@@ -1,8 +1,8 @@
 // The installed program on an X server, as the file manager starts it: the
 // build is installed into a temporary prefix, the command of the installed
-// desktop entry is run with a document, and the window is read back over the
-// accessibility bus (AT-SPI) as a screen reader reads it. Runs under xvfb-run
-// and dbus-run-session (see CMakeLists.txt).
+// desktop entry is run with a document under an English and a German locale,
+// and the window is read back over the accessibility bus (AT-SPI) as a screen
+// reader reads it. Runs under xvfb-run and dbus-run-session (CMakeLists.txt).
 
 #include <gtest/gtest.h>
 
@@ -42,8 +42,7 @@ class TAccessibilityBus {
   bool Connected() const { return FBus && FBus->isConnected(); }
 
   QList<TAccessible> Children(const TAccessible& Object) const {
-    QDBusMessage Call =
-        QDBusMessage::createMethodCall(Object.Service, Object.Path, AccessibleIface, "GetChildren");
+    QDBusMessage Call = QDBusMessage::createMethodCall(Object.Service, Object.Path, AccessibleIface, "GetChildren");
     const QDBusMessage Reply = FBus->call(Call, QDBus::Block, 5000);
     QList<TAccessible> Result;
     if (Reply.type() != QDBusMessage::ReplyMessage || Reply.arguments().isEmpty()) return Result;
@@ -114,9 +113,39 @@ void WriteFile(const QString& Path, const QByteArray& Bytes) {
   ASSERT_TRUE(File.open(QIODevice::WriteOnly)) << Path.toStdString();
   File.write(Bytes);
 }
+
+// What the window of a running program says: its text box, its date caption
+// and the names of its menus.
+struct TWindowReading {
+  bool Found = false;
+  QString Text, DateCaption;
+  QStringList Menus;
+};
+
+TWindowReading ReadWindow(const TAccessibilityBus& Bus, const QString& Caption) {
+  TWindowReading Reading;
+  for (QDeadlineTimer Deadline(30000); !Deadline.hasExpired(); QThread::msleep(250)) {
+    for (const TAccessible& App : Bus.Applications()) {
+      const auto Window = Bus.Find(App, [&](const TAccessible& A) { return Bus.Name(A) == Caption; });
+      if (!Window) continue;
+      const auto Text = Bus.Find(*Window, [&](const TAccessible& A) { return Bus.Role(A) == "text"; });
+      const auto Date = Bus.Find(*Window, [&](const TAccessible& A) {
+        return Bus.Role(A) == "label" && Bus.Name(A).contains("2026");
+      });
+      const auto MenuBar = Bus.Find(*Window, [&](const TAccessible& A) { return Bus.Role(A) == "menu bar"; });
+      if (!Text || !Date || !MenuBar) continue;
+      Reading.Found = true;
+      Reading.Text = Bus.Text(*Text);
+      Reading.DateCaption = Bus.Name(*Date);
+      for (const TAccessible& Menu : Bus.Children(*MenuBar)) Reading.Menus << Bus.Name(Menu);
+      return Reading;
+    }
+  }
+  return Reading;
+}
 }  // namespace
 
-TEST(InstalledProgramTest, DesktopEntryCommandOpensTheDocumentAndShowsItsEvents) {
+TEST(InstalledProgramTest, DesktopEntryCommandOpensTheDocumentAndShowsItsEventsInTheUsersLanguage) {
   QTemporaryDir Root;
   ASSERT_TRUE(Root.isValid());
   const QString Prefix = Root.filePath("usr");
@@ -131,52 +160,49 @@ TEST(InstalledProgramTest, DesktopEntryCommandOpensTheDocumentAndShowsItsEvents)
             "    item\r\n      Date = 46144\r\n      Text = 'Choir rehearsal'#13#10'at seven'\r\n    end>\r\n"
             "end\r\n");
 
-  const QStringList Command =
-      ExecCommand(Prefix + "/share/applications/org.quillbay.Quillbay.desktop", Document);
+  const QStringList Command = ExecCommand(Prefix + "/share/applications/org.quillbay.Quillbay.desktop", Document);
   ASSERT_EQ(Command.value(0), "quillbay") << Command.join(' ').toStdString();
   ASSERT_EQ(Command.size(), 2) << "the document is one argument, spaces and all";
 
   QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
   for (const char* Folder : {"home", "config", "data", "runtime"}) QDir(Root.path()).mkpath(Folder);
-  QFile::setPermissions(Root.filePath("runtime"),
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QFile::setPermissions(Root.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
   Env.insert("HOME", Root.filePath("home"));
   Env.insert("XDG_CONFIG_HOME", Root.filePath("config"));
   Env.insert("XDG_DATA_HOME", Root.filePath("data"));
   Env.insert("XDG_RUNTIME_DIR", Root.filePath("runtime"));
-  Env.insert("LC_ALL", "C.UTF-8");
   Env.insert("PATH", Prefix + "/bin:" + Env.value("PATH"));
   Env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
   Env.remove("QT_QPA_PLATFORM");
+  Env.remove("LANGUAGE");
   // The bus is up before the program starts, so that it publishes its windows.
   TAccessibilityBus Bus;
   ASSERT_TRUE(Bus.Connected()) << "no accessibility bus in this session";
-  QProcess Program;
-  Program.setProcessEnvironment(Env);
-  Program.setProcessChannelMode(QProcess::ForwardedChannels);
-  Program.start(Prefix + "/bin/" + Command[0], Command.mid(1));
-  ASSERT_TRUE(Program.waitForStarted());
 
-  const QString Caption = "Quillbay - " + Document;
-  std::optional<TAccessible> Window, Text;
-  for (QDeadlineTimer Deadline(30000); !Deadline.hasExpired() && !Text; QThread::msleep(250)) {
-    for (const TAccessible& App : Bus.Applications()) {
-      Window = Bus.Find(App, [&](const TAccessible& A) { return Bus.Name(A) == Caption; });
-      if (!Window) continue;
-      Text = Bus.Find(*Window, [&](const TAccessible& A) { return Bus.Role(A) == "text"; });
-      break;
-    }
+  const struct {
+    const char* Locale;
+    QStringList Menus;
+    const char* Month;
+  } Languages[] = {
+      {"C.UTF-8", {"File", "Edit", "View", "Tools", "Help"}, "May"},
+      {"de_DE.UTF-8", {"Datei", "Bearbeiten", "Ansicht", "Extras", "Hilfe"}, "Mai"},
+  };
+  for (const auto& Language : Languages) {
+    Env.insert("LC_ALL", Language.Locale);
+    QProcess Program;
+    Program.setProcessEnvironment(Env);
+    Program.setProcessChannelMode(QProcess::ForwardedChannels);
+    Program.start(Prefix + "/bin/" + Command[0], Command.mid(1));
+    ASSERT_TRUE(Program.waitForStarted());
+    const TWindowReading Window = ReadWindow(Bus, "Quillbay - " + Document);
+    Program.terminate();
+    Program.waitForFinished();
+    ASSERT_TRUE(Window.Found) << Language.Locale << ": no window showing " << Document.toStdString();
+    EXPECT_EQ(Window.Text, "Choir rehearsal\nat seven") << Language.Locale;
+    EXPECT_TRUE(Window.DateCaption.contains(Language.Month)) << Window.DateCaption.toStdString();
+    EXPECT_EQ(Window.Menus.mid(0, 5), Language.Menus) << Window.Menus.join(' ').toStdString();
   }
-  ASSERT_TRUE(Window) << "no window titled " << Caption.toStdString();
-  ASSERT_TRUE(Text) << "no text box in the window";
-  EXPECT_EQ(Bus.Text(*Text), "Choir rehearsal\nat seven");
-  const auto DateCaption = Bus.Find(
-      *Window, [&](const TAccessible& A) { return Bus.Role(A) == "label" && Bus.Name(A).contains("2026"); });
-  ASSERT_TRUE(DateCaption);
-  EXPECT_TRUE(Bus.Name(*DateCaption).contains("May")) << Bus.Name(*DateCaption).toStdString();
-
-  Program.terminate();
-  Program.waitForFinished();
 }
 
 int main(int argc, char** argv) {

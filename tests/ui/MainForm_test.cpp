@@ -13,9 +13,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QSet>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -34,6 +35,7 @@
 #include "ui/QtDialogs.h"
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
+#include "ui/Translations.h"
 
 namespace {
 // Runs Action on the first modal dialog of type T once it is shown.
@@ -322,18 +324,17 @@ TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   for (QAction* Menu : W->menuBar()->actions()) ExpectDistinct(Menu->menu()->actions(), Menu->text());
 
   const std::pair<QAction*, QKeySequence> Shortcuts[] = {
-      {W->miOpen, QKeySequence("Ctrl+O")},    {W->miSave, QKeySequence("Ctrl+S")},
-      {W->miExit, QKeySequence("Ctrl+Q")},    {W->miUndo, QKeySequence("Ctrl+Z")},
-      {W->miCut, QKeySequence("Ctrl+X")},     {W->miCopy, QKeySequence("Ctrl+C")},
-      {W->miPaste, QKeySequence("Ctrl+V")},   {W->miSearch, QKeySequence("Ctrl+F")},
+      {W->miOpen, QKeySequence("Ctrl+O")},   {W->miSave, QKeySequence("Ctrl+S")},
+      {W->miExit, QKeySequence("Ctrl+Q")},   {W->miUndo, QKeySequence("Ctrl+Z")},
+      {W->miCut, QKeySequence("Ctrl+X")},    {W->miCopy, QKeySequence("Ctrl+C")},
+      {W->miPaste, QKeySequence("Ctrl+V")},  {W->miSearch, QKeySequence("Ctrl+F")},
       {W->miPrevDay, QKeySequence("Ctrl+P")}, {W->miNextDay, QKeySequence("Ctrl+N")}};
   for (const auto& [Action, Keys] : Shortcuts)
     EXPECT_EQ(Action->shortcut(), Keys) << Action->objectName().toStdString();
   QSet<QString> Taken;
   for (QAction* Action : W->findChildren<QAction*>()) {
     if (Action->shortcut().isEmpty()) continue;
-    EXPECT_FALSE(Taken.contains(Action->shortcut().toString()))
-        << Action->shortcut().toString().toStdString();
+    EXPECT_FALSE(Taken.contains(Action->shortcut().toString())) << Action->shortcut().toString().toStdString();
     Taken.insert(Action->shortcut().toString());
   }
 
@@ -344,6 +345,37 @@ TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar have been changed. Save?");
   EXPECT_TRUE(W->isVisible());
+}
+
+TEST_F(MainFormTest, GermanLocaleShowsGermanMenusAndCoreErrorsAndTheCLocaleEnglish) {
+  const std::string Missing = Root + "/docs/fehlt.qby";
+  const struct {
+    QLocale Locale;
+    QStringList Menus;
+    QString Error;
+  } Cases[] = {
+      {QLocale("de_DE"),
+       {"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Hilfe"},
+       QString::fromUtf8("Die Datei %1 kann nicht geöffnet werden")},
+      {QLocale::c(), {"&File", "&Edit", "&View", "&Tools", "&Help"}, "Cannot open file %1"},
+  };
+  TQtDialogs QtDialogs;  // the message box as the user sees it
+  TScopedUserDialogs RealDialogs(QtDialogs);
+  for (const auto& C : Cases) {
+    InstallTranslations(C.Locale, {QUILLBAY_QM_DIR});
+    auto W = MakeWindow();
+    QStringList Menus;
+    for (QAction* Menu : W->menuBar()->actions()) Menus << Menu->text();
+    EXPECT_EQ(Menus.mid(0, 5), C.Menus) << C.Locale.name().toStdString();
+    QString Shown;
+    WhenModal<QMessageBox>([&](QMessageBox& Box) {
+      Shown = Box.text();
+      Box.accept();
+    });
+    W->OpenNamedFile(Missing);
+    EXPECT_EQ(Shown, C.Error.arg(QString::fromStdString(Missing))) << C.Locale.name().toStdString();
+  }
+  RemoveTranslations();
 }
 
 TEST_F(MainFormTest, DateCaptionStaysWholeAtTheSmallestWindow) {

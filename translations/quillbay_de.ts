@@ -1,0 +1,423 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is not valid</source>
+        <translation>Die Datei ist ungültig</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s</source>
+        <translation>Die Datei %s kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot create file %s</source>
+        <translation>Die Datei %s kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Fehler beim Schreiben</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%s)</source>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%s)</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Ungültiges Datum</translation>
+    </message>
+    <message>
+        <source>Date is outside the calendar&apos;s range</source>
+        <translation>Das Datum liegt außerhalb des Kalenderbereichs</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is a symbolic link; remove it and try again</source>
+        <translation>Der Vorschauordner %s ist ein symbolischer Link; entfernen Sie ihn und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is not a folder; remove it and try again</source>
+        <translation>Der Vorschauordner %s ist kein Ordner; entfernen Sie ihn und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>The preview folder %s belongs to another user</source>
+        <translation>Der Vorschauordner %s gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>The preview folder %s can be changed by other users</source>
+        <translation>Der Vorschauordner %s kann von anderen Benutzern geändert werden</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%s&apos;</source>
+        <translation>Ungültiger Datentyp für „%s“</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%s&apos;</source>
+        <translation>Die Daten für „%s“ konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%s&apos;</source>
+        <translation>Die Daten für „%s“ konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Die Einstellungsdatei %s ist beschädigt. Sie wurde in %s umbenannt, und Quillbay beginnt mit neuen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Die Einstellungsdatei %s konnte nicht gelesen werden. Sie wurde in %s umbenannt, und Quillbay beginnt mit neuen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Die Einstellungsdatei %s ist beschädigt und kann nicht beiseitegelegt werden. Zuletzt verwendete Kalender und Fensterpositionen werden in dieser Sitzung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Die Einstellungsdatei %s konnte nicht gelesen werden und kann nicht beiseitegelegt werden. Zuletzt verwendete Kalender und Fensterpositionen werden in dieser Sitzung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>No dialogs are available to ask the user</source>
+        <translation>Es steht kein Dialog zur Verfügung, um nachzufragen</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Web:</source>
+        <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TColorEdit</name>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>TFindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TNaturalEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Höher</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Niedriger</translation>
+    </message>
+</context>
+<context>
+    <name>TParaEditor</name>
+    <message>
+        <source>Align</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source> Font </source>
+        <translation> Schrift </translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Unselect</source>
+        <translation>Keine auswählen</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month tables</source>
+        <translation>Abstand unter den Monatstabellen</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Col spacing</source>
+        <translation>Spaltenabstand</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Calendar Files</source>
+        <translation>Kalenderdateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>The calendar have been changed. Save?</source>
+        <translation>Der Kalender wurde geändert. Speichern?</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Search...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Prev &amp;Month</source>
+        <translation>&amp;Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Prev Day</source>
+        <translation>Vo&amp;rheriger Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>&amp;Nächster Tag</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Month</source>
+        <translation>Nä&amp;chster Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>Export &amp;month...</source>
+        <translation>&amp;Monat exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;year...</source>
+        <translation>&amp;Jahr exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Style...</source>
+        <translation>&amp;Stil...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Export month</source>
+        <translation>Monat exportieren</translation>
+    </message>
+    <message>
+        <source>Export year</source>
+        <translation>Jahr exportieren</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Finished searching</source>
+        <translation>Suche beendet</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>HTML-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillbay turns a list of dated events into calendar pages for a web site.</source>
+        <translation>Quillbay macht aus einer Liste von Terminen Kalenderseiten für eine Website.</translation>
+    </message>
+    <message>
+        <source>The calendar document to open.</source>
+        <translation>Das zu öffnende Kalenderdokument.</translation>
+    </message>
+    <message>
+        <source>give at most one document to open</source>
+        <translation>geben Sie höchstens ein Dokument zum Öffnen an</translation>
+    </message>
+</context>
+</TS>
