@@ -820,19 +820,26 @@ TEST_F(MainFormTest, AboutShowsTheProductLine) {
 }
 
 // Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
-// picture of the window holding a small calendar.
+// picture of the window holding a small calendar, in the language of the
+// locale (LC_ALL=de_DE.UTF-8 for German).
 TEST_F(MainFormTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  const bool German = InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
   auto W = MakeWindow();
-  W->Document().FindEvent(true, Day(2026, 3, 14))->Text = "Choir rehearsal, 19:30";
+  W->Document().FindEvent(true, Day(2026, 3, 14))->Text = German ? "Chorprobe, 19:30" : "Choir rehearsal, 19:30";
   W->DateChooser().SelectDate(Day(2026, 3, 21));
-  for (const char* Line : {"Spring fair on the village green", "", "10:00 stalls open",
-                           "11:30 children's races", "14:00 brass band", "16:00 raffle draw"}) {
-    W->mmEvent->insertPlainText(Line);
+  const std::vector<const char*> Lines =
+      German ? std::vector<const char*>{"Frühlingsfest auf dem Dorfanger", "", "10:00 Die Stände öffnen",
+                                        "11:30 Kinderwettlauf", "14:00 Blaskapelle", "16:00 Tombola"}
+             : std::vector<const char*>{"Spring fair on the village green", "", "10:00 stalls open",
+                                        "11:30 children's races", "14:00 brass band", "16:00 raffle draw"};
+  for (const char* Line : Lines) {
+    W->mmEvent->insertPlainText(QString::fromUtf8(Line));
     QTest::keyClick(W->mmEvent, Qt::Key_Return);
   }
   QTest::mouseClick(W->mmEvent->viewport(), Qt::LeftButton, {}, QPoint(40, 8));
   QTest::qWait(200);
   EXPECT_TRUE(W->grab().save(Target));
+  RemoveTranslations();
 }
