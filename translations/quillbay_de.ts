@@ -186,6 +186,209 @@
         <source>Underline</source>
         <translation>Unterstrichen</translation>
     </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation>zentriert</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+</context>
+<context>
+    <name>TStyleForm</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Calendar Style</source>
+        <translation>Kalenderstil</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Überschrift</translation>
+    </message>
+    <message>
+        <source>Week Days</source>
+        <translation>Wochentage</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Termine</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>Cell width</source>
+        <translation>Zellenbreite</translation>
+    </message>
+    <message>
+        <source>Cell height</source>
+        <translation>Zellenhöhe</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Table width</source>
+        <translation>Tabellenbreite</translation>
+    </message>
+    <message>
+        <source>Border width</source>
+        <translation>Rahmenbreite</translation>
+    </message>
+    <message>
+        <source>Cell padding</source>
+        <translation>Zellenabstand</translation>
+    </message>
+    <message>
+        <source>Border color</source>
+        <translation>Rahmenfarbe</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Color schemes</source>
+        <translation>Farbschemata</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>String month</source>
+        <translation>Monat als Name</translation>
+    </message>
+    <message>
+        <source>Numeric month</source>
+        <translation>Monat als Zahl</translation>
+    </message>
+    <message>
+        <source>Show year</source>
+        <translation>Jahr anzeigen</translation>
+    </message>
+    <message>
+        <source>Bottom margin</source>
+        <translation>Abstand unten</translation>
+    </message>
+    <message>
+        <source>Full names</source>
+        <translation>Volle Namen</translation>
+    </message>
+    <message>
+        <source>Short names</source>
+        <translation>Kurze Namen</translation>
+    </message>
+    <message>
+        <source>One char names</source>
+        <translation>Ein Buchstabe</translation>
+    </message>
+    <message>
+        <source>Wrap the event words</source>
+        <translation>Termintexte umbrechen</translation>
+    </message>
+    <message>
+        <source>Text for blank events</source>
+        <translation>Text für Tage ohne Termine</translation>
+    </message>
+    <message>
+        <source>Hide &apos;Created by&apos; line</source>
+        <translation>Zeile „Created by“ ausblenden</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Seitenkopf</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Seitenfuß</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Preview in browser</source>
+        <translation>Vorschau im Browser</translation>
+    </message>
+    <message>
+        <source>Events %1</source>
+        <translation>Termine %1</translation>
+    </message>
+    <message>
+        <source>Append scheme</source>
+        <translation>Schema hinzufügen</translation>
+    </message>
+    <message>
+        <source>Enter the scheme name</source>
+        <translation>Name des Schemas eingeben</translation>
+    </message>
+    <message>
+        <source>Invalid name</source>
+        <translation>Ungültiger Name</translation>
+    </message>
+    <message>
+        <source>Style &quot;%1&quot; already exists. Override?</source>
+        <translation>Das Schema „%1“ gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete &quot;%1&quot; scheme?</source>
+        <translation>Möchten Sie das Schema „%1“ löschen?</translation>
+    </message>
 </context>
 <context>
     <name>TfrmExport</name>
@@ -232,6 +435,22 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>HTML-Dateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; already exists. Override?</source>
+        <translation>Die Datei „%1“ gibt es schon. Ersetzen?</translation>
     </message>
 </context>
 <context>

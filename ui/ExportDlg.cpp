@@ -194,7 +194,7 @@ void TfrmExport::edtFileChange() { UpdateExportButton(); }
 void TfrmExport::btnBrowseClick() {
   TFileDialogRequest Request;
   Request.DefaultExt = "html";
-  Request.Filter = "HTML Files|*.html;*.htm|All Files|*.*";
+  Request.Filter = ToStdString(tr("HTML Files") + "|*.html;*.htm|" + tr("All Files") + "|*.*");
   Request.FileName = ToStdString(edtFile->text());
   if (Request.FileName.empty()) Request.InitialDir = EventList->DefaultFolder;
   Request.PromptOverwrite = false;
@@ -216,8 +216,8 @@ void TfrmExport::btnSelectAllClick(QPushButton* Sender) {
 void TfrmExport::btnExportClick() {
   const std::string FileName = ToStdString(edtFile->text());
   if (FileExists(FileName)) {
-    const TMessageRequest Question{.Caption = "Warning",
-                                   .Text = "File \"" + FileName + "\" already exists. Override?",
+    const TMessageRequest Question{.Caption = ToStdString(tr("Warning")),
+                                   .Text = ToStdString(tr("File \"%1\" already exists. Override?").arg(edtFile->text())),
                                    .Icon = TMsgIcon::Warning,
                                    .Buttons = TMsgButtons::YesNo,
                                    .DefaultButton = TMsgResult::No,

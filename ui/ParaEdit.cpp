@@ -20,14 +20,23 @@ int SampleTextLeft(const QString& Align, int Left, int Right, int TextWidth) {
 
 namespace {
 
-// The item of Box whose text equals Text, letter case ignored; -1 for none.
-int FindItemIgnoringCase(const QComboBox& Box, const QString& Text) {
+// What an item stands for in the style: its data when it has a translated
+// caption, else its text.
+QString ItemValue(const QComboBox& Box, int Index) {
+  const QVariant Data = Box.itemData(Index);
+  return Data.isValid() ? Data.toString() : Box.itemText(Index);
+}
+
+// The item whose value equals Value, letter case ignored; -1 for none.
+int FindItemIgnoringCase(const QComboBox& Box, const QString& Value) {
   for (int I = 0; I < Box.count(); ++I)
-    if (Box.itemText(I).compare(Text, Qt::CaseInsensitive) == 0) return I;
+    if (ItemValue(Box, I).compare(Value, Qt::CaseInsensitive) == 0) return I;
   return -1;
 }
 
-QString SelectedText(const QComboBox& Box) { return Box.currentIndex() < 0 ? QString() : Box.currentText(); }
+QString SelectedValue(const QComboBox& Box) {
+  return Box.currentIndex() < 0 ? QString() : ItemValue(Box, Box.currentIndex());
+}
 
 }  // namespace
 
@@ -37,7 +46,10 @@ TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
   Label2 = new QLabel(tr("Align"), this);
   Label2->setGeometry(8, 8, 60, 16);
   cbxAlign = new QComboBox(this);
-  cbxAlign->addItems({QStringLiteral("left"), QStringLiteral("center"), QStringLiteral("right")});
+  // The style keeps the CSS word whatever the language of the window.
+  cbxAlign->addItem(tr("left"), QStringLiteral("left"));
+  cbxAlign->addItem(tr("center"), QStringLiteral("center"));
+  cbxAlign->addItem(tr("right"), QStringLiteral("right"));
   cbxAlign->setCurrentIndex(-1);
   cbxAlign->setGeometry(80, 4, 137, 24);
   Label2->setBuddy(cbxAlign);
@@ -51,7 +63,7 @@ TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
   cetBGColor = new TColorEdit(this);
   cetBGColor->setGeometry(140, 201, 50, 21);
 
-  FitFontNames();
+  FitToTexts();
 
   setTabOrder(cbxAlign, cbxFontName);
   setTabOrder(cbxFontName, edtFontSize);
@@ -97,16 +109,37 @@ void TParaEditor::CreateFontControls() {
   cbxFontUnderline->setGeometry(8, 130, 120, 20);
 }
 
-void TParaEditor::FitFontNames() {
-  // The lists grow to show the longest name whole ("Times New Roman" in a
-  // large desktop font), and the group and the editor with them.
+void TParaEditor::FitToTexts() {
+  // Captions longer than their column (a translation, a large desktop font)
+  // push the inputs beside them to the right.
+  int LabelWidth = Label2->width();
+  for (QLabel* Label : {Label2, Label5, Label6, Label7}) LabelWidth = std::max(LabelWidth, Label->sizeHint().width());
+  const int Shift = LabelWidth - Label2->width();
+  for (QLabel* Label : {Label2, Label5, Label6, Label7}) Label->resize(LabelWidth, Label->height());
+  for (QWidget* Input : std::initializer_list<QWidget*>{cbxAlign, cbxFontName, edtFontSize, cetFontColor})
+    Input->move(Input->x() + Shift, Input->y());
+  const int BackgroundShift = std::max(0, Label4->sizeHint().width() - Label4->width());
+  Label4->resize(Label4->width() + BackgroundShift, Label4->height());
+  cetBGColor->move(cetBGColor->x() + BackgroundShift, cetBGColor->y());
+  for (QCheckBox* Box : {cbxFontBold, cbxFontItalic, cbxFontUnderline})
+    Box->resize(std::max(Box->width(), Box->sizeHint().width()), Box->height());
+
+  // The lists grow to show the longest name whole ("Times New Roman").
   cbxFontName->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  const int Extra = std::max(0, cbxFontName->sizeHint().width() - cbxFontName->width());
+  const int Grow = std::max(0, cbxFontName->sizeHint().width() - cbxFontName->width());
   cbxFontName->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
-  if (Extra == 0) return;
-  for (QWidget* Widened : std::initializer_list<QWidget*>{cbxFontName, cbxAlign, GroupBox1})
-    Widened->resize(Widened->width() + Extra, Widened->height());
-  setFixedSize(width() + Extra, height());
+  for (QWidget* Widened : std::initializer_list<QWidget*>{cbxFontName, cbxAlign})
+    Widened->resize(Widened->width() + Grow, Widened->height());
+
+  // The group and the editor hold whatever grew.
+  int Right = GroupBox1->width();
+  for (QWidget* Child : GroupBox1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    Right = std::max(Right, Child->geometry().right() + 9);
+  GroupBox1->resize(Right, GroupBox1->height());
+  int Width = width();
+  for (QWidget* Child : std::initializer_list<QWidget*>{cbxAlign, GroupBox1, cetBGColor})
+    Width = std::max(Width, Child->geometry().right() + 5);
+  setFixedSize(Width, height());
 }
 
 void TParaEditor::ConnectHandlers() {
@@ -138,8 +171,8 @@ void TParaEditor::LoadStyle(const TCalItemStyle& Style, bool ColorsOnly) {
 }
 
 void TParaEditor::StoreStyle(TCalItemStyle& Style) const {
-  Style.Align = ToStdString(SelectedText(*cbxAlign));
-  Style.FontName = ToStdString(SelectedText(*cbxFontName));
+  Style.Align = ToStdString(SelectedValue(*cbxAlign));
+  Style.FontName = ToStdString(SelectedValue(*cbxFontName));
   Style.FontSize = edtFontSize->Value();
   Style.FontColor = cetFontColor->Color();
   TFontStyles FontStyle = 0;
@@ -152,7 +185,7 @@ void TParaEditor::StoreStyle(TCalItemStyle& Style) const {
 
 QFont TParaEditor::SampleFont() const {
   QFont Font;
-  const QString Name = SelectedText(*cbxFontName);
+  const QString Name = SelectedValue(*cbxFontName);
   if (!Name.isEmpty()) Font.setFamilies({Name});
   Font.setPointSize(edtFontSize->Value());
   Font.setBold(cbxFontBold->isChecked());
@@ -173,7 +206,7 @@ void TParaEditor::DrawSample(QPainter& Canvas, const QRect& Rect) const {
   const int Right = Rect.left() + Rect.width();
   const int Bottom = Rect.top() + Rect.height();
   const int Y = SampleTextTop(Top, Bottom, Metrics.height());
-  const int X = SampleTextLeft(SelectedText(*cbxAlign), Left, Right, Metrics.horizontalAdvance(FSampleText));
+  const int X = SampleTextLeft(SelectedValue(*cbxAlign), Left, Right, Metrics.horizontalAdvance(FSampleText));
   Canvas.setClipRect(Rect, Qt::IntersectClip);
   Canvas.setPen(ColorToQColor(cetFontColor->Color()));
   Canvas.drawText(X, Y + Metrics.ascent(), FSampleText);

@@ -70,7 +70,8 @@ class TParaEditor : public QWidget {
 
  private:
   void CreateFontControls();
-  void FitFontNames();
+  // Widens what a long caption or font name would cut.
+  void FitToTexts();
   void ConnectHandlers();
   // Every control's change ends here.
   void cetBGColorChange();

@@ -65,7 +65,7 @@ bool Confirm(const std::string& Question) {
 
 void Warn(const std::string& Text) {
   UserDialogs().MessageBox(
-      {.Caption = "Warning", .Text = Text, .Icon = TMsgIcon::Warning, .Buttons = TMsgButtons::OK});
+      {.Caption = ToStdString(TStyleForm::tr("Warning")), .Text = Text, .Icon = TMsgIcon::Warning, .Buttons = TMsgButtons::OK});
 }
 
 // MaxLength limits typing only: a longer value set by the program shows whole
@@ -114,7 +114,7 @@ void ExecuteStyleDialog(QWidget* Owner, TEventList& Document, TCalStyle& Style, 
 TStyleForm::TStyleForm(QWidget* Owner, TEventList& Document, TCalStyle& Style, TDateTime Date)
     : QDialog(Owner), FDocument(Document), FStyle(Style), FDate(Date) {
   setObjectName("StyleForm");
-  setWindowTitle("Calendar Style");
+  setWindowTitle(tr("Calendar Style"));
   CreateControls();
 
   FGallery = std::make_unique<TCalStyleGallery>();
@@ -160,18 +160,20 @@ void TStyleForm::LoadGalleryNames() {
 
 void TStyleForm::CreateControls() {
   PageControl = new QTabWidget(this);
-  PageControl->addTab(CreateGeneralPage(), "General");
-  PageControl->addTab(CreateCaptionPage(), "Caption");
-  PageControl->addTab(CreateWeekDaysPage(), "Week Days");
-  PageControl->addTab(CreateDaysPage(), "Days");
-  PageControl->addTab(CreateEventsPage(), "Events");
-  PageControl->addTab(CreateHtmlPage(), "HTML");
+  // Every page's tab stays in sight; longer titles widen the dialog.
+  PageControl->setUsesScrollButtons(false);
+  PageControl->addTab(CreateGeneralPage(), tr("General"));
+  PageControl->addTab(CreateCaptionPage(), tr("Caption"));
+  PageControl->addTab(CreateWeekDaysPage(), tr("Week Days"));
+  PageControl->addTab(CreateDaysPage(), tr("Days"));
+  PageControl->addTab(CreateEventsPage(), tr("Events"));
+  PageControl->addTab(CreateHtmlPage(), tr("HTML"));
 
-  btnReset = new QPushButton("Reset", this);
-  btnOK = new QPushButton("OK", this);
+  btnReset = new QPushButton(tr("Reset"), this);
+  btnOK = new QPushButton(tr("OK"), this);
   btnOK->setDefault(true);
-  btnCancel = new QPushButton("Cancel", this);
-  btnApply = new QPushButton("Apply", this);
+  btnCancel = new QPushButton(tr("Cancel"), this);
+  btnApply = new QPushButton(tr("Apply"), this);
 
   auto* Top = new QHBoxLayout;
   Top->addWidget(PageControl, 1);
@@ -194,13 +196,15 @@ void TStyleForm::CreateControls() {
 QWidget* TStyleForm::CreateGeneralPage() {
   auto* Page = new QWidget;
   cbxLanguage = new QComboBox(Page);
-  cbxLanguage->addItems({"English", "Default"});
+  // The style keeps the English value whatever the language of the window.
+  cbxLanguage->addItem(tr("English"), QStringLiteral("English"));
+  cbxLanguage->addItem(tr("Default"), QStringLiteral("Default"));
   edtTitle = new QLineEdit(Page);
   edtWidth = new QLineEdit(Page);
-  cbxCellWidth = new QCheckBox("Cell width", Page);
+  cbxCellWidth = new QCheckBox(tr("Cell width"), Page);
   edtCellWidth = NewNumberEdit(Page, 2147483647, 0);
   edtBorderWidth = NewNumberEdit(Page, 20, 2);
-  cbxCellHeight = new QCheckBox("Cell height", Page);
+  cbxCellHeight = new QCheckBox(tr("Cell height"), Page);
   edtCellHeight = NewNumberEdit(Page, 2147483647, 0);
   edtCellPadding = NewNumberEdit(Page, 20, 2);
   cetBorderColor = new TColorEdit(Page);
@@ -208,28 +212,28 @@ QWidget* TStyleForm::CreateGeneralPage() {
   cbxPageForm = new QComboBox(Page);
   cbxPageForm->addItems({tr("Classic"), tr("Modern")});
   cbxStyle = new QComboBox(Page);
-  btnAddStyle = new QPushButton("Add", Page);
-  btnDeleteStyle = new QPushButton("Delete", Page);
+  btnAddStyle = new QPushButton(tr("Add"), Page);
+  btnDeleteStyle = new QPushButton(tr("Delete"), Page);
 
   auto* Grid = new QGridLayout;
   Grid->setColumnStretch(4, 1);
-  Grid->addWidget(NewLabel("Language", cbxLanguage, Page), 0, 0);
+  Grid->addWidget(NewLabel(tr("Language"), cbxLanguage, Page), 0, 0);
   Grid->addWidget(cbxLanguage, 0, 1, 1, 2);
-  Grid->addWidget(NewLabel("Title", edtTitle, Page), 1, 0);
+  Grid->addWidget(NewLabel(tr("Title"), edtTitle, Page), 1, 0);
   Grid->addWidget(edtTitle, 1, 1, 1, 4);
-  Grid->addWidget(NewLabel("Table width", edtWidth, Page), 2, 0);
+  Grid->addWidget(NewLabel(tr("Table width"), edtWidth, Page), 2, 0);
   Grid->addWidget(edtWidth, 2, 1, 1, 2);
   Grid->addWidget(cbxCellWidth, 3, 0);
   Grid->addWidget(edtCellWidth, 3, 1);
   Grid->addWidget(cbxCellHeight, 3, 2);
   Grid->addWidget(edtCellHeight, 3, 3);
-  Grid->addWidget(NewLabel("Border width", edtBorderWidth, Page), 4, 0);
+  Grid->addWidget(NewLabel(tr("Border width"), edtBorderWidth, Page), 4, 0);
   Grid->addWidget(edtBorderWidth, 4, 1);
-  Grid->addWidget(NewLabel("Cell padding", edtCellPadding, Page), 4, 2);
+  Grid->addWidget(NewLabel(tr("Cell padding"), edtCellPadding, Page), 4, 2);
   Grid->addWidget(edtCellPadding, 4, 3);
-  Grid->addWidget(new QLabel("Border color", Page), 5, 0);
+  Grid->addWidget(new QLabel(tr("Border color"), Page), 5, 0);
   Grid->addWidget(cetBorderColor, 5, 1, Qt::AlignLeft);
-  Grid->addWidget(new QLabel("Background", Page), 5, 2);
+  Grid->addWidget(new QLabel(tr("Background"), Page), 5, 2);
   Grid->addWidget(cetBGColor, 5, 3, Qt::AlignLeft);
   Grid->addWidget(NewLabel(tr("Page form"), cbxPageForm, Page), 6, 0);
   Grid->addWidget(cbxPageForm, 6, 1, 1, 2);
@@ -246,7 +250,7 @@ QWidget* TStyleForm::CreateGeneralPage() {
   Box->addLayout(Grid);
   Box->addSpacing(8);
   Box->addWidget(Line);
-  Box->addWidget(NewLabel("Color schemes", cbxStyle, Page));
+  Box->addWidget(NewLabel(tr("Color schemes"), cbxStyle, Page));
   Box->addLayout(Schemes);
   Box->addStretch(1);
   return Page;
@@ -254,26 +258,26 @@ QWidget* TStyleForm::CreateGeneralPage() {
 
 QWidget* TStyleForm::CreateCaptionPage() {
   auto* Page = new QWidget;
-  cbxShowCaption = new QCheckBox("Show", Page);
-  rbnStrMonth = new QRadioButton("String month", Page);
-  rbnNumMonth = new QRadioButton("Numeric month", Page);
-  cbxShowYear = new QCheckBox("Show year", Page);
+  cbxShowCaption = new QCheckBox(tr("Show"), Page);
+  rbnStrMonth = new QRadioButton(tr("String month"), Page);
+  rbnNumMonth = new QRadioButton(tr("Numeric month"), Page);
+  cbxShowYear = new QCheckBox(tr("Show year"), Page);
   edtCaptionBottomMargin = NewNumberEdit(Page, 50, 2);
   edtCaptionBottomMargin->setMaximumWidth(60);
   petCaption = new TParaEditor(Page);
 
   QVBoxLayout* Options = Column({cbxShowCaption, rbnStrMonth, rbnNumMonth, cbxShowYear});
   Options->addSpacing(8);
-  Options->addWidget(NewLabel("Bottom margin", edtCaptionBottomMargin, Page));
+  Options->addWidget(NewLabel(tr("Bottom margin"), edtCaptionBottomMargin, Page));
   Options->addWidget(edtCaptionBottomMargin);
   return OptionsBesideEditor(Page, Options, petCaption);
 }
 
 QWidget* TStyleForm::CreateWeekDaysPage() {
   auto* Page = new QWidget;
-  rbnFullNames = new QRadioButton("Full names", Page);
-  rbnShortNames = new QRadioButton("Short names", Page);
-  rbnCharNames = new QRadioButton("One char names", Page);
+  rbnFullNames = new QRadioButton(tr("Full names"), Page);
+  rbnShortNames = new QRadioButton(tr("Short names"), Page);
+  rbnCharNames = new QRadioButton(tr("One char names"), Page);
   auto* Group = new QButtonGroup(Page);
   Group->addButton(rbnFullNames);
   Group->addButton(rbnShortNames);
@@ -304,11 +308,11 @@ QWidget* TStyleForm::CreateDaysPage() {
 QWidget* TStyleForm::CreateEventsPage() {
   auto* Page = new QWidget;
   edtBlankEventsText = new QLineEdit(Page);
-  cbxWarpEvents = new QCheckBox("Wrap the event words", Page);
+  cbxWarpEvents = new QCheckBox(tr("Wrap the event words"), Page);
   cbxEventsAsText = new QCheckBox(tr("Show event text as written (not HTML)"), Page);
   petEvents = new TParaEditor(Page);
   auto* Box = new QVBoxLayout(Page);
-  Box->addWidget(NewLabel("Text for blank events", edtBlankEventsText, Page));
+  Box->addWidget(NewLabel(tr("Text for blank events"), edtBlankEventsText, Page));
   Box->addWidget(edtBlankEventsText);
   Box->addWidget(cbxWarpEvents);
   Box->addWidget(cbxEventsAsText);
@@ -329,11 +333,11 @@ QWidget* TStyleForm::CreateHtmlPage() {
   };
   mmHeader = NewMemo();
   mmFooter = NewMemo();
-  cbxHideBanner = new QCheckBox("Hide 'Created by' line", Page);
+  cbxHideBanner = new QCheckBox(tr("Hide 'Created by' line"), Page);
   auto* Box = new QVBoxLayout(Page);
-  Box->addWidget(NewLabel("Header", mmHeader, Page));
+  Box->addWidget(NewLabel(tr("Header"), mmHeader, Page));
   Box->addWidget(mmHeader, 1);
-  Box->addWidget(NewLabel("Footer", mmFooter, Page));
+  Box->addWidget(NewLabel(tr("Footer"), mmFooter, Page));
   Box->addWidget(mmFooter, 1);
   Box->addWidget(cbxHideBanner);
   return Page;
@@ -353,7 +357,7 @@ QWidget* TStyleForm::CreatePreviewPanel() {
   const int Left = PaintBoxLeft(lblArrow->width());
   pnlPreview->setFixedSize(230 + Left - 15, 351);
 
-  auto* Caption = new QLabel("Preview", pnlPreview);
+  auto* Caption = new QLabel(tr("Preview"), pnlPreview);
   Caption->move(Left, 8);
   auto* Box = new TPaintBox(pnlPreview);
   Box->setGeometry(Left, PaintBoxTop, PaintBoxWidth, PaintBoxHeight);
@@ -363,9 +367,8 @@ QWidget* TStyleForm::CreatePreviewPanel() {
   pbxPreview = Box;
   lblArrow->raise();
 
-  btnPreview = new QPushButton("Preview in browser", pnlPreview);
-  btnPreview->setGeometry(Left, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth,
-                          btnPreview->sizeHint().height());
+  btnPreview = new QPushButton(tr("Preview in browser"), pnlPreview);
+  btnPreview->setGeometry(Left, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth, btnPreview->sizeHint().height());
   return pnlPreview;
 }
 
@@ -428,7 +431,7 @@ void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
   if (!ColorsOnly) {
     int Language = 0;
     for (int i = 0; i < cbxLanguage->count(); ++i)
-      if (cbxLanguage->itemText(i).compare(ToQString(Style.Language), Qt::CaseInsensitive) == 0) {
+      if (cbxLanguage->itemData(i).toString().compare(ToQString(Style.Language), Qt::CaseInsensitive) == 0) {
         Language = i;
         break;
       }
@@ -482,7 +485,7 @@ void TStyleForm::SetWeekDaysLength(int Value) {
 }
 
 void TStyleForm::UpdateWeekStartNames() {
-  const std::string Language = ToStdString(cbxLanguage->currentText());
+  const std::string Language = ToStdString(cbxLanguage->currentData().toString());
   for (int Day = 1; Day <= 7; ++Day)
     cbxWeekStart->setItemText(Day - 1,
                               ToQString(TCalStyle::WeekDayName(static_cast<uint16_t>(Day), Language, 0)));
@@ -497,7 +500,7 @@ int TStyleForm::WeekDaysLengthChoice() const {
 }
 
 void TStyleForm::StoreToStyle(TCalStyle& Style) {
-  Style.Language = ToStdString(cbxLanguage->currentText());
+  Style.Language = ToStdString(cbxLanguage->currentData().toString());
   Style.ModernPage = cbxPageForm->currentIndex() == 1;
   Style.Title = ToStdString(edtTitle->text());
   Style.Width = ToStdString(edtWidth->text());
@@ -534,7 +537,8 @@ void TStyleForm::StoreToStyle(TCalStyle& Style) {
 void TStyleForm::UpdateCaptionSample() {
   const bool AsString = rbnStrMonth->isChecked();
   QString Sample =
-      AsString ? ToQString(TCalStyle::MonthName(7, ToStdString(cbxLanguage->currentText()))) : QString("07");
+      AsString ? ToQString(TCalStyle::MonthName(7, ToStdString(cbxLanguage->currentData().toString())))
+               : QString("07");
   if (cbxShowYear->isChecked()) Sample += QString(AsString ? " " : "/") + "2001";
   petCaption->SetSampleText(Sample);
   StyleChanged();
@@ -607,7 +611,7 @@ void TStyleForm::PaintPreview(QPainter& Canvas) {
   if (L.HasCaption) petCaption->DrawSample(Canvas, ToQRect(L.CaptionArea));
   Canvas.fillRect(ToQRect(L.Grid), ColorToQColor(cetBorderColor->Color()));
 
-  const std::string Language = ToStdString(cbxLanguage->currentText());
+  const std::string Language = ToStdString(cbxLanguage->currentData().toString());
   const int Length = WeekDaysLengthChoice();
   // The excerpt's two columns are the first two days of the week.
   for (int Column = 0; Column < 2; ++Column) {
@@ -620,7 +624,7 @@ void TStyleForm::PaintPreview(QPainter& Canvas) {
     for (int Column = 0; Column < 2; ++Column) {
       petDays->SetSampleText(QString::number(FirstDay + Column));
       petDays->DrawSample(Canvas, ToQRect(L.Cell(L.DaysArea[Row], Column)));
-      petEvents->SetSampleText("Events " + QString::number(FirstDay + Column));
+      petEvents->SetSampleText(tr("Events %1").arg(FirstDay + Column));
       petEvents->DrawSample(Canvas, ToQRect(L.Cell(L.EventsArea[Row], Column)));
     }
   }
@@ -640,16 +644,17 @@ void TStyleForm::cbxStyleChange() {
 
 void TStyleForm::btnAddStyleClick() {
   const std::optional<std::string> Typed =
-      UserDialogs().InputBox("Append scheme", "Enter the scheme name", ToStdString(cbxStyle->currentText()));
+      UserDialogs().InputBox(ToStdString(tr("Append scheme")), ToStdString(tr("Enter the scheme name")),
+                             ToStdString(cbxStyle->currentText()));
   if (!Typed) return;
   const std::string Name = TrimControls(*Typed);
   if (Name.empty()) {
-    Warn("Invalid name");
+    Warn(ToStdString(tr("Invalid name")));
     return;
   }
   TStyleGalleryItem* Item = FGallery->FindStyle(Name);
   if (Item) {
-    if (!Confirm("Style \"" + Name + "\" already exists. Override?")) return;
+    if (!Confirm(ToStdString(tr("Style \"%1\" already exists. Override?").arg(ToQString(Name))))) return;
   } else {
     const int Selected = cbxStyle->currentIndex();
     cbxStyle->addItem(ToQString(Name));
@@ -671,7 +676,7 @@ void TStyleForm::btnAddStyleClick() {
 }
 
 void TStyleForm::btnDeleteStyleClick() {
-  if (!Confirm("Do you want to delete \"" + ToStdString(cbxStyle->currentText()) + "\" scheme?")) return;
+  if (!Confirm(ToStdString(tr("Do you want to delete \"%1\" scheme?").arg(cbxStyle->currentText())))) return;
   const int Selected = cbxStyle->currentIndex();
   if (Selected >= 0) {
     if (TStyleGalleryItem* Item = FGallery->FindStyle(ToStdString(cbxStyle->currentText())))

@@ -36,6 +36,7 @@
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
 #include "ui/Translations.h"
+#include "tests/ui/CaptionCheck.h"
 
 namespace {
 // Runs Action on the first modal dialog of type T once it is shown.
@@ -347,7 +348,7 @@ TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   EXPECT_TRUE(W->isVisible());
 }
 
-TEST_F(MainFormTest, GermanLocaleShowsGermanMenusAndCoreErrorsAndTheCLocaleEnglish) {
+TEST_F(MainFormTest, GermanAndCLocalesGiveMenusAndCoreErrorsInTheirLanguageWithCaptionsWhole) {
   const std::string Missing = Root + "/docs/fehlt.qby";
   const struct {
     QLocale Locale;
@@ -362,18 +363,32 @@ TEST_F(MainFormTest, GermanLocaleShowsGermanMenusAndCoreErrorsAndTheCLocaleEngli
   TQtDialogs QtDialogs;  // the message box as the user sees it
   TScopedUserDialogs RealDialogs(QtDialogs);
   for (const auto& C : Cases) {
+    const std::string Language = C.Locale.name().toStdString();
     InstallTranslations(C.Locale, {QUILLBAY_QM_DIR});
     auto W = MakeWindow();
     QStringList Menus;
     for (QAction* Menu : W->menuBar()->actions()) Menus << Menu->text();
-    EXPECT_EQ(Menus.mid(0, 5), C.Menus) << C.Locale.name().toStdString();
+    EXPECT_EQ(Menus.mid(0, 5), C.Menus) << Language;
     QString Shown;
     WhenModal<QMessageBox>([&](QMessageBox& Box) {
       Shown = Box.text();
       Box.accept();
     });
     W->OpenNamedFile(Missing);
-    EXPECT_EQ(Shown, C.Error.arg(QString::fromStdString(Missing))) << C.Locale.name().toStdString();
+    EXPECT_EQ(Shown, C.Error.arg(QString::fromStdString(Missing))) << Language;
+
+    // Every window of the program shows its captions whole in this language.
+    EXPECT_EQ(CutCaptions(*W).join(", ").toStdString(), "") << Language;
+    W->miSearch->trigger();
+    EXPECT_EQ(CutCaptions(*W->fdgEvent).join(", ").toStdString(), "") << Language;
+    W->fdgEvent->close();
+    for (QAction* Command : {W->miExportYear, W->miAbout}) {
+      WhenModal<QDialog>([&](QDialog& Dialog) {
+        EXPECT_EQ(CutCaptions(Dialog).join(", ").toStdString(), "") << Language << ", " << Dialog.objectName().toStdString();
+        Dialog.reject();
+      });
+      Command->trigger();
+    }
   }
   RemoveTranslations();
 }

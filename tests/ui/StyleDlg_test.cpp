@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +32,8 @@
 #include "ui/EditLib.h"
 #include "ui/ParaEdit.h"
 #include "ui/StylePreview.h"
+#include "ui/Translations.h"
+#include "tests/ui/CaptionCheck.h"
 
 using namespace StylePreview;
 
@@ -246,6 +250,30 @@ TEST_F(StyleFormTest, TheArrowIsWholeAndNeverCoveredByThePreviewAlsoInALargeFont
     Close();
   }
   QApplication::setFont(Original);
+}
+
+TEST_F(StyleFormTest, EveryCaptionShowsWholeInEnglishAndGermanAndTheStyleKeepsItsEnglishValues) {
+  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE")}) {
+    InstallTranslations(Locale, {QUILLBAY_QM_DIR});
+    TStyleForm& F = Open();
+    F.show();
+    for (int Page = 0; Page < F.PageControl->count(); ++Page) {
+      F.PageControl->setCurrentIndex(Page);
+      QTest::qWait(10);
+      EXPECT_EQ(CutCaptions(F).join(", ").toStdString(), "") << Locale.name().toStdString() << ", page " << Page;
+    }
+    TCalStyle Stored;
+    F.StoreToStyle(Stored);
+    EXPECT_EQ(Stored.Language, "English") << "whatever the window's language";
+    EXPECT_EQ(Stored.Caption().Align, "center");
+    if (Locale.language() == QLocale::German) {
+      EXPECT_EQ(F.windowTitle(), "Kalenderstil");
+      EXPECT_EQ(F.cbxLanguage->currentText(), "Englisch");
+      EXPECT_EQ(F.petCaption->cbxAlign->currentText(), "zentriert");
+    }
+    Close();
+  }
+  RemoveTranslations();
 }
 
 TEST_F(StyleFormTest, UntickedShowMovesTheTableUpAndDisablesButKeepsTheCaptionValues) {
@@ -769,4 +797,20 @@ TEST(StarterSchemes, AreWellFormedNamedAndReadable) {
   }
   EXPECT_GE(Dark, 2) << "light and dark schemes";
   EXPECT_LE(Dark, G.Count() - 2);
+}
+
+// Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
+// picture of the dialog on its Caption page, in the language of the locale
+// (LC_ALL=de_DE.UTF-8 for German).
+TEST_F(StyleFormTest, Screenshot) {
+  const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
+  if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
+  TStyleForm& F = Open();
+  F.show();
+  F.ShowPage(spCaption);
+  QTest::qWait(200);
+  EXPECT_TRUE(F.grab().save(Target));
+  Close();
+  RemoveTranslations();
 }
