@@ -87,6 +87,62 @@
         <source>An unexpected error occurred</source>
         <translation>Ein unerwarteter Fehler ist aufgetreten</translation>
     </message>
+    <message>
+        <source>this is not an iCalendar file</source>
+        <translation>dies ist keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>diese Zeile kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the value of %s cannot be read</source>
+        <translation>der Wert von %s kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%s is not ended</source>
+        <translation>%s ist nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>a date of this event is not valid</source>
+        <translation>ein Datum dieses Termins ist ungültig</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be used</source>
+        <translation>die Zeitzone kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>the repeat rule of this event cannot be used</source>
+        <translation>die Wiederholungsregel dieses Termins kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>this event repeats too often to be imported</source>
+        <translation>dieser Termin wiederholt sich zu oft, um importiert zu werden</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>The range of days ends before it begins</source>
+        <translation>Der Zeitraum endet, bevor er beginnt</translation>
+    </message>
+    <message>
+        <source>The range of days is not valid</source>
+        <translation>Der Zeitraum ist ungültig</translation>
+    </message>
+    <message>
+        <source>A range of more than %s years cannot be imported</source>
+        <translation>Ein Zeitraum von mehr als %s Jahren kann nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>%s, line %s: %s</source>
+        <translation>%s, Zeile %s: %s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <functional>
+#include <optional>
 
 #include "ui/QtText.h"
 
@@ -36,6 +38,19 @@ const std::vector<const char*>& CoreMessageFormats() {
       QT_TRANSLATE_NOOP("Core",
                         "The settings file %s could not be read and cannot be set aside. Recently used calendars "
                         "and window positions will not be kept in this session."),
+      // iCalendar files: what is wrong, after the file's name and line.
+      QT_TRANSLATE_NOOP("Core", "this is not an iCalendar file"),
+      QT_TRANSLATE_NOOP("Core", "this line cannot be read"),
+      QT_TRANSLATE_NOOP("Core", "the value of %s cannot be read"),
+      QT_TRANSLATE_NOOP("Core", "%s is not ended"),
+      QT_TRANSLATE_NOOP("Core", "a date of this event is not valid"),
+      QT_TRANSLATE_NOOP("Core", "the time zone cannot be used"),
+      QT_TRANSLATE_NOOP("Core", "the repeat rule of this event cannot be used"),
+      QT_TRANSLATE_NOOP("Core", "this event repeats too often to be imported"),
+      QT_TRANSLATE_NOOP("Core", "the file is too large"),
+      QT_TRANSLATE_NOOP("Core", "The range of days ends before it begins"),
+      QT_TRANSLATE_NOOP("Core", "The range of days is not valid"),
+      QT_TRANSLATE_NOOP("Core", "A range of more than %s years cannot be imported"),
       // Questions and the program's own troubles.
       QT_TRANSLATE_NOOP("Core", "Confirm"),
       QT_TRANSLATE_NOOP("Core", "No dialogs are available to ask the user"),
@@ -44,24 +59,57 @@ const std::vector<const char*>& CoreMessageFormats() {
   return Formats;
 }
 
+// Messages that say where before what: the last part is another of the
+// core's messages.
+const std::vector<const char*>& PlacedMessageFormats() {
+  static const std::vector<const char*> Formats = {
+      QT_TRANSLATE_NOOP("Core", "%s, line %s: %s"),
+      QT_TRANSLATE_NOOP("Core", "%s: %s"),
+  };
+  return Formats;
+}
+
 namespace {
-// The format as a pattern that matches the whole text, one group per "%s".
+// The format as a pattern that matches the whole text, one group per "%s";
+// every part but the last is as short as it can be.
 QRegularExpression Pattern(const QString& Format) {
   QStringList Pieces = Format.split("%s");
   for (QString& Piece : Pieces) Piece = QRegularExpression::escape(Piece);
-  return QRegularExpression("^" + Pieces.join("(.*)") + "$", QRegularExpression::DotMatchesEverythingOption);
+  QString Expression = Pieces.first();
+  for (qsizetype I = 1; I < Pieces.size(); ++I) Expression += (I + 1 < Pieces.size() ? "(.*?)" : "(.*)") + Pieces[I];
+  return QRegularExpression("^" + Expression + "$", QRegularExpression::DotMatchesEverythingOption);
+}
+
+// The translation of Format with the parts of Match put in its "%s" places;
+// the last part through Last.
+QString Fill(const char* Format, const QRegularExpressionMatch& Match,
+             const std::function<QString(const QString&)>& Last) {
+  const QStringList Pieces = QCoreApplication::translate("Core", Format).split("%s");
+  QString Result = Pieces.first();
+  for (qsizetype I = 1; I < Pieces.size(); ++I) {
+    const QString Part = Match.captured(static_cast<int>(I));
+    Result += (I + 1 == Pieces.size() ? Last(Part) : Part) + Pieces[I];
+  }
+  return Result;
+}
+
+std::optional<QString> TranslateKnown(const QString& Text) {
+  for (const char* Format : CoreMessageFormats()) {
+    const QRegularExpressionMatch Match = Pattern(QString::fromUtf8(Format)).match(Text);
+    if (Match.hasMatch()) return Fill(Format, Match, [](const QString& Part) { return Part; });
+  }
+  return std::nullopt;
 }
 }  // namespace
 
 QString TranslateCoreMessage(const std::string& Text) {
   const QString Original = ToQString(Text);
-  for (const char* Format : CoreMessageFormats()) {
+  if (std::optional<QString> Known = TranslateKnown(Original)) return *Known;
+  for (const char* Format : PlacedMessageFormats()) {
     const QRegularExpressionMatch Match = Pattern(QString::fromUtf8(Format)).match(Original);
     if (!Match.hasMatch()) continue;
-    const QStringList Translated = QCoreApplication::translate("Core", Format).split("%s");
-    QString Result = Translated.first();
-    for (qsizetype I = 1; I < Translated.size(); ++I) Result += Match.captured(static_cast<int>(I)) + Translated[I];
-    return Result;
+    const std::optional<QString> What = TranslateKnown(Match.captured(Match.lastCapturedIndex()));
+    if (What) return Fill(Format, Match, [&](const QString&) { return *What; });
   }
   return Original;
 }

@@ -15,3 +15,5 @@ QString TranslateCoreMessage(const std::string& Text);
 // Every core text that TranslateCoreMessage knows, as the core writes it,
 // with "%s" where a name or a number goes.
 const std::vector<const char*>& CoreMessageFormats();
+// Texts that name a place before one of those ("%s, line %s: %s").
+const std::vector<const char*>& PlacedMessageFormats();

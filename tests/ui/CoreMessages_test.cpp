@@ -17,10 +17,11 @@
 
 namespace {
 // The literal texts raised as errors or asked as questions in the program's
-// own sources: EQuillbayError("..."), FormatMessage("...", and message captions.
+// own sources: EQuillbayError("..."), FormatMessage("...", message captions,
+// and what the iCalendar reader's Fail(file, line, "...") says is wrong.
 std::set<std::string> RaisedTexts() {
   const QRegularExpression Raised(
-      R"re((?:EQuillbayError\(|FormatMessage\(|\.Caption = )"((?:[^"\\]|\\.)*)"(?:\)|,|\s*,))re");
+      R"re((?:EQuillbayError\(|FormatMessage\(|\.Caption = |\bFail\([^;"]*,\s*)"((?:[^"\\]|\\.)*)"(?:\)|,|\s*,))re");
   std::set<std::string> Texts;
   for (const char* Folder : {"model", "generator", "project", "platform", "ui"}) {
     QDirIterator Files(QStringLiteral(QUILLBAY_SOURCE_DIR "/") + Folder, {"*.cpp", "*.h"}, QDir::Files);
@@ -65,6 +66,10 @@ TEST_F(CoreMessagesTest, NamesStayAsTheyWereAndUnknownTextsPassUnchanged) {
                                  "/c/settings.ini.bad, and Quillbay starts with fresh settings."),
             QString::fromUtf8("Die Einstellungsdatei /c/settings.ini ist beschädigt. Sie wurde in "
                               "/c/settings.ini.bad umbenannt, und Quillbay beginnt mit neuen Einstellungen."));
+  EXPECT_EQ(TranslateCoreMessage("/tmp/Club: Sommer.ics, line 12: the value of DTSTART cannot be read"),
+            "/tmp/Club: Sommer.ics, Zeile 12: der Wert von DTSTART kann nicht gelesen werden");
+  EXPECT_EQ(TranslateCoreMessage("/tmp/club.ics: the file is too large"),
+            QString::fromUtf8("/tmp/club.ics: die Datei ist zu groß"));
   EXPECT_EQ(TranslateCoreMessage("The file is not valid, really"), "The file is not valid, really");
   EXPECT_EQ(TranslateCoreMessage("Die Datei ist ungültig"), QString::fromUtf8("Die Datei ist ungültig"));
   RemoveTranslations();
