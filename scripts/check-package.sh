@@ -88,5 +88,13 @@ for page in quillbay quillbay-export; do
   [ -z "$warnings" ] || fail "manual page $page: $warnings"
 done
 
+# Every option that a program's --help lists is in its manual page.
+for page in quillbay quillbay-export; do
+  text=$(MANWIDTH=200 man -l "$pkg/usr/share/man/man1/$page.1.gz" 2>/dev/null)
+  for option in $(QT_QPA_PLATFORM=offscreen "$pkg/usr/bin/$page" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
+    grep -qe "$option" <<<"$text" || fail "manual page $page lacks $option"
+  done
+done
+
 lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2)
 echo "check-package: $deb is sound"
