@@ -38,12 +38,12 @@ class TQuillbayApplication : public QApplication {
 // there is none. --help and --version answer and end the program here.
 QString DocumentArgument(const QApplication& App) {
   QCommandLineParser Parser;
-  Parser.setApplicationDescription(
-      QCoreApplication::translate("main", "Quillbay turns a list of dated events into calendar pages for a web site."));
+  Parser.setApplicationDescription(QCoreApplication::translate(
+      "main", "Quillbay turns a list of dated events into calendar pages for a web site."));
   Parser.addHelpOption();
   Parser.addVersionOption();
-  Parser.addPositionalArgument("FILE.qby", QCoreApplication::translate("main", "The calendar document to open."),
-                               "[FILE.qby]");
+  Parser.addPositionalArgument(
+      "FILE.qby", QCoreApplication::translate("main", "The calendar document to open."), "[FILE.qby]");
   Parser.process(App);
   const QStringList Files = Parser.positionalArguments();
   if (Files.size() > 1) {

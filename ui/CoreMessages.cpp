@@ -26,18 +26,22 @@ const std::vector<const char*>& CoreMessageFormats() {
       QT_TRANSLATE_NOOP("Core", "Invalid data type for '%s'"),
       QT_TRANSLATE_NOOP("Core", "Failed to get data for '%s'"),
       QT_TRANSLATE_NOOP("Core", "Failed to set data for '%s'"),
-      QT_TRANSLATE_NOOP("Core",
-                        "The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh "
-                        "settings."),
-      QT_TRANSLATE_NOOP("Core",
-                        "The settings file %s could not be read. It was renamed to %s, and Quillbay starts with "
-                        "fresh settings."),
-      QT_TRANSLATE_NOOP("Core",
-                        "The settings file %s is damaged and cannot be set aside. Recently used calendars and "
-                        "window positions will not be kept in this session."),
-      QT_TRANSLATE_NOOP("Core",
-                        "The settings file %s could not be read and cannot be set aside. Recently used calendars "
-                        "and window positions will not be kept in this session."),
+      QT_TRANSLATE_NOOP(
+          "Core",
+          "The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh "
+          "settings."),
+      QT_TRANSLATE_NOOP(
+          "Core",
+          "The settings file %s could not be read. It was renamed to %s, and Quillbay starts with "
+          "fresh settings."),
+      QT_TRANSLATE_NOOP(
+          "Core",
+          "The settings file %s is damaged and cannot be set aside. Recently used calendars and "
+          "window positions will not be kept in this session."),
+      QT_TRANSLATE_NOOP(
+          "Core",
+          "The settings file %s could not be read and cannot be set aside. Recently used calendars "
+          "and window positions will not be kept in this session."),
       // iCalendar files: what is wrong, after the file's name and line.
       QT_TRANSLATE_NOOP("Core", "this is not an iCalendar file"),
       QT_TRANSLATE_NOOP("Core", "this line cannot be read"),
@@ -76,7 +80,8 @@ QRegularExpression Pattern(const QString& Format) {
   QStringList Pieces = Format.split("%s");
   for (QString& Piece : Pieces) Piece = QRegularExpression::escape(Piece);
   QString Expression = Pieces.first();
-  for (qsizetype I = 1; I < Pieces.size(); ++I) Expression += (I + 1 < Pieces.size() ? "(.*?)" : "(.*)") + Pieces[I];
+  for (qsizetype I = 1; I < Pieces.size(); ++I)
+    Expression += (I + 1 < Pieces.size() ? "(.*?)" : "(.*)") + Pieces[I];
   return QRegularExpression("^" + Expression + "$", QRegularExpression::DotMatchesEverythingOption);
 }
 

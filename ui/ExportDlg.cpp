@@ -216,12 +216,13 @@ void TfrmExport::btnSelectAllClick(QPushButton* Sender) {
 void TfrmExport::btnExportClick() {
   const std::string FileName = ToStdString(edtFile->text());
   if (FileExists(FileName)) {
-    const TMessageRequest Question{.Caption = ToStdString(tr("Warning")),
-                                   .Text = ToStdString(tr("File \"%1\" already exists. Override?").arg(edtFile->text())),
-                                   .Icon = TMsgIcon::Warning,
-                                   .Buttons = TMsgButtons::YesNo,
-                                   .DefaultButton = TMsgResult::No,
-                                   .EscapeResult = TMsgResult::No};
+    const TMessageRequest Question{
+        .Caption = ToStdString(tr("Warning")),
+        .Text = ToStdString(tr("File \"%1\" already exists. Override?").arg(edtFile->text())),
+        .Icon = TMsgIcon::Warning,
+        .Buttons = TMsgButtons::YesNo,
+        .DefaultButton = TMsgResult::No,
+        .EscapeResult = TMsgResult::No};
     if (UserDialogs().MessageBox(Question) != TMsgResult::Yes) return;
   }
   StoreToDocument();

@@ -113,7 +113,8 @@ void TParaEditor::FitToTexts() {
   // Captions longer than their column (a translation, a large desktop font)
   // push the inputs beside them to the right.
   int LabelWidth = Label2->width();
-  for (QLabel* Label : {Label2, Label5, Label6, Label7}) LabelWidth = std::max(LabelWidth, Label->sizeHint().width());
+  for (QLabel* Label : {Label2, Label5, Label6, Label7})
+    LabelWidth = std::max(LabelWidth, Label->sizeHint().width());
   const int Shift = LabelWidth - Label2->width();
   for (QLabel* Label : {Label2, Label5, Label6, Label7}) Label->resize(LabelWidth, Label->height());
   for (QWidget* Input : std::initializer_list<QWidget*>{cbxAlign, cbxFontName, edtFontSize, cetFontColor})

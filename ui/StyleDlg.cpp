@@ -64,8 +64,10 @@ bool Confirm(const std::string& Question) {
 }
 
 void Warn(const std::string& Text) {
-  UserDialogs().MessageBox(
-      {.Caption = ToStdString(TStyleForm::tr("Warning")), .Text = Text, .Icon = TMsgIcon::Warning, .Buttons = TMsgButtons::OK});
+  UserDialogs().MessageBox({.Caption = ToStdString(TStyleForm::tr("Warning")),
+                            .Text = Text,
+                            .Icon = TMsgIcon::Warning,
+                            .Buttons = TMsgButtons::OK});
 }
 
 // MaxLength limits typing only: a longer value set by the program shows whole
@@ -368,7 +370,8 @@ QWidget* TStyleForm::CreatePreviewPanel() {
   lblArrow->raise();
 
   btnPreview = new QPushButton(tr("Preview in browser"), pnlPreview);
-  btnPreview->setGeometry(Left, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth, btnPreview->sizeHint().height());
+  btnPreview->setGeometry(Left, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth,
+                          btnPreview->sizeHint().height());
   return pnlPreview;
 }
 

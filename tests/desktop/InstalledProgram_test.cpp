@@ -42,7 +42,8 @@ class TAccessibilityBus {
   bool Connected() const { return FBus && FBus->isConnected(); }
 
   QList<TAccessible> Children(const TAccessible& Object) const {
-    QDBusMessage Call = QDBusMessage::createMethodCall(Object.Service, Object.Path, AccessibleIface, "GetChildren");
+    QDBusMessage Call =
+        QDBusMessage::createMethodCall(Object.Service, Object.Path, AccessibleIface, "GetChildren");
     const QDBusMessage Reply = FBus->call(Call, QDBus::Block, 5000);
     QList<TAccessible> Result;
     if (Reply.type() != QDBusMessage::ReplyMessage || Reply.arguments().isEmpty()) return Result;
@@ -160,14 +161,15 @@ TEST(InstalledProgramTest, DesktopEntryCommandOpensTheDocumentAndShowsItsEventsI
             "    item\r\n      Date = 46144\r\n      Text = 'Choir rehearsal'#13#10'at seven'\r\n    end>\r\n"
             "end\r\n");
 
-  const QStringList Command = ExecCommand(Prefix + "/share/applications/org.quillbay.Quillbay.desktop", Document);
+  const QStringList Command =
+      ExecCommand(Prefix + "/share/applications/org.quillbay.Quillbay.desktop", Document);
   ASSERT_EQ(Command.value(0), "quillbay") << Command.join(' ').toStdString();
   ASSERT_EQ(Command.size(), 2) << "the document is one argument, spaces and all";
 
   QProcessEnvironment Env = QProcessEnvironment::systemEnvironment();
   for (const char* Folder : {"home", "config", "data", "runtime"}) QDir(Root.path()).mkpath(Folder);
-  QFile::setPermissions(Root.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                      QFileDevice::ExeOwner);
+  QFile::setPermissions(Root.filePath("runtime"),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   Env.insert("HOME", Root.filePath("home"));
   Env.insert("XDG_CONFIG_HOME", Root.filePath("config"));
   Env.insert("XDG_DATA_HOME", Root.filePath("data"));

@@ -35,7 +35,8 @@ QStringList CutCaptions(const QWidget& Window) {
       continue;
     }
     QString Text;
-    if (const auto* Label = qobject_cast<const QLabel*>(Control); Label && !Label->wordWrap()) Text = Label->text();
+    if (const auto* Label = qobject_cast<const QLabel*>(Control); Label && !Label->wordWrap())
+      Text = Label->text();
     if (const auto* Box = qobject_cast<const QCheckBox*>(Control)) Text = Box->text();
     if (const auto* Radio = qobject_cast<const QRadioButton*>(Control)) Text = Radio->text();
     if (Text.isEmpty()) continue;

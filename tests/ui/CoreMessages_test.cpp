@@ -62,10 +62,11 @@ TEST_F(CoreMessagesTest, EveryRaisedMessageIsKnownAndTranslatedWithItsParts) {
 TEST_F(CoreMessagesTest, NamesStayAsTheyWereAndUnknownTextsPassUnchanged) {
   EXPECT_EQ(TranslateCoreMessage("Cannot create file /home/ann/März 2026 (neu).html"),
             QString::fromUtf8("Die Datei /home/ann/März 2026 (neu).html kann nicht erstellt werden"));
-  EXPECT_EQ(TranslateCoreMessage("The settings file /c/settings.ini is damaged. It was renamed to "
-                                 "/c/settings.ini.bad, and Quillbay starts with fresh settings."),
-            QString::fromUtf8("Die Einstellungsdatei /c/settings.ini ist beschädigt. Sie wurde in "
-                              "/c/settings.ini.bad umbenannt, und Quillbay beginnt mit neuen Einstellungen."));
+  EXPECT_EQ(
+      TranslateCoreMessage("The settings file /c/settings.ini is damaged. It was renamed to "
+                           "/c/settings.ini.bad, and Quillbay starts with fresh settings."),
+      QString::fromUtf8("Die Einstellungsdatei /c/settings.ini ist beschädigt. Sie wurde in "
+                        "/c/settings.ini.bad umbenannt, und Quillbay beginnt mit neuen Einstellungen."));
   EXPECT_EQ(TranslateCoreMessage("/tmp/Club: Sommer.ics, line 12: the value of DTSTART cannot be read"),
             "/tmp/Club: Sommer.ics, Zeile 12: der Wert von DTSTART kann nicht gelesen werden");
   EXPECT_EQ(TranslateCoreMessage("/tmp/club.ics: the file is too large"),

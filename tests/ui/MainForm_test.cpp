@@ -14,9 +14,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSet>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -27,6 +27,7 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/CaptionCheck.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
 #include "ui/DateChooser.h"
@@ -36,7 +37,6 @@
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
 #include "ui/Translations.h"
-#include "tests/ui/CaptionCheck.h"
 
 namespace {
 // Runs Action on the first modal dialog of type T once it is shown.
@@ -325,17 +325,18 @@ TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   for (QAction* Menu : W->menuBar()->actions()) ExpectDistinct(Menu->menu()->actions(), Menu->text());
 
   const std::pair<QAction*, QKeySequence> Shortcuts[] = {
-      {W->miOpen, QKeySequence("Ctrl+O")},   {W->miSave, QKeySequence("Ctrl+S")},
-      {W->miExit, QKeySequence("Ctrl+Q")},   {W->miUndo, QKeySequence("Ctrl+Z")},
-      {W->miCut, QKeySequence("Ctrl+X")},    {W->miCopy, QKeySequence("Ctrl+C")},
-      {W->miPaste, QKeySequence("Ctrl+V")},  {W->miSearch, QKeySequence("Ctrl+F")},
+      {W->miOpen, QKeySequence("Ctrl+O")},    {W->miSave, QKeySequence("Ctrl+S")},
+      {W->miExit, QKeySequence("Ctrl+Q")},    {W->miUndo, QKeySequence("Ctrl+Z")},
+      {W->miCut, QKeySequence("Ctrl+X")},     {W->miCopy, QKeySequence("Ctrl+C")},
+      {W->miPaste, QKeySequence("Ctrl+V")},   {W->miSearch, QKeySequence("Ctrl+F")},
       {W->miPrevDay, QKeySequence("Ctrl+P")}, {W->miNextDay, QKeySequence("Ctrl+N")}};
   for (const auto& [Action, Keys] : Shortcuts)
     EXPECT_EQ(Action->shortcut(), Keys) << Action->objectName().toStdString();
   QSet<QString> Taken;
   for (QAction* Action : W->findChildren<QAction*>()) {
     if (Action->shortcut().isEmpty()) continue;
-    EXPECT_FALSE(Taken.contains(Action->shortcut().toString())) << Action->shortcut().toString().toStdString();
+    EXPECT_FALSE(Taken.contains(Action->shortcut().toString()))
+        << Action->shortcut().toString().toStdString();
     Taken.insert(Action->shortcut().toString());
   }
 
@@ -384,7 +385,8 @@ TEST_F(MainFormTest, GermanAndCLocalesGiveMenusAndCoreErrorsInTheirLanguageWithC
     W->fdgEvent->close();
     for (QAction* Command : {W->miExportYear, W->miAbout}) {
       WhenModal<QDialog>([&](QDialog& Dialog) {
-        EXPECT_EQ(CutCaptions(Dialog).join(", ").toStdString(), "") << Language << ", " << Dialog.objectName().toStdString();
+        EXPECT_EQ(CutCaptions(Dialog).join(", ").toStdString(), "")
+            << Language << ", " << Dialog.objectName().toStdString();
         Dialog.reject();
       });
       Command->trigger();
@@ -842,13 +844,21 @@ TEST_F(MainFormTest, Screenshot) {
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
   const bool German = InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
   auto W = MakeWindow();
-  W->Document().FindEvent(true, Day(2026, 3, 14))->Text = German ? "Chorprobe, 19:30" : "Choir rehearsal, 19:30";
+  W->Document().FindEvent(true, Day(2026, 3, 14))->Text =
+      German ? "Chorprobe, 19:30" : "Choir rehearsal, 19:30";
   W->DateChooser().SelectDate(Day(2026, 3, 21));
-  const std::vector<const char*> Lines =
-      German ? std::vector<const char*>{"Frühlingsfest auf dem Dorfanger", "", "10:00 Die Stände öffnen",
-                                        "11:30 Kinderwettlauf", "14:00 Blaskapelle", "16:00 Tombola"}
-             : std::vector<const char*>{"Spring fair on the village green", "", "10:00 stalls open",
-                                        "11:30 children's races", "14:00 brass band", "16:00 raffle draw"};
+  const std::vector<const char*> Lines = German ? std::vector<const char*>{"Frühlingsfest auf dem Dorfanger",
+                                                                           "",
+                                                                           "10:00 Die Stände öffnen",
+                                                                           "11:30 Kinderwettlauf",
+                                                                           "14:00 Blaskapelle",
+                                                                           "16:00 Tombola"}
+                                                : std::vector<const char*>{"Spring fair on the village green",
+                                                                           "",
+                                                                           "10:00 stalls open",
+                                                                           "11:30 children's races",
+                                                                           "14:00 brass band",
+                                                                           "16:00 raffle draw"};
   for (const char* Line : Lines) {
     W->mmEvent->insertPlainText(QString::fromUtf8(Line));
     QTest::keyClick(W->mmEvent, Qt::Key_Return);

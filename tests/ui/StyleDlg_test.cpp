@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -29,11 +29,11 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/CaptionCheck.h"
 #include "ui/EditLib.h"
 #include "ui/ParaEdit.h"
 #include "ui/StylePreview.h"
 #include "ui/Translations.h"
-#include "tests/ui/CaptionCheck.h"
 
 using namespace StylePreview;
 
@@ -260,7 +260,8 @@ TEST_F(StyleFormTest, EveryCaptionShowsWholeInEnglishAndGermanAndTheStyleKeepsIt
     for (int Page = 0; Page < F.PageControl->count(); ++Page) {
       F.PageControl->setCurrentIndex(Page);
       QTest::qWait(10);
-      EXPECT_EQ(CutCaptions(F).join(", ").toStdString(), "") << Locale.name().toStdString() << ", page " << Page;
+      EXPECT_EQ(CutCaptions(F).join(", ").toStdString(), "")
+          << Locale.name().toStdString() << ", page " << Page;
     }
     TCalStyle Stored;
     F.StoreToStyle(Stored);
