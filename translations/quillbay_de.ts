@@ -143,6 +143,22 @@
         <source>%s: %s</source>
         <translation>%s: %s</translation>
     </message>
+    <message>
+        <source>The file is not valid
+%s, line %s</source>
+        <translation>Die Datei ist ungültig
+%s, Zeile %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, larger than %s MB</source>
+        <translation>Die Datei ist ungültig
+%s, größer als %s MB</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %s</source>
+        <translation>Kein Programm konnte gestartet werden, um %s zu öffnen</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
@@ -445,6 +461,26 @@
         <source>Do you want to delete &quot;%1&quot; scheme?</source>
         <translation>Möchten Sie das Schema „%1“ löschen?</translation>
     </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Modern</translation>
+    </message>
+    <message>
+        <source>Page form</source>
+        <translation>Seitenform</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Woche beginnt am</translation>
+    </message>
+    <message>
+        <source>Show event text as written (not HTML)</source>
+        <translation>Termintext wörtlich zeigen (nicht als HTML)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmExport</name>
@@ -678,6 +714,65 @@
     <message>
         <source>HTML Files</source>
         <translation>HTML-Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar...</source>
+        <translation>iCalendar &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>&amp;iCalendar exportieren...</translation>
+    </message>
+    <message>
+        <source>Import iCalendar</source>
+        <translation>iCalendar importieren</translation>
+    </message>
+    <message>
+        <source>Import the events of these days:</source>
+        <translation>Die Termine dieser Tage importieren:</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 Termin</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 Termine</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tagen</translation>
+    </message>
+    <message>
+        <source>Added %1 on %2</source>
+        <translation>%1 an %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Export iCalendar</source>
+        <translation>iCalendar exportieren</translation>
+    </message>
+    <message>
+        <source>Put the days of this range into the feed:</source>
+        <translation>Die Tage dieses Bereichs in den Feed aufnehmen:</translation>
+    </message>
+    <message>
+        <source>iCalendar Files</source>
+        <translation>iCalendar-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRange</name>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,8 @@ const std::vector<const char*>& CoreMessageFormats() {
   static const std::vector<const char*> Formats = {
       // Documents, pages and the gallery.
       QT_TRANSLATE_NOOP("Core", "The file is not valid"),
+      QT_TRANSLATE_NOOP("Core", "The file is not valid\n%s, line %s"),
+      QT_TRANSLATE_NOOP("Core", "The file is not valid\n%s, larger than %s MB"),
       QT_TRANSLATE_NOOP("Core", "Cannot open file %s"),
       QT_TRANSLATE_NOOP("Core", "Cannot create file %s"),
       QT_TRANSLATE_NOOP("Core", "Stream write error"),
@@ -56,6 +58,7 @@ const std::vector<const char*>& CoreMessageFormats() {
       QT_TRANSLATE_NOOP("Core", "The range of days is not valid"),
       QT_TRANSLATE_NOOP("Core", "A range of more than %s years cannot be imported"),
       // Questions and the program's own troubles.
+      QT_TRANSLATE_NOOP("Core", "No program could be started to open %s"),
       QT_TRANSLATE_NOOP("Core", "Confirm"),
       QT_TRANSLATE_NOOP("Core", "No dialogs are available to ask the user"),
       QT_TRANSLATE_NOOP("Core", "An unexpected error occurred"),
@@ -74,14 +77,15 @@ const std::vector<const char*>& PlacedMessageFormats() {
 }
 
 namespace {
-// The format as a pattern that matches the whole text, one group per "%s";
-// every part but the last is as short as it can be.
+// The format as a pattern that matches the whole text, one group per "%s".
+// The first part (a file's name, which may hold ", line " or ": " itself) is
+// as long as it can be, the middle ones as short, the last one takes the rest.
 QRegularExpression Pattern(const QString& Format) {
   QStringList Pieces = Format.split("%s");
   for (QString& Piece : Pieces) Piece = QRegularExpression::escape(Piece);
   QString Expression = Pieces.first();
   for (qsizetype I = 1; I < Pieces.size(); ++I)
-    Expression += (I + 1 < Pieces.size() ? "(.*?)" : "(.*)") + Pieces[I];
+    Expression += (I == 1 || I + 1 == Pieces.size() ? "(.*)" : "(.*?)") + Pieces[I];
   return QRegularExpression("^" + Expression + "$", QRegularExpression::DotMatchesEverythingOption);
 }
 

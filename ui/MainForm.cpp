@@ -668,7 +668,7 @@ TFileDialogRequest TfrmMain::ICalendarFileRequest(const QString& Title) const {
   TFileDialogRequest Request;
   Request.Title = ToStdString(Title);
   Request.DefaultExt = "ics";
-  Request.Filter = ToStdString(tr("iCalendar Files|*.ics|All Files|*.*"));
+  Request.Filter = ToStdString(tr("iCalendar Files") + "|*.ics|" + tr("All Files") + "|*.*");
   return Request;
 }
 

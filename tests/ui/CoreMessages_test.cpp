@@ -69,8 +69,12 @@ TEST_F(CoreMessagesTest, NamesStayAsTheyWereAndUnknownTextsPassUnchanged) {
                         "/c/settings.ini.bad umbenannt, und Quillbay beginnt mit neuen Einstellungen."));
   EXPECT_EQ(TranslateCoreMessage("/tmp/Club: Sommer.ics, line 12: the value of DTSTART cannot be read"),
             "/tmp/Club: Sommer.ics, Zeile 12: der Wert von DTSTART kann nicht gelesen werden");
+  EXPECT_EQ(TranslateCoreMessage("/tmp/Club: Sommer.ics: the file is too large"),
+            QString::fromUtf8("/tmp/Club: Sommer.ics: die Datei ist zu groß"));
   EXPECT_EQ(TranslateCoreMessage("/tmp/club.ics: the file is too large"),
             QString::fromUtf8("/tmp/club.ics: die Datei ist zu groß"));
+  EXPECT_EQ(TranslateCoreMessage("The file is not valid\n/home/ann/Club, line 3.qby, line 12"),
+            QString::fromUtf8("Die Datei ist ungültig\n/home/ann/Club, line 3.qby, Zeile 12"));
   EXPECT_EQ(TranslateCoreMessage("The file is not valid, really"), "The file is not valid, really");
   EXPECT_EQ(TranslateCoreMessage("Die Datei ist ungültig"), QString::fromUtf8("Die Datei ist ungültig"));
   RemoveTranslations();
