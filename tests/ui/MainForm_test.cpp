@@ -28,6 +28,7 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/CaptionCheck.h"
+#include "tests/ui/WhenModal.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
 #include "ui/DateChooser.h"
@@ -37,23 +38,6 @@
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
 #include "ui/Translations.h"
-
-namespace {
-// Runs Action on the first modal dialog of type T once it is shown.
-template <class T>
-void WhenModal(std::function<void(T&)> Action) {
-  auto* Timer = new QTimer;
-  Timer->setInterval(10);
-  QObject::connect(Timer, &QTimer::timeout, [Timer, Action] {
-    if (auto* Dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-      Timer->stop();
-      Timer->deleteLater();
-      Action(*Dialog);
-    }
-  });
-  Timer->start();
-}
-}  // namespace
 
 class MainFormTest : public ::testing::Test {
  protected:

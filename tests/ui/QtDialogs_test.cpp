@@ -14,23 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-// Runs Action on the first modal dialog once it is shown, then closes it.
-template <class T>
-void WhenModal(std::function<void(T&)> Action) {
-  auto* Timer = new QTimer;
-  Timer->setInterval(10);
-  QObject::connect(Timer, &QTimer::timeout, [Timer, Action] {
-    auto* Dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (!Dialog || !Dialog->isVisible()) return;
-    Timer->stop();
-    Timer->deleteLater();
-    Action(*Dialog);
-    Dialog->reject();
-  });
-  Timer->start();
-}
-}  // namespace
+#include "tests/ui/WhenModal.h"
 
 TEST(QtDialogsTest, MessageBoxIsCentredOnTheMainWindowEvenWhenTheFindDialogIsActive) {
   QMainWindow Window;
@@ -47,6 +31,7 @@ TEST(QtDialogsTest, MessageBoxIsCentredOnTheMainWindowEvenWhenTheFindDialogIsAct
   WhenModal<QMessageBox>([&](QMessageBox& Box) {
     Centre = Box.frameGeometry().center();
     Parent = Box.parentWidget();
+    Box.reject();
   });
   TQtDialogs().MessageBox({.Caption = "Information", .Text = "Finished searching"});
   EXPECT_EQ(Parent, &Window);
@@ -65,7 +50,10 @@ TEST(QtDialogsTest, FileDialogsStartInTheRequestedFolderElseInTheHomeFolder) {
                {Folder.path().toStdString(), Folder.path()}};
   for (const auto& C : Cases) {
     QString Started;
-    WhenModal<QFileDialog>([&](QFileDialog& D) { Started = D.directory().absolutePath(); });
+    WhenModal<QFileDialog>([&](QFileDialog& D) {
+      Started = D.directory().absolutePath();
+      D.reject();
+    });
     TFileDialogRequest Request;
     Request.InitialDir = C.InitialDir;
     TQtDialogs().SaveFile(Request);
