@@ -39,6 +39,33 @@
 #include "ui/StyleDlg.h"
 #include "ui/Translations.h"
 
+namespace {
+// Every menu and menu item has exactly one access key ("&"), distinct
+// among its neighbours.
+void ExpectOneDistinctAccessKeyEach(QMainWindow& W, const std::string& Language) {
+  // The letter after the one "&" of a caption, or 0 when there is not exactly one.
+  const auto AccessKey = [](const QString& Caption) {
+    const qsizetype At = Caption.indexOf('&');
+    if (At < 0 || At + 1 >= Caption.size() || Caption.indexOf('&', At + 1) >= 0) return QChar();
+    return Caption[At + 1].toLower();
+  };
+  const auto ExpectDistinct = [&](const QList<QAction*>& Actions, const QString& Where) {
+    QSet<QChar> Keys;
+    for (QAction* Action : Actions) {
+      if (Action->isSeparator()) continue;
+      const QChar Key = AccessKey(Action->text());
+      EXPECT_FALSE(Key.isNull()) << Language << ", " << Where.toStdString() << ": "
+                                 << Action->text().toStdString();
+      EXPECT_FALSE(Keys.contains(Key))
+          << Language << ", " << Where.toStdString() << ": " << Action->text().toStdString();
+      Keys.insert(Key);
+    }
+  };
+  ExpectDistinct(W.menuBar()->actions(), "menu bar");
+  for (QAction* Menu : W.menuBar()->actions()) ExpectDistinct(Menu->menu()->actions(), Menu->text());
+}
+}  // namespace
+
 class MainFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -289,24 +316,7 @@ TEST_F(MainFormTest, SaveWritesTheDayBeingEditedAndUpdatesTheCaption) {
 
 TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   auto W = MakeWindow();
-  // The letter after the one "&" of a caption, or 0 when there is not exactly one.
-  const auto AccessKey = [](const QString& Caption) {
-    const qsizetype At = Caption.indexOf('&');
-    if (At < 0 || At + 1 >= Caption.size() || Caption.indexOf('&', At + 1) >= 0) return QChar();
-    return Caption[At + 1].toLower();
-  };
-  const auto ExpectDistinct = [&](const QList<QAction*>& Actions, const QString& Where) {
-    QSet<QChar> Keys;
-    for (QAction* Action : Actions) {
-      if (Action->isSeparator()) continue;
-      const QChar Key = AccessKey(Action->text());
-      EXPECT_FALSE(Key.isNull()) << Where.toStdString() << ": " << Action->text().toStdString();
-      EXPECT_FALSE(Keys.contains(Key)) << Where.toStdString() << ": " << Action->text().toStdString();
-      Keys.insert(Key);
-    }
-  };
-  ExpectDistinct(W->menuBar()->actions(), "menu bar");
-  for (QAction* Menu : W->menuBar()->actions()) ExpectDistinct(Menu->menu()->actions(), Menu->text());
+  ExpectOneDistinctAccessKeyEach(*W, "English");
 
   const std::pair<QAction*, QKeySequence> Shortcuts[] = {
       {W->miOpen, QKeySequence("Ctrl+O")},    {W->miSave, QKeySequence("Ctrl+S")},
@@ -354,6 +364,7 @@ TEST_F(MainFormTest, GermanAndCLocalesGiveMenusAndCoreErrorsInTheirLanguageWithC
     QStringList Menus;
     for (QAction* Menu : W->menuBar()->actions()) Menus << Menu->text();
     EXPECT_EQ(Menus.mid(0, 5), C.Menus) << Language;
+    ExpectOneDistinctAccessKeyEach(*W, Language);
     QString Shown;
     WhenModal<QMessageBox>([&](QMessageBox& Box) {
       Shown = Box.text();
