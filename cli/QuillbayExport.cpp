@@ -187,6 +187,47 @@ void ChooseRanges(TOptions& O) {
 }
 #endif
 
+// An option that takes a value: Arg without the value, Value given inline
+// ("--year=2026") or as the next argument.
+void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions& O) {
+  if (Arg == "--month") {
+    SetAction(O, TAction::Month);
+    ParseMonth(Value, O);
+  } else if (Arg == "--year") {
+    SetAction(O, TAction::Year);
+    O.Year = ParseYear(Value, Value);
+  } else if (Arg == "--months") {
+    O.Months = ParseMonthList(Value);
+    O.HasMonths = true;
+  } else if (Arg == "--merge-ical") {
+    if (Value.empty()) throw EUsage{"--merge-ical needs a file name"};
+    if (!O.MergeFile.empty()) throw EUsage{"give --merge-ical once"};
+    O.MergeFile = Value;
+  } else if (Arg == "--from") {
+    O.From = ParseDay(Value);
+  } else if (Arg == "--to") {
+    O.To = ParseDay(Value);
+  } else if (Arg == "--save-as") {
+    SetAction(O, TAction::SaveAs);
+    if (Value.empty()) throw EUsage{"--save-as needs a file name"};
+    O.SaveAs = Value;
+  } else {
+    if (Value.empty()) throw EUsage{"-o needs a file name"};
+    O.Output = Value;
+    O.HasOutput = true;
+  }
+}
+
+// The options given together make sense.
+void CheckCombination(const TOptions& O) {
+  if (O.Document.empty()) throw EUsage{"no document given"};
+  if (O.Action == TAction::None) throw EUsage{"nothing to do: give --month, --year, --save-as or --ical"};
+  if (O.HasMonths && O.Action != TAction::Year) throw EUsage{"--months goes with --year"};
+  if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
+  if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
+    throw EUsage{"--from and --to go with --merge-ical and --ical"};
+}
+
 // Returns false when --help or --version was answered.
 bool ParseArguments(int Argc, char** Argv, TOptions& O) {
   bool OptionsEnded = false;
@@ -227,39 +268,9 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
       if (I + 1 >= Argc) throw EUsage{"option '" + Arg + "' needs a value"};
       Value = Argv[++I];
     }
-    if (Arg == "--month") {
-      SetAction(O, TAction::Month);
-      ParseMonth(Value, O);
-    } else if (Arg == "--year") {
-      SetAction(O, TAction::Year);
-      O.Year = ParseYear(Value, Value);
-    } else if (Arg == "--months") {
-      O.Months = ParseMonthList(Value);
-      O.HasMonths = true;
-    } else if (Arg == "--merge-ical") {
-      if (Value.empty()) throw EUsage{"--merge-ical needs a file name"};
-      if (!O.MergeFile.empty()) throw EUsage{"give --merge-ical once"};
-      O.MergeFile = Value;
-    } else if (Arg == "--from") {
-      O.From = ParseDay(Value);
-    } else if (Arg == "--to") {
-      O.To = ParseDay(Value);
-    } else if (Arg == "--save-as") {
-      SetAction(O, TAction::SaveAs);
-      if (Value.empty()) throw EUsage{"--save-as needs a file name"};
-      O.SaveAs = Value;
-    } else {
-      if (Value.empty()) throw EUsage{"-o needs a file name"};
-      O.Output = Value;
-      O.HasOutput = true;
-    }
+    ApplyValueOption(Arg, Value, O);
   }
-  if (O.Document.empty()) throw EUsage{"no document given"};
-  if (O.Action == TAction::None) throw EUsage{"nothing to do: give --month, --year, --save-as or --ical"};
-  if (O.HasMonths && O.Action != TAction::Year) throw EUsage{"--months goes with --year"};
-  if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
-  if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
-    throw EUsage{"--from and --to go with --merge-ical and --ical"};
+  CheckCombination(O);
 #ifdef QUILLBAY_EXPORT_ICAL
   ChooseRanges(O);
 #endif

@@ -213,9 +213,6 @@ QWidget* TStyleForm::CreateGeneralPage() {
   cetBGColor = new TColorEdit(Page);
   cbxPageForm = new QComboBox(Page);
   cbxPageForm->addItems({tr("Classic"), tr("Modern")});
-  cbxStyle = new QComboBox(Page);
-  btnAddStyle = new QPushButton(tr("Add"), Page);
-  btnDeleteStyle = new QPushButton(tr("Delete"), Page);
 
   auto* Grid = new QGridLayout;
   Grid->setColumnStretch(4, 1);
@@ -243,19 +240,26 @@ QWidget* TStyleForm::CreateGeneralPage() {
   auto* Line = new QFrame(Page);
   Line->setFrameShape(QFrame::HLine);
   Line->setFrameShadow(QFrame::Sunken);
-  auto* Schemes = new QHBoxLayout;
-  Schemes->addWidget(cbxStyle, 1);
-  Schemes->addWidget(btnAddStyle);
-  Schemes->addWidget(btnDeleteStyle);
-
   auto* Box = new QVBoxLayout(Page);
   Box->addLayout(Grid);
   Box->addSpacing(8);
   Box->addWidget(Line);
-  Box->addWidget(NewLabel(tr("Color schemes"), cbxStyle, Page));
-  Box->addLayout(Schemes);
+  AddSchemeControls(*Box, Page);
   Box->addStretch(1);
   return Page;
+}
+
+// The scheme list with its Add and Delete buttons, under their caption.
+void TStyleForm::AddSchemeControls(QVBoxLayout& Box, QWidget* Page) {
+  cbxStyle = new QComboBox(Page);
+  btnAddStyle = new QPushButton(tr("Add"), Page);
+  btnDeleteStyle = new QPushButton(tr("Delete"), Page);
+  auto* Schemes = new QHBoxLayout;
+  Schemes->addWidget(cbxStyle, 1);
+  Schemes->addWidget(btnAddStyle);
+  Schemes->addWidget(btnDeleteStyle);
+  Box.addWidget(NewLabel(tr("Color schemes"), cbxStyle, Page));
+  Box.addLayout(Schemes);
 }
 
 QWidget* TStyleForm::CreateCaptionPage() {

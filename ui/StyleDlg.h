@@ -24,6 +24,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QVBoxLayout;
 class QWidget;
 class TCalStyle;
 class TCalStyleGallery;
@@ -133,6 +134,7 @@ class TStyleForm : public QDialog {
  private:
   void CreateControls();
   QWidget* CreateGeneralPage();
+  void AddSchemeControls(QVBoxLayout& Box, QWidget* Page);
   QWidget* CreateCaptionPage();
   QWidget* CreateWeekDaysPage();
   QWidget* CreateDaysPage();
