@@ -151,14 +151,6 @@ void SetAction(TOptions& O, TAction Action) {
 }
 
 #ifdef QUILLBAY_EXPORT_ICAL
-std::string IsoDay(TDateTime Date) {
-  int Year, Month, Day;
-  DecodeDate(Date, Year, Month, Day);
-  char Out[16];
-  std::snprintf(Out, sizeof Out, "%04d-%02d-%02d", Year, Month, Day);
-  return Out;
-}
-
 // The ranges of the merge and the feed: the days given, the rest from the
 // defaults for the current year.
 void ChooseRanges(TOptions& O) {
@@ -174,14 +166,14 @@ void ChooseRanges(TOptions& O) {
   if (!O.MergeFile.empty()) Used.push_back(&O.Merge);
   if (O.Action == TAction::ICal) Used.push_back(&O.Feed);
   for (const TDayRange* R : Used) {
-    const std::string Range = "the range from " + IsoDay(R->From) + " to " + IsoDay(R->To);
+    const std::string Range = "the range from " + IsoDate(R->From) + " to " + IsoDate(R->To);
     if (R->To < R->From) throw EUsage{Range + " ends before it begins"};
   }
   if (!O.MergeFile.empty()) {
     try {
       CheckImportRange(O.Merge.From, O.Merge.To);
     } catch (const EQuillbayError&) {
-      throw EUsage{"the range from " + IsoDay(O.Merge.From) + " to " + IsoDay(O.Merge.To) +
+      throw EUsage{"the range from " + IsoDate(O.Merge.From) + " to " + IsoDate(O.Merge.To) +
                    " is too long: a merge takes at most " + std::to_string(MaxICalImportYears) + " years"};
     }
   }

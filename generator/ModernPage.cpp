@@ -103,12 +103,6 @@ std::string CssWidth(const std::string& Width) {
   return "100%";
 }
 
-std::string IsoDate(int Year, int Month, int Day) {
-  char Buffer[16];
-  std::snprintf(Buffer, sizeof Buffer, "%04d-%02d-%02d", Year, Month, Day);
-  return Buffer;
-}
-
 bool IsWeekend(int WeekDay) { return WeekDay == 1 || WeekDay == 7; }
 
 class TModernWriter {

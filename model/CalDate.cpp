@@ -1,6 +1,7 @@
 #include "model/CalDate.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "platform/Errors.h"
 
@@ -63,6 +64,18 @@ void DecodeDate(TDateTime D, int& Year, int& Month, int& Day) {
     ++Month;
   }
   Day = static_cast<int>(Rest) + 1;
+}
+
+std::string IsoDate(int Year, int Month, int Day) {
+  char Buffer[24];
+  std::snprintf(Buffer, sizeof Buffer, "%04d-%02d-%02d", Year, Month, Day);
+  return Buffer;
+}
+
+std::string IsoDate(TDateTime D) {
+  int Year, Month, Day;
+  DecodeDate(D, Year, Month, Day);
+  return IsoDate(Year, Month, Day);
 }
 
 int DayOfWeek(TDateTime D) {

@@ -3,6 +3,7 @@
 // 1 = 31 December 1899, the Gregorian calendar for years 1 to 9999.
 
 #include <cstdint>
+#include <string>
 
 using TDateTime = double;
 
@@ -20,6 +21,9 @@ TDateTime EncodeDate(int Year, int Month, int Day);
 // The date part of D (cut toward zero) as year, month and day. A date before
 // 1 January 0001 decodes as that day; one after 9999 keeps its later year.
 void DecodeDate(TDateTime D, int& Year, int& Month, int& Day);
+// The day as YYYY-MM-DD (ISO 8601), as pages, feeds and the tool write it.
+std::string IsoDate(int Year, int Month, int Day);
+std::string IsoDate(TDateTime D);
 // 1 Sunday .. 7 Saturday.
 int DayOfWeek(TDateTime D);
 // Whether the day of D lies in the years 1 to 9999, the days that can be

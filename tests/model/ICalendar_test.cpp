@@ -28,19 +28,11 @@ TDateTime Day(const std::string& Iso) {
   return EncodeDate(Y, M, D);
 }
 
-std::string Iso(TDateTime Date) {
-  int Y, M, D;
-  DecodeDate(Date, Y, M, D);
-  char Out[16];
-  std::snprintf(Out, sizeof Out, "%04d-%02d-%02d", Y, M, D);
-  return Out;
-}
-
 using TDayTexts = std::map<std::string, std::string>;
 
 TDayTexts DayTexts(const TEventList& Doc) {
   TDayTexts Texts;
-  for (int I = 0; I < Doc.Count(); ++I) Texts[Iso(Doc.Events(I).Date())] = Doc.Events(I).Text;
+  for (int I = 0; I < Doc.Count(); ++I) Texts[IsoDate(Doc.Events(I).Date())] = Doc.Events(I).Text;
   return Texts;
 }
 
