@@ -1,6 +1,7 @@
 #include "ui/EditLib.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +12,21 @@
 #include <limits>
 
 #include "platform/Platform.h"
+
+QString ItemValue(const QComboBox& Box, int Index) {
+  const QVariant Data = Box.itemData(Index);
+  return Data.isValid() ? Data.toString() : Box.itemText(Index);
+}
+
+int FindItemIgnoringCase(const QComboBox& Box, const QString& Value) {
+  for (int I = 0; I < Box.count(); ++I)
+    if (ItemValue(Box, I).compare(Value, Qt::CaseInsensitive) == 0) return I;
+  return -1;
+}
+
+QString SelectedValue(const QComboBox& Box) {
+  return Box.currentIndex() < 0 ? QString() : ItemValue(Box, Box.currentIndex());
+}
 
 QColor ColorToQColor(TColor Color) {
   uint32_t Value = static_cast<uint32_t>(Color);

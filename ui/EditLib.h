@@ -18,7 +18,16 @@
 
 #include "model/CalStyle.h"
 
+class QComboBox;
 class QToolButton;
+
+// What a list item stands for in a style: its data when it shows a
+// translated caption, else its text.
+QString ItemValue(const QComboBox& Box, int Index);
+// The item whose value equals Value, letter case ignored; -1 for none.
+int FindItemIgnoringCase(const QComboBox& Box, const QString& Value);
+// The value of the chosen item; empty when none is chosen.
+QString SelectedValue(const QComboBox& Box);
 
 // A colour value as painted: system colours (0x80000000 + index) take their
 // current value from the platform.

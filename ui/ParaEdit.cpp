@@ -18,28 +18,6 @@ int SampleTextLeft(const QString& Align, int Left, int Right, int TextWidth) {
   return Right - TextWidth - 3;
 }
 
-namespace {
-
-// What an item stands for in the style: its data when it has a translated
-// caption, else its text.
-QString ItemValue(const QComboBox& Box, int Index) {
-  const QVariant Data = Box.itemData(Index);
-  return Data.isValid() ? Data.toString() : Box.itemText(Index);
-}
-
-// The item whose value equals Value, letter case ignored; -1 for none.
-int FindItemIgnoringCase(const QComboBox& Box, const QString& Value) {
-  for (int I = 0; I < Box.count(); ++I)
-    if (ItemValue(Box, I).compare(Value, Qt::CaseInsensitive) == 0) return I;
-  return -1;
-}
-
-QString SelectedValue(const QComboBox& Box) {
-  return Box.currentIndex() < 0 ? QString() : ItemValue(Box, Box.currentIndex());
-}
-
-}  // namespace
-
 TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
   setFixedSize(225, 235);
 

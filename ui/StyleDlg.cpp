@@ -436,13 +436,7 @@ void TStyleForm::ConnectHandlers() {
 
 void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
   if (!ColorsOnly) {
-    int Language = 0;
-    for (int i = 0; i < cbxLanguage->count(); ++i)
-      if (cbxLanguage->itemData(i).toString().compare(ToQString(Style.Language), Qt::CaseInsensitive) == 0) {
-        Language = i;
-        break;
-      }
-    cbxLanguage->setCurrentIndex(Language);
+    cbxLanguage->setCurrentIndex(std::max(FindItemIgnoringCase(*cbxLanguage, ToQString(Style.Language)), 0));
     UpdateWeekStartNames();
     cbxPageForm->setCurrentIndex(Style.ModernPage ? 1 : 0);
     edtTitle->setText(ToQString(Style.Title));
@@ -492,11 +486,13 @@ void TStyleForm::SetWeekDaysLength(int Value) {
 }
 
 void TStyleForm::UpdateWeekStartNames() {
-  const std::string Language = ToStdString(cbxLanguage->currentData().toString());
+  const std::string Language = LanguageChoice();
   for (int Day = 1; Day <= 7; ++Day)
     cbxWeekStart->setItemText(Day - 1,
                               ToQString(TCalStyle::WeekDayName(static_cast<uint16_t>(Day), Language, 0)));
 }
+
+std::string TStyleForm::LanguageChoice() const { return ToStdString(SelectedValue(*cbxLanguage)); }
 
 int TStyleForm::WeekStartChoice() const { return std::max(cbxWeekStart->currentIndex(), 0) + 1; }
 
@@ -507,7 +503,7 @@ int TStyleForm::WeekDaysLengthChoice() const {
 }
 
 void TStyleForm::StoreToStyle(TCalStyle& Style) {
-  Style.Language = ToStdString(cbxLanguage->currentData().toString());
+  Style.Language = LanguageChoice();
   Style.ModernPage = cbxPageForm->currentIndex() == 1;
   Style.Title = ToStdString(edtTitle->text());
   Style.Width = ToStdString(edtWidth->text());
@@ -543,9 +539,7 @@ void TStyleForm::StoreToStyle(TCalStyle& Style) {
 
 void TStyleForm::UpdateCaptionSample() {
   const bool AsString = rbnStrMonth->isChecked();
-  QString Sample =
-      AsString ? ToQString(TCalStyle::MonthName(7, ToStdString(cbxLanguage->currentData().toString())))
-               : QString("07");
+  QString Sample = AsString ? ToQString(TCalStyle::MonthName(7, LanguageChoice())) : QString("07");
   if (cbxShowYear->isChecked()) Sample += QString(AsString ? " " : "/") + "2001";
   petCaption->SetSampleText(Sample);
   StyleChanged();
@@ -618,7 +612,7 @@ void TStyleForm::PaintPreview(QPainter& Canvas) {
   if (L.HasCaption) petCaption->DrawSample(Canvas, ToQRect(L.CaptionArea));
   Canvas.fillRect(ToQRect(L.Grid), ColorToQColor(cetBorderColor->Color()));
 
-  const std::string Language = ToStdString(cbxLanguage->currentData().toString());
+  const std::string Language = LanguageChoice();
   const int Length = WeekDaysLengthChoice();
   // The excerpt's two columns are the first two days of the week.
   for (int Column = 0; Column < 2; ++Column) {

@@ -62,6 +62,8 @@ class TStyleForm : public QDialog {
   int WeekDaysLengthChoice() const;
   // The first day of the week: 1 Sunday .. 7 Saturday.
   int WeekStartChoice() const;
+  // The language of the names as the style keeps it ("English", "Default").
+  std::string LanguageChoice() const;
   // Shows page Index and places the arrow for it.
   void ShowPage(int Index);
 
