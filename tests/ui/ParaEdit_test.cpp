@@ -11,6 +11,7 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 
+#include "tests/ui/AppFont.h"
 #include "ui/EditLib.h"
 
 namespace {
@@ -136,11 +137,8 @@ TEST(ParaEditorEvents, SetDisabledTouchesOnlyTheEightEditingControls) {
 }
 
 TEST(ParaEditorLayout, EveryFontNameShowsWholeAlsoInALargeDesktopFont) {
-  const QFont Original = QApplication::font();
   for (int PointSize : {9, 13}) {
-    QFont Font = Original;
-    Font.setPointSize(PointSize);
-    QApplication::setFont(Font);
+    const TScopedAppFontSize Large(PointSize);
     TParaEditor Editor;
     QComboBox& Box = *Editor.cbxFontName;
     QStyleOptionComboBox Option;
@@ -154,7 +152,6 @@ TEST(ParaEditorLayout, EveryFontNameShowsWholeAlsoInALargeDesktopFont) {
     EXPECT_TRUE(Editor.GroupBox1->rect().contains(Box.geometry())) << PointSize << " pt";
     EXPECT_TRUE(Editor.rect().contains(Editor.GroupBox1->geometry())) << PointSize << " pt";
   }
-  QApplication::setFont(Original);
 }
 
 TEST(SampleLayout, AlignmentAndCentringTruncateTowardZero) {

@@ -29,6 +29,7 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/AppFont.h"
 #include "tests/ui/CaptionCheck.h"
 #include "ui/EditLib.h"
 #include "ui/ParaEdit.h"
@@ -234,11 +235,8 @@ TEST_F(StyleFormTest, ClickSelectsThePageAndTheArrowFollows) {
 }
 
 TEST_F(StyleFormTest, TheArrowIsWholeAndNeverCoveredByThePreviewAlsoInALargeFont) {
-  const QFont Original = QApplication::font();
   for (int PointSize : {9, 14}) {
-    QFont Font = Original;
-    Font.setPointSize(PointSize);
-    QApplication::setFont(Font);
+    const TScopedAppFontSize Large(PointSize);
     TStyleForm& F = Open();
     F.show();
     F.ShowPage(spCaption);
@@ -249,7 +247,6 @@ TEST_F(StyleFormTest, TheArrowIsWholeAndNeverCoveredByThePreviewAlsoInALargeFont
     EXPECT_EQ(F.pbxPreview->size(), QSize(201, 259));
     Close();
   }
-  QApplication::setFont(Original);
 }
 
 TEST_F(StyleFormTest, EveryCaptionShowsWholeInEnglishAndGermanAndTheStyleKeepsItsEnglishValues) {
