@@ -21,7 +21,7 @@ packages=(
   locales-all  # the German and Polish locales of the day and month name tests
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin man-db
   dbus-daemon at-spi2-core
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales-all
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 # A Node.js from elsewhere brings its own npm, which Debian's would conflict with.
 command -v npm >/dev/null || packages+=(npm)
