@@ -836,6 +836,30 @@ TEST_F(MainFormTest, HelpOpensThePagesInTheBrowser) {
   EXPECT_EQ(Dialogs.Messages[0].Text, "Cannot open file " + Root + "/share/help/index.html");
 }
 
+// F1 and Help Topics open the pages in the windows' language where they exist,
+// else the English ones.
+TEST_F(MainFormTest, HelpOpensThePagesOfTheWindowsLanguageWhereTheyExist) {
+  ASSERT_TRUE(std::filesystem::create_directories(Root + "/share/help/de"));
+  for (const char* Page :
+       {"help/index.html", "help/main-window.html", "help/de/index.html", "help/de/main-window.html"})
+    WriteFileBytes(Root + "/share/" + Page, "<html></html>");
+  const struct {
+    QLocale Locale;
+    const char* Folder;
+  } Cases[] = {{QLocale("de_DE"), "help/de/"}, {QLocale("fr_FR"), "help/"}, {QLocale::c(), "help/"}};
+  for (const auto& C : Cases) {
+    InstallTranslations(C.Locale, {QUILLBAY_QM_DIR});
+    auto W = MakeWindow();
+    Fake.Opened.clear();
+    W->miHelpTopics->trigger();
+    QTest::keyClick(W->mmEvent, Qt::Key_F1);
+    const std::vector<std::string> Expected = {Root + "/share/" + C.Folder + "index.html",
+                                               Root + "/share/" + C.Folder + "main-window.html"};
+    EXPECT_EQ(Fake.Opened, Expected) << C.Locale.name().toStdString();
+  }
+  RemoveTranslations();
+}
+
 TEST_F(MainFormTest, WithoutABrowserPreviewAndHelpNameWhatTheyCouldNotOpen) {
   WriteFileBytes(Root + "/share/help/index.html", "<html></html>");
   WriteFileBytes(Root + "/share/help/main-window.html", "<html></html>");
