@@ -251,6 +251,10 @@ void TfrmMain::CreateDateChooser() {
   FDateChooser->setObjectName("FDateChooser");
   FDateChooser->SetTodayHighlight(false);
   static_cast<QVBoxLayout*>(pnlTools->layout())->insertWidget(0, FDateChooser);
+  // Wider where the language's short day names need it ("sam." in French).
+  const QMargins Frame = pnlTools->layout()->contentsMargins();
+  pnlTools->setFixedWidth(
+      std::max(pnlTools->width(), FDateChooser->minimumSizeHint().width() + Frame.left() + Frame.right()));
   FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
   FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
   FDateChooser->Reset();

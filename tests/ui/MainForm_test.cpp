@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
+#include <map>
 
 #include "model/EventList.h"
 #include "platform/LinuxPlatform.h"
@@ -408,8 +409,11 @@ TEST_F(MainFormTest, EachLanguageGivesMenusDialogsCoreErrorsAndPageNamesWithCapt
   TScopedUserDialogs RealDialogs(QtDialogs);
   for (const auto& C : Cases) {
     const std::string Language = C.Locale;
+    // The program's start under this locale: the C library's, Qt's and the catalogues.
     qputenv("LC_ALL", C.Locale);
-    InstallTranslations(QLocale(QString::fromLatin1(C.Locale).section('.', 0, 0)), {QUILLBAY_QM_DIR});
+    const QLocale Locale(QString::fromLatin1(C.Locale).section('.', 0, 0));
+    QLocale::setDefault(Locale);
+    InstallTranslations(Locale, {QUILLBAY_QM_DIR});
     auto W = MakeWindow();
     QStringList Menus;
     for (QAction* Menu : W->menuBar()->actions()) Menus << Menu->text();
@@ -423,8 +427,10 @@ TEST_F(MainFormTest, EachLanguageGivesMenusDialogsCoreErrorsAndPageNamesWithCapt
     W->OpenNamedFile(Missing);
     EXPECT_EQ(Shown, QString::fromUtf8(C.Error).arg(QString::fromStdString(Missing))) << Language;
 
-    // Every window of the program shows its captions whole in this language.
+    // Every window of the program shows its captions whole in this language,
+    // the date chooser's week-day names too.
     EXPECT_EQ(CutCaptions(*W).join(", ").toStdString(), "") << Language;
+    EXPECT_GE(W->DateChooser().width(), W->DateChooser().minimumSizeHint().width()) << Language;
     W->miSearch->trigger();
     EXPECT_EQ(CutCaptions(*W->fdgEvent).join(", ").toStdString(), "") << Language;
     W->fdgEvent->close();
@@ -451,6 +457,7 @@ TEST_F(MainFormTest, EachLanguageGivesMenusDialogsCoreErrorsAndPageNamesWithCapt
     W->Project.SetModified(false);
   }
   OldLcAll.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", OldLcAll);
+  QLocale::setDefault(QLocale::system());
   RemoveTranslations();
 }
 
@@ -941,27 +948,30 @@ TEST_F(MainFormTest, AboutShowsTheProductLine) {
 
 // Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
 // picture of the window holding a small calendar, in the language of the
-// locale (LC_ALL=de_DE.UTF-8 for German).
+// locale (LC_ALL=de_DE.UTF-8 for German, fr_FR.UTF-8 for French).
 TEST_F(MainFormTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
-  const bool German = InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
+  InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
+  // A rehearsal on the 14th and a spring fair on the 21st, in the windows' language.
+  const std::map<QString, std::vector<const char*>> Samples = {
+      {"",
+       {"Choir rehearsal, 19:30", "Spring fair on the village green", "", "10:00 stalls open",
+        "11:30 children's races", "14:00 brass band", "16:00 raffle draw"}},
+      {"de",
+       {"Chorprobe, 19:30", "Frühlingsfest auf dem Dorfanger", "", "10:00 Die Stände öffnen",
+        "11:30 Kinderwettlauf", "14:00 Blaskapelle", "16:00 Tombola"}},
+      {"fr",
+       {"Répétition de la chorale, 19 h 30", "Fête du printemps sur la place du village", "",
+        "10 h 00 ouverture des stands", "11 h 30 courses des enfants", "14 h 00 fanfare",
+        "16 h 00 tirage de la tombola"}},
+  };
+  const auto Sample = Samples.find(TranslationLanguage());
+  const std::vector<const char*>& Texts = (Sample != Samples.end() ? Sample : Samples.find(""))->second;
   auto W = MakeWindow();
-  W->Document().FindEvent(true, Day(2026, 3, 14))->Text =
-      German ? "Chorprobe, 19:30" : "Choir rehearsal, 19:30";
+  W->Document().FindEvent(true, Day(2026, 3, 14))->Text = Texts[0];
   W->DateChooser().SelectDate(Day(2026, 3, 21));
-  const std::vector<const char*> Lines = German ? std::vector<const char*>{"Frühlingsfest auf dem Dorfanger",
-                                                                           "",
-                                                                           "10:00 Die Stände öffnen",
-                                                                           "11:30 Kinderwettlauf",
-                                                                           "14:00 Blaskapelle",
-                                                                           "16:00 Tombola"}
-                                                : std::vector<const char*>{"Spring fair on the village green",
-                                                                           "",
-                                                                           "10:00 stalls open",
-                                                                           "11:30 children's races",
-                                                                           "14:00 brass band",
-                                                                           "16:00 raffle draw"};
+  const std::vector<const char*> Lines(Texts.begin() + 1, Texts.end());
   for (const char* Line : Lines) {
     W->mmEvent->insertPlainText(QString::fromUtf8(Line));
     QTest::keyClick(W->mmEvent, Qt::Key_Return);
