@@ -43,6 +43,7 @@
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
+#include "ui/Translations.h"
 
 // The drawings live in the library's resources, which a static library must
 // register itself.
@@ -733,7 +734,12 @@ void TfrmMain::miStyleClick() {
 }
 
 void TfrmMain::ShowHelpTopic(int Topic) {
-  const std::string Page = Platform().SharedDataFolder() + "/help/" + HelpPageOfTopic(Topic);
+  // The pages in the windows' language where they exist, else the English ones.
+  const std::string Folder = Platform().SharedDataFolder() + "/help/";
+  const std::string Translated = Folder + ToStdString(TranslationLanguage()) + "/" + HelpPageOfTopic(Topic);
+  const std::string Page = !TranslationLanguage().isEmpty() && QFileInfo(ToQString(Translated)).isFile()
+                               ? Translated
+                               : Folder + HelpPageOfTopic(Topic);
   if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
   ShellOpen(Page);
 }
