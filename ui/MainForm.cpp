@@ -158,7 +158,7 @@ void TfrmMain::SetUpProject() {
   Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
   Project.DefaultExt = "qby";
   Project.FileFilter = ToStdString(tr("Calendar Files") + "|*.qby|" + tr("All Files") + "|*.*");
-  Project.SaveAlert = ToStdString(tr("The calendar have been changed. Save?"));
+  Project.SaveAlert = ToStdString(tr("The calendar has been changed. Save?"));
   Project.MaxListSize = 10;
   FFormKeeper.Project = &Project;
   FFormKeeper.FormName = "frmMain";
