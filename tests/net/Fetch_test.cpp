@@ -152,9 +152,9 @@ TEST_F(FetchTest, EachFailureSaysWhatHappenedAndNamesOnlySchemeAndServer) {
       {Server->Https("/hops/6" + Secret), Trusting(),
        "The address " + Https + " is redirected more than 5 times"},
       {Server->Https("/to-file" + Secret), Trusting(),
-       "The address " + Https + " is redirected to an address that is not followed"},
+       "The address " + Https + " is redirected to one that is not followed"},
       {Server->Https("/to-http" + Secret), Trusting(),
-       "The address " + Https + " is redirected to an address that is not followed"},
+       "The address " + Https + " is redirected to one that is not followed"},
   };
   for (const TCase& Case : Cases) {
     const std::string Message = FetchFailure(Case.Address, Case.Options);
