@@ -18,6 +18,11 @@ bool IsDigits(std::string_view S, size_t MaxLength) {
   return true;
 }
 
+// A number as the writer writes it: digits without a leading zero.
+bool IsNumber(std::string_view S, size_t MaxLength) {
+  return IsDigits(S, MaxLength) && (S.size() == 1 || S[0] != '0');
+}
+
 int Number(std::string_view S) {
   int N = 0;
   for (char C : S) N = N * 10 + (C - '0');
@@ -55,7 +60,8 @@ bool IsPrintableUtf8(std::string_view S) {
   return true;
 }
 
-bool IsYear(std::string_view S) { return S.size() == 4 && IsDigits(S, 4) && Number(S) >= 1; }
+// A year as the program writes it in names: 1 to 9999, no leading zero.
+bool IsYear(std::string_view S) { return IsDigits(S, 4) && S[0] != '0'; }
 
 bool EndsWith(std::string_view S, std::string_view End) {
   return S.size() >= End.size() && S.substr(S.size() - End.size()) == End;
@@ -63,13 +69,21 @@ bool EndsWith(std::string_view S, std::string_view End) {
 
 // "YYYY-MM-DD" as a day number; false for anything else.
 bool ReadDay(std::string_view S, int64_t& Day) {
-  if (S.size() != 10 || S[4] != '-' || S[7] != '-' || !IsYear(S.substr(0, 4)) ||
+  if (S.size() != 10 || S[4] != '-' || S[7] != '-' || !IsDigits(S.substr(0, 4), 4) ||
       !IsDigits(S.substr(5, 2), 2) || !IsDigits(S.substr(8, 2), 2))
     return false;
   const int Y = Number(S.substr(0, 4)), M = Number(S.substr(5, 2)), D = Number(S.substr(8, 2));
-  if (M < 1 || M > 12 || D < 1 || D > DaysInMonth(Y, M)) return false;
+  if (Y < 1 || M < 1 || M > 12 || D < 1 || D > DaysInMonth(Y, M)) return false;
   Day = static_cast<int64_t>(EncodeDate(Y, M, D));
   return true;
+}
+
+// Adds a line's entry to its set or map: it must be new and come after the
+// ones before it, as the writer orders them.
+template <class TContainer, class TValue>
+bool AddLast(TContainer& C, TValue&& Value) {
+  const auto [At, Added] = C.insert(std::forward<TValue>(Value));
+  return Added && std::next(At) == C.end();
 }
 
 std::vector<std::string_view> SplitFields(std::string_view Line, size_t Count) {
@@ -119,24 +133,24 @@ bool ReadLine(std::string_view Line, int& Last, TManifest& M) {
       M.UidKey = Rest;
       return true;
     case TKind::Pending:
-      return IsSiteFileName(Rest) && M.Pending.emplace(Rest).second;
+      return IsSiteFileName(Rest) && AddLast(M.Pending, std::string(Rest));
     case TKind::File: {
       const auto F = SplitFields(Rest, 4);
-      if (F.size() != 4 || !IsHash(F[0]) || !IsDigits(F[1], 15) || !(F[2] == "-" || IsHash(F[2])) ||
+      if (F.size() != 4 || !IsHash(F[0]) || !IsNumber(F[1], 15) || !(F[2] == "-" || IsHash(F[2])) ||
           !IsSiteFileName(F[3]))
         return false;
       TManifestFile File{std::string(F[0]), 0, F[2] == "-" ? "" : std::string(F[2])};
       for (char C : F[1]) File.Size = File.Size * 10 + static_cast<uint64_t>(C - '0');
-      return M.Files.emplace(std::string(F[3]), File).second;
+      return AddLast(M.Files, std::pair(std::string(F[3]), File));
     }
     case TKind::Day: {
       const auto F = SplitFields(Rest, 4);
       int64_t Day = 0;
-      if (F.size() != 4 || !ReadDay(F[0], Day) || !IsHash(F[1]) || !IsDigits(F[2], 9) || !IsDigits(F[3], 12))
+      if (F.size() != 4 || !ReadDay(F[0], Day) || !IsHash(F[1]) || !IsNumber(F[2], 9) || !IsNumber(F[3], 12))
         return false;
       TManifestDay D{std::string(F[1]), static_cast<uint32_t>(Number(F[2])), 0};
       for (char C : F[3]) D.LastModified = D.LastModified * 10 + (C - '0');
-      return M.Days.emplace(Day, D).second;
+      return AddLast(M.Days, std::pair(Day, D));
     }
   }
   return false;

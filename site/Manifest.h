@@ -46,8 +46,8 @@ struct TManifest {
 };
 
 // Whether Name is one that a site of Quillbay's may hold: a month page
-// "M_YYYY.html" (M 1..12 without a leading zero, YYYY 0001..9999), a year
-// page "YYYY.html", "index.html", "sitemap.xml" or a feed "NAME.ics", whose
+// "M_YYYY.html" (M 1..12 and YYYY 1..9999, both without a leading zero), a
+// year page "YYYY.html", "index.html", "sitemap.xml" or a feed "NAME.ics", whose
 // NAME is not empty, does not start with ".", and holds no "/", no control
 // character and no invalid UTF-8.
 bool IsSiteFileName(std::string_view Name);
