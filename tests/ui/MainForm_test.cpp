@@ -341,7 +341,7 @@ TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   Dialogs.MessageAnswers.push_back(TMsgResult::Cancel);
   QTest::keyClick(W->mmEvent, Qt::Key_Q, Qt::ControlModifier);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar have been changed. Save?");
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar has been changed. Save?");
   EXPECT_TRUE(W->isVisible());
 }
 
@@ -775,7 +775,7 @@ TEST_F(MainFormTest, CloseQueryAnswersCancelNoAndYes) {
   EXPECT_FALSE(W->close());
   EXPECT_TRUE(W->isVisible());
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar have been changed. Save?");
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar has been changed. Save?");
   EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::YesNoCancel);
   EXPECT_EQ(Dialogs.Messages[0].DefaultButton, TMsgResult::Yes);
 
