@@ -763,6 +763,18 @@
         <source>iCalendar Files</source>
         <translation>iCalendar-Dateien</translation>
     </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Monatsseite geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>iCalendar-Feed geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Jahresseite geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>

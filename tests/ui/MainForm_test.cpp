@@ -586,12 +586,30 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   W->Project.SetModified(false);
   const std::string Ics = Root + "/other/club.ics";
   std::string Calendar;
-  for (const char* Line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Test//Test//EN",  //
-                           "BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20260214", "SUMMARY:Valentine's dance",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:b", "DTSTART:20260220T190000", "SUMMARY:Quiz & cake",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:c", "DTSTART:20260305T100000", "SUMMARY:Coffee",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:d", "DTSTART;VALUE=DATE:20280101",
-                           "SUMMARY:After the range", "END:VEVENT", "END:VCALENDAR"})
+  for (const char* Line : {"BEGIN:VCALENDAR",
+                           "VERSION:2.0",
+                           "PRODID:-//Test//Test//EN",  //
+                           "BEGIN:VEVENT",
+                           "UID:a",
+                           "DTSTART;VALUE=DATE:20260214",
+                           "SUMMARY:Valentine's dance",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:b",
+                           "DTSTART:20260220T190000",
+                           "SUMMARY:Quiz & cake",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:c",
+                           "DTSTART:20260305T100000",
+                           "SUMMARY:Coffee",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:d",
+                           "DTSTART;VALUE=DATE:20280101",
+                           "SUMMARY:After the range",
+                           "END:VEVENT",
+                           "END:VCALENDAR"})
     Calendar += std::string(Line) + "\r\n";
   WriteFileBytes(Ics, Calendar);
   auto Import = [&](TDayRange* Proposed) {
@@ -611,7 +629,8 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   EXPECT_EQ(Proposed.To, Day(2027, 12, 31));
   EXPECT_EQ(Text(*W, Day(2026, 2, 14)), "Valentine's dance");
   EXPECT_EQ(Text(*W, Day(2026, 2, 20)), "19:00 Quiz &amp; cake");
-  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee") << "typed text stored first, new line kept";
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee")
+      << "typed text stored first, new line kept";
   EXPECT_EQ(Text(*W, Day(2028, 1, 1)), "<none>");
   EXPECT_TRUE(W->Project.Modified());
   EXPECT_EQ(W->DateChooser().Date(), Day(2026, 2, 14));
@@ -627,8 +646,8 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
 }
 
 TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
-  const std::string Path =
-      MakeDocument("choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
+  const std::string Path = MakeDocument(
+      "choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
   auto W = MakeWindow();
   Dialogs.OpenAnswers.push_back(Path);
   W->miOpen->trigger();
@@ -654,9 +673,65 @@ TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
   EXPECT_TRUE(ReversedRefused) << "OK stays disabled while the range ends before it begins";
   const std::string Text = ReadFileBytes(Feed);
   EXPECT_NE(Text.find("\r\nDTSTART;VALUE=DATE:20251224\r\n"), std::string::npos) << Text;
-  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"), std::string::npos);
+  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"),
+            std::string::npos);
   EXPECT_EQ(W->Document().DefaultFolder, Root + "/other");
   EXPECT_TRUE(W->Project.Modified()) << "a new export folder";
+}
+
+TEST_F(MainFormTest, ExportsSayWhatWasWrittenAndWhereAndNewClearsIt) {
+  Dialogs.FailOnUnscripted = false;
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Fair");
+  const std::string Month = Root + "/docs/3_2026.html";
+  Dialogs.SaveAnswers.push_back(Month);
+  W->miPublish->trigger();
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), "Month page written to " + Month);
+
+  // A bare name gets ".html", as Save As gives a document ".qby".
+  WhenModal<TfrmExport>([this](TfrmExport& D) {
+    D.edtFile->setText(QString::fromStdString(Root + "/docs/year"));
+    D.btnSelectAll->click();
+    D.btnExport->click();
+  });
+  W->miExportYear->trigger();
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(Root + "/docs/year.html")));
+  EXPECT_EQ(W->Document().ExportFile, Root + "/docs/year.html");
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), "Year page written to " + Root + "/docs/year.html");
+
+  const std::string Feed = Root + "/docs/club.ics";
+  Dialogs.SaveAnswers.push_back(Feed);
+  WhenModal<TfrmRange>([](TfrmRange& D) { D.btnOK->click(); });
+  W->miExportICal->trigger();
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), "iCalendar feed written to " + Feed);
+
+  Dialogs.MessageAnswers.push_back(TMsgResult::No);  // the save question
+  W->miNew->trigger();
+  EXPECT_EQ(W->StatusPanel2->text(), "");
+}
+
+TEST_F(MainFormTest, NewDocumentStartsTheWeekOnTheLocalesDayAndOpenedOnesKeepTheirs) {
+  const std::string Opened = MakeDocument("sunday.qby", {{Day(2026, 3, 1), "Sunday start"}});
+  for (const int FirstDay : {1, 2}) {
+    Fake.FFirstWeekDay = FirstDay;
+    auto W = MakeWindow();
+    EXPECT_EQ(W->Document().Style().WeekStart, FirstDay);
+    const std::string Saved = Root + "/docs/new" + std::to_string(FirstDay) + ".qby";
+    Dialogs.SaveAnswers.push_back(Saved);
+    W->miSaveAs->trigger();
+    // Sunday, the default, is not written: such a document is byte for byte
+    // what a new one always was.
+    TEventList Before;
+    Before.Style().ResetToDefaults();
+    SetDocumentDefaults(Before, Root + "/docs", 2026);
+    Before.SaveToFile(Root + "/before.qby");
+    const std::string Text = ReadFileBytes(Saved);
+    if (FirstDay == 1) EXPECT_EQ(Text, ReadFileBytes(Root + "/before.qby"));
+    if (FirstDay == 2) EXPECT_NE(Text.find("  Style.WeekStart = 2\r\n"), std::string::npos) << Text;
+    Dialogs.OpenAnswers.push_back(Opened);
+    W->miOpen->trigger();
+    EXPECT_EQ(W->Document().Style().WeekStart, 1) << "an opened document keeps its week";
+  }
 }
 
 TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {
