@@ -848,6 +848,18 @@
         <source>Import from Address</source>
         <translation>Aus Adresse importieren</translation>
     </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Monatsseite geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>iCalendar-Feed geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Jahresseite geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>

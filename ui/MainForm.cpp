@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -409,6 +410,9 @@ void TfrmMain::CreateDocument() {
 void TfrmMain::ProjectNew() {
   CreateDocument();
   FEventList->Style().ResetToDefaults();
+  // The week of the user's country; Sunday, the default, is not written.
+  FEventList->Style().WeekStart = Platform().FirstWeekDay();
+  StatusPanel2->clear();
   ShowCurrentDay();
 }
 
@@ -658,6 +662,12 @@ void TfrmMain::miPublishClick() {
   RememberExportFolder(*Chosen);
   TCalGen Generator(*FEventList, FEventList->Style());
   Generator.WriteMonthPage(static_cast<uint16_t>(Month), static_cast<uint16_t>(Year), *Chosen);
+  ShowWritten(tr("Month page written to %1"), *Chosen);
+}
+
+void TfrmMain::ShowWritten(const QString& What, const std::string& FileName) {
+  StatusPanel2->setText(
+      What.arg(QDir::toNativeSeparators(QFileInfo(ToQString(FileName)).absoluteFilePath())));
 }
 
 void TfrmMain::RememberExportFolder(const std::string& FileName) {
@@ -740,6 +750,7 @@ void TfrmMain::miExportICalClick() {
   Feed.Form = EventTextFormOf(*FEventList);
   Feed.Stamp = static_cast<int64_t>(std::time(nullptr));
   SaveICalendarFeed(*FEventList, *Chosen, Feed);
+  ShowWritten(tr("iCalendar feed written to %1"), *Chosen);
 }
 
 void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
@@ -750,7 +761,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
 }
 
 void TfrmMain::miExportYearClick() {
-  RunDocumentDialog([this] { ExecuteExportDialog(this, *FEventList); });
+  RunDocumentDialog([this] {
+    if (ExecuteExportDialog(this, *FEventList))
+      ShowWritten(tr("Year page written to %1"), FEventList->ExportFile);
+  });
 }
 
 void TfrmMain::miStyleClick() {

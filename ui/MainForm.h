@@ -112,7 +112,7 @@ class TfrmMain : public QMainWindow {
   QPlainTextEdit* mmEvent = nullptr;
   QLabel* StatusPanel0 = nullptr;  // the caret as "column:line"
   QLabel* StatusPanel1 = nullptr;  // "Modified" while the document has unsaved changes
-  QLabel* StatusPanel2 = nullptr;  // what the last import added
+  QLabel* StatusPanel2 = nullptr;  // what the last import added or export wrote
   TFindDialog* fdgEvent = nullptr;
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
@@ -154,6 +154,8 @@ class TfrmMain : public QMainWindow {
   // A file chosen in another folder makes that folder the document's export
   // folder, which marks the document modified.
   void RememberExportFolder(const std::string& FileName);
+  // Says in the status bar that a file was written, What holding %1 for its name.
+  void ShowWritten(const QString& What, const std::string& FileName);
   // The year of the day on show.
   int ShownYear() const;
   // The file dialog of an iCalendar import or feed.

@@ -750,6 +750,61 @@ TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
   EXPECT_TRUE(W->Project.Modified()) << "a new export folder";
 }
 
+TEST_F(MainFormTest, ExportsSayWhatWasWrittenAndWhereAndNewClearsIt) {
+  Dialogs.FailOnUnscripted = false;
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Fair");
+  const std::string Month = Root + "/docs/3_2026.html";
+  Dialogs.SaveAnswers.push_back(Month);
+  W->miPublish->trigger();
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), "Month page written to " + Month);
+
+  // A bare name gets ".html", as Save As gives a document ".qby".
+  WhenModal<TfrmExport>([this](TfrmExport& D) {
+    D.edtFile->setText(QString::fromStdString(Root + "/docs/year"));
+    D.btnSelectAll->click();
+    D.btnExport->click();
+  });
+  W->miExportYear->trigger();
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(Root + "/docs/year.html")));
+  EXPECT_EQ(W->Document().ExportFile, Root + "/docs/year.html");
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), "Year page written to " + Root + "/docs/year.html");
+
+  const std::string Feed = Root + "/docs/club.ics";
+  Dialogs.SaveAnswers.push_back(Feed);
+  WhenModal<TfrmRange>([](TfrmRange& D) { D.btnOK->click(); });
+  W->miExportICal->trigger();
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), "iCalendar feed written to " + Feed);
+
+  Dialogs.MessageAnswers.push_back(TMsgResult::No);  // the save question
+  W->miNew->trigger();
+  EXPECT_EQ(W->StatusPanel2->text(), "");
+}
+
+TEST_F(MainFormTest, NewDocumentStartsTheWeekOnTheLocalesDayAndOpenedOnesKeepTheirs) {
+  const std::string Opened = MakeDocument("sunday.qby", {{Day(2026, 3, 1), "Sunday start"}});
+  for (const int FirstDay : {1, 2}) {
+    Fake.FFirstWeekDay = FirstDay;
+    auto W = MakeWindow();
+    EXPECT_EQ(W->Document().Style().WeekStart, FirstDay);
+    const std::string Saved = Root + "/docs/new" + std::to_string(FirstDay) + ".qby";
+    Dialogs.SaveAnswers.push_back(Saved);
+    W->miSaveAs->trigger();
+    // Sunday, the default, is not written: such a document is byte for byte
+    // what a new one always was.
+    TEventList Before;
+    Before.Style().ResetToDefaults();
+    SetDocumentDefaults(Before, Root + "/docs", 2026);
+    Before.SaveToFile(Root + "/before.qby");
+    const std::string Text = ReadFileBytes(Saved);
+    if (FirstDay == 1) EXPECT_EQ(Text, ReadFileBytes(Root + "/before.qby"));
+    if (FirstDay == 2) EXPECT_NE(Text.find("  Style.WeekStart = 2\r\n"), std::string::npos) << Text;
+    Dialogs.OpenAnswers.push_back(Opened);
+    W->miOpen->trigger();
+    EXPECT_EQ(W->Document().Style().WeekStart, 1) << "an opened document keeps its week";
+  }
+}
+
 TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {
   auto W = MakeWindow();
   Dialogs.SaveAnswers.push_back(Root + "/missing/folder/page.html");
