@@ -192,3 +192,20 @@ TEST_F(RepeatWindowTest, RemoveShowsTheCountAndTypingEndsItsUndo) {
   EXPECT_EQ(W->mmEvent->toPlainText(), "") << "Ctrl+Z is the box's own undo again";
   EXPECT_EQ(TextOf(*W, 10), "Fair");
 }
+
+// Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
+// picture of the Repeat dialog for the help page (a choir's weekly rehearsal,
+// a holiday left out).
+TEST(RepeatDialogTest, Screenshot) {
+  const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
+  if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  TfrmRepeat Dialog(nullptr, Day(2026, 9, 1), 2);
+  Dialog.edtText->setText("19:30 Choir rehearsal");
+  Dialog.edtUntil->setDate(QDate(2026, 12, 15));
+  Dialog.lstDays->item(8)->setCheckState(Qt::Unchecked);
+  Dialog.resize(420, 520);
+  Dialog.show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&Dialog));
+  QTest::qWait(200);
+  EXPECT_TRUE(Dialog.grab().save(Target));
+}
