@@ -41,16 +41,10 @@ void CreateFolders(const std::string& Folder) {
 void CheckPreviewFolder(const std::string& Folder) {
   struct stat St;
   if (lstat(Folder.c_str(), &St) != 0) return;
-  if (S_ISLNK(St.st_mode))
-    throw EQuillbayError(
-        FormatMessage("The preview folder %s is a symbolic link; remove it and try again", Folder));
-  if (!S_ISDIR(St.st_mode))
-    throw EQuillbayError(
-        FormatMessage("The preview folder %s is not a folder; remove it and try again", Folder));
-  if (St.st_uid != geteuid())
-    throw EQuillbayError(FormatMessage("The preview folder %s belongs to another user", Folder));
-  if (St.st_mode & (S_IWGRP | S_IWOTH))
-    throw EQuillbayError(FormatMessage("The preview folder %s can be changed by other users", Folder));
+  if (S_ISLNK(St.st_mode)) throw EQuillbayError(TMessageId::PreviewFolderIsLink, {Folder});
+  if (!S_ISDIR(St.st_mode)) throw EQuillbayError(TMessageId::PreviewFolderNotFolder, {Folder});
+  if (St.st_uid != geteuid()) throw EQuillbayError(TMessageId::PreviewFolderOfOtherUser, {Folder});
+  if (St.st_mode & (S_IWGRP | S_IWOTH)) throw EQuillbayError(TMessageId::PreviewFolderOpenToOthers, {Folder});
   if ((St.st_mode & 07777) != PrivateFolderMode) chmod(Folder.c_str(), PrivateFolderMode);
 }
 

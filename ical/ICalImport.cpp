@@ -119,7 +119,7 @@ class TImport {
   void AddExclusion(const TVEvent& E, icalproperty* P, const icaltimetype& Time, const TZone& Fallback,
                     TExclusions& Out);
   void CheckTime(const TVEvent& E, const icaltimetype& Time) const {
-    if (!IsValidTime(Time)) Fail(FFileName, E.Line, "a date of this event is not valid");
+    if (!IsValidTime(Time)) Fail(FFileName, E.Line, TMessageId::ICalDateNotValid);
   }
   void ExpandMaster(const TVEvent& E, const TExclusions& Overridden);
   void ExpandRule(const TVEvent& E, icalproperty* Rule, const TInstance& First, const TDuration& D,
@@ -153,7 +153,7 @@ void TImport::CheckZones(icalcomponent* Calendar, const TParsedFile& File) {
            P = icalcomponent_get_next_property(Part, ICAL_RRULE_PROPERTY)) {
         if (IsUsableZoneRule(icalproperty_get_rrule(P))) continue;
         auto It = File.BeginLines.find(Part);
-        Fail(FFileName, It == File.BeginLines.end() ? 0 : It->second, "the time zone cannot be used");
+        Fail(FFileName, It == File.BeginLines.end() ? 0 : It->second, TMessageId::ICalTimeZoneUnusable);
       }
     }
   }
@@ -315,8 +315,8 @@ void TImport::ExpandRule(const TVEvent& E, icalproperty* Rule, const TInstance& 
                                   [&](const icaltimetype& Next) {
                                     Add(TInstance{Next, First.Zone});
                                   });
-  if (Walk == TRuleWalk::Unusable) Fail(FFileName, E.Line, "the repeat rule of this event cannot be used");
-  if (Walk == TRuleWalk::TooManySteps) Fail(FFileName, E.Line, "this event repeats too often to be imported");
+  if (Walk == TRuleWalk::Unusable) Fail(FFileName, E.Line, TMessageId::ICalRepeatRuleUnusable);
+  if (Walk == TRuleWalk::TooManySteps) Fail(FFileName, E.Line, TMessageId::ICalRepeatsTooOften);
 }
 
 // The user's wall-clock end of a timed occurrence, as seconds since 1970 of
@@ -351,8 +351,7 @@ void TImport::Emit(const TVEvent& E, const TInstance& I, const TDuration& D, con
   }
   if (LastDay < FFrom || FirstDay > FTo) return;
   const int64_t From = std::max(FirstDay, FFrom), To = std::min(LastDay, FTo);
-  if ((FLines += To - From + 1) > MaxDayLines)
-    Fail(FFileName, E.Line, "this event repeats too often to be imported");
+  if ((FLines += To - From + 1) > MaxDayLines) Fail(FFileName, E.Line, TMessageId::ICalRepeatsTooOften);
   for (int64_t Day = From; Day <= To; ++Day) {
     if (Day == FirstDay && Minute >= 0) {
       char Time[16];
@@ -408,17 +407,16 @@ TDayRange DefaultImportRange(int Year) { return {EncodeDate(Year, 1, 1), EncodeD
 TDayRange DefaultFeedRange(int Year) { return {EncodeDate(Year, 1, 1), EncodeDate(Year, 12, 31)}; }
 
 void CheckImportRange(TDateTime From, TDateTime To) {
-  if (!(From <= To)) throw EQuillbayError("The range of days ends before it begins");
+  if (!(From <= To)) throw EQuillbayError(TMessageId::RangeEndsBeforeBegins);
   if (From < EncodeDate(1, 1, 1) || To > EncodeDate(9999, 12, 31))
-    throw EQuillbayError("The range of days is not valid");
+    throw EQuillbayError(TMessageId::RangeNotValid);
   int Year, Month, Day;
   DecodeDate(From, Year, Month, Day);
   const TDateTime Limit = Year + MaxICalImportYears <= 9999
                               ? IncMonth(DateOnly(From), 12 * MaxICalImportYears)
                               : DateOnly(From) + 366 * MaxICalImportYears;
   if (DateOnly(To) >= Limit)
-    throw EQuillbayError("A range of more than " + std::to_string(MaxICalImportYears) +
-                         " years cannot be imported");
+    throw EQuillbayError(TMessageId::RangeTooLong, {std::to_string(MaxICalImportYears)});
 }
 
 TICalImportResult ImportICalendar(TEventList& Doc, const std::string& Bytes, const std::string& FileName,
@@ -443,8 +441,8 @@ TICalImportResult ImportICalendarFile(TEventList& Doc, const std::string& FileNa
     case TReadStatus::Read:
       return ImportICalendar(Doc, Bytes, FileName, From, To, Form);
     case TReadStatus::TooLarge:
-      Fail(FileName, 0, "the file is too large");
+      Fail(FileName, 0, TMessageId::ICalFileTooLarge);
     default:
-      throw EQuillbayError(FormatMessage("Cannot open file %s", FileName));
+      throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
   }
 }

@@ -127,13 +127,12 @@ bool IsUnfoldedUtf8(const std::string& Bytes) {
 
 }  // namespace
 
-void Fail(const std::string& FileName, int Line, const std::string& What) {
-  if (Line > 0) throw EQuillbayError(FileName + ", line " + std::to_string(Line) + ": " + What);
-  throw EQuillbayError(FileName + ": " + What);
+void Fail(const std::string& FileName, int Line, TMessageId What, std::vector<std::string> Args) {
+  throw EQuillbayError(TMessage{What, std::move(Args)}.At(FileName, Line));
 }
 
 std::string ICalendarText(const std::string& Bytes, const std::string& FileName) {
-  if (Bytes.size() > MaxFileSize) Fail(FileName, 0, "the file is too large");
+  if (Bytes.size() > MaxFileSize) Fail(FileName, 0, TMessageId::ICalFileTooLarge);
   // iCalendar is UTF-8; an older file in Windows-1252 is read as such, as
   // documents are. Files of one old program break lines with CR alone.
   std::string Text;
@@ -145,12 +144,12 @@ std::string ICalendarText(const std::string& Bytes, const std::string& FileName)
   if (Text.find('\n') == std::string::npos) std::replace(Text.begin(), Text.end(), '\r', '\n');
   if (const size_t Nul = Text.find('\0'); Nul != std::string::npos)
     Fail(FileName, 1 + static_cast<int>(std::count(Text.begin(), Text.begin() + Nul, '\n')),
-         "this line cannot be read");
+         TMessageId::ICalLineUnreadable);
   return Text;
 }
 
 TParsedFile ParseICalendar(const std::string& Text, const std::string& FileName) {
-  const std::string NotICalendar = "this is not an iCalendar file";
+  constexpr TMessageId NotICalendar = TMessageId::ICalNotICalendar;
   std::unique_ptr<icalparser, TParserFree> Parser(icalparser_new());
   if (!Parser) throw std::bad_alloc();
   TLineSource Source(Text);
@@ -171,7 +170,7 @@ TParsedFile ParseICalendar(const std::string& Text, const std::string& FileName)
     const std::string Name = LineName(Line.get());
     // libical would only complain on the terminal about an END without its
     // BEGIN; it is a broken file.
-    if (Name == "END" && Open.empty()) Fail(FileName, LineNo, "this line cannot be read");
+    if (Name == "END" && Open.empty()) Fail(FileName, LineNo, TMessageId::ICalLineUnreadable);
     TComponentPtr Done(icalparser_add_line(Parser.get(), Line.get()));
     const icalparser_state State = icalparser_get_state(Parser.get());
     if (Name == "BEGIN" && State == ICALPARSER_BEGIN_COMP) {
@@ -185,11 +184,12 @@ TParsedFile ParseICalendar(const std::string& Text, const std::string& FileName)
     if (State != ICALPARSER_ERROR) continue;
     if (Open.empty()) Fail(FileName, LineNo, NotICalendar);
     // A content line is a name, perhaps parameters, a colon and a value.
-    if (!IsName(Name) || !std::strchr(Line.get(), ':')) Fail(FileName, LineNo, "this line cannot be read");
+    if (!IsName(Name) || !std::strchr(Line.get(), ':'))
+      Fail(FileName, LineNo, TMessageId::ICalLineUnreadable);
     if (IsReadProperty(Open.back().Name, Name))
-      Fail(FileName, LineNo, "the value of " + Name + " cannot be read");
+      Fail(FileName, LineNo, TMessageId::ICalValueUnreadable, {Name});
   }
-  if (!Open.empty()) Fail(FileName, Open.back().Line, Open.back().Name + " is not ended");
+  if (!Open.empty()) Fail(FileName, Open.back().Line, TMessageId::ICalNotEnded, {Open.back().Name});
   if (TopLevel.empty()) Fail(FileName, 0, NotICalendar);
 
   TParsedFile File;

@@ -13,13 +13,17 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/Messages.h"
+
 namespace ICal {
 
 // The largest file an import reads.
 constexpr size_t MaxFileSize = 64u << 20;
 
-// Raises EQuillbayError "FILE, line N: What" ("FILE: What" for line 0).
-[[noreturn]] void Fail(const std::string& FileName, int Line, const std::string& What);
+// Raises EQuillbayError What at FileName's Line ("FILE, line N: what";
+// "FILE: what" for line 0), What with Args.
+[[noreturn]] void Fail(const std::string& FileName, int Line, TMessageId What,
+                       std::vector<std::string> Args = {});
 
 // libical objects, released by their owners.
 struct TComponentFree {

@@ -55,7 +55,7 @@ int DaysInMonth(int Year, int Month) {
 
 TDateTime EncodeDate(int Year, int Month, int Day) {
   if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1 || Day > DaysInMonth(Year, Month))
-    throw EQuillbayError("Invalid argument to date encode");
+    throw EQuillbayError(TMessageId::InvalidDate);
   return static_cast<TDateTime>(DaysFromCivil(Year, Month, Day) + UnixEpochDay);
 }
 

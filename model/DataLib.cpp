@@ -31,7 +31,7 @@ TCollectionBase::~TCollectionBase() { Clear(); }
 
 TCollectionItem& TCollectionBase::ItemAt(int Index) const {
   if (Index < 0 || Index >= Count())
-    throw EQuillbayError("List index out of bounds (" + std::to_string(Index) + ")");
+    throw EQuillbayError(TMessageId::ListIndexOutOfBounds, {std::to_string(Index)});
   return *FItems[static_cast<size_t>(Index)];
 }
 
@@ -226,24 +226,22 @@ uint32_t TDataStore::Checksum() const {
 }
 
 void TDataStore::LoadFromFile(const std::string& FileName) {
-  auto NotValid = [&FileName](const std::string& Where) {
-    return EQuillbayError("The file is not valid\n" + FileName + ", " + Where);
-  };
   TFileBytes File;
   switch (ReadWholeFile(FileName, File, MaxObjectFileSize)) {
     case TReadStatus::Read:
       break;
     case TReadStatus::TooLarge:
-      throw NotValid("larger than " + std::to_string(MaxObjectFileSize >> 20) + " MB");
+      throw EQuillbayError(TMessageId::FileNotValidTooLarge,
+                           {FileName, std::to_string(MaxObjectFileSize >> 20)});
     default:
-      throw EQuillbayError(FormatMessage("Cannot open file %s", FileName));
+      throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
   }
   TReadFault Fault;
   try {
     // What the reader has passed is given back while the document grows.
     ReadObjectText(*this, File.View(), &Fault, [&File](size_t Offset) { File.Release(Offset); });
   } catch (const EQuillbayError&) {
-    throw NotValid("line " + std::to_string(Fault.Line));
+    throw EQuillbayError(TMessageId::FileNotValidAtLine, {FileName, std::to_string(Fault.Line)});
   }
 }
 

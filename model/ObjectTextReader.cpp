@@ -49,7 +49,7 @@ constexpr int64_t MaxWholeDayInt = int64_t{1} << 53;
 // How much text is read between two offers to give back what lies behind.
 constexpr size_t ReleaseStep = size_t{1} << 20;
 
-[[noreturn]] void NotValid() { throw EQuillbayError("The file is not valid"); }
+[[noreturn]] void NotValid() { throw EQuillbayError(TMessageId::FileNotValid); }
 
 // A syntax error, found at At.
 struct TSyntaxError {

@@ -19,7 +19,7 @@ std::string Sha256Hex(const std::string& Text) {
   unsigned char Digest[EVP_MAX_MD_SIZE];
   unsigned int Size = 0;
   if (!EVP_Digest(Text.data(), Text.size(), Digest, &Size, EVP_sha256(), nullptr))
-    throw EQuillbayError("Cannot compute a SHA-256 digest");
+    throw EQuillbayError(TMessageId::CannotComputeDigest);
   static const char Hex[] = "0123456789abcdef";
   std::string Out;
   for (unsigned int I = 0; I < Size; ++I) {
@@ -125,8 +125,7 @@ TCalendarDownload FetchCalendar(const std::string& Address, const TFetchOptions&
     return Download;
   }
   if (!LooksLikeICalendar(Response.Body))
-    throw EQuillbayError(
-        FormatMessage("The address %s does not give an iCalendar file", AddressForMessages(Address)));
+    throw EQuillbayError(TMessageId::AddressNotICalendar, {AddressForMessages(Address)});
   if (!File.empty()) KeepCopy(CacheFolder, File, Response);
   Download.Bytes = std::move(Response.Body);
   return Download;

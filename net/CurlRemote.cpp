@@ -417,7 +417,7 @@ void TCurlRemote::Write(const std::string& Name, const std::string& LocalFile,
   struct stat Info {};
   if (Fd < 0 || fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
     if (Fd >= 0) close(Fd);
-    throw EQuillbayError("Cannot open file " + LocalFile);
+    throw EQuillbayError(TMessageId::CannotOpenFile, {LocalFile});
   }
   struct TCloser {
     int Fd;

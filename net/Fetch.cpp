@@ -173,23 +173,22 @@ int OnProgress(void* User, curl_off_t Total, curl_off_t Received, curl_off_t, cu
 [[noreturn]] void RaiseFailure(CURLcode Code, const TTransfer& T, const TAddressParts& Hop,
                                const TAddressParts& Start, const char* ErrorText, long Status) {
   const std::string Name = Start.ForMessages();
-  if (T.Cancelled) throw EQuillbayError("The download was cancelled");
+  if (T.Cancelled) throw EQuillbayError(TMessageId::DownloadCancelled);
   if (T.Stalled || Code == CURLE_OPERATION_TIMEDOUT)
-    throw EQuillbayError(
-        FormatMessage(FormatMessage("Timed out: the server %s sent nothing for %s seconds", Hop.Server()),
-                      std::to_string(T.Options->Limits.StallSeconds)));
+    throw EQuillbayError(TMessageId::ServerTimedOut,
+                         {Hop.Server(), std::to_string(T.Options->Limits.StallSeconds)});
   if (T.TooLarge || Code == CURLE_FILESIZE_EXCEEDED)
-    throw EQuillbayError(FormatMessage(FormatMessage("The calendar at %s is larger than %s MB", Name),
-                                       std::to_string(T.Options->Limits.MaxBytes >> 20)));
+    throw EQuillbayError(TMessageId::FetchedCalendarTooLarge,
+                         {Name, std::to_string(T.Options->Limits.MaxBytes >> 20)});
   switch (Code) {
     case CURLE_COULDNT_RESOLVE_HOST:
-      throw EQuillbayError(FormatMessage("Cannot find the server %s", Hop.Host));
+      throw EQuillbayError(TMessageId::ServerNotFound, {Hop.Host});
     case CURLE_COULDNT_CONNECT:
-      throw EQuillbayError(FormatMessage("The server %s refused the connection", Hop.Server()));
+      throw EQuillbayError(TMessageId::ServerRefused, {Hop.Server()});
     case CURLE_HTTP_RETURNED_ERROR: {
       std::string Reason = T.Reason.empty() ? StandardReason(Status) : T.Reason;
       const std::string Answer = std::to_string(Status) + (Reason.empty() ? "" : " " + Reason);
-      throw EQuillbayError(FormatMessage(FormatMessage("The server of %s answered %s", Name), Answer));
+      throw EQuillbayError(TMessageId::ServerAnswered, {Name, Answer});
     }
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CONNECT_ERROR:
@@ -200,20 +199,17 @@ int OnProgress(void* User, curl_off_t Total, curl_off_t Received, curl_off_t, cu
     case CURLE_SSL_INVALIDCERTSTATUS:
     case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
     case CURLE_SSL_CRL_BADFILE:
-      throw EQuillbayError(
-          FormatMessage(FormatMessage("The secure connection to %s failed: %s", Hop.Server()),
-                        *ErrorText ? ErrorText : curl_easy_strerror(Code)));
+      throw EQuillbayError(TMessageId::SecureConnectionFailed,
+                           {Hop.Server(), *ErrorText ? ErrorText : curl_easy_strerror(Code)});
     case CURLE_PARTIAL_FILE:
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:
     case CURLE_GOT_NOTHING:
     case CURLE_HTTP2:
     case CURLE_HTTP2_STREAM:
-      throw EQuillbayError(
-          FormatMessage("The connection to %s broke off before the calendar was complete", Name));
+      throw EQuillbayError(TMessageId::ConnectionBrokeOff, {Name});
     default:
-      throw EQuillbayError(
-          FormatMessage(FormatMessage("Cannot fetch %s: %s", Name), curl_easy_strerror(Code)));
+      throw EQuillbayError(TMessageId::CannotFetch, {Name, curl_easy_strerror(Code)});
   }
 }
 
@@ -253,12 +249,11 @@ TAddressParts CheckRedirect(const TAddressParts& Hop, const std::string& Target,
                             int Redirects, int MaxRedirects) {
   const std::string Name = Start.ForMessages();
   if (Redirects > MaxRedirects)
-    throw EQuillbayError(FormatMessage(FormatMessage("The address %s is redirected more than %s times", Name),
-                                       std::to_string(MaxRedirects)));
+    throw EQuillbayError(TMessageId::TooManyRedirects, {Name, std::to_string(MaxRedirects)});
   TAddressParts Next;
   const bool Web = StartsWithNoCase(Target, "http://") || StartsWithNoCase(Target, "https://");
   if (!Web || !ParseAddress(Target, Next) || (Hop.Scheme == "https" && Next.Scheme != "https"))
-    throw EQuillbayError(FormatMessage("The address %s is redirected to one that is not followed", Name));
+    throw EQuillbayError(TMessageId::RedirectNotFollowed, {Name});
   return Next;
 }
 }  // namespace
@@ -272,8 +267,7 @@ std::string FetchableAddress(const std::string& Address) {
   InitCurl();
   TAddressParts Parts;
   if (!IsWebAddress(Address) || !ParseAddress(Address, Parts))
-    throw EQuillbayError(
-        "Not a web address: a calendar's address begins with https://, http:// or webcal://");
+    throw EQuillbayError(TMessageId::NotAWebAddress);
   if (Parts.Scheme == "webcal") return "https" + Address.substr(6);
   return Address;
 }
@@ -292,9 +286,7 @@ TFetchResponse FetchAddress(const std::string& Address, const TFetchOptions& Opt
   TAddressParts Start;
   ParseAddress(Url, Start);
   std::unique_ptr<CURL, TCurlFree> Handle(curl_easy_init());
-  if (!Handle)
-    throw EQuillbayError(
-        FormatMessage(FormatMessage("Cannot fetch %s: %s", Start.ForMessages()), "out of memory"));
+  if (!Handle) throw EQuillbayError(TMessageId::CannotFetch, {Start.ForMessages(), "out of memory"});
   curl_slist* HeaderList = nullptr;
   auto AddHeader = [&](const std::string& Line) {
     if (Line.find_first_of("\r\n") != std::string::npos) return;  // a kept value must not add headers
@@ -336,8 +328,9 @@ TFetchResponse FetchAddress(const std::string& Address, const TFetchOptions& Opt
     }
     if (Status < 200 || Status > 299) {
       const std::string Reason = T.Reason.empty() ? StandardReason(Status) : T.Reason;
-      throw EQuillbayError(FormatMessage(FormatMessage("The server of %s answered %s", Start.ForMessages()),
-                                         std::to_string(Status) + (Reason.empty() ? "" : " " + Reason)));
+      throw EQuillbayError(
+          TMessageId::ServerAnswered,
+          {Start.ForMessages(), std::to_string(Status) + (Reason.empty() ? "" : " " + Reason)});
     }
     Response.Body = std::move(T.Body);
     return Response;

@@ -238,7 +238,7 @@ void AppendKnownHost(const std::string& FileName, const std::string& Host, int P
   size_t Slash = FileName.rfind('/');
   if (Slash != std::string::npos && Slash > 0) mkdir(FileName.substr(0, Slash).c_str(), 0700);
   int Fd = open(FileName.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (Fd < 0) throw EQuillbayError(FormatMessage("Cannot create file %s", FileName));
+  if (Fd < 0) throw EQuillbayError(TMessageId::CannotCreateFile, {FileName});
   // A file whose last line has no end gets one first, so that the new line
   // stays a line of its own.
   struct stat Info {};
@@ -248,5 +248,5 @@ void AppendKnownHost(const std::string& FileName, const std::string& Host, int P
   }
   bool Written = write(Fd, Line.data(), Line.size()) == static_cast<ssize_t>(Line.size()) && fsync(Fd) == 0;
   close(Fd);
-  if (!Written) throw EQuillbayError(FormatMessage("Cannot create file %s", FileName));
+  if (!Written) throw EQuillbayError(TMessageId::CannotCreateFile, {FileName});
 }

@@ -143,7 +143,7 @@ TUploadPlan TSiteUpload::Plan() {
 
   std::string LocalManifest;
   if (TryReadFile(FLocalFolder + kSiteManifestName, LocalManifest) != TReadStatus::Read)
-    throw EQuillbayError("Cannot open file " + FLocalFolder + kSiteManifestName);
+    throw EQuillbayError(TMessageId::CannotOpenFile, {FLocalFolder + kSiteManifestName});
   Plan.ManifestChanged = !HasOld || OldText != LocalManifest || Plan.Recovering || !Plan.Send.empty() ||
                          !Plan.Remove.empty() || !Plan.RemoveFirst.empty();
   return Plan;

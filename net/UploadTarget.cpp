@@ -130,7 +130,7 @@ TUploadTarget ParseUploadAddress(const std::string& Address) {
 
 std::string ReadPasswordFile(const std::string& FileName) {
   int Fd = open(FileName.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-  if (Fd < 0) throw EQuillbayError("Cannot open file " + FileName);
+  if (Fd < 0) throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
   struct stat Info {};
   std::string Problem;
   if (fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode))

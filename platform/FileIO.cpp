@@ -64,7 +64,7 @@ bool WriteAll(int Fd, const char* Data, size_t Size) {
 
 TTextSink SinkTo(int Fd) {
   return [Fd](const char* Data, size_t Size) {
-    if (!WriteAll(Fd, Data, Size)) throw EQuillbayError("Stream write error");
+    if (!WriteAll(Fd, Data, Size)) throw EQuillbayError(TMessageId::StreamWriteError);
   };
 }
 
@@ -105,27 +105,27 @@ void SyncFolderOf(const std::string& Path) {
 }  // namespace
 
 void WriteStreamToFile(const std::string& FileName, const TTextProducer& Produce, TNewFileAccess Access) {
-  const std::string CannotCreate = FormatMessage("Cannot create file %s", FileName);
-  if (FileName.empty()) throw EQuillbayError(CannotCreate);
+  const EQuillbayError CannotCreate(TMessageId::CannotCreateFile, {FileName});
+  if (FileName.empty()) throw CannotCreate;
   const std::string Target = FollowLink(FileName);
   struct stat Existing {};
   const bool Exists = ::stat(Target.c_str(), &Existing) == 0;
-  if (Exists && S_ISDIR(Existing.st_mode)) throw EQuillbayError(CannotCreate);
+  if (Exists && S_ISDIR(Existing.st_mode)) throw CannotCreate;
 
   TFileHandle File;
   if (Exists && !S_ISREG(Existing.st_mode)) {
     File.Fd = ::open(Target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (File.Fd < 0) throw EQuillbayError(CannotCreate);
+    if (File.Fd < 0) throw CannotCreate;
     Produce(SinkTo(File.Fd));
     return;
   }
 
   CreateTempBeside(Target, Access, File);
-  if (File.Fd < 0) throw EQuillbayError(CannotCreate);
+  if (File.Fd < 0) throw CannotCreate;
   if (Exists) KeepOwnerAndMode(File.Fd, Existing);
   Produce(SinkTo(File.Fd));
-  if (!File.SyncAndClose()) throw EQuillbayError("Stream write error");
-  if (::rename(File.TempPath.c_str(), Target.c_str()) != 0) throw EQuillbayError(CannotCreate);
+  if (!File.SyncAndClose()) throw EQuillbayError(TMessageId::StreamWriteError);
+  if (::rename(File.TempPath.c_str(), Target.c_str()) != 0) throw CannotCreate;
   File.TempPath.clear();
   SyncFolderOf(Target);
 }
@@ -267,6 +267,6 @@ TReadStatus ReadWholeFile(const std::string& FileName, TFileBytes& Bytes, uint64
 std::string ReadFileToString(const std::string& FileName) {
   std::string Data;
   if (TryReadFile(FileName, Data) != TReadStatus::Read)
-    throw EQuillbayError(FormatMessage("Cannot open file %s", FileName));
+    throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
   return Data;
 }

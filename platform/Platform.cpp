@@ -3,13 +3,6 @@
 #include "platform/Errors.h"
 #include "platform/LinuxPlatform.h"
 
-std::string FormatMessage(const std::string& Format, const std::string& Arg) {
-  std::string Result = Format;
-  auto Pos = Result.find("%s");
-  if (Pos != std::string::npos) Result.replace(Pos, 2, Arg);
-  return Result;
-}
-
 namespace {
 TPlatform* GCurrent = nullptr;
 
@@ -24,6 +17,5 @@ TPlatform& Platform() { return GCurrent ? *GCurrent : BuiltIn(); }
 void SetPlatform(TPlatform* P) { GCurrent = P; }
 
 void ShellOpen(const std::string& PathOrUrl) {
-  if (!Platform().OpenDocument(PathOrUrl))
-    throw EQuillbayError(FormatMessage("No program could be started to open %s", PathOrUrl));
+  if (!Platform().OpenDocument(PathOrUrl)) throw EQuillbayError(TMessageId::NoProgramToOpen, {PathOrUrl});
 }

@@ -147,8 +147,7 @@ std::string TRegistry::ReadString(const std::string& Name) {
   if (!FKeyOpen) return {};
   auto Value = ReadValue(FStoreFile, FullKeyPath(FRootKey, FCurrentPath), Name);
   if (!Value) return {};
-  if (Value->Type != TSettingsValueType::Text)
-    throw EQuillbayError(FormatMessage("Invalid data type for '%s'", Name));
+  if (Value->Type != TSettingsValueType::Text) throw EQuillbayError(TMessageId::SettingsInvalidType, {Name});
   return Value->Text;
 }
 
@@ -156,9 +155,9 @@ int32_t TRegistry::ReadInteger(const std::string& Name) {
   TNoticeAfter Notice;
   std::optional<TSettingsValue> Value;
   if (FKeyOpen) Value = ReadValue(FStoreFile, FullKeyPath(FRootKey, FCurrentPath), Name);
-  if (!Value) throw EQuillbayError(FormatMessage("Failed to get data for '%s'", Name));
+  if (!Value) throw EQuillbayError(TMessageId::SettingsCannotGet, {Name});
   if (Value->Type != TSettingsValueType::Integer) {
-    throw EQuillbayError(FormatMessage("Invalid data type for '%s'", Name));
+    throw EQuillbayError(TMessageId::SettingsInvalidType, {Name});
   }
   return Value->Integer;
 }
@@ -171,14 +170,13 @@ void WriteValue(const std::string& StoreFile, const std::string& KeyPath, const 
   bool KeyExisted = Session.Document().FindKey(KeyPath) != nullptr;
   TSettingsKey& Key = Session.Document().CreateKey(KeyPath);
   if (!TSettingsDocument::SetValue(Key, Value) && KeyExisted) return;
-  if (!Session.Commit(Value.Name))
-    throw EQuillbayError(FormatMessage("Failed to set data for '%s'", Value.Name));
+  if (!Session.Commit(Value.Name)) throw EQuillbayError(TMessageId::SettingsCannotSet, {Value.Name});
 }
 }  // namespace
 
 void TRegistry::WriteString(const std::string& Name, const std::string& Value) {
   TNoticeAfter Notice;
-  if (!FKeyOpen) throw EQuillbayError(FormatMessage("Failed to set data for '%s'", Name));
+  if (!FKeyOpen) throw EQuillbayError(TMessageId::SettingsCannotSet, {Name});
   TSettingsValue V;
   V.Name = Name;
   V.Type = TSettingsValueType::Text;
@@ -189,7 +187,7 @@ void TRegistry::WriteString(const std::string& Name, const std::string& Value) {
 
 void TRegistry::WriteInteger(const std::string& Name, int32_t Value) {
   TNoticeAfter Notice;
-  if (!FKeyOpen) throw EQuillbayError(FormatMessage("Failed to set data for '%s'", Name));
+  if (!FKeyOpen) throw EQuillbayError(TMessageId::SettingsCannotSet, {Name});
   TSettingsValue V;
   V.Name = Name;
   V.Type = TSettingsValueType::Integer;

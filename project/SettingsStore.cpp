@@ -165,7 +165,7 @@ std::string ValueLine(const TSettingsValue& Value) {
 thread_local TSettingsSession* GBatchSession = nullptr;
 
 std::mutex GNoticeMutex;
-std::string GPendingNotice;
+std::optional<TMessage> GPendingNotice;
 bool GNoticeShown = false;
 }  // namespace
 
@@ -322,31 +322,31 @@ void TSettingsSession::Load() {
     case TReadStatus::Missing:
       return;
     case TReadStatus::Read:
-      if (!FDocument.Parse(Text)) SetAside("is damaged");
+      if (!FDocument.Parse(Text)) SetAside(true);
       return;
     default:
-      SetAside("could not be read");
+      SetAside(false);
   }
 }
 
-void TSettingsSession::SetAside(const std::string& Reason) {
+void TSettingsSession::SetAside(bool Damaged) {
   FDocument = TSettingsDocument();
   std::string Bad = FStoreFile + ".bad";
   if (std::rename(FStoreFile.c_str(), Bad.c_str()) != 0) {
     // Writing would destroy a file that might still be readable later.
     FUsable = false;
     std::lock_guard Lock(GNoticeMutex);
-    if (!GNoticeShown && GPendingNotice.empty()) {
-      GPendingNotice = "The settings file " + FStoreFile + " " + Reason +
-                       " and cannot be set aside. Recently used calendars and window positions will not be "
-                       "kept in this session.";
+    if (!GNoticeShown && !GPendingNotice) {
+      GPendingNotice = TMessage{
+          Damaged ? TMessageId::SettingsDamagedKept : TMessageId::SettingsUnreadableKept, {FStoreFile}};
     }
     return;
   }
   std::lock_guard Lock(GNoticeMutex);
-  if (!GNoticeShown && GPendingNotice.empty()) {
-    GPendingNotice = "The settings file " + FStoreFile + " " + Reason + ". It was renamed to " + Bad +
-                     ", and Quillbay starts with fresh settings.";
+  if (!GNoticeShown && !GPendingNotice) {
+    GPendingNotice =
+        TMessage{Damaged ? TMessageId::SettingsDamagedRenamed : TMessageId::SettingsUnreadableRenamed,
+                 {FStoreFile, Bad}};
   }
 }
 
@@ -368,21 +368,23 @@ bool TSettingsSession::WriteFile() {
 }
 
 void ShowPendingSettingsNotice() {
-  std::string Text;
+  TMessage Notice;
   {
     std::lock_guard Lock(GNoticeMutex);
     // Not while a batch holds the store's lock: the user may take their time.
-    if (GPendingNotice.empty() || GNoticeShown || !InstalledUserDialogs() || GBatchSession) return;
-    Text = GPendingNotice;
-    GPendingNotice.clear();
+    if (!GPendingNotice || GNoticeShown || !InstalledUserDialogs() || GBatchSession) return;
+    Notice = std::move(*GPendingNotice);
+    GPendingNotice.reset();
     GNoticeShown = true;
   }
-  UserDialogs().MessageBox({.Caption = "Quillbay", .Text = Text, .Icon = TMsgIcon::Warning});
+  TMessageRequest Request{.Caption = "Quillbay", .Icon = TMsgIcon::Warning};
+  Request.SetText(Notice);
+  UserDialogs().MessageBox(Request);
 }
 
 void ResetSettingsNotice() {
   std::lock_guard Lock(GNoticeMutex);
-  GPendingNotice.clear();
+  GPendingNotice.reset();
   GNoticeShown = false;
 }
 
@@ -407,6 +409,6 @@ void TSettingsBatch::Commit() {
   if (FJoined || !FSession->FDirty) return;
   FSession->FDirty = false;
   if (!FSession->WriteFile()) {
-    throw EQuillbayError(FormatMessage("Failed to set data for '%s'", FSession->FFirstChange));
+    throw EQuillbayError(TMessageId::SettingsCannotSet, {FSession->FFirstChange});
   }
 }

@@ -89,7 +89,7 @@ class TSettingsSession {
  private:
   friend class TSettingsBatch;
   void Load();
-  void SetAside(const std::string& Reason);
+  void SetAside(bool Damaged);  // damaged, else unreadable
   bool WriteFile();
 
   std::string FStoreFile;

@@ -7,7 +7,7 @@ TUserDialogs* GDialogs = nullptr;
 }
 
 TUserDialogs& UserDialogs() {
-  if (!GDialogs) throw EQuillbayError("No dialogs are available to ask the user");
+  if (!GDialogs) throw EQuillbayError(TMessageId::NoDialogs);
   return *GDialogs;
 }
 
@@ -15,13 +15,23 @@ void SetUserDialogs(TUserDialogs* Dialogs) { GDialogs = Dialogs; }
 
 TUserDialogs* InstalledUserDialogs() { return GDialogs; }
 
+void TMessageRequest::SetCaption(const TMessage& Message) {
+  Caption = EnglishText(Message);
+  CaptionMessage = Message;
+}
+
+void TMessageRequest::SetText(const TMessage& Message) {
+  Text = EnglishText(Message);
+  TextMessage = Message;
+}
+
 TMsgResult AskToConfirm(const std::string& Question, TMsgButtons Buttons) {
-  const TMessageRequest Request{
-      .Caption = "Confirm",
+  TMessageRequest Request{
       .Text = Question,
       .Icon = TMsgIcon::Question,
       .Buttons = Buttons,
       .DefaultButton = TMsgResult::Yes,
       .EscapeResult = Buttons == TMsgButtons::YesNoCancel ? TMsgResult::Cancel : TMsgResult::No};
+  Request.SetCaption({TMessageId::Confirm});
   return UserDialogs().MessageBox(Request);
 }

@@ -7,10 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "platform/Messages.h"
+
 enum class TMsgButtons { OK, YesNo, YesNoCancel };
 enum class TMsgIcon { Information, Warning, Question, Error };
 enum class TMsgResult { OK, Yes, No, Cancel };
 
+// The caption and the text are shown as they are, unless the core gave them
+// as messages by identity: then they hold the English form and the windows
+// show the message in the user's language.
 struct TMessageRequest {
   std::string Caption;  // window title ("Confirm", "Warning", "Quillbay")
   std::string Text;
@@ -18,6 +23,11 @@ struct TMessageRequest {
   TMsgButtons Buttons = TMsgButtons::OK;
   TMsgResult DefaultButton = TMsgResult::OK;
   TMsgResult EscapeResult = TMsgResult::OK;  // what Escape or the close box answers
+  std::optional<TMessage> CaptionMessage = std::nullopt;
+  std::optional<TMessage> TextMessage = std::nullopt;
+
+  void SetCaption(const TMessage& Message);
+  void SetText(const TMessage& Message);
 };
 
 struct TFileDialogRequest {
@@ -47,8 +57,9 @@ class TUserDialogs {
   virtual void ProcessMessages() = 0;
 };
 
-// Asks Question in a "Confirm" box with Yes as the default button; Escape and
-// the close box answer Cancel where the box has a Cancel button, else No.
+// Asks Question (in the user's language) in a "Confirm" box with Yes as the
+// default button; Escape and the close box answer Cancel where the box has a
+// Cancel button, else No.
 TMsgResult AskToConfirm(const std::string& Question, TMsgButtons Buttons);
 
 // The dialogs that the running program uses; the program installs its Qt

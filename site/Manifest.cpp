@@ -190,8 +190,7 @@ TManifest ReadManifest(std::string_view Text) {
   TManifest M;
   size_t LineNumber = 1;
   const auto Refuse = [&LineNumber]() {
-    throw EQuillbayError(
-        FormatMessage("The site's manifest is not valid (line %s)", std::to_string(LineNumber)));
+    throw EQuillbayError(TMessageId::SiteManifestNotValid, {std::to_string(LineNumber)});
   };
   if (Text.substr(0, Header.size() + 1) != std::string(Header) + "\n") Refuse();
   Text.remove_prefix(Header.size() + 1);

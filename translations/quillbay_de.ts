@@ -8,20 +8,8 @@
         <translation>Die Datei ist ungültig</translation>
     </message>
     <message>
-        <source>Cannot open file %s</source>
-        <translation>Die Datei %s kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Cannot create file %s</source>
-        <translation>Die Datei %s kann nicht erstellt werden</translation>
-    </message>
-    <message>
         <source>Stream write error</source>
         <translation>Fehler beim Schreiben</translation>
-    </message>
-    <message>
-        <source>List index out of bounds (%s)</source>
-        <translation>Listenindex außerhalb des gültigen Bereichs (%s)</translation>
     </message>
     <message>
         <source>Invalid argument to date encode</source>
@@ -30,50 +18,6 @@
     <message>
         <source>Date is outside the calendar&apos;s range</source>
         <translation>Das Datum liegt außerhalb des Kalenderbereichs</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is a symbolic link; remove it and try again</source>
-        <translation>Der Vorschauordner %s ist ein symbolischer Link; entfernen Sie ihn und versuchen Sie es erneut</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is not a folder; remove it and try again</source>
-        <translation>Der Vorschauordner %s ist kein Ordner; entfernen Sie ihn und versuchen Sie es erneut</translation>
-    </message>
-    <message>
-        <source>The preview folder %s belongs to another user</source>
-        <translation>Der Vorschauordner %s gehört einem anderen Benutzer</translation>
-    </message>
-    <message>
-        <source>The preview folder %s can be changed by other users</source>
-        <translation>Der Vorschauordner %s kann von anderen Benutzern geändert werden</translation>
-    </message>
-    <message>
-        <source>Invalid data type for &apos;%s&apos;</source>
-        <translation>Ungültiger Datentyp für „%s“</translation>
-    </message>
-    <message>
-        <source>Failed to get data for &apos;%s&apos;</source>
-        <translation>Die Daten für „%s“ konnten nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>Failed to set data for &apos;%s&apos;</source>
-        <translation>Die Daten für „%s“ konnten nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>Die Einstellungsdatei %s ist beschädigt. Sie wurde in %s umbenannt, und Quillbay beginnt mit neuen Einstellungen.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>Die Einstellungsdatei %s konnte nicht gelesen werden. Sie wurde in %s umbenannt, und Quillbay beginnt mit neuen Einstellungen.</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>Die Einstellungsdatei %s ist beschädigt und kann nicht beiseitegelegt werden. Zuletzt verwendete Kalender und Fensterpositionen werden in dieser Sitzung nicht gespeichert.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>Die Einstellungsdatei %s konnte nicht gelesen werden und kann nicht beiseitegelegt werden. Zuletzt verwendete Kalender und Fensterpositionen werden in dieser Sitzung nicht gespeichert.</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -94,14 +38,6 @@
     <message>
         <source>this line cannot be read</source>
         <translation>diese Zeile kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>the value of %s cannot be read</source>
-        <translation>der Wert von %s kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>%s is not ended</source>
-        <translation>%s ist nicht abgeschlossen</translation>
     </message>
     <message>
         <source>a date of this event is not valid</source>
@@ -132,88 +68,156 @@
         <translation>Der Zeitraum ist ungültig</translation>
     </message>
     <message>
-        <source>A range of more than %s years cannot be imported</source>
-        <translation>Ein Zeitraum von mehr als %s Jahren kann nicht importiert werden</translation>
-    </message>
-    <message>
-        <source>%s, line %s: %s</source>
-        <translation>%s, Zeile %s: %s</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s: %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, line %s</source>
-        <translation>Die Datei ist ungültig
-%s, Zeile %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, larger than %s MB</source>
-        <translation>Die Datei ist ungültig
-%s, größer als %s MB</translation>
-    </message>
-    <message>
-        <source>No program could be started to open %s</source>
-        <translation>Kein Programm konnte gestartet werden, um %s zu öffnen</translation>
-    </message>
-    <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
         <translation>Keine Webadresse: Die Adresse eines Kalenders beginnt mit https://, http:// oder webcal://</translation>
-    </message>
-    <message>
-        <source>Cannot find the server %s</source>
-        <translation>Der Server %s wurde nicht gefunden</translation>
-    </message>
-    <message>
-        <source>The server %s refused the connection</source>
-        <translation>Der Server %s hat die Verbindung abgelehnt</translation>
-    </message>
-    <message>
-        <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation>Zeitüberschreitung: Der Server %s hat %s Sekunden lang nichts gesendet</translation>
-    </message>
-    <message>
-        <source>The secure connection to %s failed: %s</source>
-        <translation>Die sichere Verbindung zu %s ist fehlgeschlagen: %s</translation>
-    </message>
-    <message>
-        <source>The server of %s answered %s</source>
-        <translation>Der Server von %s antwortete %s</translation>
-    </message>
-    <message>
-        <source>The calendar at %s is larger than %s MB</source>
-        <translation>Der Kalender unter %s ist größer als %s MB</translation>
-    </message>
-    <message>
-        <source>The connection to %s broke off before the calendar was complete</source>
-        <translation>Die Verbindung zu %s brach ab, bevor der Kalender vollständig war</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected more than %s times</source>
-        <translation>Die Adresse %s wird mehr als %s-mal umgeleitet</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected to one that is not followed</source>
-        <translation>Die Adresse %s wird auf eine Adresse umgeleitet, der nicht gefolgt wird</translation>
-    </message>
-    <message>
-        <source>The address %s does not give an iCalendar file</source>
-        <translation>Die Adresse %s liefert keine iCalendar-Datei</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
         <translation>Der Abruf wurde abgebrochen</translation>
     </message>
     <message>
-        <source>Cannot fetch %s: %s</source>
-        <translation>%s kann nicht abgerufen werden: %s</translation>
-    </message>
-    <message>
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Eine SHA-256-Prüfsumme kann nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, line %2</source>
+        <translation>Die Datei ist ungültig
+%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, larger than %2 MB</source>
+        <translation>Die Datei ist ungültig
+%1, größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Die Datei %1 kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is a symbolic link; remove it and try again</source>
+        <translation>Der Vorschauordner %1 ist ein symbolischer Link; entfernen Sie ihn und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is not a folder; remove it and try again</source>
+        <translation>Der Vorschauordner %1 ist kein Ordner; entfernen Sie ihn und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 belongs to another user</source>
+        <translation>Der Vorschauordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 can be changed by other users</source>
+        <translation>Der Vorschauordner %1 kann von anderen Benutzern geändert werden</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ungültiger Datentyp für „%1“</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Die Daten für „%1“ konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Die Daten für „%1“ konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>Die Einstellungsdatei %1 ist beschädigt. Sie wurde in %2 umbenannt, und Quillbay beginnt mit neuen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde in %2 umbenannt, und Quillbay beginnt mit neuen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Die Einstellungsdatei %1 ist beschädigt und kann nicht beiseitegelegt werden. Zuletzt verwendete Kalender und Fensterpositionen werden in dieser Sitzung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden und kann nicht beiseitegelegt werden. Zuletzt verwendete Kalender und Fensterpositionen werden in dieser Sitzung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>the value of %1 cannot be read</source>
+        <translation>der Wert von %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not ended</source>
+        <translation>%1 ist nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>A range of more than %1 years cannot be imported</source>
+        <translation>Ein Zeitraum von mehr als %1 Jahren kann nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %1</source>
+        <translation>Der Server %1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection</source>
+        <translation>Der Server %1 hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %1 sent nothing for %2 seconds</source>
+        <translation>Zeitüberschreitung: Der Server %1 hat %2 Sekunden lang nichts gesendet</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation>Die sichere Verbindung zu %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The server of %1 answered %2</source>
+        <translation>Der Server von %1 antwortete %2</translation>
+    </message>
+    <message>
+        <source>The calendar at %1 is larger than %2 MB</source>
+        <translation>Der Kalender unter %1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>The connection to %1 broke off before the calendar was complete</source>
+        <translation>Die Verbindung zu %1 brach ab, bevor der Kalender vollständig war</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected more than %2 times</source>
+        <translation>Die Adresse %1 wird mehr als %2-mal umgeleitet</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected to one that is not followed</source>
+        <translation>Die Adresse %1 wird auf eine Adresse umgeleitet, der nicht gefolgt wird</translation>
+    </message>
+    <message>
+        <source>The address %1 does not give an iCalendar file</source>
+        <translation>Die Adresse %1 liefert keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: %2</source>
+        <translation>%1 kann nicht abgerufen werden: %2</translation>
+    </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %1)</source>
+        <translation>Das Manifest der Website ist ungültig (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1</source>
+        <translation>Kein Programm konnte gestartet werden, um %1 zu öffnen</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -8,20 +8,8 @@
         <translation>El archivo no es válido</translation>
     </message>
     <message>
-        <source>Cannot open file %s</source>
-        <translation>No se puede abrir el archivo %s</translation>
-    </message>
-    <message>
-        <source>Cannot create file %s</source>
-        <translation>No se puede crear el archivo %s</translation>
-    </message>
-    <message>
         <source>Stream write error</source>
         <translation>Error de escritura</translation>
-    </message>
-    <message>
-        <source>List index out of bounds (%s)</source>
-        <translation>Índice de lista fuera de rango (%s)</translation>
     </message>
     <message>
         <source>Invalid argument to date encode</source>
@@ -30,50 +18,6 @@
     <message>
         <source>Date is outside the calendar&apos;s range</source>
         <translation>La fecha está fuera del periodo del calendario</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is a symbolic link; remove it and try again</source>
-        <translation>La carpeta de vista previa %s es un enlace simbólico; elimínela y vuelva a intentarlo</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is not a folder; remove it and try again</source>
-        <translation>La carpeta de vista previa %s no es una carpeta; elimínela y vuelva a intentarlo</translation>
-    </message>
-    <message>
-        <source>The preview folder %s belongs to another user</source>
-        <translation>La carpeta de vista previa %s pertenece a otro usuario</translation>
-    </message>
-    <message>
-        <source>The preview folder %s can be changed by other users</source>
-        <translation>La carpeta de vista previa %s puede ser modificada por otros usuarios</translation>
-    </message>
-    <message>
-        <source>Invalid data type for &apos;%s&apos;</source>
-        <translation>Tipo de datos no válido para «%s»</translation>
-    </message>
-    <message>
-        <source>Failed to get data for &apos;%s&apos;</source>
-        <translation>No se pudieron leer los datos de «%s»</translation>
-    </message>
-    <message>
-        <source>Failed to set data for &apos;%s&apos;</source>
-        <translation>No se pudieron guardar los datos de «%s»</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>El archivo de configuración %s está dañado. Se ha renombrado a %s y Quillbay empieza con una configuración nueva.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>No se pudo leer el archivo de configuración %s. Se ha renombrado a %s y Quillbay empieza con una configuración nueva.</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>El archivo de configuración %s está dañado y no se puede apartar. Los calendarios recientes y las posiciones de las ventanas no se guardarán en esta sesión.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>No se pudo leer el archivo de configuración %s ni apartarlo. Los calendarios recientes y las posiciones de las ventanas no se guardarán en esta sesión.</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -94,14 +38,6 @@
     <message>
         <source>this line cannot be read</source>
         <translation>esta línea no se puede leer</translation>
-    </message>
-    <message>
-        <source>the value of %s cannot be read</source>
-        <translation>el valor de %s no se puede leer</translation>
-    </message>
-    <message>
-        <source>%s is not ended</source>
-        <translation>%s no está cerrado</translation>
     </message>
     <message>
         <source>a date of this event is not valid</source>
@@ -132,88 +68,156 @@
         <translation>El periodo no es válido</translation>
     </message>
     <message>
-        <source>A range of more than %s years cannot be imported</source>
-        <translation>No se puede importar un periodo de más de %s años</translation>
-    </message>
-    <message>
-        <source>%s, line %s: %s</source>
-        <translation>%s, línea %s: %s</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s: %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, line %s</source>
-        <translation>El archivo no es válido
-%s, línea %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, larger than %s MB</source>
-        <translation>El archivo no es válido
-%s, más de %s MB</translation>
-    </message>
-    <message>
-        <source>No program could be started to open %s</source>
-        <translation>No se pudo iniciar ningún programa para abrir %s</translation>
-    </message>
-    <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
         <translation>No es una dirección web: la dirección de un calendario empieza por https://, http:// o webcal://</translation>
-    </message>
-    <message>
-        <source>Cannot find the server %s</source>
-        <translation>No se encuentra el servidor %s</translation>
-    </message>
-    <message>
-        <source>The server %s refused the connection</source>
-        <translation>El servidor %s rechazó la conexión</translation>
-    </message>
-    <message>
-        <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation>Tiempo agotado: el servidor %s no envió nada durante %s segundos</translation>
-    </message>
-    <message>
-        <source>The secure connection to %s failed: %s</source>
-        <translation>Falló la conexión segura con %s: %s</translation>
-    </message>
-    <message>
-        <source>The server of %s answered %s</source>
-        <translation>El servidor de %s respondió %s</translation>
-    </message>
-    <message>
-        <source>The calendar at %s is larger than %s MB</source>
-        <translation>El calendario de %s ocupa más de %s MB</translation>
-    </message>
-    <message>
-        <source>The connection to %s broke off before the calendar was complete</source>
-        <translation>La conexión con %s se cortó antes de recibir el calendario completo</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected more than %s times</source>
-        <translation>La dirección %s se redirige más de %s veces</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected to one that is not followed</source>
-        <translation>La dirección %s se redirige a otra que no se sigue</translation>
-    </message>
-    <message>
-        <source>The address %s does not give an iCalendar file</source>
-        <translation>La dirección %s no devuelve un archivo iCalendar</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
         <translation>Se canceló la descarga</translation>
     </message>
     <message>
-        <source>Cannot fetch %s: %s</source>
-        <translation>No se puede descargar %s: %s</translation>
-    </message>
-    <message>
         <source>Cannot compute a SHA-256 digest</source>
         <translation>No se puede calcular un resumen SHA-256</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, line %2</source>
+        <translation>El archivo no es válido
+%1, línea %2</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, larger than %2 MB</source>
+        <translation>El archivo no es válido
+%1, más de %2 MB</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Índice de lista fuera de rango (%1)</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is a symbolic link; remove it and try again</source>
+        <translation>La carpeta de vista previa %1 es un enlace simbólico; elimínela y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is not a folder; remove it and try again</source>
+        <translation>La carpeta de vista previa %1 no es una carpeta; elimínela y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 belongs to another user</source>
+        <translation>La carpeta de vista previa %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 can be changed by other users</source>
+        <translation>La carpeta de vista previa %1 puede ser modificada por otros usuarios</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de datos no válido para «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>No se pudieron leer los datos de «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>No se pudieron guardar los datos de «%1»</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>El archivo de configuración %1 está dañado. Se ha renombrado a %2 y Quillbay empieza con una configuración nueva.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>No se pudo leer el archivo de configuración %1. Se ha renombrado a %2 y Quillbay empieza con una configuración nueva.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>El archivo de configuración %1 está dañado y no se puede apartar. Los calendarios recientes y las posiciones de las ventanas no se guardarán en esta sesión.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>No se pudo leer el archivo de configuración %1 ni apartarlo. Los calendarios recientes y las posiciones de las ventanas no se guardarán en esta sesión.</translation>
+    </message>
+    <message>
+        <source>the value of %1 cannot be read</source>
+        <translation>el valor de %1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1 is not ended</source>
+        <translation>%1 no está cerrado</translation>
+    </message>
+    <message>
+        <source>A range of more than %1 years cannot be imported</source>
+        <translation>No se puede importar un periodo de más de %1 años</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %1</source>
+        <translation>No se encuentra el servidor %1</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection</source>
+        <translation>El servidor %1 rechazó la conexión</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %1 sent nothing for %2 seconds</source>
+        <translation>Tiempo agotado: el servidor %1 no envió nada durante %2 segundos</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation>Falló la conexión segura con %1: %2</translation>
+    </message>
+    <message>
+        <source>The server of %1 answered %2</source>
+        <translation>El servidor de %1 respondió %2</translation>
+    </message>
+    <message>
+        <source>The calendar at %1 is larger than %2 MB</source>
+        <translation>El calendario de %1 ocupa más de %2 MB</translation>
+    </message>
+    <message>
+        <source>The connection to %1 broke off before the calendar was complete</source>
+        <translation>La conexión con %1 se cortó antes de recibir el calendario completo</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected more than %2 times</source>
+        <translation>La dirección %1 se redirige más de %2 veces</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected to one that is not followed</source>
+        <translation>La dirección %1 se redirige a otra que no se sigue</translation>
+    </message>
+    <message>
+        <source>The address %1 does not give an iCalendar file</source>
+        <translation>La dirección %1 no devuelve un archivo iCalendar</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: %2</source>
+        <translation>No se puede descargar %1: %2</translation>
+    </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %1)</source>
+        <translation>El manifiesto del sitio no es válido (línea %1)</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1</source>
+        <translation>No se pudo iniciar ningún programa para abrir %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -848,6 +852,58 @@
         <source>Import from Address</source>
         <translation>Importar desde una dirección</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Des&amp;hacer la repetición</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>&amp;Repetir...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>&amp;Quitar de los días...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Página del mes escrita en %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Canal iCalendar escrito en %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Añadido a 1 día</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Añadido a %1 días</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Quitado de 1 día</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Quitado de %1 días</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Des&amp;hacer la eliminación</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 día restaurado</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 días restaurados</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Página del año escrita en %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +914,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Hasta:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Quitar de los días</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Línea:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Ningún día del periodo contiene esta línea.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Se quitará de 1 día.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Se quitará de %1 días.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>El %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Hasta el</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Número de veces</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Cada</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>El primer %1 del mes</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>El segundo %1 del mes</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>El tercer %1 del mes</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>El cuarto %1 del mes</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>El quinto %1 del mes</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>El día %1 del mes</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>El último %1 del mes</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>El último día del mes</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>días</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>día</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semanas</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>semana</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>meses</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mes</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>años</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>año</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Una repetición abarca como máximo %1 días; elija menos veces.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Una repetición llega como máximo a %1 años vista; elija un final anterior o menos veces.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Ningún día cumple la regla.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1 (omitidos: %2)</translation>
     </message>
 </context>
 <context>

@@ -8,20 +8,8 @@
         <translation>Le fichier n&apos;est pas valide</translation>
     </message>
     <message>
-        <source>Cannot open file %s</source>
-        <translation>Impossible d&apos;ouvrir le fichier %s</translation>
-    </message>
-    <message>
-        <source>Cannot create file %s</source>
-        <translation>Impossible de créer le fichier %s</translation>
-    </message>
-    <message>
         <source>Stream write error</source>
         <translation>Erreur d&apos;écriture</translation>
-    </message>
-    <message>
-        <source>List index out of bounds (%s)</source>
-        <translation>Indice de liste hors limites (%s)</translation>
     </message>
     <message>
         <source>Invalid argument to date encode</source>
@@ -30,50 +18,6 @@
     <message>
         <source>Date is outside the calendar&apos;s range</source>
         <translation>La date est en dehors de la période du calendrier</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is a symbolic link; remove it and try again</source>
-        <translation>Le dossier d&apos;aperçu %s est un lien symbolique&#xa0;; supprimez-le et réessayez</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is not a folder; remove it and try again</source>
-        <translation>Le dossier d&apos;aperçu %s n&apos;est pas un dossier&#xa0;; supprimez-le et réessayez</translation>
-    </message>
-    <message>
-        <source>The preview folder %s belongs to another user</source>
-        <translation>Le dossier d&apos;aperçu %s appartient à un autre utilisateur</translation>
-    </message>
-    <message>
-        <source>The preview folder %s can be changed by other users</source>
-        <translation>Le dossier d&apos;aperçu %s peut être modifié par d&apos;autres utilisateurs</translation>
-    </message>
-    <message>
-        <source>Invalid data type for &apos;%s&apos;</source>
-        <translation>Type de données non valide pour «&#xa0;%s&#xa0;»</translation>
-    </message>
-    <message>
-        <source>Failed to get data for &apos;%s&apos;</source>
-        <translation>Impossible de lire les données de «&#xa0;%s&#xa0;»</translation>
-    </message>
-    <message>
-        <source>Failed to set data for &apos;%s&apos;</source>
-        <translation>Impossible d&apos;enregistrer les données de «&#xa0;%s&#xa0;»</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>Le fichier de paramètres %s est endommagé. Il a été renommé en %s, et Quillbay démarre avec de nouveaux paramètres.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>Le fichier de paramètres %s n&apos;a pas pu être lu. Il a été renommé en %s, et Quillbay démarre avec de nouveaux paramètres.</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>Le fichier de paramètres %s est endommagé et ne peut pas être mis de côté. Les calendriers récents et la position des fenêtres ne seront pas conservés pendant cette session.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>Le fichier de paramètres %s n&apos;a pas pu être lu ni mis de côté. Les calendriers récents et la position des fenêtres ne seront pas conservés pendant cette session.</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -94,14 +38,6 @@
     <message>
         <source>this line cannot be read</source>
         <translation>cette ligne est illisible</translation>
-    </message>
-    <message>
-        <source>the value of %s cannot be read</source>
-        <translation>la valeur de %s est illisible</translation>
-    </message>
-    <message>
-        <source>%s is not ended</source>
-        <translation>%s n&apos;est pas fermé</translation>
     </message>
     <message>
         <source>a date of this event is not valid</source>
@@ -132,88 +68,156 @@
         <translation>La période n&apos;est pas valide</translation>
     </message>
     <message>
-        <source>A range of more than %s years cannot be imported</source>
-        <translation>Impossible d&apos;importer une période de plus de %s ans</translation>
-    </message>
-    <message>
-        <source>%s, line %s: %s</source>
-        <translation>%s, ligne %s&#xa0;: %s</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s&#xa0;: %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, line %s</source>
-        <translation>Le fichier n&apos;est pas valide
-%s, ligne %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, larger than %s MB</source>
-        <translation>Le fichier n&apos;est pas valide
-%s, plus de %s Mo</translation>
-    </message>
-    <message>
-        <source>No program could be started to open %s</source>
-        <translation>Aucun programme n&apos;a pu être lancé pour ouvrir %s</translation>
-    </message>
-    <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
         <translation>Ce n&apos;est pas une adresse web&#xa0;: l&apos;adresse d&apos;un calendrier commence par https://, http:// ou webcal://</translation>
-    </message>
-    <message>
-        <source>Cannot find the server %s</source>
-        <translation>Le serveur %s est introuvable</translation>
-    </message>
-    <message>
-        <source>The server %s refused the connection</source>
-        <translation>Le serveur %s a refusé la connexion</translation>
-    </message>
-    <message>
-        <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation>Délai dépassé&#xa0;: le serveur %s n&apos;a rien envoyé pendant %s secondes</translation>
-    </message>
-    <message>
-        <source>The secure connection to %s failed: %s</source>
-        <translation>La connexion sécurisée à %s a échoué&#xa0;: %s</translation>
-    </message>
-    <message>
-        <source>The server of %s answered %s</source>
-        <translation>Le serveur de %s a répondu %s</translation>
-    </message>
-    <message>
-        <source>The calendar at %s is larger than %s MB</source>
-        <translation>Le calendrier à l&apos;adresse %s dépasse %s Mo</translation>
-    </message>
-    <message>
-        <source>The connection to %s broke off before the calendar was complete</source>
-        <translation>La connexion à %s a été interrompue avant la fin du calendrier</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected more than %s times</source>
-        <translation>L&apos;adresse %s est redirigée plus de %s fois</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected to one that is not followed</source>
-        <translation>L&apos;adresse %s est redirigée vers une adresse qui n&apos;est pas suivie</translation>
-    </message>
-    <message>
-        <source>The address %s does not give an iCalendar file</source>
-        <translation>L&apos;adresse %s ne fournit pas de fichier iCalendar</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
         <translation>Le téléchargement a été annulé</translation>
     </message>
     <message>
-        <source>Cannot fetch %s: %s</source>
-        <translation>Impossible de récupérer %s&#xa0;: %s</translation>
-    </message>
-    <message>
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Impossible de calculer une empreinte SHA-256</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, line %2</source>
+        <translation>Le fichier n&apos;est pas valide
+%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, larger than %2 MB</source>
+        <translation>Le fichier n&apos;est pas valide
+%1, plus de %2 Mo</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Indice de liste hors limites (%1)</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is a symbolic link; remove it and try again</source>
+        <translation>Le dossier d&apos;aperçu %1 est un lien symbolique&#xa0;; supprimez-le et réessayez</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is not a folder; remove it and try again</source>
+        <translation>Le dossier d&apos;aperçu %1 n&apos;est pas un dossier&#xa0;; supprimez-le et réessayez</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 belongs to another user</source>
+        <translation>Le dossier d&apos;aperçu %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 can be changed by other users</source>
+        <translation>Le dossier d&apos;aperçu %1 peut être modifié par d&apos;autres utilisateurs</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Type de données non valide pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Impossible de lire les données de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossible d&apos;enregistrer les données de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>Le fichier de paramètres %1 est endommagé. Il a été renommé en %2, et Quillbay démarre avec de nouveaux paramètres.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>Le fichier de paramètres %1 n&apos;a pas pu être lu. Il a été renommé en %2, et Quillbay démarre avec de nouveaux paramètres.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Le fichier de paramètres %1 est endommagé et ne peut pas être mis de côté. Les calendriers récents et la position des fenêtres ne seront pas conservés pendant cette session.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Le fichier de paramètres %1 n&apos;a pas pu être lu ni mis de côté. Les calendriers récents et la position des fenêtres ne seront pas conservés pendant cette session.</translation>
+    </message>
+    <message>
+        <source>the value of %1 cannot be read</source>
+        <translation>la valeur de %1 est illisible</translation>
+    </message>
+    <message>
+        <source>%1 is not ended</source>
+        <translation>%1 n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>A range of more than %1 years cannot be imported</source>
+        <translation>Impossible d&apos;importer une période de plus de %1 ans</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %1</source>
+        <translation>Le serveur %1 est introuvable</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection</source>
+        <translation>Le serveur %1 a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %1 sent nothing for %2 seconds</source>
+        <translation>Délai dépassé&#xa0;: le serveur %1 n&apos;a rien envoyé pendant %2 secondes</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation>La connexion sécurisée à %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The server of %1 answered %2</source>
+        <translation>Le serveur de %1 a répondu %2</translation>
+    </message>
+    <message>
+        <source>The calendar at %1 is larger than %2 MB</source>
+        <translation>Le calendrier à l&apos;adresse %1 dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>The connection to %1 broke off before the calendar was complete</source>
+        <translation>La connexion à %1 a été interrompue avant la fin du calendrier</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected more than %2 times</source>
+        <translation>L&apos;adresse %1 est redirigée plus de %2 fois</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected to one that is not followed</source>
+        <translation>L&apos;adresse %1 est redirigée vers une adresse qui n&apos;est pas suivie</translation>
+    </message>
+    <message>
+        <source>The address %1 does not give an iCalendar file</source>
+        <translation>L&apos;adresse %1 ne fournit pas de fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: %2</source>
+        <translation>Impossible de récupérer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %1)</source>
+        <translation>Le manifeste du site n&apos;est pas valide (ligne %1)</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1</source>
+        <translation>Aucun programme n&apos;a pu être lancé pour ouvrir %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -848,6 +852,58 @@
         <source>Import from Address</source>
         <translation>Importer depuis une adresse</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>A&amp;nnuler la répétition</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Ré&amp;péter...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>Retirer des &amp;jours...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Page du mois écrite dans %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Flux iCalendar écrit dans %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Ajouté à 1 jour</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Ajouté à %1 jours</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Retiré de 1 jour</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Retiré de %1 jours</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>A&amp;nnuler le retrait</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 jour restauré</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 jours restaurés</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Page de l&apos;année écrite dans %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +914,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Au&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Retirer des jours</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Ligne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Aucun jour de la période ne contient cette ligne.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Elle sera retirée de 1 jour.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Elle sera retirée de %1 jours.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Le %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Nombre de fois</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Intervalle</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Le premier %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Le deuxième %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Le troisième %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Le quatrième %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Le cinquième %1 du mois</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Le jour %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>Le dernier %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>Le dernier jour du mois</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>semaine</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>ans</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Une répétition couvre au plus %1 jours&#xa0;; choisissez un nombre de fois plus petit.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Une répétition s&apos;étend au plus sur %1 ans&#xa0;; choisissez une fin plus proche ou un nombre de fois plus petit.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Aucun jour ne correspond à la règle.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, dont %2 omis</translation>
     </message>
 </context>
 <context>

@@ -8,20 +8,8 @@
         <translation>Il file non è valido</translation>
     </message>
     <message>
-        <source>Cannot open file %s</source>
-        <translation>Impossibile aprire il file %s</translation>
-    </message>
-    <message>
-        <source>Cannot create file %s</source>
-        <translation>Impossibile creare il file %s</translation>
-    </message>
-    <message>
         <source>Stream write error</source>
         <translation>Errore di scrittura</translation>
-    </message>
-    <message>
-        <source>List index out of bounds (%s)</source>
-        <translation>Indice di lista fuori dai limiti (%s)</translation>
     </message>
     <message>
         <source>Invalid argument to date encode</source>
@@ -30,50 +18,6 @@
     <message>
         <source>Date is outside the calendar&apos;s range</source>
         <translation>La data è fuori dal periodo del calendario</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is a symbolic link; remove it and try again</source>
-        <translation>La cartella di anteprima %s è un collegamento simbolico; rimuovila e riprova</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is not a folder; remove it and try again</source>
-        <translation>La cartella di anteprima %s non è una cartella; rimuovila e riprova</translation>
-    </message>
-    <message>
-        <source>The preview folder %s belongs to another user</source>
-        <translation>La cartella di anteprima %s appartiene a un altro utente</translation>
-    </message>
-    <message>
-        <source>The preview folder %s can be changed by other users</source>
-        <translation>La cartella di anteprima %s può essere modificata da altri utenti</translation>
-    </message>
-    <message>
-        <source>Invalid data type for &apos;%s&apos;</source>
-        <translation>Tipo di dati non valido per «%s»</translation>
-    </message>
-    <message>
-        <source>Failed to get data for &apos;%s&apos;</source>
-        <translation>Impossibile leggere i dati di «%s»</translation>
-    </message>
-    <message>
-        <source>Failed to set data for &apos;%s&apos;</source>
-        <translation>Impossibile salvare i dati di «%s»</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>Il file delle impostazioni %s è danneggiato. È stato rinominato in %s e Quillbay si avvia con impostazioni nuove.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>Non è stato possibile leggere il file delle impostazioni %s. È stato rinominato in %s e Quillbay si avvia con impostazioni nuove.</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>Il file delle impostazioni %s è danneggiato e non può essere messo da parte. I calendari usati di recente e le posizioni delle finestre non verranno conservati in questa sessione.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>Non è stato possibile leggere il file delle impostazioni %s né metterlo da parte. I calendari usati di recente e le posizioni delle finestre non verranno conservati in questa sessione.</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -94,14 +38,6 @@
     <message>
         <source>this line cannot be read</source>
         <translation>questa riga non è leggibile</translation>
-    </message>
-    <message>
-        <source>the value of %s cannot be read</source>
-        <translation>il valore di %s non è leggibile</translation>
-    </message>
-    <message>
-        <source>%s is not ended</source>
-        <translation>%s non è chiuso</translation>
     </message>
     <message>
         <source>a date of this event is not valid</source>
@@ -132,88 +68,156 @@
         <translation>Il periodo non è valido</translation>
     </message>
     <message>
-        <source>A range of more than %s years cannot be imported</source>
-        <translation>Impossibile importare un periodo di più di %s anni</translation>
-    </message>
-    <message>
-        <source>%s, line %s: %s</source>
-        <translation>%s, riga %s: %s</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s: %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, line %s</source>
-        <translation>Il file non è valido
-%s, riga %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, larger than %s MB</source>
-        <translation>Il file non è valido
-%s, più di %s MB</translation>
-    </message>
-    <message>
-        <source>No program could be started to open %s</source>
-        <translation>Impossibile avviare un programma per aprire %s</translation>
-    </message>
-    <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
         <translation>Non è un indirizzo web: l&apos;indirizzo di un calendario inizia con https://, http:// o webcal://</translation>
-    </message>
-    <message>
-        <source>Cannot find the server %s</source>
-        <translation>Impossibile trovare il server %s</translation>
-    </message>
-    <message>
-        <source>The server %s refused the connection</source>
-        <translation>Il server %s ha rifiutato la connessione</translation>
-    </message>
-    <message>
-        <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation>Tempo scaduto: il server %s non ha inviato nulla per %s secondi</translation>
-    </message>
-    <message>
-        <source>The secure connection to %s failed: %s</source>
-        <translation>La connessione sicura a %s non è riuscita: %s</translation>
-    </message>
-    <message>
-        <source>The server of %s answered %s</source>
-        <translation>Il server di %s ha risposto %s</translation>
-    </message>
-    <message>
-        <source>The calendar at %s is larger than %s MB</source>
-        <translation>Il calendario all&apos;indirizzo %s supera %s MB</translation>
-    </message>
-    <message>
-        <source>The connection to %s broke off before the calendar was complete</source>
-        <translation>La connessione a %s si è interrotta prima che il calendario fosse completo</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected more than %s times</source>
-        <translation>L&apos;indirizzo %s viene reindirizzato più di %s volte</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected to one that is not followed</source>
-        <translation>L&apos;indirizzo %s viene reindirizzato a un indirizzo che non viene seguito</translation>
-    </message>
-    <message>
-        <source>The address %s does not give an iCalendar file</source>
-        <translation>L&apos;indirizzo %s non fornisce un file iCalendar</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
         <translation>Lo scaricamento è stato annullato</translation>
     </message>
     <message>
-        <source>Cannot fetch %s: %s</source>
-        <translation>Impossibile scaricare %s: %s</translation>
-    </message>
-    <message>
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Impossibile calcolare un&apos;impronta SHA-256</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, line %2</source>
+        <translation>Il file non è valido
+%1, riga %2</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, larger than %2 MB</source>
+        <translation>Il file non è valido
+%1, più di %2 MB</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossibile creare il file %1</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Indice di lista fuori dai limiti (%1)</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is a symbolic link; remove it and try again</source>
+        <translation>La cartella di anteprima %1 è un collegamento simbolico; rimuovila e riprova</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is not a folder; remove it and try again</source>
+        <translation>La cartella di anteprima %1 non è una cartella; rimuovila e riprova</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 belongs to another user</source>
+        <translation>La cartella di anteprima %1 appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 can be changed by other users</source>
+        <translation>La cartella di anteprima %1 può essere modificata da altri utenti</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo di dati non valido per «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Impossibile leggere i dati di «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossibile salvare i dati di «%1»</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>Il file delle impostazioni %1 è danneggiato. È stato rinominato in %2 e Quillbay si avvia con impostazioni nuove.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>Non è stato possibile leggere il file delle impostazioni %1. È stato rinominato in %2 e Quillbay si avvia con impostazioni nuove.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Il file delle impostazioni %1 è danneggiato e non può essere messo da parte. I calendari usati di recente e le posizioni delle finestre non verranno conservati in questa sessione.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Non è stato possibile leggere il file delle impostazioni %1 né metterlo da parte. I calendari usati di recente e le posizioni delle finestre non verranno conservati in questa sessione.</translation>
+    </message>
+    <message>
+        <source>the value of %1 cannot be read</source>
+        <translation>il valore di %1 non è leggibile</translation>
+    </message>
+    <message>
+        <source>%1 is not ended</source>
+        <translation>%1 non è chiuso</translation>
+    </message>
+    <message>
+        <source>A range of more than %1 years cannot be imported</source>
+        <translation>Impossibile importare un periodo di più di %1 anni</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %1</source>
+        <translation>Impossibile trovare il server %1</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection</source>
+        <translation>Il server %1 ha rifiutato la connessione</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %1 sent nothing for %2 seconds</source>
+        <translation>Tempo scaduto: il server %1 non ha inviato nulla per %2 secondi</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation>La connessione sicura a %1 non è riuscita: %2</translation>
+    </message>
+    <message>
+        <source>The server of %1 answered %2</source>
+        <translation>Il server di %1 ha risposto %2</translation>
+    </message>
+    <message>
+        <source>The calendar at %1 is larger than %2 MB</source>
+        <translation>Il calendario all&apos;indirizzo %1 supera %2 MB</translation>
+    </message>
+    <message>
+        <source>The connection to %1 broke off before the calendar was complete</source>
+        <translation>La connessione a %1 si è interrotta prima che il calendario fosse completo</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected more than %2 times</source>
+        <translation>L&apos;indirizzo %1 viene reindirizzato più di %2 volte</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected to one that is not followed</source>
+        <translation>L&apos;indirizzo %1 viene reindirizzato a un indirizzo che non viene seguito</translation>
+    </message>
+    <message>
+        <source>The address %1 does not give an iCalendar file</source>
+        <translation>L&apos;indirizzo %1 non fornisce un file iCalendar</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: %2</source>
+        <translation>Impossibile scaricare %1: %2</translation>
+    </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %1)</source>
+        <translation>Il manifesto del sito non è valido (riga %1)</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1</source>
+        <translation>Impossibile avviare un programma per aprire %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, riga %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -848,6 +852,58 @@
         <source>Import from Address</source>
         <translation>Importa da un indirizzo</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Annulla ripetizi&amp;one</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Ri&amp;peti...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>Rimuovi &amp;dai giorni...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Pagina del mese scritta in %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Feed iCalendar scritto in %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Aggiunto a 1 giorno</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Aggiunto a %1 giorni</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Rimosso da 1 giorno</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Rimosso da %1 giorni</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Annulla rimozi&amp;one</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 giorno ripristinato</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 giorni ripristinati</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Pagina dell&apos;anno scritta in %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +914,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;A:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Rimuovi dai giorni</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>R&amp;iga:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Da:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;A:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Nessun giorno del periodo contiene questa riga.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Verrà rimossa da 1 giorno.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Verrà rimossa da %1 giorni.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Il %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Fino al</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Numero di volte</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Testo:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Ogni</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Di %1, tra l&apos;1 e il 7 del mese</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Di %1, tra l&apos;8 e il 14 del mese</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Di %1, tra il 15 e il 21 del mese</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Di %1, tra il 22 e il 28 del mese</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Di %1, dopo il 28 del mese</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Il giorno %1 del mese</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>Di %1, negli ultimi sette giorni del mese</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>L&apos;ultimo giorno del mese</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>giorni</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>giorno</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>settimane</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>settimana</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mesi</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mese</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>anni</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>anno</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Una ripetizione copre al massimo %1 giorni; scegli un numero di volte minore.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Una ripetizione arriva al massimo a %1 anni in avanti; scegli una fine precedente o un numero di volte minore.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Nessun giorno corrisponde alla regola.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1 (esclusi: %2)</translation>
     </message>
 </context>
 <context>

@@ -8,20 +8,8 @@
         <translation>Het bestand is ongeldig</translation>
     </message>
     <message>
-        <source>Cannot open file %s</source>
-        <translation>Kan bestand %s niet openen</translation>
-    </message>
-    <message>
-        <source>Cannot create file %s</source>
-        <translation>Kan bestand %s niet aanmaken</translation>
-    </message>
-    <message>
         <source>Stream write error</source>
         <translation>Fout bij het schrijven</translation>
-    </message>
-    <message>
-        <source>List index out of bounds (%s)</source>
-        <translation>Lijstindex buiten bereik (%s)</translation>
     </message>
     <message>
         <source>Invalid argument to date encode</source>
@@ -30,50 +18,6 @@
     <message>
         <source>Date is outside the calendar&apos;s range</source>
         <translation>De datum valt buiten de periode van de kalender</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is a symbolic link; remove it and try again</source>
-        <translation>De voorbeeldmap %s is een symbolische koppeling; verwijder deze en probeer het opnieuw</translation>
-    </message>
-    <message>
-        <source>The preview folder %s is not a folder; remove it and try again</source>
-        <translation>De voorbeeldmap %s is geen map; verwijder deze en probeer het opnieuw</translation>
-    </message>
-    <message>
-        <source>The preview folder %s belongs to another user</source>
-        <translation>De voorbeeldmap %s is van een andere gebruiker</translation>
-    </message>
-    <message>
-        <source>The preview folder %s can be changed by other users</source>
-        <translation>De voorbeeldmap %s kan door andere gebruikers worden gewijzigd</translation>
-    </message>
-    <message>
-        <source>Invalid data type for &apos;%s&apos;</source>
-        <translation>Ongeldig gegevenstype voor ‘%s’</translation>
-    </message>
-    <message>
-        <source>Failed to get data for &apos;%s&apos;</source>
-        <translation>Kan de gegevens voor ‘%s’ niet lezen</translation>
-    </message>
-    <message>
-        <source>Failed to set data for &apos;%s&apos;</source>
-        <translation>Kan de gegevens voor ‘%s’ niet opslaan</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>Het instellingenbestand %s is beschadigd. Het is hernoemd naar %s en Quillbay start met nieuwe instellingen.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
-        <translation>Het instellingenbestand %s kon niet worden gelezen. Het is hernoemd naar %s en Quillbay start met nieuwe instellingen.</translation>
-    </message>
-    <message>
-        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>Het instellingenbestand %s is beschadigd en kan niet opzij worden gezet. Recent gebruikte kalenders en vensterposities worden in deze sessie niet bewaard.</translation>
-    </message>
-    <message>
-        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
-        <translation>Het instellingenbestand %s kon niet worden gelezen en kan niet opzij worden gezet. Recent gebruikte kalenders en vensterposities worden in deze sessie niet bewaard.</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -94,14 +38,6 @@
     <message>
         <source>this line cannot be read</source>
         <translation>deze regel kan niet worden gelezen</translation>
-    </message>
-    <message>
-        <source>the value of %s cannot be read</source>
-        <translation>de waarde van %s kan niet worden gelezen</translation>
-    </message>
-    <message>
-        <source>%s is not ended</source>
-        <translation>%s is niet afgesloten</translation>
     </message>
     <message>
         <source>a date of this event is not valid</source>
@@ -132,88 +68,156 @@
         <translation>De periode is ongeldig</translation>
     </message>
     <message>
-        <source>A range of more than %s years cannot be imported</source>
-        <translation>Een periode van meer dan %s jaar kan niet worden geïmporteerd</translation>
-    </message>
-    <message>
-        <source>%s, line %s: %s</source>
-        <translation>%s, regel %s: %s</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s: %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, line %s</source>
-        <translation>Het bestand is ongeldig
-%s, regel %s</translation>
-    </message>
-    <message>
-        <source>The file is not valid
-%s, larger than %s MB</source>
-        <translation>Het bestand is ongeldig
-%s, groter dan %s MB</translation>
-    </message>
-    <message>
-        <source>No program could be started to open %s</source>
-        <translation>Er kon geen programma worden gestart om %s te openen</translation>
-    </message>
-    <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
         <translation>Geen webadres: het adres van een kalender begint met https://, http:// of webcal://</translation>
-    </message>
-    <message>
-        <source>Cannot find the server %s</source>
-        <translation>Kan de server %s niet vinden</translation>
-    </message>
-    <message>
-        <source>The server %s refused the connection</source>
-        <translation>De server %s heeft de verbinding geweigerd</translation>
-    </message>
-    <message>
-        <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation>Time-out: de server %s heeft %s seconden lang niets verzonden</translation>
-    </message>
-    <message>
-        <source>The secure connection to %s failed: %s</source>
-        <translation>De beveiligde verbinding met %s is mislukt: %s</translation>
-    </message>
-    <message>
-        <source>The server of %s answered %s</source>
-        <translation>De server van %s antwoordde %s</translation>
-    </message>
-    <message>
-        <source>The calendar at %s is larger than %s MB</source>
-        <translation>De kalender op %s is groter dan %s MB</translation>
-    </message>
-    <message>
-        <source>The connection to %s broke off before the calendar was complete</source>
-        <translation>De verbinding met %s werd verbroken voordat de kalender volledig was</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected more than %s times</source>
-        <translation>Het adres %s wordt meer dan %s keer omgeleid</translation>
-    </message>
-    <message>
-        <source>The address %s is redirected to one that is not followed</source>
-        <translation>Het adres %s wordt omgeleid naar een adres dat niet wordt gevolgd</translation>
-    </message>
-    <message>
-        <source>The address %s does not give an iCalendar file</source>
-        <translation>Het adres %s levert geen iCalendar-bestand op</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
         <translation>Het downloaden is geannuleerd</translation>
     </message>
     <message>
-        <source>Cannot fetch %s: %s</source>
-        <translation>Kan %s niet ophalen: %s</translation>
-    </message>
-    <message>
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Kan geen SHA-256-hash berekenen</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, line %2</source>
+        <translation>Het bestand is ongeldig
+%1, regel %2</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%1, larger than %2 MB</source>
+        <translation>Het bestand is ongeldig
+%1, groter dan %2 MB</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Kan bestand %1 niet openen</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Kan bestand %1 niet aanmaken</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Lijstindex buiten bereik (%1)</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is a symbolic link; remove it and try again</source>
+        <translation>De voorbeeldmap %1 is een symbolische koppeling; verwijder deze en probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 is not a folder; remove it and try again</source>
+        <translation>De voorbeeldmap %1 is geen map; verwijder deze en probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 belongs to another user</source>
+        <translation>De voorbeeldmap %1 is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>The preview folder %1 can be changed by other users</source>
+        <translation>De voorbeeldmap %1 kan door andere gebruikers worden gewijzigd</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ongeldig gegevenstype voor ‘%1’</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Kan de gegevens voor ‘%1’ niet lezen</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Kan de gegevens voor ‘%1’ niet opslaan</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>Het instellingenbestand %1 is beschadigd. Het is hernoemd naar %2 en Quillbay start met nieuwe instellingen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was renamed to %2, and Quillbay starts with fresh settings.</source>
+        <translation>Het instellingenbestand %1 kon niet worden gelezen. Het is hernoemd naar %2 en Quillbay start met nieuwe instellingen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Het instellingenbestand %1 is beschadigd en kan niet opzij worden gezet. Recent gebruikte kalenders en vensterposities worden in deze sessie niet bewaard.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Het instellingenbestand %1 kon niet worden gelezen en kan niet opzij worden gezet. Recent gebruikte kalenders en vensterposities worden in deze sessie niet bewaard.</translation>
+    </message>
+    <message>
+        <source>the value of %1 cannot be read</source>
+        <translation>de waarde van %1 kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1 is not ended</source>
+        <translation>%1 is niet afgesloten</translation>
+    </message>
+    <message>
+        <source>A range of more than %1 years cannot be imported</source>
+        <translation>Een periode van meer dan %1 jaar kan niet worden geïmporteerd</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %1</source>
+        <translation>Kan de server %1 niet vinden</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection</source>
+        <translation>De server %1 heeft de verbinding geweigerd</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %1 sent nothing for %2 seconds</source>
+        <translation>Time-out: de server %1 heeft %2 seconden lang niets verzonden</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation>De beveiligde verbinding met %1 is mislukt: %2</translation>
+    </message>
+    <message>
+        <source>The server of %1 answered %2</source>
+        <translation>De server van %1 antwoordde %2</translation>
+    </message>
+    <message>
+        <source>The calendar at %1 is larger than %2 MB</source>
+        <translation>De kalender op %1 is groter dan %2 MB</translation>
+    </message>
+    <message>
+        <source>The connection to %1 broke off before the calendar was complete</source>
+        <translation>De verbinding met %1 werd verbroken voordat de kalender volledig was</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected more than %2 times</source>
+        <translation>Het adres %1 wordt meer dan %2 keer omgeleid</translation>
+    </message>
+    <message>
+        <source>The address %1 is redirected to one that is not followed</source>
+        <translation>Het adres %1 wordt omgeleid naar een adres dat niet wordt gevolgd</translation>
+    </message>
+    <message>
+        <source>The address %1 does not give an iCalendar file</source>
+        <translation>Het adres %1 levert geen iCalendar-bestand op</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: %2</source>
+        <translation>Kan %1 niet ophalen: %2</translation>
+    </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %1)</source>
+        <translation>Het manifest van de website is ongeldig (regel %1)</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1</source>
+        <translation>Er kon geen programma worden gestart om %1 te openen</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, regel %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -848,6 +852,58 @@
         <source>Import from Address</source>
         <translation>Vanaf webadres importeren</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Herhalen ongedaan &amp;maken</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>&amp;Herhalen...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>Uit &amp;dagen verwijderen...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Maandpagina geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>iCalendar-feed geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Aan 1 dag toegevoegd</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Aan %1 dagen toegevoegd</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Uit 1 dag verwijderd</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Uit %1 dagen verwijderd</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Verwijderen ongedaan &amp;maken</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 dag hersteld</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 dagen hersteld</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Jaarpagina geschreven naar %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +914,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Tot en met:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Uit dagen verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Regel:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot en met:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Geen enkele dag van de periode bevat deze regel.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Ze wordt uit 1 dag verwijderd.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Ze wordt uit %1 dagen verwijderd.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Herhalen</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Op %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>T&amp;ot en met</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Aantal keer</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Tekst:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Elke</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Op de eerste %1 van de maand</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Op de tweede %1 van de maand</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Op de derde %1 van de maand</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Op de vierde %1 van de maand</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Op de vijfde %1 van de maand</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Op de %1e van de maand</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>Op de laatste %1 van de maand</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>Op de laatste dag van de maand</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>dagen</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>dag</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>weken</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>week</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>maanden</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>maand</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>jaar</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>jaar</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Een herhaling beslaat hoogstens %1 dagen; kies minder keren.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Een herhaling reikt hoogstens %1 jaar vooruit; kies een eerder einde of minder keren.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Geen enkele dag past bij de regel.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 dag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dagen</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, waarvan %2 overgeslagen</translation>
     </message>
 </context>
 <context>

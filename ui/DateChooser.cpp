@@ -49,7 +49,7 @@ void TDateChooser::SelectDate(TDateTime Date) {
   if (Date == FLastDate) return;
   if (OnUnselect && FLastDate != 0) OnUnselect(*this, FLastDate);
   const QDate Day = DateTimeToQDate(Date);
-  if (!Day.isValid()) throw EQuillbayError("Date is outside the calendar's range");
+  if (!Day.isValid()) throw EQuillbayError(TMessageId::DateOutsideCalendar);
   FSelecting = true;
   setSelectedDate(Day);
   FSelecting = false;

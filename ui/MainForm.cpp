@@ -29,10 +29,10 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
+#include "ical/ICalendar.h"
 #include "model/DayEdits.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "ical/ICalendar.h"
 #include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
@@ -869,7 +869,7 @@ void TfrmMain::ShowHelpTopic(int Topic) {
   const std::string Page = !TranslationLanguage().isEmpty() && QFileInfo(ToQString(Translated)).isFile()
                                ? Translated
                                : Folder + HelpPageOfTopic(Topic);
-  if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
+  if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(TMessageId::CannotOpenFile, {Page});
   ShellOpen(Page);
 }
 

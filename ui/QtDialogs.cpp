@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/Errors.h"
 #include "ui/CoreMessages.h"
 #include "ui/QtText.h"
 
@@ -107,8 +108,9 @@ std::optional<std::string> Run(QFileDialog& D) {
 
 TMsgResult TQtDialogs::MessageBox(const TMessageRequest& Request) {
   QMessageBox Box(DialogParent());
-  Box.setWindowTitle(TranslateCoreMessage(Request.Caption));
-  Box.setText(TranslateCoreMessage(Request.Text));
+  Box.setWindowTitle(Request.CaptionMessage ? CoreMessageText(*Request.CaptionMessage)
+                                            : ToQString(Request.Caption));
+  Box.setText(Request.TextMessage ? CoreMessageText(*Request.TextMessage) : ToQString(Request.Text));
   Box.setIcon(Lookup(Icons, Request.Icon, QMessageBox::NoIcon));
   Box.setStandardButtons(Lookup(ButtonSets, Request.Buttons, QMessageBox::StandardButtons()));
   if (QAbstractButton* Default = Box.button(ToQt(Request.DefaultButton)))
@@ -153,7 +155,10 @@ void TQtDialogs::ProcessMessages() { QCoreApplication::processEvents(); }
 void ShowError(const std::exception& Error) {
   TMessageRequest R;
   R.Caption = "Quillbay";
-  R.Text = Error.what();
+  if (const auto* Core = dynamic_cast<const EQuillbayError*>(&Error))
+    R.SetText(Core->Message());
+  else
+    R.Text = Error.what();
   R.Icon = TMsgIcon::Error;
   R.Buttons = TMsgButtons::OK;
   try {
@@ -171,7 +176,7 @@ bool RunGuarded(const std::function<void()>& Handler) {
   } catch (const std::exception& E) {
     ShowError(E);
   } catch (...) {
-    ShowError(std::runtime_error("An unexpected error occurred"));
+    ShowError(EQuillbayError(TMessageId::UnexpectedError));
   }
   return false;
 }

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +66,27 @@ void ExpectOneDistinctAccessKeyEach(QMainWindow& W, const std::string& Language)
   };
   ExpectDistinct(W.menuBar()->actions(), "menu bar");
   for (QAction* Menu : W.menuBar()->actions()) ExpectDistinct(Menu->menu()->actions(), Menu->text());
+}
+
+// The access keys that more than one visible label, button or tab of Window
+// uses, with their captions; empty when each is distinct.
+QString SharedAccessKeys(const QWidget& Window) {
+  std::map<QChar, QStringList> Users;
+  const auto Add = [&Users](const QString& Caption) {
+    const qsizetype At = Caption.indexOf('&');
+    if (At >= 0 && At + 1 < Caption.size() && Caption[At + 1] != '&') Users[Caption[At + 1].toLower()] << Caption;
+  };
+  for (const QWidget* Control : Window.findChildren<QWidget*>()) {
+    if (!Control->isVisibleTo(&Window)) continue;
+    if (const auto* Label = qobject_cast<const QLabel*>(Control)) Add(Label->text());
+    if (const auto* Button = qobject_cast<const QAbstractButton*>(Control)) Add(Button->text());
+    if (const auto* Tabs = qobject_cast<const QTabBar*>(Control))
+      for (int Tab = 0; Tab < Tabs->count(); ++Tab) Add(Tabs->tabText(Tab));
+  }
+  QStringList Shared;
+  for (const auto& [Key, Captions] : Users)
+    if (Captions.size() > 1) Shared << Captions.join(" / ");
+  return Shared.join(", ");
 }
 }  // namespace
 
@@ -434,12 +456,15 @@ TEST_F(MainFormTest, EachLanguageGivesMenusDialogsCoreErrorsAndPageNamesWithCapt
     W->miSearch->trigger();
     EXPECT_EQ(CutCaptions(*W->fdgEvent).join(", ").toStdString(), "") << Language;
     W->fdgEvent->close();
-    for (QAction* Command : {W->miExportYear, W->miAbout, W->miStyle}) {
+    for (QAction* Command : {W->miExportYear, W->miAbout, W->miStyle, W->miRepeat, W->miRemoveFromDays}) {
       WhenModal<QDialog>([&](QDialog& Dialog) {
         EXPECT_EQ(CutCaptions(Dialog).join(", ").toStdString(), "")
             << Language << ", " << Dialog.objectName().toStdString();
-        if (Command == W->miStyle)
+        EXPECT_EQ(SharedAccessKeys(Dialog).toStdString(), "")
+            << Language << ", " << Dialog.objectName().toStdString();
+        if (Command == W->miStyle) {
           EXPECT_EQ(Dialog.windowTitle(), QString::fromUtf8(C.StyleTitle)) << Language;
+        }
         Dialog.reject();
       });
       Command->trigger();
