@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -31,7 +32,8 @@
 #include "model/DayEdits.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "model/ICalendar.h"
+#include "ical/ICalendar.h"
+#include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
@@ -39,6 +41,7 @@
 #include "ui/CaptionLabel.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
+#include "ui/FetchDlg.h"
 #include "ui/FormKeeperQt.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
@@ -46,6 +49,7 @@
 #include "ui/RemoveLineDlg.h"
 #include "ui/RepeatDlg.h"
 #include "ui/StyleDlg.h"
+#include "ui/Translations.h"
 
 // The drawings live in the library's resources, which a static library must
 // register itself.
@@ -160,7 +164,7 @@ void TfrmMain::SetUpProject() {
   Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
   Project.DefaultExt = "qby";
   Project.FileFilter = ToStdString(tr("Calendar Files") + "|*.qby|" + tr("All Files") + "|*.*");
-  Project.SaveAlert = ToStdString(tr("The calendar have been changed. Save?"));
+  Project.SaveAlert = ToStdString(tr("The calendar has been changed. Save?"));
   Project.MaxListSize = 10;
   FFormKeeper.Project = &Project;
   FFormKeeper.FormName = "frmMain";
@@ -253,6 +257,10 @@ void TfrmMain::CreateDateChooser() {
   FDateChooser->setObjectName("FDateChooser");
   FDateChooser->SetTodayHighlight(false);
   static_cast<QVBoxLayout*>(pnlTools->layout())->insertWidget(0, FDateChooser);
+  // Wider where the language's short day names need it ("sam." in French).
+  const QMargins Frame = pnlTools->layout()->contentsMargins();
+  pnlTools->setFixedWidth(
+      std::max(pnlTools->width(), FDateChooser->minimumSizeHint().width() + Frame.left() + Frame.right()));
   FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
   FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
   FDateChooser->Reset();
@@ -284,6 +292,8 @@ void TfrmMain::CreateMenus() {
   miSaveAs = AddCommand(File, "miSaveAs", tr("Save &As..."), &TfrmMain::miSaveAsClick);
   File->addSeparator();
   miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
+  miImportAddress =
+      AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -410,6 +420,9 @@ void TfrmMain::CreateDocument() {
 void TfrmMain::ProjectNew() {
   CreateDocument();
   FEventList->Style().ResetToDefaults();
+  // The week of the user's country; Sunday, the default, is not written.
+  FEventList->Style().WeekStart = Platform().FirstWeekDay();
+  StatusPanel2->clear();
   ShowCurrentDay();
 }
 
@@ -670,6 +683,12 @@ void TfrmMain::miPublishClick() {
   RememberExportFolder(*Chosen);
   TCalGen Generator(*FEventList, FEventList->Style());
   Generator.WriteMonthPage(static_cast<uint16_t>(Month), static_cast<uint16_t>(Year), *Chosen);
+  ShowWritten(tr("Month page written to %1"), *Chosen);
+}
+
+void TfrmMain::ShowWritten(const QString& What, const std::string& FileName) {
+  StatusPanel2->setText(
+      What.arg(QDir::toNativeSeparators(QFileInfo(ToQString(FileName)).absoluteFilePath())));
 }
 
 void TfrmMain::RememberExportFolder(const std::string& FileName) {
@@ -702,8 +721,25 @@ void TfrmMain::miImportICalClick() {
   const std::optional<TDayRange> Days = ExecuteRangeDialog(
       this, tr("Import iCalendar"), tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
   if (!Days) return;
-  const TICalImportResult Added =
-      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList));
+  ShowImportResult(
+      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)));
+}
+
+void TfrmMain::miImportAddressClick() {
+  StoreCurrentDay();
+  const QString Title = tr("Import from Address");
+  const std::optional<std::string> Address = AskCalendarAddress(this, Title);
+  if (!Address) return;
+  const std::optional<std::string> Calendar = FetchCalendarWithProgress(this, Title, *Address);
+  if (!Calendar) return;
+  const std::optional<TDayRange> Days = ExecuteRangeDialog(
+      this, Title, tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
+  if (!Days) return;
+  ShowImportResult(ImportICalendar(*FEventList, *Calendar, AddressForMessages(*Address), Days->From, Days->To,
+                                   EventTextFormOf(*FEventList)));
+}
+
+void TfrmMain::ShowImportResult(const TICalImportResult& Added) {
   const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
   const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
   StatusPanel2->setText(tr("Added %1 on %2").arg(Events, OnDays));
@@ -736,6 +772,7 @@ void TfrmMain::miExportICalClick() {
   Feed.Form = EventTextFormOf(*FEventList);
   Feed.Stamp = static_cast<int64_t>(std::time(nullptr));
   SaveICalendarFeed(*FEventList, *Chosen, Feed);
+  ShowWritten(tr("iCalendar feed written to %1"), *Chosen);
 }
 
 QString TfrmMain::LineAtCaret() const {
@@ -815,7 +852,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
 }
 
 void TfrmMain::miExportYearClick() {
-  RunDocumentDialog([this] { ExecuteExportDialog(this, *FEventList); });
+  RunDocumentDialog([this] {
+    if (ExecuteExportDialog(this, *FEventList))
+      ShowWritten(tr("Year page written to %1"), FEventList->ExportFile);
+  });
 }
 
 void TfrmMain::miStyleClick() {
@@ -824,7 +864,12 @@ void TfrmMain::miStyleClick() {
 }
 
 void TfrmMain::ShowHelpTopic(int Topic) {
-  const std::string Page = Platform().SharedDataFolder() + "/help/" + HelpPageOfTopic(Topic);
+  // The pages in the windows' language where they exist, else the English ones.
+  const std::string Folder = Platform().SharedDataFolder() + "/help/";
+  const std::string Translated = Folder + ToStdString(TranslationLanguage()) + "/" + HelpPageOfTopic(Topic);
+  const std::string Page = !TranslationLanguage().isEmpty() && QFileInfo(ToQString(Translated)).isFile()
+                               ? Translated
+                               : Folder + HelpPageOfTopic(Topic);
   if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
   ShellOpen(Page);
 }

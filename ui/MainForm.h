@@ -19,6 +19,7 @@
 #include "project/PrjLib.h"
 
 class QAction;
+struct TICalImportResult;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -74,6 +75,9 @@ class TfrmMain : public QMainWindow {
   // Merges the events of an iCalendar file into the document for a range of
   // days and shows the first day that received one.
   void miImportICalClick();
+  // The same for a calendar fetched from a web address; the address is
+  // asked for each time and never kept.
+  void miImportAddressClick();
   // Writes the document's iCalendar feed for a range of days.
   void miExportICalClick();
   void miStyleClick();
@@ -115,11 +119,11 @@ class TfrmMain : public QMainWindow {
   QPlainTextEdit* mmEvent = nullptr;
   QLabel* StatusPanel0 = nullptr;  // the caret as "column:line"
   QLabel* StatusPanel1 = nullptr;  // "Modified" while the document has unsaved changes
-  QLabel* StatusPanel2 = nullptr;  // what the last import added
+  QLabel* StatusPanel2 = nullptr;  // what the last import added or export wrote
   TFindDialog* fdgEvent = nullptr;
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
-  QAction *miImportICal = nullptr, *miExportICal = nullptr;
+  QAction *miImportICal = nullptr, *miImportAddress = nullptr, *miExportICal = nullptr;
   QMenu* miReopen = nullptr;
   QAction *miUndoDays = nullptr, *miRepeat = nullptr, *miRemoveFromDays = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
@@ -158,10 +162,15 @@ class TfrmMain : public QMainWindow {
   // A file chosen in another folder makes that folder the document's export
   // folder, which marks the document modified.
   void RememberExportFolder(const std::string& FileName);
+  // Says in the status bar that a file was written, What holding %1 for its name.
+  void ShowWritten(const QString& What, const std::string& FileName);
   // The year of the day on show.
   int ShownYear() const;
   // The file dialog of an iCalendar import or feed.
   TFileDialogRequest ICalendarFileRequest(const QString& Title) const;
+  // Shows what an import added in the status bar and the first day that
+  // received a line; marks the document modified when a day changed.
+  void ShowImportResult(const TICalImportResult& Added);
   // The line under the caret, or the first line of the selection.
   QString LineAtCaret() const;
   // Keeps the record of a Repeat or Remove from days that changed the texts,

@@ -42,7 +42,7 @@ std::vector<std::string> ReaderDays(const TRepeatRule& Rule, TDateTime First) {
   for (TDateTime D : Rule.Excluded) Ics += "EXDATE;VALUE=DATE:" + Compact(D) + "\r\n";
   Ics += "SUMMARY:Rehearsal\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
   WriteFileBytes(Dir / "r.ics", Ics);
-  const std::string Command = "/usr/bin/python3 " QUILLBAY_TEST_SOURCE_DIR "/tests/model/rrule_reader.py " +
+  const std::string Command = "/usr/bin/python3 " QUILLBAY_TEST_SOURCE_DIR "/tests/ical/rrule_reader.py " +
                               Dir / "r.ics" + " > " + Dir / "out.txt";
   EXPECT_EQ(std::system(Command.c_str()), 0) << Command;
   std::vector<std::string> Days;
