@@ -47,6 +47,7 @@ std::optional<std::string> FetchCalendarWithProgress(QWidget* Parent, const QStr
   Poll.setInterval(100);
   QObject::connect(&Poll, &QTimer::timeout, [&] {
     if (Job.Done()) return Loop.quit();
+    if (Progress.wasCanceled()) Job.Cancel();
     const uint64_t Received = Job.Received(), Total = Job.Total();
     const QString Size = QLocale().formattedDataSize(static_cast<qint64>(Received));
     Progress.setLabelText(

@@ -9,12 +9,14 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
@@ -23,7 +25,9 @@
 #include <filesystem>
 
 #include "model/EventList.h"
+#include "platform/Errors.h"
 #include "project/RegistryLib.h"
+#include "tests/net/FetchServer.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
@@ -586,12 +590,30 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   W->Project.SetModified(false);
   const std::string Ics = Root + "/other/club.ics";
   std::string Calendar;
-  for (const char* Line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Test//Test//EN",  //
-                           "BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20260214", "SUMMARY:Valentine's dance",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:b", "DTSTART:20260220T190000", "SUMMARY:Quiz & cake",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:c", "DTSTART:20260305T100000", "SUMMARY:Coffee",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:d", "DTSTART;VALUE=DATE:20280101",
-                           "SUMMARY:After the range", "END:VEVENT", "END:VCALENDAR"})
+  for (const char* Line : {"BEGIN:VCALENDAR",
+                           "VERSION:2.0",
+                           "PRODID:-//Test//Test//EN",  //
+                           "BEGIN:VEVENT",
+                           "UID:a",
+                           "DTSTART;VALUE=DATE:20260214",
+                           "SUMMARY:Valentine's dance",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:b",
+                           "DTSTART:20260220T190000",
+                           "SUMMARY:Quiz & cake",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:c",
+                           "DTSTART:20260305T100000",
+                           "SUMMARY:Coffee",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:d",
+                           "DTSTART;VALUE=DATE:20280101",
+                           "SUMMARY:After the range",
+                           "END:VEVENT",
+                           "END:VCALENDAR"})
     Calendar += std::string(Line) + "\r\n";
   WriteFileBytes(Ics, Calendar);
   auto Import = [&](TDayRange* Proposed) {
@@ -611,7 +633,8 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   EXPECT_EQ(Proposed.To, Day(2027, 12, 31));
   EXPECT_EQ(Text(*W, Day(2026, 2, 14)), "Valentine's dance");
   EXPECT_EQ(Text(*W, Day(2026, 2, 20)), "19:00 Quiz &amp; cake");
-  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee") << "typed text stored first, new line kept";
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee")
+      << "typed text stored first, new line kept";
   EXPECT_EQ(Text(*W, Day(2028, 1, 1)), "<none>");
   EXPECT_TRUE(W->Project.Modified());
   EXPECT_EQ(W->DateChooser().Date(), Day(2026, 2, 14));
@@ -626,9 +649,50 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee");
 }
 
+TEST_F(MainFormTest, ImportFromAddressFetchesWhileTheWindowRunsAndCancelChangesNothing) {
+  TFetchServer Server;
+  setenv("XDG_CACHE_HOME", (Root + "/cache").c_str(), 1);
+  auto W = MakeWindow();  // on 5 March 2026
+  W->Project.SetModified(false);
+  auto Import = [&](const std::string& Address) {
+    WhenModal<QInputDialog>([Address](QInputDialog& Dialog) {
+      Dialog.setTextValue(QString::fromStdString(Address));
+      Dialog.accept();
+    });
+    W->miImportAddress->trigger();
+  };
+
+  // Cancelled while the server is silent: the progress dialog answers, and
+  // the document stays as it was.
+  QTimer Canceller;
+  QObject::connect(&Canceller, &QTimer::timeout, [&] {
+    auto* Progress = W->findChild<QProgressDialog*>("dlgFetch");
+    if (!Progress || !Progress->isVisible()) return;
+    if (auto* Cancel = Progress->findChild<QPushButton*>()) Cancel->click();
+  });
+  Canceller.start(10);
+  Import(Server.Http("/stall"));
+  Canceller.stop();
+  EXPECT_TRUE(Dialogs.Messages.empty()) << Dialogs.Messages[0].Text;
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_EQ(Text(*W, Day(2026, 3, 14)), "<none>");
+
+  WhenModal<TfrmRange>([](TfrmRange& Dialog) { Dialog.btnOK->click(); });
+  Import(Server.Http("/good.ics"));
+  EXPECT_EQ(Text(*W, Day(2026, 3, 14)), "Spring fair");
+  EXPECT_EQ(W->StatusPanel2->text(), "Added 1 event on 1 day");
+  EXPECT_TRUE(W->Project.Modified());
+
+  W->Project.SetModified(false);
+  Import(Server.Http("/missing"));
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The server of " + Server.Http("/… answered 404 Not Found"));
+  EXPECT_FALSE(W->Project.Modified());
+}
+
 TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
-  const std::string Path =
-      MakeDocument("choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
+  const std::string Path = MakeDocument(
+      "choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
   auto W = MakeWindow();
   Dialogs.OpenAnswers.push_back(Path);
   W->miOpen->trigger();
@@ -654,7 +718,8 @@ TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
   EXPECT_TRUE(ReversedRefused) << "OK stays disabled while the range ends before it begins";
   const std::string Text = ReadFileBytes(Feed);
   EXPECT_NE(Text.find("\r\nDTSTART;VALUE=DATE:20251224\r\n"), std::string::npos) << Text;
-  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"), std::string::npos);
+  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"),
+            std::string::npos);
   EXPECT_EQ(W->Document().DefaultFolder, Root + "/other");
   EXPECT_TRUE(W->Project.Modified()) << "a new export folder";
 }
