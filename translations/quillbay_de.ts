@@ -633,7 +633,7 @@
         <translation>Alle Dateien</translation>
     </message>
     <message>
-        <source>The calendar have been changed. Save?</source>
+        <source>The calendar has been changed. Save?</source>
         <translation>Der Kalender wurde geändert. Speichern?</translation>
     </message>
     <message>

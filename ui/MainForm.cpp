@@ -45,6 +45,7 @@
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
+#include "ui/Translations.h"
 
 // The drawings live in the library's resources, which a static library must
 // register itself.
@@ -159,7 +160,7 @@ void TfrmMain::SetUpProject() {
   Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
   Project.DefaultExt = "qby";
   Project.FileFilter = ToStdString(tr("Calendar Files") + "|*.qby|" + tr("All Files") + "|*.*");
-  Project.SaveAlert = ToStdString(tr("The calendar have been changed. Save?"));
+  Project.SaveAlert = ToStdString(tr("The calendar has been changed. Save?"));
   Project.MaxListSize = 10;
   FFormKeeper.Project = &Project;
   FFormKeeper.FormName = "frmMain";
@@ -754,7 +755,12 @@ void TfrmMain::miStyleClick() {
 }
 
 void TfrmMain::ShowHelpTopic(int Topic) {
-  const std::string Page = Platform().SharedDataFolder() + "/help/" + HelpPageOfTopic(Topic);
+  // The pages in the windows' language where they exist, else the English ones.
+  const std::string Folder = Platform().SharedDataFolder() + "/help/";
+  const std::string Translated = Folder + ToStdString(TranslationLanguage()) + "/" + HelpPageOfTopic(Topic);
+  const std::string Page = !TranslationLanguage().isEmpty() && QFileInfo(ToQString(Translated)).isFile()
+                               ? Translated
+                               : Folder + HelpPageOfTopic(Topic);
   if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
   ShellOpen(Page);
 }
