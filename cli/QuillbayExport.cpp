@@ -32,7 +32,7 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "model/EventList.h"
-#include "model/ICalendar.h"
+#include "ical/ICalendar.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "text/Lines.h"
+
 namespace {
 // The index key of a whole day: the bits of the number, with -0 read as 0.
 uint64_t DayKey(TDateTime Day) {
@@ -33,17 +35,12 @@ void TEvent::SetDate(TDateTime Value) {
 std::string TEvent::HTMLText() const {
   std::string Result;
   Result.reserve(Text.size());
-  size_t I = 0;
-  while (I < Text.size()) {
-    size_t Pos = Text.find("\r\n", I);
-    if (Pos == std::string::npos) {
-      Result.append(Text, I, std::string::npos);
-      break;
-    }
-    Result.append(Text, I, Pos - I);
-    Result += "<br>";
-    I = Pos + 2;
-  }
+  bool First = true;
+  ForEachCrLfLine(Text, [&](std::string_view Line) {
+    if (!First) Result += "<br>";
+    First = false;
+    Result += Line;
+  });
   return Result;
 }
 

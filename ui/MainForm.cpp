@@ -30,7 +30,7 @@
 #include "generator/Globals.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "model/ICalendar.h"
+#include "ical/ICalendar.h"
 #include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"

@@ -178,7 +178,7 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   const char* const SavedZone = std::getenv("TZ");
   const std::string Zone = SavedZone ? SavedZone : "";
   ::setenv("TZ", "Europe/Berlin", 1);  // the tool runs in the calendar's zone
-  const std::string Ics = QUILLBAY_TEST_SOURCE_DIR "/tests/model/ical/google.ics";
+  const std::string Ics = QUILLBAY_TEST_SOURCE_DIR "/tests/ical/data/google.ics";
   const std::string Merged = Folder / "merged.qby", Feed = Folder / "club.ics";
   auto Args = [&](std::initializer_list<std::string> Action, bool Merge = true) {
     std::vector<std::string> A{DocName, "--from", "2026-03-01", "--to", "2026-03-31"};
