@@ -199,4 +199,11 @@ TEST_F(FetchTest, ToolMergesACalendarFromAnAddressKeptInAFile) {
   EXPECT_EQ(Missing.Err.find("s3cr3t"), std::string::npos) << Missing.Err;
   EXPECT_EQ(ReadFileBytes(Doc), WorkedExampleText());
 }
+
+TEST(FetchLinkTest, PageOnlyToolLinksNoNetworkLibrary) {
+  const std::string Tool = ReadFileBytes(QUILLBAY_EXPORT_TOOL);
+  ASSERT_FALSE(Tool.empty());
+  EXPECT_EQ(Tool.find("libcurl"), std::string::npos) << "quillbay-export must start without libcurl";
+  EXPECT_EQ(Tool.find("curl_easy_perform"), std::string::npos);
+}
 }  // namespace
