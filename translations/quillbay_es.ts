@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The connection to %s broke off before the calendar was complete</source>
-        <translation>La conexión con %s se cortó antes de que el calendario estuviera completo</translation>
+        <translation>La conexión con %s se cortó antes de recibir el calendario completo</translation>
     </message>
     <message>
         <source>The address %s is redirected more than %s times</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>The address %s does not give an iCalendar file</source>
-        <translation>La dirección %s no da un archivo iCalendar</translation>
+        <translation>La dirección %s no devuelve un archivo iCalendar</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Cannot fetch %s: %s</source>
-        <translation>No se puede obtener %s: %s</translation>
+        <translation>No se puede descargar %s: %s</translation>
     </message>
     <message>
         <source>Cannot compute a SHA-256 digest</source>
@@ -220,11 +220,11 @@
     <name>FetchDlg</name>
     <message>
         <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
-        <translation>Dirección del calendario (https://, http:// o webcal://), tal como el servicio de calendario la muestra en «dirección secreta en formato iCal» o «publicar calendario»:</translation>
+        <translation>Dirección del calendario (https://, http:// o webcal://), tal como la muestra el servicio de calendario en «Dirección secreta en formato iCal» o «Publicar calendario»:</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1</source>
-        <translation>Obteniendo el calendario de %1</translation>
+        <translation>Descargando el calendario de %1</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -233,7 +233,7 @@
     <message>
         <source>Fetching the calendar from %1
 %2 received</source>
-        <translation>Obteniendo el calendario de %1
+        <translation>Descargando el calendario de %1
 %2 recibidos</translation>
     </message>
 </context>
@@ -633,6 +633,10 @@
         <translation>Todos los archivos</translation>
     </message>
     <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Se ha modificado el calendario. ¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
         <source>Modified</source>
         <translation>Modificado</translation>
     </message>
@@ -835,10 +839,6 @@
     <message>
         <source>iCalendar Files</source>
         <translation>Archivos iCalendar</translation>
-    </message>
-    <message>
-        <source>The calendar has been changed. Save?</source>
-        <translation>Se ha modificado el calendario. ¿Desea guardar los cambios?</translation>
     </message>
     <message>
         <source>Import from a&amp;ddress...</source>

@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The connection to %s broke off before the calendar was complete</source>
-        <translation>La connexion à %s a été coupée avant que le calendrier soit complet</translation>
+        <translation>La connexion à %s a été interrompue avant la fin du calendrier</translation>
     </message>
     <message>
         <source>The address %s is redirected more than %s times</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>The address %s does not give an iCalendar file</source>
-        <translation>L&apos;adresse %s ne donne pas de fichier iCalendar</translation>
+        <translation>L&apos;adresse %s ne fournit pas de fichier iCalendar</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
@@ -220,7 +220,7 @@
     <name>FetchDlg</name>
     <message>
         <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
-        <translation>Adresse du calendrier (https://, http:// ou webcal://), telle que le service de calendrier l&apos;affiche sous «&#xa0;adresse secrète au format iCal&#xa0;» ou «&#xa0;publier le calendrier&#xa0;»&#xa0;:</translation>
+        <translation>Adresse du calendrier (https://, http:// ou webcal://), telle que le service d&apos;agenda l&apos;indique sous «&#xa0;Adresse secrète au format iCal&#xa0;» ou «&#xa0;Publier le calendrier&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1</source>
@@ -633,6 +633,10 @@
         <translation>Tous les fichiers</translation>
     </message>
     <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Le calendrier a été modifié. L&apos;enregistrer&#xa0;?</translation>
+    </message>
+    <message>
         <source>Modified</source>
         <translation>Modifié</translation>
     </message>
@@ -837,12 +841,8 @@
         <translation>Fichiers iCalendar</translation>
     </message>
     <message>
-        <source>The calendar has been changed. Save?</source>
-        <translation>Le calendrier a été modifié. L&apos;enregistrer&#xa0;?</translation>
-    </message>
-    <message>
         <source>Import from a&amp;ddress...</source>
-        <translation>Importer depuis une &amp;adresse...</translation>
+        <translation>Importer depuis une a&amp;dresse...</translation>
     </message>
     <message>
         <source>Import from Address</source>

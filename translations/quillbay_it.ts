@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The address %s is redirected to one that is not followed</source>
-        <translation>L&apos;indirizzo %s viene reindirizzato a uno che non viene seguito</translation>
+        <translation>L&apos;indirizzo %s viene reindirizzato a un indirizzo che non viene seguito</translation>
     </message>
     <message>
         <source>The address %s does not give an iCalendar file</source>
@@ -220,7 +220,7 @@
     <name>FetchDlg</name>
     <message>
         <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
-        <translation>Indirizzo del calendario (https://, http:// o webcal://), come il servizio di calendario lo mostra in «indirizzo segreto in formato iCal» o «pubblica calendario»:</translation>
+        <translation>Indirizzo del calendario (https://, http:// o webcal://), come lo mostra il servizio di calendario alla voce «Indirizzo segreto in formato iCal» o «Pubblica calendario»:</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1</source>
@@ -633,6 +633,10 @@
         <translation>Tutti i file</translation>
     </message>
     <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Il calendario è stato modificato. Salvarlo?</translation>
+    </message>
+    <message>
         <source>Modified</source>
         <translation>Modificato</translation>
     </message>
@@ -837,16 +841,12 @@
         <translation>File iCalendar</translation>
     </message>
     <message>
-        <source>The calendar has been changed. Save?</source>
-        <translation>Il calendario è stato modificato. Salvarlo?</translation>
-    </message>
-    <message>
         <source>Import from a&amp;ddress...</source>
-        <translation>Importa da in&amp;dirizzo...</translation>
+        <translation>Importa da un in&amp;dirizzo...</translation>
     </message>
     <message>
         <source>Import from Address</source>
-        <translation>Importa da indirizzo</translation>
+        <translation>Importa da un indirizzo</translation>
     </message>
 </context>
 <context>

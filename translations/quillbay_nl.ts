@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Cannot find the server %s</source>
-        <translation>De server %s is niet gevonden</translation>
+        <translation>Kan de server %s niet vinden</translation>
     </message>
     <message>
         <source>The server %s refused the connection</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation>Time-out: de server %s heeft %s seconden niets verzonden</translation>
+        <translation>Time-out: de server %s heeft %s seconden lang niets verzonden</translation>
     </message>
     <message>
         <source>The secure connection to %s failed: %s</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>The connection to %s broke off before the calendar was complete</source>
-        <translation>De verbinding met %s werd verbroken voordat de kalender compleet was</translation>
+        <translation>De verbinding met %s werd verbroken voordat de kalender volledig was</translation>
     </message>
     <message>
         <source>The address %s is redirected more than %s times</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>The address %s does not give an iCalendar file</source>
-        <translation>Het adres %s levert geen iCalendar-bestand</translation>
+        <translation>Het adres %s levert geen iCalendar-bestand op</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
@@ -209,18 +209,18 @@
     </message>
     <message>
         <source>Cannot fetch %s: %s</source>
-        <translation>%s kan niet worden opgehaald: %s</translation>
+        <translation>Kan %s niet ophalen: %s</translation>
     </message>
     <message>
         <source>Cannot compute a SHA-256 digest</source>
-        <translation>Een SHA-256-hash kan niet worden berekend</translation>
+        <translation>Kan geen SHA-256-hash berekenen</translation>
     </message>
 </context>
 <context>
     <name>FetchDlg</name>
     <message>
         <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
-        <translation>Adres van de kalender (https://, http:// of webcal://), zoals de kalenderdienst het toont onder ‘geheim adres in iCal-indeling’ of ‘kalender publiceren’:</translation>
+        <translation>Adres van de kalender (https://, http:// of webcal://), zoals de agendadienst het toont onder ‘Geheim adres in iCal-indeling’ of ‘Agenda publiceren’:</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1</source>
@@ -633,6 +633,10 @@
         <translation>Alle bestanden</translation>
     </message>
     <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>De kalender is gewijzigd. Opslaan?</translation>
+    </message>
+    <message>
         <source>Modified</source>
         <translation>Gewijzigd</translation>
     </message>
@@ -837,16 +841,12 @@
         <translation>iCalendar-bestanden</translation>
     </message>
     <message>
-        <source>The calendar has been changed. Save?</source>
-        <translation>De kalender is gewijzigd. Opslaan?</translation>
-    </message>
-    <message>
         <source>Import from a&amp;ddress...</source>
-        <translation>Importeren van &amp;webadres...</translation>
+        <translation>Vanaf &amp;webadres importeren...</translation>
     </message>
     <message>
         <source>Import from Address</source>
-        <translation>Importeren van webadres</translation>
+        <translation>Vanaf webadres importeren</translation>
     </message>
 </context>
 <context>
