@@ -9,12 +9,14 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
@@ -26,6 +28,7 @@
 #include "model/EventList.h"
 #include "platform/LinuxPlatform.h"
 #include "project/RegistryLib.h"
+#include "tests/net/FetchServer.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
@@ -714,6 +717,47 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   EXPECT_FALSE(W->Project.Modified());
   EXPECT_EQ(W->StatusPanel2->text(), "Added 0 events on 0 days");
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee");
+}
+
+TEST_F(MainFormTest, ImportFromAddressFetchesWhileTheWindowRunsAndCancelChangesNothing) {
+  TFetchServer Server;
+  setenv("XDG_CACHE_HOME", (Root + "/cache").c_str(), 1);
+  auto W = MakeWindow();  // on 5 March 2026
+  W->Project.SetModified(false);
+  auto Import = [&](const std::string& Address) {
+    WhenModal<QInputDialog>([Address](QInputDialog& Dialog) {
+      Dialog.setTextValue(QString::fromStdString(Address));
+      Dialog.accept();
+    });
+    W->miImportAddress->trigger();
+  };
+
+  // Cancelled while the server is silent: the progress dialog answers, and
+  // the document stays as it was.
+  QTimer Canceller;
+  QObject::connect(&Canceller, &QTimer::timeout, [&] {
+    auto* Progress = W->findChild<QProgressDialog*>("dlgFetch");
+    if (!Progress || !Progress->isVisible()) return;
+    if (auto* Cancel = Progress->findChild<QPushButton*>()) Cancel->click();
+  });
+  Canceller.start(10);
+  Import(Server.Http("/stall"));
+  Canceller.stop();
+  EXPECT_TRUE(Dialogs.Messages.empty()) << Dialogs.Messages[0].Text;
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_EQ(Text(*W, Day(2026, 3, 14)), "<none>");
+
+  WhenModal<TfrmRange>([](TfrmRange& Dialog) { Dialog.btnOK->click(); });
+  Import(Server.Http("/good.ics"));
+  EXPECT_EQ(Text(*W, Day(2026, 3, 14)), "Spring fair");
+  EXPECT_EQ(W->StatusPanel2->text(), "Added 1 event on 1 day");
+  EXPECT_TRUE(W->Project.Modified());
+
+  W->Project.SetModified(false);
+  Import(Server.Http("/missing"));
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The server of " + Server.Http("/… answered 404 Not Found"));
+  EXPECT_FALSE(W->Project.Modified());
 }
 
 TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
