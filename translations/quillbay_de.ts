@@ -187,6 +187,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Hat Termine</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -774,6 +781,14 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Jahresseite geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Termine dieses Tages eingeben; links einen anderen Tag wählen</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>&amp;Tage mit Terminen markieren</translation>
     </message>
 </context>
 <context>
