@@ -621,7 +621,8 @@ void TfrmMain::ShowContextMenu(const QPoint& Pos) {
       Menu->removeAction(Action);
     } else if (Action->objectName() == "edit-undo") {
       Action->disconnect();
-      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable());
+      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable() ||
+                         FDayEdit);
       connect(Action, &QAction::triggered, this, [this] { RunCommand([this] { miUndoClick(); }); });
     }
   }
