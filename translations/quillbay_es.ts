@@ -264,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Tiene eventos</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -899,6 +906,14 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Página del año escrita en %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Escriba los eventos de este día; elija otro día a la izquierda</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marcar días con &amp;eventos</translation>
     </message>
 </context>
 <context>

@@ -264,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Contient des événements</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -899,6 +906,14 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Page de l&apos;année écrite dans %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Saisissez les événements de ce jour ; choisissez un autre jour à gauche</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marquer les jours avec é&amp;vénements</translation>
     </message>
 </context>
 <context>

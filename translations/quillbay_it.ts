@@ -264,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Ha eventi</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -899,6 +906,14 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Pagina dell&apos;anno scritta in %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Scrivi gli eventi di questo giorno; scegli un altro giorno a sinistra</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Segna i giorni con &amp;eventi</translation>
     </message>
 </context>
 <context>

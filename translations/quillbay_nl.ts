@@ -264,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Heeft gebeurtenissen</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -899,6 +906,14 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Jaarpagina geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Typ de gebeurtenissen van deze dag; kies links een andere dag</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Dagen met gebeurtenissen mar&amp;keren</translation>
     </message>
 </context>
 <context>
