@@ -163,7 +163,7 @@ std::string CommonStyle(const TCalStyle& S) {
       "line-height: 1.35; text-align: left; overflow-wrap: break-word; overflow-wrap: anywhere; }\n";
   Css +=
       ".quillbay-cal *, .quillbay-cal *::before, .quillbay-cal *::after { box-sizing: border-box; "
-      "max-width: 100%; }\n";
+      "max-width: 100%; line-height: inherit; }\n";
   Css += ".quillbay-cal a { color: inherit; text-decoration: underline; }\n";
   Css +=
       ".quillbay-cal .qb-sr { position: absolute; width: 1px; height: 1px; margin: -1px; padding: 0; "
@@ -198,7 +198,7 @@ std::string MonthStyle() {
   Css += T + " td .qb-day { display: block; font-weight: bold; color: var(--qb-day); }\n";
   Css += T + " td.qb-outside { background: transparent; }\n";
   Css += T + " .qb-narrow { display: none; }\n";
-  Css += "@container (max-width: 36em) { " + T + " { font-size: 0.85em; } " + T + " th, " + T +
+  Css += "@container (max-width: 36em) { " + T + " { font-size: 0.75em; } " + T + " th, " + T +
          " td { padding: 2px; } " + T + " .qb-wide { display: none; } " + T +
          " .qb-narrow { display: inline; } }\n";
   Css += ".quillbay-cal.qb-month-box { container-type: inline-size; }\n";
@@ -213,7 +213,8 @@ std::string UpcomingStyle() {
       "border-top: 1px solid var(--qb-line); background: none; }\n";
   Css += ".quillbay-cal ul.qb-list li::before { content: none; }\n";
   Css += ".quillbay-cal .qb-date { display: block; font-weight: bold; }\n";
-  Css += ".quillbay-cal p { margin: 0; padding: 0; }\n";
+  Css += ".quillbay-cal.qb-upcoming { padding: 4px 10px; }\n";
+  Css += ".quillbay-cal p { margin: 0; padding: 6px 0; }\n";
   return Css;
 }
 

@@ -120,6 +120,9 @@ class TIndexWriter {
         "; border-radius: 4px; }");
     Out(".qby-field [hidden] { display: none; }");
     Out(".qby-note { font-size: 0.92em; }");
+    Out(".qby-sr { position: absolute; width: 1px; height: 1px; margin: -1px; padding: 0; border: 0; "
+        "overflow: hidden; "
+        "clip: rect(0 0 0 0); clip-path: inset(50%); white-space: nowrap; }");
     Out(".qby-banner { margin: 32px 0 0; text-align: center; font-family: Arial, sans-serif; font-size: 9pt; "
         "}");
     Out("@media screen and (min-width: 40em) { body { padding: 24px; } .qby-coming li { display: flex; gap: "

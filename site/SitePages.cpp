@@ -68,7 +68,6 @@ TPageAddition ModernNavigation(const TCalStyle& Style, const TSiteLinks& Links) 
       ".qby-nav ul { list-style: none; margin: 0; padding: 0; display: flex; flex-wrap: wrap; gap: 4px 18px; "
       "}\n"
       ".qby-nav a { display: inline-block; padding: 8px 0; min-height: 24px; }\n"
-      ".qby-nav a[rel=next] { margin-left: auto; }\n"
       "@media print { .qby-nav { display: none; } }";
   std::string Html = "<nav class=\"qby-nav\" aria-label=\"" + EscapeHtml(T.Navigation) + "\"" +
                      LangAttribute(Style, T) + "><ul>";

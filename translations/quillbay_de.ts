@@ -763,6 +763,10 @@
         <source>iCalendar Files</source>
         <translation>iCalendar-Dateien</translation>
     </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Monat als &amp;HTML kopieren</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>

@@ -56,6 +56,7 @@ class TfrmMain : public QMainWindow {
   void miCutClick();
   void miCopyClick();
   void miPasteClick();
+  void miCopyMonthHtmlClick();
   void miSearchClick();
   void miPrevMonthClick();
   void miPrevDayClick();
@@ -115,6 +116,7 @@ class TfrmMain : public QMainWindow {
   QAction *miImportICal = nullptr, *miExportICal = nullptr;
   QMenu* miReopen = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
+  QAction* miCopyMonthHtml = nullptr;
   QAction *miPrevMonth = nullptr, *miPrevDay = nullptr, *miNextDay = nullptr, *miNextMonth = nullptr;
   QAction *miPreview = nullptr, *miPublish = nullptr, *miExportYear = nullptr, *miStyle = nullptr;
   QAction *miHelpTopics = nullptr, *miAbout = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
@@ -586,12 +588,30 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   W->Project.SetModified(false);
   const std::string Ics = Root + "/other/club.ics";
   std::string Calendar;
-  for (const char* Line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Test//Test//EN",  //
-                           "BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20260214", "SUMMARY:Valentine's dance",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:b", "DTSTART:20260220T190000", "SUMMARY:Quiz & cake",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:c", "DTSTART:20260305T100000", "SUMMARY:Coffee",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:d", "DTSTART;VALUE=DATE:20280101",
-                           "SUMMARY:After the range", "END:VEVENT", "END:VCALENDAR"})
+  for (const char* Line : {"BEGIN:VCALENDAR",
+                           "VERSION:2.0",
+                           "PRODID:-//Test//Test//EN",  //
+                           "BEGIN:VEVENT",
+                           "UID:a",
+                           "DTSTART;VALUE=DATE:20260214",
+                           "SUMMARY:Valentine's dance",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:b",
+                           "DTSTART:20260220T190000",
+                           "SUMMARY:Quiz & cake",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:c",
+                           "DTSTART:20260305T100000",
+                           "SUMMARY:Coffee",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:d",
+                           "DTSTART;VALUE=DATE:20280101",
+                           "SUMMARY:After the range",
+                           "END:VEVENT",
+                           "END:VCALENDAR"})
     Calendar += std::string(Line) + "\r\n";
   WriteFileBytes(Ics, Calendar);
   auto Import = [&](TDayRange* Proposed) {
@@ -611,7 +631,8 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   EXPECT_EQ(Proposed.To, Day(2027, 12, 31));
   EXPECT_EQ(Text(*W, Day(2026, 2, 14)), "Valentine's dance");
   EXPECT_EQ(Text(*W, Day(2026, 2, 20)), "19:00 Quiz &amp; cake");
-  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee") << "typed text stored first, new line kept";
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee")
+      << "typed text stored first, new line kept";
   EXPECT_EQ(Text(*W, Day(2028, 1, 1)), "<none>");
   EXPECT_TRUE(W->Project.Modified());
   EXPECT_EQ(W->DateChooser().Date(), Day(2026, 2, 14));
@@ -627,8 +648,8 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
 }
 
 TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
-  const std::string Path =
-      MakeDocument("choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
+  const std::string Path = MakeDocument(
+      "choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
   auto W = MakeWindow();
   Dialogs.OpenAnswers.push_back(Path);
   W->miOpen->trigger();
@@ -654,7 +675,8 @@ TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
   EXPECT_TRUE(ReversedRefused) << "OK stays disabled while the range ends before it begins";
   const std::string Text = ReadFileBytes(Feed);
   EXPECT_NE(Text.find("\r\nDTSTART;VALUE=DATE:20251224\r\n"), std::string::npos) << Text;
-  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"), std::string::npos);
+  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"),
+            std::string::npos);
   EXPECT_EQ(W->Document().DefaultFolder, Root + "/other");
   EXPECT_TRUE(W->Project.Modified()) << "a new export folder";
 }
@@ -779,6 +801,20 @@ TEST_F(MainFormTest, PreviewWritesTheStoredDayAndOpensThePage) {
   ASSERT_EQ(Fake.Opened.size(), 1u);
   EXPECT_NE(ReadFileBytes(Fake.Opened[0]).find("Preview me"), std::string::npos);
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Preview me");
+}
+
+TEST_F(MainFormTest, CopyMonthAsHtmlPutsTheFragmentOnTheClipboardAsHtmlAndText) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Spring <b>fair</b>");
+  W->miCopyMonthHtml->trigger();
+  const QMimeData* Data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(Data, nullptr);
+  ASSERT_TRUE(Data->hasHtml());
+  EXPECT_TRUE(Data->html().startsWith("<div class=\"quillbay-cal "));
+  EXPECT_TRUE(Data->html().contains("<caption>March 2026</caption>"));
+  EXPECT_TRUE(Data->html().contains("<span class=\"qb-day\">5</span>Spring <b>fair</b></td>"))
+      << "the day being edited is stored first";
+  EXPECT_EQ(Data->text(), Data->html());
 }
 
 TEST_F(MainFormTest, StyleDialogMarksModifiedOnlyWhenTheStyleChanged) {
