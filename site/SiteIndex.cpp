@@ -112,6 +112,8 @@ class TIndexWriter {
         Hex(ButtonInk) + "; border-radius: 6px; background-color: " + Hex(Cap.BGColor) + "; color: " +
         Hex(ButtonInk) + "; font: inherit; font-weight: bold; text-decoration: none; cursor: pointer; }");
     Out(".qby-button:hover, .qby-button:focus { text-decoration: underline; }");
+    Out(".qby-buttons > li { flex: 1 1 14em; } .qby-buttons > li > .qby-button { display: block; text-align: "
+        "center; }");
     Out(".qby-field { display: flex; flex-wrap: wrap; gap: 8px; margin: 6px 0 12px; }");
     Out(".qby-field input { flex: 1 1 14em; min-width: 0; box-sizing: border-box; padding: 10px; font: "
         "inherit; "

@@ -88,7 +88,9 @@ TPageAddition ModernNavigation(const TCalStyle& Style, const TSiteLinks& Links) 
 TPageAddition ClassicNavigation(const TCalStyle& Style, const TSiteLinks& Links) {
   const TSiteTexts& T = SiteTexts(Style);
   TPageAddition A;
-  A.Css = ".qbyNav {" + ItemStyleToCss(Style.Events(), false) + " margin: 4px 0 8px 0;}";
+  // The event font, in a colour that reads on the page rather than in a cell.
+  A.Css = ".qbyNav {" + ItemStyleToCss(Style.Events(), false) + " color: #" +
+          ColorToHtml(PageTextColor(Style)) + "; margin: 4px 0 8px 0;}\r\n.qbyNav a {color: inherit;}";
   std::string Html = "<div class=\"qbyNav\">";
   bool First = true;
   for (const TNavLink& L : NavLinks(Style, T, Links)) {
