@@ -158,8 +158,7 @@ TDateTime ParseDay(const std::string& Arg) {
 }
 
 void SetAction(TOptions& O, TAction Action) {
-  if (O.Action != TAction::None)
-    throw EUsage{"choose one of --month, --year, --upcoming, --save-as and --ical"};
+  if (O.Action != TAction::None) throw EUsage{"choose one of --month, --year, --save-as and --ical"};
   O.Action = Action;
 }
 
