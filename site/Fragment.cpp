@@ -151,14 +151,18 @@ std::string DayText(const TEventList& Doc, const TEvent* Event) {
 std::string CommonStyle(const TCalStyle& S) {
   const TColor Ink = PageTextColor(S);
   std::string Css;
+  // The colours have no weight of their own (:where), so that a host page's
+  // rule for .quillbay-cal sets them wherever its style sheet stands.
+  Css += ":where(.quillbay-cal) { --qb-bg: " + Hex(S.BGColor) + "; --qb-text: " + Hex(Ink) +
+         "; --qb-caption-bg: " + Hex(S.Caption().BGColor) +
+         "; --qb-caption-text: " + Hex(S.Caption().FontColor) +
+         "; --qb-head-bg: " + Hex(S.WeekDays().BGColor) + "; --qb-head-text: " + Hex(S.WeekDays().FontColor) +
+         "; --qb-cell-bg: " + Hex(S.Events().BGColor) + "; --qb-cell-text: " + Hex(S.Events().FontColor) +
+         "; --qb-day: " + Hex(S.Days().FontColor) + "; --qb-line: " + Hex(S.BorderColor) +
+         "; --qb-font: " + CssFontFamily(S.Events().FontName) + "; }\n";
   Css +=
-      ".quillbay-cal { --qb-bg: " + Hex(S.BGColor) + "; --qb-text: " + Hex(Ink) +
-      "; --qb-caption-bg: " + Hex(S.Caption().BGColor) +
-      "; --qb-caption-text: " + Hex(S.Caption().FontColor) + "; --qb-head-bg: " + Hex(S.WeekDays().BGColor) +
-      "; --qb-head-text: " + Hex(S.WeekDays().FontColor) + "; --qb-cell-bg: " + Hex(S.Events().BGColor) +
-      "; --qb-cell-text: " + Hex(S.Events().FontColor) + "; --qb-day: " + Hex(S.Days().FontColor) +
-      "; --qb-line: " + Hex(S.BorderColor) + "; --qb-font: " + CssFontFamily(S.Events().FontName) +
-      "; display: block; box-sizing: border-box; width: auto; max-width: 100%; margin: 0 0 1em; padding: 0; "
+      ".quillbay-cal { display: block; box-sizing: border-box; width: auto; max-width: 100%; margin: 0 0 "
+      "1em; padding: 0; "
       "border: 0; color: var(--qb-text); background: var(--qb-bg); font-family: var(--qb-font); "
       "line-height: 1.35; text-align: left; overflow-wrap: break-word; overflow-wrap: anywhere; }\n";
   Css +=

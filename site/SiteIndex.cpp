@@ -74,7 +74,7 @@ class TIndexWriter {
     const std::string Title = TextWithReferences(TrimControls(FStyle.Title));
     Out("<title>" + (Title.empty() ? Text(FTexts.Overview) : Title) + "</title>");
     if (!FLinks.Https.empty())
-      Out("<link rel=\"alternate\" type=\"text/calendar\" href=\"" + EscapeHtml(FIndex.FeedName) + "\">");
+      Out("<link rel=\"alternate\" type=\"text/calendar\" href=\"" + PercentEncode(FIndex.FeedName) + "\">");
     StyleSheet();
     Out("</head>");
     Out("<body>");
@@ -106,7 +106,8 @@ class TIndexWriter {
         Hex(Ink) + "; border-radius: 6px; text-decoration: none; }");
     Out(".qby-months a:hover, .qby-months a:focus { text-decoration: underline; }");
     Out(".qby-months a[aria-current] { font-weight: bold; border-width: 2px; }");
-    Out(".qby-buttons { display: flex; flex-wrap: wrap; gap: 10px; margin: 12px 0; }");
+    Out(".qby-buttons { display: flex; flex-wrap: wrap; gap: 10px; margin: 12px 0; padding: 0; list-style: "
+        "none; }");
     Out(".qby-button { display: inline-block; box-sizing: border-box; padding: 10px 16px; border: 2px "
         "solid " +
         Hex(ButtonInk) + "; border-radius: 6px; background-color: " + Hex(Cap.BGColor) + "; color: " +
@@ -194,7 +195,7 @@ class TIndexWriter {
     const std::string L = FTextLang;
     Out("<section id=\"subscribe\" aria-labelledby=\"qby-subscribe\">");
     Out("<h2 id=\"qby-subscribe\"" + L + ">" + Text(FTexts.Subscribe) + "</h2>");
-    const std::string Feed = EscapeHtml(FIndex.FeedName);
+    const std::string Feed = PercentEncode(FIndex.FeedName);
     if (FLinks.Https.empty()) {
       Out("<p" + L + ">" + Text(FTexts.DownloadOnly) + "</p>");
       Out("<p class=\"qby-buttons\"><a class=\"qby-button\" href=\"" + Feed + "\" download" + L + ">" +
@@ -204,7 +205,7 @@ class TIndexWriter {
       return;
     }
     Out("<p" + L + ">" + Text(FTexts.SubscribeIntro) + "</p>");
-    Out("<ul class=\"qby-buttons\" role=\"list\" style=\"list-style: none; padding: 0;\">");
+    Out("<ul class=\"qby-buttons\" role=\"list\">");
     Out("<li><a class=\"qby-button\" href=\"" + EscapeHtml(FLinks.Google) + "\"" + L + ">" +
         Text(FTexts.Google) + "</a></li>");
     Out("<li><a class=\"qby-button\" href=\"" + EscapeHtml(FLinks.Webcal) + "\"" + L + ">" +
