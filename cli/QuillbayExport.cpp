@@ -8,11 +8,17 @@
 // cannot be read or the page cannot be made; exit status 1 for a document or
 // file error, 2 for wrong usage.
 //
+// The merged calendar may be fetched from a web address (--merge-ical
+// https://…, or @FILE naming a file that holds the address, so that a secret
+// address stays out of the list of processes); messages name such an address
+// only as "scheme://host/…".
+//
 // The program is built twice from this file. quillbay-export links neither
 // Qt nor libical (which loads the ICU libraries), so that it starts about as
 // fast as a small C program; given --merge-ical or --ical it hands its
 // arguments to quillbay-export-ical, the same program built with
-// QUILLBAY_EXPORT_ICAL, installed beside it or in libexec.
+// QUILLBAY_EXPORT_ICAL, installed beside it or in libexec; only that one
+// links libcurl, for the fetch.
 
 #include <unistd.h>
 
@@ -27,11 +33,15 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "model/EventList.h"
-#include "model/ICalendar.h"
+#include "ical/ICalendar.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
+#include "platform/TextUtil.h"
 #include "site/Fragment.h"
+#ifdef QUILLBAY_EXPORT_ICAL
+#include "net/CalendarFetch.h"
+#endif
 
 namespace {
 const char* const ToolName = "quillbay-export";
@@ -43,7 +53,8 @@ const char* const HelpText =
     "  or:  quillbay-export DOCUMENT.qby --upcoming[=DAYS] --fragment [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --save-as FILE.qby\n"
     "  or:  quillbay-export DOCUMENT.qby --ical [--from DATE] [--to DATE] [-o FILE.ics]\n"
-    "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics [--from DATE] [--to DATE] ACTION\n"
+    "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics|ADDRESS|@FILE [--ca-file FILE]\n"
+    "                       [--from DATE] [--to DATE] ACTION\n"
     "Writes a calendar page of a Quillbay document, exactly as the desktop program does.\n"
     "\n"
     "  --month YYYY-MM    the page of one month, e.g. 2026-03\n"
@@ -66,7 +77,12 @@ const char* const HelpText =
     "                     document (default: 1 January of the current year to 31\n"
     "                     December of the next), then do the ACTION: --month, --year,\n"
     "                     --save-as or --ical; the document file changes only through\n"
-    "                     --save-as\n"
+    "                     --save-as; instead of a file, the web address of a calendar\n"
+    "                     (https://, http:// or webcal://, which is read as https://),\n"
+    "                     or @FILE for the address written in FILE, which keeps a\n"
+    "                     secret address out of the list of processes\n"
+    "  --ca-file FILE     trust the certificates in FILE (PEM) instead of the system's\n"
+    "                     when fetching a calendar from an https address\n"
     "  --from YYYY-MM-DD  the first day for --merge-ical and --ical\n"
     "  --to YYYY-MM-DD    the last day for --merge-ical and --ical (a merge takes at\n"
     "                     most ten years)\n"
@@ -91,7 +107,7 @@ struct EFileError {
 enum class TAction { None, Month, Year, SaveAs, ICal, Upcoming };
 
 struct TOptions {
-  std::string Document, Output, SaveAs, MergeFile;
+  std::string Document, Output, SaveAs, MergeFile, CaFile;
   TAction Action = TAction::None;
   uint16_t Year = 0, Month = 0;
   uint16_t Months = 0x1FFE;  // bit m for month m: all twelve
@@ -208,6 +224,9 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
     if (Value.empty()) throw EUsage{"--merge-ical needs a file name"};
     if (!O.MergeFile.empty()) throw EUsage{"give --merge-ical once"};
     O.MergeFile = Value;
+  } else if (Arg == "--ca-file") {
+    if (Value.empty()) throw EUsage{"--ca-file needs a file name"};
+    O.CaFile = Value;
   } else if (Arg == "--from") {
     O.From = ParseDay(Value);
   } else if (Arg == "--to") {
@@ -234,6 +253,7 @@ void CheckCombination(const TOptions& O) {
   if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
   if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
     throw EUsage{"--from and --to go with --merge-ical and --ical"};
+  if (!O.CaFile.empty() && O.MergeFile.empty()) throw EUsage{"--ca-file goes with --merge-ical"};
 }
 
 // Returns false when --help or --version was answered.
@@ -281,7 +301,7 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
     }
     const bool TakesValue = Arg == "--month" || Arg == "--year" || Arg == "--months" || Arg == "--save-as" ||
                             Arg == "-o" || Arg == "--output" || Arg == "--merge-ical" || Arg == "--from" ||
-                            Arg == "--to";
+                            Arg == "--to" || Arg == "--ca-file";
     if (!TakesValue) throw EUsage{"unknown option '" + Arg + "'"};
     if (!Inline) {
       if (I + 1 >= Argc) throw EUsage{"option '" + Arg + "' needs a value"};
@@ -311,6 +331,48 @@ void WriteOutput(const TOptions& O, const std::string& Text) {
   }
 }
 
+#ifdef QUILLBAY_EXPORT_ICAL
+// The web address that --merge-ical names, directly or in the file after
+// "@"; empty for an iCalendar file.
+std::string MergeAddress(const std::string& Value) {
+  if (IsWebAddress(Value)) return Value;
+  if (Value.empty() || Value[0] != '@') return "";
+  const std::string FileName = Value.substr(1);
+  std::string Text;
+  try {
+    Text = ReadFileToString(FileName);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), FileName};
+  }
+  const std::string Address = TrimControls(Text.substr(0, Text.find('\n')));
+  if (!IsWebAddress(Address))
+    throw EFileError{"The file does not begin with a web address (https://, http:// or webcal://)", FileName};
+  return Address;
+}
+
+// Merges the iCalendar file or the calendar fetched from an address.
+void MergeCalendar(TEventList& Doc, const TOptions& O, TEventTextForm Form) {
+  const std::string Address = MergeAddress(O.MergeFile);
+  if (Address.empty()) {
+    try {
+      ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
+    } catch (const EQuillbayError& E) {
+      throw EFileError{E.what(), O.MergeFile};
+    }
+    return;
+  }
+  const std::string Name = AddressForMessages(Address);
+  try {
+    TFetchOptions Fetch;
+    Fetch.CaFile = O.CaFile;
+    const TCalendarDownload Calendar = FetchCalendar(Address, Fetch, CalendarCacheFolder());
+    ImportICalendar(Doc, Calendar.Bytes, Name, O.Merge.From, O.Merge.To, Form);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), Name};
+  }
+}
+#endif
+
 void Run(const TOptions& O) {
   TEventList Doc;
   try {
@@ -320,13 +382,7 @@ void Run(const TOptions& O) {
   }
 #ifdef QUILLBAY_EXPORT_ICAL
   const TEventTextForm Form = EventTextFormOf(Doc);
-  if (!O.MergeFile.empty()) {
-    try {
-      ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
-    } catch (const EQuillbayError& E) {
-      throw EFileError{E.what(), O.MergeFile};
-    }
-  }
+  if (!O.MergeFile.empty()) MergeCalendar(Doc, O, Form);
   if (O.Action == TAction::ICal) {
     TICalFeedOptions Feed;
     Feed.From = O.Feed.From;

@@ -17,6 +17,7 @@
 #include "platform/TextUtil.h"
 #include "site/SitePages.h"
 #include "site/SiteTexts.h"
+#include "text/Html.h"
 
 namespace {
 bool IsSpace(char C) { return C == ' ' || C == '\t' || C == '\r' || C == '\n' || C == '\f'; }
@@ -55,12 +56,11 @@ std::string AttributeValue(std::string_view Value) {
   std::string Out;
   for (size_t I = 0; I < Value.size(); ++I) {
     const char C = Value[I];
+    uint32_t Code = 0;
     if (C == '&') {
-      size_t J = I + 1;
-      while (J < Value.size() && J - I < 12 &&
-             (std::isalnum(static_cast<unsigned char>(Value[J])) || Value[J] == '#'))
-        ++J;
-      Out += J > I + 1 && J < Value.size() && Value[J] == ';' ? "&" : "&amp;";
+      const size_t Length = ReadReference(Value, I, Code);
+      Out += Length ? std::string(Value.substr(I, Length)) : "&amp;";
+      if (Length) I += Length - 1;
     } else if (C == '"') {
       Out += "&quot;";
     } else if (C == '<') {
@@ -233,25 +233,15 @@ std::string SafeHtml(std::string_view Html) {
       Out += Html[I++];
       continue;
     }
-    // The tag runs to the first ">" outside quotes, as the balancer read it.
-    char Quote = 0;
-    size_t J = I + 1;
-    for (; J < Html.size(); ++J) {
-      const char C = Html[J];
-      if (Quote) {
-        if (C == Quote) Quote = 0;
-      } else if (C == '"' || C == '\'') {
-        Quote = C;
-      } else if (C == '>') {
-        break;
-      }
+    // The tag as the balancer read it; anything else was escaped by it.
+    THtmlTag Tag;
+    if (!ReadTextTag(Html, I, Tag)) {
+      Out += "&lt;";
+      ++I;
+      continue;
     }
-    if (J >= Html.size()) {
-      Out += EscapeHtml(Html.substr(I));
-      break;
-    }
-    Out += SafeTag(Html.substr(I, J + 1 - I));
-    I = J + 1;
+    Out += SafeTag(Html.substr(I, Tag.End - I));
+    I = Tag.End;
   }
   return Out;
 }

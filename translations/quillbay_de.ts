@@ -159,6 +159,83 @@
         <source>No program could be started to open %s</source>
         <translation>Kein Programm konnte gestartet werden, um %s zu öffnen</translation>
     </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Keine Webadresse: Die Adresse eines Kalenders beginnt mit https://, http:// oder webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Der Server %s wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>Der Server %s hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Zeitüberschreitung: Der Server %s hat %s Sekunden lang nichts gesendet</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>Die sichere Verbindung zu %s ist fehlgeschlagen: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>Der Server von %s antwortete %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>Der Kalender unter %s ist größer als %s MB</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>Die Verbindung zu %s brach ab, bevor der Kalender vollständig war</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>Die Adresse %s wird mehr als %s-mal umgeleitet</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>Die Adresse %s wird auf eine Adresse umgeleitet, der nicht gefolgt wird</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>Die Adresse %s liefert keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Der Abruf wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>%s kann nicht abgerufen werden: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Eine SHA-256-Prüfsumme kann nicht berechnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Adresse des Kalenders (https://, http:// oder webcal://), wie der Kalenderdienst sie unter „Privatadresse im iCal-Format“ oder „Kalender veröffentlichen“ zeigt:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>Der Kalender wird von %1 abgerufen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>Der Kalender wird von %1 abgerufen
+%2 empfangen</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
@@ -556,7 +633,7 @@
         <translation>Alle Dateien</translation>
     </message>
     <message>
-        <source>The calendar have been changed. Save?</source>
+        <source>The calendar has been changed. Save?</source>
         <translation>Der Kalender wurde geändert. Speichern?</translation>
     </message>
     <message>
@@ -766,6 +843,14 @@
     <message>
         <source>Copy month as &amp;HTML</source>
         <translation>Monat als &amp;HTML kopieren</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Aus &amp;Adresse importieren...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Aus Adresse importieren</translation>
     </message>
 </context>
 <context>

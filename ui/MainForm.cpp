@@ -32,7 +32,8 @@
 #include "generator/Globals.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "model/ICalendar.h"
+#include "ical/ICalendar.h"
+#include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
@@ -41,11 +42,13 @@
 #include "ui/CaptionLabel.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
+#include "ui/FetchDlg.h"
 #include "ui/FormKeeperQt.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
+#include "ui/Translations.h"
 
 // The drawings live in the library's resources, which a static library must
 // register itself.
@@ -160,7 +163,7 @@ void TfrmMain::SetUpProject() {
   Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
   Project.DefaultExt = "qby";
   Project.FileFilter = ToStdString(tr("Calendar Files") + "|*.qby|" + tr("All Files") + "|*.*");
-  Project.SaveAlert = ToStdString(tr("The calendar have been changed. Save?"));
+  Project.SaveAlert = ToStdString(tr("The calendar has been changed. Save?"));
   Project.MaxListSize = 10;
   FFormKeeper.Project = &Project;
   FFormKeeper.FormName = "frmMain";
@@ -284,6 +287,8 @@ void TfrmMain::CreateMenus() {
   miSaveAs = AddCommand(File, "miSaveAs", tr("Save &As..."), &TfrmMain::miSaveAsClick);
   File->addSeparator();
   miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
+  miImportAddress =
+      AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -700,8 +705,25 @@ void TfrmMain::miImportICalClick() {
   const std::optional<TDayRange> Days = ExecuteRangeDialog(
       this, tr("Import iCalendar"), tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
   if (!Days) return;
-  const TICalImportResult Added =
-      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList));
+  ShowImportResult(
+      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)));
+}
+
+void TfrmMain::miImportAddressClick() {
+  StoreCurrentDay();
+  const QString Title = tr("Import from Address");
+  const std::optional<std::string> Address = AskCalendarAddress(this, Title);
+  if (!Address) return;
+  const std::optional<std::string> Calendar = FetchCalendarWithProgress(this, Title, *Address);
+  if (!Calendar) return;
+  const std::optional<TDayRange> Days = ExecuteRangeDialog(
+      this, Title, tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
+  if (!Days) return;
+  ShowImportResult(ImportICalendar(*FEventList, *Calendar, AddressForMessages(*Address), Days->From, Days->To,
+                                   EventTextFormOf(*FEventList)));
+}
+
+void TfrmMain::ShowImportResult(const TICalImportResult& Added) {
   const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
   const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
   StatusPanel2->setText(tr("Added %1 on %2").arg(Events, OnDays));
@@ -752,7 +774,12 @@ void TfrmMain::miStyleClick() {
 }
 
 void TfrmMain::ShowHelpTopic(int Topic) {
-  const std::string Page = Platform().SharedDataFolder() + "/help/" + HelpPageOfTopic(Topic);
+  // The pages in the windows' language where they exist, else the English ones.
+  const std::string Folder = Platform().SharedDataFolder() + "/help/";
+  const std::string Translated = Folder + ToStdString(TranslationLanguage()) + "/" + HelpPageOfTopic(Topic);
+  const std::string Page = !TranslationLanguage().isEmpty() && QFileInfo(ToQString(Translated)).isFile()
+                               ? Translated
+                               : Folder + HelpPageOfTopic(Topic);
   if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
   ShellOpen(Page);
 }

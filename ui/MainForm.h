@@ -19,6 +19,7 @@
 #include "project/PrjLib.h"
 
 class QAction;
+struct TICalImportResult;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -68,6 +69,9 @@ class TfrmMain : public QMainWindow {
   // Merges the events of an iCalendar file into the document for a range of
   // days and shows the first day that received one.
   void miImportICalClick();
+  // The same for a calendar fetched from a web address; the address is
+  // asked for each time and never kept.
+  void miImportAddressClick();
   // Writes the document's iCalendar feed for a range of days.
   void miExportICalClick();
   void miStyleClick();
@@ -113,7 +117,7 @@ class TfrmMain : public QMainWindow {
   TFindDialog* fdgEvent = nullptr;
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
-  QAction *miImportICal = nullptr, *miExportICal = nullptr;
+  QAction *miImportICal = nullptr, *miImportAddress = nullptr, *miExportICal = nullptr;
   QMenu* miReopen = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
   QAction* miCopyMonthHtml = nullptr;
@@ -156,6 +160,9 @@ class TfrmMain : public QMainWindow {
   int ShownYear() const;
   // The file dialog of an iCalendar import or feed.
   TFileDialogRequest ICalendarFileRequest(const QString& Title) const;
+  // Shows what an import added in the status bar and the first day that
+  // received a line; marks the document modified when a day changed.
+  void ShowImportResult(const TICalImportResult& Added);
   // Runs a document dialog; a changed checksum marks the project modified.
   void RunDocumentDialog(const std::function<void()>& Dialog);
 

@@ -179,7 +179,7 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   const char* const SavedZone = std::getenv("TZ");
   const std::string Zone = SavedZone ? SavedZone : "";
   ::setenv("TZ", "Europe/Berlin", 1);  // the tool runs in the calendar's zone
-  const std::string Ics = QUILLBAY_TEST_SOURCE_DIR "/tests/model/ical/google.ics";
+  const std::string Ics = QUILLBAY_TEST_SOURCE_DIR "/tests/ical/data/google.ics";
   const std::string Merged = Folder / "merged.qby", Feed = Folder / "club.ics";
   auto Args = [&](std::initializer_list<std::string> Action, bool Merge = true) {
     std::vector<std::string> A{DocName, "--from", "2026-03-01", "--to", "2026-03-31"};
@@ -299,6 +299,7 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--merge-ical", "x.ics", "--from", "2026-01-01", "--to", "2036-01-01", "--ical"},
        "the range from 2026-01-01 to 2036-01-01 is too long: a merge takes at most 10 years"},
       {{DocName, "--save-as", "x.qby", "-o", "y"}, "-o does not go with --save-as"},
+      {{DocName, "--month", "2026-03", "--ca-file", "ca.pem"}, "--ca-file goes with --merge-ical"},
       {{DocName, "--year"}, "option '--year' needs a value"},
       {{DocName, "--colour"}, "unknown option '--colour'"},
       {{DocName, "other.qby", "--year", "2026"}, "more than one document: '" + DocName + "' and 'other.qby'"},

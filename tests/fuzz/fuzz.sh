@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Fuzzes the reader of the object text form, the reader of the settings
-# store, or the iCalendar import, for a chosen number of seconds:
+# store, the iCalendar import or the site manifest's reader, for a chosen
+# number of seconds:
 #
 #   tests/fuzz/fuzz.sh 1800           # the reader
 #   tests/fuzz/fuzz.sh 1800 settings  # the settings store's reader
 #   tests/fuzz/fuzz.sh 1800 ical      # the iCalendar import
+#   tests/fuzz/fuzz.sh 1800 manifest  # the site manifest's reader
 #
 # Builds build-fuzz with clang (libFuzzer, ASan, UBSan), copies the committed
 # seed corpus into fuzz-work/ (outside version control) and runs one job on
 # one core. The log is fuzz-work/fuzz-0.log; crashing inputs land in
 # fuzz-work/crashes/. Add each fixed crash to the target's corpus folder
-# (tests/fuzz/corpus/, corpus-settings/ or corpus-ical/) so that the corpus test
+# (tests/fuzz/corpus/, corpus-settings/, corpus-ical/ or corpus-manifest/) so that the corpus test
 # replays it from then on.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -20,7 +22,8 @@ case "${2:-reader}" in
   reader) target=fuzz_reader seeds=corpus dict=objecttext.dict max_len=65536 ;;
   settings) target=fuzz_settings seeds=corpus-settings dict=settings.dict max_len=16384 ;;
   ical) target=fuzz_ical seeds=corpus-ical dict=icalendar.dict max_len=16384 ;;
-  *) echo "usage: $0 [SECONDS] [reader|settings|ical]" >&2; exit 2 ;;
+  manifest) target=fuzz_manifest seeds=corpus-manifest dict=manifest.dict max_len=16384 ;;
+  *) echo "usage: $0 [SECONDS] [reader|settings|ical|manifest]" >&2; exit 2 ;;
 esac
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

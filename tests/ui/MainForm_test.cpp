@@ -25,6 +25,7 @@
 #include <filesystem>
 
 #include "model/EventList.h"
+#include "platform/LinuxPlatform.h"
 #include "project/RegistryLib.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -341,27 +342,76 @@ TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   Dialogs.MessageAnswers.push_back(TMsgResult::Cancel);
   QTest::keyClick(W->mmEvent, Qt::Key_Q, Qt::ControlModifier);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar have been changed. Save?");
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar has been changed. Save?");
   EXPECT_TRUE(W->isVisible());
 }
 
-TEST_F(MainFormTest, GermanAndCLocalesGiveMenusAndCoreErrorsInTheirLanguageWithCaptionsWhole) {
+// Under each language's locale: the menus, the style dialog and a core error
+// speak that language with every caption whole, and the pages name the days
+// and months as the C library's locale does.
+TEST_F(MainFormTest, EachLanguageGivesMenusDialogsCoreErrorsAndPageNamesWithCaptionsWhole) {
   const std::string Missing = Root + "/docs/fehlt.qby";
   const struct {
-    QLocale Locale;
+    const char* Locale;
     QStringList Menus;
-    QString Error;
+    const char* StyleTitle;
+    const char* Error;
+    const char* MonthCaption;  // March 2026
+    const char* Sunday;
   } Cases[] = {
-      {QLocale("de_DE"),
+      {"C.UTF-8",
+       {"&File", "&Edit", "&View", "&Tools", "&Help"},
+       "Calendar Style",
+       "Cannot open file %1",
+       "March 2026",
+       "Sunday"},
+      {"de_DE.UTF-8",
        {"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Hilfe"},
-       QString::fromUtf8("Die Datei %1 kann nicht geöffnet werden")},
-      {QLocale::c(), {"&File", "&Edit", "&View", "&Tools", "&Help"}, "Cannot open file %1"},
+       "Kalenderstil",
+       "Die Datei %1 kann nicht geöffnet werden",
+       "März 2026",
+       "Sonntag"},
+      {"es_ES.UTF-8",
+       {"&Archivo", "&Editar", "&Ver", "&Herramientas", "A&yuda"},
+       "Estilo del calendario",
+       "No se puede abrir el archivo %1",
+       "marzo 2026",
+       "domingo"},
+      {"fr_FR.UTF-8",
+       {"&Fichier", "É&dition", "&Affichage", "&Outils", "A&ide"},
+       "Style du calendrier",
+       "Impossible d'ouvrir le fichier %1",
+       "mars 2026",
+       "dimanche"},
+      {"it_IT.UTF-8",
+       {"&File", "&Modifica", "&Visualizza", "&Strumenti", "&Aiuto"},
+       "Stile del calendario",
+       "Impossibile aprire il file %1",
+       "marzo 2026",
+       "domenica"},
+      {"nl_NL.UTF-8",
+       {"&Bestand", "Be&werken", "Beel&d", "E&xtra", "&Help"},
+       "Kalenderstijl",
+       "Kan bestand %1 niet openen",
+       "maart 2026",
+       "zondag"},
   };
+  // The folders of the test with the day and month names of the C library.
+  struct TLocalePlatform : TFakePlatform {
+    TLinuxPlatform Names;
+    std::string LongDayName(int Day) const override { return Names.LongDayName(Day); }
+    std::string ShortDayName(int Day) const override { return Names.ShortDayName(Day); }
+    std::string LongMonthName(int Month) const override { return Names.LongMonthName(Month); }
+  } Localized;
+  static_cast<TFakePlatform&>(Localized) = Fake;
+  TScopedPlatform UseLocalized(Localized);
+  const QByteArray OldLcAll = qgetenv("LC_ALL");
   TQtDialogs QtDialogs;  // the message box as the user sees it
   TScopedUserDialogs RealDialogs(QtDialogs);
   for (const auto& C : Cases) {
-    const std::string Language = C.Locale.name().toStdString();
-    InstallTranslations(C.Locale, {QUILLBAY_QM_DIR});
+    const std::string Language = C.Locale;
+    qputenv("LC_ALL", C.Locale);
+    InstallTranslations(QLocale(QString::fromLatin1(C.Locale).section('.', 0, 0)), {QUILLBAY_QM_DIR});
     auto W = MakeWindow();
     QStringList Menus;
     for (QAction* Menu : W->menuBar()->actions()) Menus << Menu->text();
@@ -373,22 +423,36 @@ TEST_F(MainFormTest, GermanAndCLocalesGiveMenusAndCoreErrorsInTheirLanguageWithC
       Box.accept();
     });
     W->OpenNamedFile(Missing);
-    EXPECT_EQ(Shown, C.Error.arg(QString::fromStdString(Missing))) << Language;
+    EXPECT_EQ(Shown, QString::fromUtf8(C.Error).arg(QString::fromStdString(Missing))) << Language;
 
     // Every window of the program shows its captions whole in this language.
     EXPECT_EQ(CutCaptions(*W).join(", ").toStdString(), "") << Language;
     W->miSearch->trigger();
     EXPECT_EQ(CutCaptions(*W->fdgEvent).join(", ").toStdString(), "") << Language;
     W->fdgEvent->close();
-    for (QAction* Command : {W->miExportYear, W->miAbout}) {
+    for (QAction* Command : {W->miExportYear, W->miAbout, W->miStyle}) {
       WhenModal<QDialog>([&](QDialog& Dialog) {
         EXPECT_EQ(CutCaptions(Dialog).join(", ").toStdString(), "")
             << Language << ", " << Dialog.objectName().toStdString();
+        if (Command == W->miStyle)
+          EXPECT_EQ(Dialog.windowTitle(), QString::fromUtf8(C.StyleTitle)) << Language;
         Dialog.reject();
       });
       Command->trigger();
     }
+
+    // The page of the month names its month and days in the locale's words.
+    W->Document().Style().Language.clear();
+    W->Document().Style().WeekDaysLength = 0;  // full names
+    W->DateChooser().SelectDate(Day(2026, 3, 5));
+    W->tbnPreview->click();
+    ASSERT_FALSE(Localized.Opened.empty()) << Language;
+    const std::string Page = ReadFileBytes(Localized.Opened.back());
+    EXPECT_NE(Page.find(C.MonthCaption), std::string::npos) << Language;
+    EXPECT_NE(Page.find(C.Sunday), std::string::npos) << Language;
+    W->Project.SetModified(false);
   }
+  OldLcAll.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", OldLcAll);
   RemoveTranslations();
 }
 
@@ -706,7 +770,7 @@ TEST_F(MainFormTest, CloseQueryAnswersCancelNoAndYes) {
   EXPECT_FALSE(W->close());
   EXPECT_TRUE(W->isVisible());
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar have been changed. Save?");
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The calendar has been changed. Save?");
   EXPECT_EQ(Dialogs.Messages[0].Buttons, TMsgButtons::YesNoCancel);
   EXPECT_EQ(Dialogs.Messages[0].DefaultButton, TMsgResult::Yes);
 
@@ -772,6 +836,30 @@ TEST_F(MainFormTest, HelpOpensThePagesInTheBrowser) {
   W->miHelpTopics->trigger();
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Text, "Cannot open file " + Root + "/share/help/index.html");
+}
+
+// F1 and Help Topics open the pages in the windows' language where they exist,
+// else the English ones.
+TEST_F(MainFormTest, HelpOpensThePagesOfTheWindowsLanguageWhereTheyExist) {
+  ASSERT_TRUE(std::filesystem::create_directories(Root + "/share/help/de"));
+  for (const char* Page :
+       {"help/index.html", "help/main-window.html", "help/de/index.html", "help/de/main-window.html"})
+    WriteFileBytes(Root + "/share/" + Page, "<html></html>");
+  const struct {
+    QLocale Locale;
+    const char* Folder;
+  } Cases[] = {{QLocale("de_DE"), "help/de/"}, {QLocale("fr_FR"), "help/"}, {QLocale::c(), "help/"}};
+  for (const auto& C : Cases) {
+    InstallTranslations(C.Locale, {QUILLBAY_QM_DIR});
+    auto W = MakeWindow();
+    Fake.Opened.clear();
+    W->miHelpTopics->trigger();
+    QTest::keyClick(W->mmEvent, Qt::Key_F1);
+    const std::vector<std::string> Expected = {Root + "/share/" + C.Folder + "index.html",
+                                               Root + "/share/" + C.Folder + "main-window.html"};
+    EXPECT_EQ(Fake.Opened, Expected) << C.Locale.name().toStdString();
+  }
+  RemoveTranslations();
 }
 
 TEST_F(MainFormTest, WithoutABrowserPreviewAndHelpNameWhatTheyCouldNotOpen) {
