@@ -161,79 +161,80 @@
     </message>
     <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una dirección web: la dirección de un calendario empieza por https://, http:// o webcal://</translation>
     </message>
     <message>
         <source>Cannot find the server %s</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el servidor %s</translation>
     </message>
     <message>
         <source>The server %s refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %s rechazó la conexión</translation>
     </message>
     <message>
         <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo agotado: el servidor %s no envió nada durante %s segundos</translation>
     </message>
     <message>
         <source>The secure connection to %s failed: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la conexión segura con %s: %s</translation>
     </message>
     <message>
         <source>The server of %s answered %s</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de %s respondió %s</translation>
     </message>
     <message>
         <source>The calendar at %s is larger than %s MB</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario de %s ocupa más de %s MB</translation>
     </message>
     <message>
         <source>The connection to %s broke off before the calendar was complete</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión con %s se cortó antes de recibir el calendario completo</translation>
     </message>
     <message>
         <source>The address %s is redirected more than %s times</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección %s se redirige más de %s veces</translation>
     </message>
     <message>
         <source>The address %s is redirected to one that is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección %s se redirige a otra que no se sigue</translation>
     </message>
     <message>
         <source>The address %s does not give an iCalendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección %s no devuelve un archivo iCalendar</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la descarga</translation>
     </message>
     <message>
         <source>Cannot fetch %s: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede descargar %s: %s</translation>
     </message>
     <message>
         <source>Cannot compute a SHA-256 digest</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede calcular un resumen SHA-256</translation>
     </message>
 </context>
 <context>
     <name>FetchDlg</name>
     <message>
         <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del calendario (https://, http:// o webcal://), tal como la muestra el servicio de calendario en «Dirección secreta en formato iCal» o «Publicar calendario»:</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando el calendario de %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1
 %2 received</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando el calendario de %1
+%2 recibidos</translation>
     </message>
 </context>
 <context>
@@ -632,6 +633,10 @@
         <translation>Todos los archivos</translation>
     </message>
     <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Se ha modificado el calendario. ¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
         <source>Modified</source>
         <translation>Modificado</translation>
     </message>
@@ -836,19 +841,67 @@
         <translation>Archivos iCalendar</translation>
     </message>
     <message>
-        <source>The calendar has been changed. Save?</source>
-        <translation type="unfinished"></translation>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importar desde una &amp;dirección...</translation>
     </message>
     <message>
-        <source>Import from a&amp;ddress...</source>
+        <source>Import from Address</source>
+        <translation>Importar desde una dirección</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
+        <translation>Copiar mes como &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import from Address</source>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -861,6 +914,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Hasta:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 días</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

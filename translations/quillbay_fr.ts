@@ -161,79 +161,80 @@
     </message>
     <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas une adresse web&#xa0;: l&apos;adresse d&apos;un calendrier commence par https://, http:// ou webcal://</translation>
     </message>
     <message>
         <source>Cannot find the server %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %s est introuvable</translation>
     </message>
     <message>
         <source>The server %s refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur %s a refusé la connexion</translation>
     </message>
     <message>
         <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé&#xa0;: le serveur %s n&apos;a rien envoyé pendant %s secondes</translation>
     </message>
     <message>
         <source>The secure connection to %s failed: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion sécurisée à %s a échoué&#xa0;: %s</translation>
     </message>
     <message>
         <source>The server of %s answered %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de %s a répondu %s</translation>
     </message>
     <message>
         <source>The calendar at %s is larger than %s MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier à l&apos;adresse %s dépasse %s Mo</translation>
     </message>
     <message>
         <source>The connection to %s broke off before the calendar was complete</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à %s a été interrompue avant la fin du calendrier</translation>
     </message>
     <message>
         <source>The address %s is redirected more than %s times</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse %s est redirigée plus de %s fois</translation>
     </message>
     <message>
         <source>The address %s is redirected to one that is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse %s est redirigée vers une adresse qui n&apos;est pas suivie</translation>
     </message>
     <message>
         <source>The address %s does not give an iCalendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse %s ne fournit pas de fichier iCalendar</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement a été annulé</translation>
     </message>
     <message>
         <source>Cannot fetch %s: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de récupérer %s&#xa0;: %s</translation>
     </message>
     <message>
         <source>Cannot compute a SHA-256 digest</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de calculer une empreinte SHA-256</translation>
     </message>
 </context>
 <context>
     <name>FetchDlg</name>
     <message>
         <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du calendrier (https://, http:// ou webcal://), telle que le service d&apos;agenda l&apos;indique sous «&#xa0;Adresse secrète au format iCal&#xa0;» ou «&#xa0;Publier le calendrier&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération du calendrier depuis %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1
 %2 received</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération du calendrier depuis %1
+%2 reçus</translation>
     </message>
 </context>
 <context>
@@ -632,6 +633,10 @@
         <translation>Tous les fichiers</translation>
     </message>
     <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Le calendrier a été modifié. L&apos;enregistrer&#xa0;?</translation>
+    </message>
+    <message>
         <source>Modified</source>
         <translation>Modifié</translation>
     </message>
@@ -836,19 +841,67 @@
         <translation>Fichiers iCalendar</translation>
     </message>
     <message>
-        <source>The calendar has been changed. Save?</source>
-        <translation type="unfinished"></translation>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importer depuis une a&amp;dresse...</translation>
     </message>
     <message>
-        <source>Import from a&amp;ddress...</source>
+        <source>Import from Address</source>
+        <translation>Importer depuis une adresse</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
+        <translation>Copier le mois en &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import from Address</source>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -861,6 +914,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Au&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 jours</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

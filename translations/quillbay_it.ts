@@ -161,79 +161,80 @@
     </message>
     <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un indirizzo web: l&apos;indirizzo di un calendario inizia con https://, http:// o webcal://</translation>
     </message>
     <message>
         <source>Cannot find the server %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il server %s</translation>
     </message>
     <message>
         <source>The server %s refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server %s ha rifiutato la connessione</translation>
     </message>
     <message>
         <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto: il server %s non ha inviato nulla per %s secondi</translation>
     </message>
     <message>
         <source>The secure connection to %s failed: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione sicura a %s non è riuscita: %s</translation>
     </message>
     <message>
         <source>The server of %s answered %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server di %s ha risposto %s</translation>
     </message>
     <message>
         <source>The calendar at %s is larger than %s MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calendario all&apos;indirizzo %s supera %s MB</translation>
     </message>
     <message>
         <source>The connection to %s broke off before the calendar was complete</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione a %s si è interrotta prima che il calendario fosse completo</translation>
     </message>
     <message>
         <source>The address %s is redirected more than %s times</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo %s viene reindirizzato più di %s volte</translation>
     </message>
     <message>
         <source>The address %s is redirected to one that is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo %s viene reindirizzato a un indirizzo che non viene seguito</translation>
     </message>
     <message>
         <source>The address %s does not give an iCalendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo %s non fornisce un file iCalendar</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo scaricamento è stato annullato</translation>
     </message>
     <message>
         <source>Cannot fetch %s: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare %s: %s</translation>
     </message>
     <message>
         <source>Cannot compute a SHA-256 digest</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile calcolare un&apos;impronta SHA-256</translation>
     </message>
 </context>
 <context>
     <name>FetchDlg</name>
     <message>
         <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo del calendario (https://, http:// o webcal://), come lo mostra il servizio di calendario alla voce «Indirizzo segreto in formato iCal» o «Pubblica calendario»:</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricamento del calendario da %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1
 %2 received</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricamento del calendario da %1
+%2 ricevuti</translation>
     </message>
 </context>
 <context>
@@ -632,6 +633,10 @@
         <translation>Tutti i file</translation>
     </message>
     <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Il calendario è stato modificato. Salvarlo?</translation>
+    </message>
+    <message>
         <source>Modified</source>
         <translation>Modificato</translation>
     </message>
@@ -836,19 +841,67 @@
         <translation>File iCalendar</translation>
     </message>
     <message>
-        <source>The calendar has been changed. Save?</source>
-        <translation type="unfinished"></translation>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importa da un in&amp;dirizzo...</translation>
     </message>
     <message>
-        <source>Import from a&amp;ddress...</source>
+        <source>Import from Address</source>
+        <translation>Importa da un indirizzo</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
+        <translation>Copia mese come &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import from Address</source>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -861,6 +914,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;A:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Da:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;A:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 giorni</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

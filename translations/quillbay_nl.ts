@@ -161,79 +161,80 @@
     </message>
     <message>
         <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen webadres: het adres van een kalender begint met https://, http:// of webcal://</translation>
     </message>
     <message>
         <source>Cannot find the server %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de server %s niet vinden</translation>
     </message>
     <message>
         <source>The server %s refused the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>De server %s heeft de verbinding geweigerd</translation>
     </message>
     <message>
         <source>Timed out: the server %s sent nothing for %s seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-out: de server %s heeft %s seconden lang niets verzonden</translation>
     </message>
     <message>
         <source>The secure connection to %s failed: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>De beveiligde verbinding met %s is mislukt: %s</translation>
     </message>
     <message>
         <source>The server of %s answered %s</source>
-        <translation type="unfinished"></translation>
+        <translation>De server van %s antwoordde %s</translation>
     </message>
     <message>
         <source>The calendar at %s is larger than %s MB</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender op %s is groter dan %s MB</translation>
     </message>
     <message>
         <source>The connection to %s broke off before the calendar was complete</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding met %s werd verbroken voordat de kalender volledig was</translation>
     </message>
     <message>
         <source>The address %s is redirected more than %s times</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres %s wordt meer dan %s keer omgeleid</translation>
     </message>
     <message>
         <source>The address %s is redirected to one that is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres %s wordt omgeleid naar een adres dat niet wordt gevolgd</translation>
     </message>
     <message>
         <source>The address %s does not give an iCalendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres %s levert geen iCalendar-bestand op</translation>
     </message>
     <message>
         <source>The download was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Het downloaden is geannuleerd</translation>
     </message>
     <message>
         <source>Cannot fetch %s: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %s niet ophalen: %s</translation>
     </message>
     <message>
         <source>Cannot compute a SHA-256 digest</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan geen SHA-256-hash berekenen</translation>
     </message>
 </context>
 <context>
     <name>FetchDlg</name>
     <message>
         <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres van de kalender (https://, http:// of webcal://), zoals de agendadienst het toont onder ‘Geheim adres in iCal-indeling’ of ‘Agenda publiceren’:</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender wordt opgehaald van %1</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuleren</translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Fetching the calendar from %1
 %2 received</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender wordt opgehaald van %1
+%2 ontvangen</translation>
     </message>
 </context>
 <context>
@@ -632,6 +633,10 @@
         <translation>Alle bestanden</translation>
     </message>
     <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>De kalender is gewijzigd. Opslaan?</translation>
+    </message>
+    <message>
         <source>Modified</source>
         <translation>Gewijzigd</translation>
     </message>
@@ -836,19 +841,67 @@
         <translation>iCalendar-bestanden</translation>
     </message>
     <message>
-        <source>The calendar has been changed. Save?</source>
-        <translation type="unfinished"></translation>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Vanaf &amp;webadres importeren...</translation>
     </message>
     <message>
-        <source>Import from a&amp;ddress...</source>
+        <source>Import from Address</source>
+        <translation>Vanaf webadres importeren</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
+        <translation>Maand als &amp;HTML kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import from Address</source>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -861,6 +914,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Tot en met:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;Tot en met:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 dag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 dagen</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
