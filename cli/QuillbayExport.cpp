@@ -32,8 +32,8 @@
 
 #include "Version.h"
 #include "generator/CalGen.h"
-#include "model/EventList.h"
 #include "ical/ICalendar.h"
+#include "model/EventList.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
@@ -67,8 +67,9 @@ const char* const HelpText =
     "                     quillbay-cal, colours as --qb-... custom properties, no\n"
     "                     script, no request to another server\n"
     "  --upcoming[=DAYS]  with --fragment: the days with text from today through the\n"
-    "                     next DAYS days (default 60); a pasted copy goes stale, so\n"
-    "                     include it from a scheduled job\n"
+    "                     next DAYS days (default: the document's Coming up days,\n"
+    "                     60 unless set); a pasted copy goes stale, so include it\n"
+    "                     from a scheduled job\n"
     "  --save-as FILE     read the document and write it again in the current file form\n"
     "                     (an older file in Windows-1252 is written in UTF-8)\n"
     "  --ical             the iCalendar feed to publish beside the pages: one all-day\n"
@@ -112,7 +113,7 @@ struct TOptions {
   uint16_t Year = 0, Month = 0;
   uint16_t Months = 0x1FFE;  // bit m for month m: all twelve
   bool HasMonths = false, HasOutput = false, Fragment = false;
-  int UpcomingDays = 60;
+  int UpcomingDays = 0;               // 0: the document's own number of days
   std::optional<TDateTime> From, To;  // as given; the actions' defaults fill the rest
   TDayRange Merge, Feed;              // the ranges used
 };
@@ -402,8 +403,10 @@ void Run(const TOptions& O) {
     return;
   }
   if (O.Fragment) {
-    WriteOutput(O, O.Action == TAction::Month ? MonthFragment(Doc, O.Year, O.Month)
-                                              : UpcomingFragment(Doc, Platform().Now(), O.UpcomingDays));
+    WriteOutput(O, O.Action == TAction::Month
+                       ? MonthFragment(Doc, O.Year, O.Month)
+                       : UpcomingFragment(Doc, Platform().Now(),
+                                          O.UpcomingDays ? O.UpcomingDays : Doc.SiteUpcomingDays));
     std::_Exit(0);
   }
   TCalGen Gen(Doc, Doc.Style());
