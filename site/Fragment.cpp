@@ -167,7 +167,11 @@ std::string CommonStyle(const TCalStyle& S) {
       "line-height: 1.35; text-align: left; overflow-wrap: break-word; overflow-wrap: anywhere; }\n";
   Css +=
       ".quillbay-cal *, .quillbay-cal *::before, .quillbay-cal *::after { box-sizing: border-box; "
-      "max-width: 100%; line-height: inherit; }\n";
+      "max-width: 100%; line-height: inherit; font-size: inherit; }\n";
+  // A theme's rule for * would otherwise size every element of the fragment.
+  Css +=
+      ".quillbay-cal small, .quillbay-cal sub, .quillbay-cal sup { font-size: smaller; } "
+      ".quillbay-cal big { font-size: larger; }\n";
   Css += ".quillbay-cal a { color: inherit; text-decoration: underline; }\n";
   Css +=
       ".quillbay-cal .qb-sr { position: absolute; width: 1px; height: 1px; margin: -1px; padding: 0; "
