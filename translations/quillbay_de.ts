@@ -264,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Hat Termine</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -903,6 +910,14 @@
     <message>
         <source>Restored %1 days</source>
         <translation>%1 Tage wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Termine dieses Tages eingeben; links einen anderen Tag wählen</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>&amp;Tage mit Terminen markieren</translation>
     </message>
 </context>
 <context>

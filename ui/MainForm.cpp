@@ -42,6 +42,7 @@
 #include "site/Fragment.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
+#include "ui/Contrast.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
 #include "ui/FetchDlg.h"
@@ -173,6 +174,12 @@ void TfrmMain::SetUpProject() {
   FFormKeeper.FormName = "frmMain";
   FFormKeeper.FormStore = true;
   FFormKeeper.ComponentsStore = false;
+  FFormKeeper.OnLoad = [this](TFormKeeper&, TRegistry& Reg) {
+    if (Reg.ValueExists("MarkDays")) miMarkDays->setChecked(Reg.ReadInteger("MarkDays") != 0);
+  };
+  FFormKeeper.OnSave = [this](TFormKeeper&, TRegistry& Reg) {
+    Reg.WriteInteger("MarkDays", miMarkDays->isChecked() ? 1 : 0);
+  };
 }
 
 void TfrmMain::CreatePanels() {
@@ -212,10 +219,7 @@ void TfrmMain::CreateEventBox() {
   CaptionFont.setPointSize(12);
   CaptionFont.setBold(true);
   lblEventDate->setFont(CaptionFont);
-  QPalette CaptionPalette = lblEventDate->palette();
-  CaptionPalette.setColor(QPalette::Window, palette().color(QPalette::Dark));
-  CaptionPalette.setColor(QPalette::WindowText, Qt::white);
-  lblEventDate->setPalette(CaptionPalette);
+  ApplyCaptionColors();
   TightLayout(new QHBoxLayout(pnlEventsCaption))->addWidget(lblEventDate);
   auto* ClientLayout = static_cast<QVBoxLayout*>(pnlClient->layout());
   ClientLayout->addWidget(pnlEventsCaption);
@@ -225,11 +229,30 @@ void TfrmMain::CreateEventBox() {
   mmEvent->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   mmEvent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   mmEvent->setContextMenuPolicy(Qt::CustomContextMenu);
+  // A hint while the day is empty; it is no part of the text, and screen
+  // readers tell it as the box's description.
+  const QString Hint = tr("Type the events of this day; pick another day on the left");
+  mmEvent->setPlaceholderText(Hint);
+  mmEvent->setAccessibleDescription(Hint);
   mmEvent->installEventFilter(this);
   mmEvent->viewport()->installEventFilter(this);
   ClientLayout->addWidget(mmEvent, 1);
   connect(mmEvent, &QPlainTextEdit::textChanged, this, [this] { RunCommand([this] { mmEventChange(); }); });
   connect(mmEvent, &QWidget::customContextMenuRequested, this, &TfrmMain::ShowContextMenu);
+}
+
+// White text on the palette's dark shade, deepened until the text reads at
+// 4.5:1 whatever the desktop's palette.
+void TfrmMain::ApplyCaptionColors() {
+  QPalette CaptionPalette = palette();
+  CaptionPalette.setColor(QPalette::Window, BackgroundFor(Qt::white, palette().color(QPalette::Dark)));
+  CaptionPalette.setColor(QPalette::WindowText, Qt::white);
+  lblEventDate->setPalette(CaptionPalette);
+}
+
+void TfrmMain::changeEvent(QEvent* Event) {
+  QMainWindow::changeEvent(Event);
+  if (Event->type() == QEvent::PaletteChange && lblEventDate) ApplyCaptionColors();
 }
 
 void TfrmMain::CreateStatusBar() {
@@ -266,6 +289,13 @@ void TfrmMain::CreateDateChooser() {
       std::max(pnlTools->width(), FDateChooser->minimumSizeHint().width() + Frame.left() + Frame.right()));
   FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
   FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
+  // The day in the box counts as it stands, stored or not.
+  FDateChooser->HasEvents = [this](TDateTime Date) {
+    if (Date == FBoxDate) return FBoxHasText;
+    return FEventList->FindEvent(false, Date) != nullptr;
+  };
+  FDateChooser->SetMarkDays(miMarkDays->isChecked());
+  connect(miMarkDays, &QAction::toggled, FDateChooser, &TDateChooser::SetMarkDays);
   FDateChooser->Reset();
 }
 
@@ -329,6 +359,11 @@ void TfrmMain::CreateMenus() {
   miNextDay = AddCommand(View, "miNextDay", tr("&Next Day"), &TfrmMain::miNextDayClick,
                          QKeySequence(Qt::CTRL | Qt::Key_N));
   miNextMonth = AddCommand(View, "miNextMonth", tr("Ne&xt Month"), &TfrmMain::miNextMonthClick);
+  View->addSeparator();
+  miMarkDays = View->addAction(tr("Mar&k Days with Events"));
+  miMarkDays->setObjectName("miMarkDays");
+  miMarkDays->setCheckable(true);
+  miMarkDays->setChecked(true);
 
   QMenu* Tools = menuBar()->addMenu(tr("&Tools"));
   miPreview = AddCommand(Tools, "miPreview", tr("&Preview"), &TfrmMain::miPreviewClick);
@@ -481,6 +516,7 @@ void TfrmMain::ProjectProjectListAdd() { Project.FillReopenMenu(*FReopenMenu); }
 // ---------------------------------------------------------------- day binding
 
 void TfrmMain::LoadDay(TDateTime Date) {
+  FBoxDate = Date;
   lblEventDate->setText(QLocale::system().toString(DateTimeToQDate(Date), QLocale::LongFormat));
   TEvent* Event = FEventList->FindEvent(false, Date);
   FLoading = true;
@@ -491,11 +527,17 @@ void TfrmMain::LoadDay(TDateTime Date) {
   if (Event) {
     const QString Text = StoredToBox(Event->Text);
     if (Text != BoxText(*mmEvent)) mmEvent->setPlainText(Text);
+    FBoxHasText = true;
+    FDateChooser->RefreshMarks();
     return;
   }
   // Emptying the box for a day without an event is not a change of its own.
-  const QSignalBlocker Blocker(mmEvent);
-  mmEvent->clear();
+  {
+    const QSignalBlocker Blocker(mmEvent);
+    mmEvent->clear();
+  }
+  FBoxHasText = false;
+  FDateChooser->RefreshMarks();
 }
 
 void TfrmMain::StoreDay(TDateTime Date) {
@@ -520,6 +562,11 @@ void TfrmMain::mmEventChange() {
     // Any text change ends what Undo Repeat / Undo Remove could take back.
     DropDayEdit();
     Project.SetModified(true);
+  }
+  // The day's mark comes with its first character and goes with its last.
+  if (const bool HasText = !IsBlank(ToStdString(BoxText(*mmEvent))); HasText != FBoxHasText) {
+    FBoxHasText = HasText;
+    FDateChooser->RefreshMarks();
   }
   mmEventClick();
 }
@@ -579,7 +626,8 @@ void TfrmMain::ShowContextMenu(const QPoint& Pos) {
       Menu->removeAction(Action);
     } else if (Action->objectName() == "edit-undo") {
       Action->disconnect();
-      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable());
+      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable() ||
+                         FDayEdit);
       connect(Action, &QAction::triggered, this, [this] { RunCommand([this] { miUndoClick(); }); });
     }
   }
