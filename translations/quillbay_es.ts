@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>No se puede calcular un resumen SHA-256</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>No se puede iniciar la biblioteca de red</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>No se puede generar una sal aleatoria</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>

@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Impossible de calculer une empreinte SHA-256</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossible de démarrer la bibliothèque réseau</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossible de générer un sel aléatoire</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>

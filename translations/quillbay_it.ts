@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Impossibile calcolare un&apos;impronta SHA-256</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossibile avviare la libreria di rete</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossibile generare un salt casuale</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>

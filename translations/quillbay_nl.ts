@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Kan geen SHA-256-hash berekenen</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>De netwerkbibliotheek kan niet worden gestart</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Er kan geen willekeurige salt worden gemaakt</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
