@@ -44,6 +44,8 @@ struct TSlist {
   TSlist(std::initializer_list<std::string> Items) {
     for (const std::string& Item : Items) List = curl_slist_append(List, Item.c_str());
   }
+  TSlist(const TSlist&) = delete;
+  TSlist& operator=(const TSlist&) = delete;
   ~TSlist() { curl_slist_free_all(List); }
 };
 
@@ -302,6 +304,35 @@ struct TCurlRemote::TState {
     }
   }
 
+  // Sends LocalFile under Name, then runs After's commands, if any.
+  void Upload(const std::string& Name, const std::string& LocalFile, const TByteProgress& Progress,
+              curl_slist* After) {
+    int Fd = open(LocalFile.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat Info {};
+    if (Fd < 0 || fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
+      if (Fd >= 0) close(Fd);
+      throw EQuillbayError("Cannot open file " + LocalFile);
+    }
+    struct TCloser {
+      int Fd;
+      ~TCloser() { close(Fd); }
+    } Closer{Fd};
+    Perform("the file " + Name, [&] {
+      lseek(Fd, 0, SEEK_SET);
+      curl_easy_setopt(Easy, CURLOPT_URL, FileAddress(Name).c_str());
+      curl_easy_setopt(Easy, CURLOPT_UPLOAD, 1L);
+      curl_easy_setopt(Easy, CURLOPT_READFUNCTION, &ReadFromFd);
+      curl_easy_setopt(Easy, CURLOPT_READDATA, &Closer.Fd);
+      curl_easy_setopt(Easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(Info.st_size));
+      curl_easy_setopt(Easy, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
+      curl_easy_setopt(Easy, CURLOPT_NEW_FILE_PERMS, 0644L);
+      curl_easy_setopt(Easy, CURLOPT_NOPROGRESS, 0L);
+      curl_easy_setopt(Easy, CURLOPT_XFERINFOFUNCTION, &ReportUpload);
+      curl_easy_setopt(Easy, CURLOPT_XFERINFODATA, &Progress);
+      if (After) curl_easy_setopt(Easy, CURLOPT_POSTQUOTE, After);
+    });
+  }
+
   void Command(const std::string& What, std::initializer_list<std::string> Commands) {
     TSlist List(Commands);
     bool Sftp = Target.Protocol == TUploadProtocol::Sftp;
@@ -413,29 +444,25 @@ bool TCurlRemote::Read(const std::string& Name, std::string& Data) {
 void TCurlRemote::Write(const std::string& Name, const std::string& LocalFile,
                         const TByteProgress& Progress) {
   Connect();
-  int Fd = open(LocalFile.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  struct stat Info {};
-  if (Fd < 0 || fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
-    if (Fd >= 0) close(Fd);
-    throw EQuillbayError("Cannot open file " + LocalFile);
+  F->Upload(Name, LocalFile, Progress, nullptr);
+}
+
+void TCurlRemote::Replace(const std::string& Name, const std::string& Temporary, const std::string& LocalFile,
+                          const TByteProgress& Progress) {
+  Connect();
+  std::string Source = F->CommandPath(Temporary), Target = F->CommandPath(Name);
+  if (F->Target.Protocol == TUploadProtocol::Sftp) {
+    TSlist After{"*rm " + Target, "rename " + Source + " " + Target};
+    F->Upload(Temporary, LocalFile, Progress, After.List);
+    return;
   }
-  struct TCloser {
-    int Fd;
-    ~TCloser() { close(Fd); }
-  } Closer{Fd};
-  F->Perform("the file " + Name, [&] {
-    lseek(Fd, 0, SEEK_SET);
-    curl_easy_setopt(F->Easy, CURLOPT_URL, F->FileAddress(Name).c_str());
-    curl_easy_setopt(F->Easy, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(F->Easy, CURLOPT_READFUNCTION, &ReadFromFd);
-    curl_easy_setopt(F->Easy, CURLOPT_READDATA, &Closer.Fd);
-    curl_easy_setopt(F->Easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(Info.st_size));
-    curl_easy_setopt(F->Easy, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
-    curl_easy_setopt(F->Easy, CURLOPT_NEW_FILE_PERMS, 0644L);
-    curl_easy_setopt(F->Easy, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(F->Easy, CURLOPT_XFERINFOFUNCTION, &ReportUpload);
-    curl_easy_setopt(F->Easy, CURLOPT_XFERINFODATA, &Progress);
-  });
+  if (F->FtpDeletesBeforeRename) {
+    TSlist After{"*DELE " + Target, "RNFR " + Source, "RNTO " + Target};
+    F->Upload(Temporary, LocalFile, Progress, After.List);
+    return;
+  }
+  Write(Temporary, LocalFile, Progress);
+  Rename(Temporary, Name);
 }
 
 void TCurlRemote::Rename(const std::string& From, const std::string& To) {

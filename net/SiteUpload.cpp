@@ -188,11 +188,10 @@ TUploadResult TSiteUpload::Run(const TUploadPlan& Plan, const TUploadCallbacks& 
     Progress.Name = File.Name;
     Report();
     uint64_t Before = Progress.BytesDone;
-    FRemote.Write(UploadTempName(File.Name), FLocalFolder + File.Name, [&](uint64_t Sent) {
+    FRemote.Replace(File.Name, UploadTempName(File.Name), FLocalFolder + File.Name, [&](uint64_t Sent) {
       Progress.BytesDone = Before + Sent;
       Report();
     });
-    FRemote.Rename(UploadTempName(File.Name), File.Name);
     Progress.BytesDone = Before + File.Size;
     ++Progress.FilesDone;
     ++Result.Sent;
