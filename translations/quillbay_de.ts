@@ -264,6 +264,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Hat Termine</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -848,6 +855,66 @@
         <source>Import from Address</source>
         <translation>Aus Adresse importieren</translation>
     </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Monatsseite geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>iCalendar-Feed geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Jahresseite geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Wiederholen &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>&amp;Wiederholen...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>Aus &amp;Tagen entfernen...</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Zu 1 Tag hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Zu %1 Tagen hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Aus 1 Tag entfernt</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Aus %1 Tagen entfernt</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Entfernen &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 Tag wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 Tage wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Termine dieses Tages eingeben; links einen anderen Tag wählen</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>&amp;Tage mit Terminen markieren</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +925,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Bis:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Aus Tagen entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Zeile:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Kein Tag des Zeitraums enthält diese Zeile.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Sie wird aus 1 Tag entfernt.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Sie wird aus %1 Tagen entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Am %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Bis</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Wie oft</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Am ersten %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Am zweiten %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Am dritten %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Am vierten %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Am fünften %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Am %1. des Monats</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>Am letzten %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>Am letzten Tag des Monats</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Eine Wiederholung erreicht höchstens %1 Tage; wählen Sie eine kleinere Anzahl.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Eine Wiederholung reicht höchstens %1 Jahre voraus; wählen Sie ein früheres Ende oder eine kleinere Anzahl.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Kein Tag passt zur Regel.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, davon %2 ausgelassen</translation>
     </message>
 </context>
 <context>

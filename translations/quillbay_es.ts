@@ -159,6 +159,83 @@
         <source>No program could be started to open %s</source>
         <translation>No se pudo iniciar ningún programa para abrir %s</translation>
     </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>No es una dirección web: la dirección de un calendario empieza por https://, http:// o webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>No se encuentra el servidor %s</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>El servidor %s rechazó la conexión</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Tiempo agotado: el servidor %s no envió nada durante %s segundos</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>Falló la conexión segura con %s: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>El servidor de %s respondió %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>El calendario de %s ocupa más de %s MB</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>La conexión con %s se cortó antes de recibir el calendario completo</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>La dirección %s se redirige más de %s veces</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>La dirección %s se redirige a otra que no se sigue</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>La dirección %s no devuelve un archivo iCalendar</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Se canceló la descarga</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>No se puede descargar %s: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>No se puede calcular un resumen SHA-256</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Dirección del calendario (https://, http:// o webcal://), tal como la muestra el servicio de calendario en «Dirección secreta en formato iCal» o «Publicar calendario»:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>Descargando el calendario de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>Descargando el calendario de %1
+%2 recibidos</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
@@ -556,7 +633,7 @@
         <translation>Todos los archivos</translation>
     </message>
     <message>
-        <source>The calendar have been changed. Save?</source>
+        <source>The calendar has been changed. Save?</source>
         <translation>Se ha modificado el calendario. ¿Desea guardar los cambios?</translation>
     </message>
     <message>
@@ -762,6 +839,14 @@
     <message>
         <source>iCalendar Files</source>
         <translation>Archivos iCalendar</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importar desde una &amp;dirección...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Importar desde una dirección</translation>
     </message>
 </context>
 <context>

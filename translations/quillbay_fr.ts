@@ -159,6 +159,83 @@
         <source>No program could be started to open %s</source>
         <translation>Aucun programme n&apos;a pu être lancé pour ouvrir %s</translation>
     </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Ce n&apos;est pas une adresse web&#xa0;: l&apos;adresse d&apos;un calendrier commence par https://, http:// ou webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Le serveur %s est introuvable</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>Le serveur %s a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Délai dépassé&#xa0;: le serveur %s n&apos;a rien envoyé pendant %s secondes</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>La connexion sécurisée à %s a échoué&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>Le serveur de %s a répondu %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>Le calendrier à l&apos;adresse %s dépasse %s Mo</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>La connexion à %s a été interrompue avant la fin du calendrier</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>L&apos;adresse %s est redirigée plus de %s fois</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>L&apos;adresse %s est redirigée vers une adresse qui n&apos;est pas suivie</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>L&apos;adresse %s ne fournit pas de fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Le téléchargement a été annulé</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>Impossible de récupérer %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Impossible de calculer une empreinte SHA-256</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Adresse du calendrier (https://, http:// ou webcal://), telle que le service d&apos;agenda l&apos;indique sous «&#xa0;Adresse secrète au format iCal&#xa0;» ou «&#xa0;Publier le calendrier&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>Récupération du calendrier depuis %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>Récupération du calendrier depuis %1
+%2 reçus</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
@@ -556,7 +633,7 @@
         <translation>Tous les fichiers</translation>
     </message>
     <message>
-        <source>The calendar have been changed. Save?</source>
+        <source>The calendar has been changed. Save?</source>
         <translation>Le calendrier a été modifié. L&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
@@ -762,6 +839,14 @@
     <message>
         <source>iCalendar Files</source>
         <translation>Fichiers iCalendar</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importer depuis une a&amp;dresse...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Importer depuis une adresse</translation>
     </message>
 </context>
 <context>

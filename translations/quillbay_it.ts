@@ -159,6 +159,83 @@
         <source>No program could be started to open %s</source>
         <translation>Impossibile avviare un programma per aprire %s</translation>
     </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Non è un indirizzo web: l&apos;indirizzo di un calendario inizia con https://, http:// o webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Impossibile trovare il server %s</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>Il server %s ha rifiutato la connessione</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Tempo scaduto: il server %s non ha inviato nulla per %s secondi</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>La connessione sicura a %s non è riuscita: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>Il server di %s ha risposto %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>Il calendario all&apos;indirizzo %s supera %s MB</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>La connessione a %s si è interrotta prima che il calendario fosse completo</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>L&apos;indirizzo %s viene reindirizzato più di %s volte</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>L&apos;indirizzo %s viene reindirizzato a un indirizzo che non viene seguito</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>L&apos;indirizzo %s non fornisce un file iCalendar</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Lo scaricamento è stato annullato</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>Impossibile scaricare %s: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Impossibile calcolare un&apos;impronta SHA-256</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Indirizzo del calendario (https://, http:// o webcal://), come lo mostra il servizio di calendario alla voce «Indirizzo segreto in formato iCal» o «Pubblica calendario»:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>Scaricamento del calendario da %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>Scaricamento del calendario da %1
+%2 ricevuti</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
@@ -556,7 +633,7 @@
         <translation>Tutti i file</translation>
     </message>
     <message>
-        <source>The calendar have been changed. Save?</source>
+        <source>The calendar has been changed. Save?</source>
         <translation>Il calendario è stato modificato. Salvarlo?</translation>
     </message>
     <message>
@@ -762,6 +839,14 @@
     <message>
         <source>iCalendar Files</source>
         <translation>File iCalendar</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importa da un in&amp;dirizzo...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Importa da un indirizzo</translation>
     </message>
 </context>
 <context>

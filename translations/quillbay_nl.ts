@@ -159,6 +159,83 @@
         <source>No program could be started to open %s</source>
         <translation>Er kon geen programma worden gestart om %s te openen</translation>
     </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Geen webadres: het adres van een kalender begint met https://, http:// of webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Kan de server %s niet vinden</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>De server %s heeft de verbinding geweigerd</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Time-out: de server %s heeft %s seconden lang niets verzonden</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>De beveiligde verbinding met %s is mislukt: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>De server van %s antwoordde %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>De kalender op %s is groter dan %s MB</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>De verbinding met %s werd verbroken voordat de kalender volledig was</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>Het adres %s wordt meer dan %s keer omgeleid</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>Het adres %s wordt omgeleid naar een adres dat niet wordt gevolgd</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>Het adres %s levert geen iCalendar-bestand op</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Het downloaden is geannuleerd</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>Kan %s niet ophalen: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Kan geen SHA-256-hash berekenen</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Adres van de kalender (https://, http:// of webcal://), zoals de agendadienst het toont onder ‘Geheim adres in iCal-indeling’ of ‘Agenda publiceren’:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>De kalender wordt opgehaald van %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>De kalender wordt opgehaald van %1
+%2 ontvangen</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
@@ -556,7 +633,7 @@
         <translation>Alle bestanden</translation>
     </message>
     <message>
-        <source>The calendar have been changed. Save?</source>
+        <source>The calendar has been changed. Save?</source>
         <translation>De kalender is gewijzigd. Opslaan?</translation>
     </message>
     <message>
@@ -762,6 +839,14 @@
     <message>
         <source>iCalendar Files</source>
         <translation>iCalendar-bestanden</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Vanaf &amp;webadres importeren...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Vanaf webadres importeren</translation>
     </message>
 </context>
 <context>

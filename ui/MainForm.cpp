@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -28,6 +29,7 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
+#include "model/DayEdits.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
 #include "ical/ICalendar.h"
@@ -37,6 +39,7 @@
 #include "project/ShellLib.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
+#include "ui/Contrast.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
 #include "ui/FetchDlg.h"
@@ -44,6 +47,8 @@
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
+#include "ui/RemoveLineDlg.h"
+#include "ui/RepeatDlg.h"
 #include "ui/StyleDlg.h"
 #include "ui/Translations.h"
 
@@ -166,6 +171,12 @@ void TfrmMain::SetUpProject() {
   FFormKeeper.FormName = "frmMain";
   FFormKeeper.FormStore = true;
   FFormKeeper.ComponentsStore = false;
+  FFormKeeper.OnLoad = [this](TFormKeeper&, TRegistry& Reg) {
+    if (Reg.ValueExists("MarkDays")) miMarkDays->setChecked(Reg.ReadInteger("MarkDays") != 0);
+  };
+  FFormKeeper.OnSave = [this](TFormKeeper&, TRegistry& Reg) {
+    Reg.WriteInteger("MarkDays", miMarkDays->isChecked() ? 1 : 0);
+  };
 }
 
 void TfrmMain::CreatePanels() {
@@ -205,10 +216,7 @@ void TfrmMain::CreateEventBox() {
   CaptionFont.setPointSize(12);
   CaptionFont.setBold(true);
   lblEventDate->setFont(CaptionFont);
-  QPalette CaptionPalette = lblEventDate->palette();
-  CaptionPalette.setColor(QPalette::Window, palette().color(QPalette::Dark));
-  CaptionPalette.setColor(QPalette::WindowText, Qt::white);
-  lblEventDate->setPalette(CaptionPalette);
+  ApplyCaptionColors();
   TightLayout(new QHBoxLayout(pnlEventsCaption))->addWidget(lblEventDate);
   auto* ClientLayout = static_cast<QVBoxLayout*>(pnlClient->layout());
   ClientLayout->addWidget(pnlEventsCaption);
@@ -218,11 +226,30 @@ void TfrmMain::CreateEventBox() {
   mmEvent->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   mmEvent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   mmEvent->setContextMenuPolicy(Qt::CustomContextMenu);
+  // A hint while the day is empty; it is no part of the text, and screen
+  // readers tell it as the box's description.
+  const QString Hint = tr("Type the events of this day; pick another day on the left");
+  mmEvent->setPlaceholderText(Hint);
+  mmEvent->setAccessibleDescription(Hint);
   mmEvent->installEventFilter(this);
   mmEvent->viewport()->installEventFilter(this);
   ClientLayout->addWidget(mmEvent, 1);
   connect(mmEvent, &QPlainTextEdit::textChanged, this, [this] { RunCommand([this] { mmEventChange(); }); });
   connect(mmEvent, &QWidget::customContextMenuRequested, this, &TfrmMain::ShowContextMenu);
+}
+
+// White text on the palette's dark shade, deepened until the text reads at
+// 4.5:1 whatever the desktop's palette.
+void TfrmMain::ApplyCaptionColors() {
+  QPalette CaptionPalette = palette();
+  CaptionPalette.setColor(QPalette::Window, BackgroundFor(Qt::white, palette().color(QPalette::Dark)));
+  CaptionPalette.setColor(QPalette::WindowText, Qt::white);
+  lblEventDate->setPalette(CaptionPalette);
+}
+
+void TfrmMain::changeEvent(QEvent* Event) {
+  QMainWindow::changeEvent(Event);
+  if (Event->type() == QEvent::PaletteChange && lblEventDate) ApplyCaptionColors();
 }
 
 void TfrmMain::CreateStatusBar() {
@@ -253,8 +280,19 @@ void TfrmMain::CreateDateChooser() {
   FDateChooser->setObjectName("FDateChooser");
   FDateChooser->SetTodayHighlight(false);
   static_cast<QVBoxLayout*>(pnlTools->layout())->insertWidget(0, FDateChooser);
+  // Wider where the language's short day names need it ("sam." in French).
+  const QMargins Frame = pnlTools->layout()->contentsMargins();
+  pnlTools->setFixedWidth(
+      std::max(pnlTools->width(), FDateChooser->minimumSizeHint().width() + Frame.left() + Frame.right()));
   FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
   FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
+  // The day in the box counts as it stands, stored or not.
+  FDateChooser->HasEvents = [this](TDateTime Date) {
+    if (Date == FBoxDate) return FBoxHasText;
+    return FEventList->FindEvent(false, Date) != nullptr;
+  };
+  FDateChooser->SetMarkDays(miMarkDays->isChecked());
+  connect(miMarkDays, &QAction::toggled, FDateChooser, &TDateChooser::SetMarkDays);
   FDateChooser->Reset();
 }
 
@@ -293,6 +331,8 @@ void TfrmMain::CreateMenus() {
   QMenu* Edit = menuBar()->addMenu(tr("&Edit"));
   miUndo =
       AddCommand(Edit, "miUndo", tr("&Undo"), &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  miUndoDays = AddCommand(Edit, "miUndoDays", tr("U&ndo Repeat"), &TfrmMain::miUndoDaysClick);
+  miUndoDays->setEnabled(false);
   Edit->addSeparator();
   miCut = AddCommand(Edit, "miCut", tr("Cu&t"), &TfrmMain::miCutClick, QKeySequence(Qt::CTRL | Qt::Key_X));
   miCopy =
@@ -302,6 +342,10 @@ void TfrmMain::CreateMenus() {
   Edit->addSeparator();
   miSearch = AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick,
                         QKeySequence(Qt::CTRL | Qt::Key_F));
+  Edit->addSeparator();
+  miRepeat = AddCommand(Edit, "miRepeat", tr("&Repeat..."), &TfrmMain::miRepeatClick);
+  miRemoveFromDays =
+      AddCommand(Edit, "miRemoveFromDays", tr("Remove from &days..."), &TfrmMain::miRemoveFromDaysClick);
 
   QMenu* View = menuBar()->addMenu(tr("&View"));
   miPrevMonth = AddCommand(View, "miPrevMonth", tr("Prev &Month"), &TfrmMain::miPrevMonthClick);
@@ -310,6 +354,11 @@ void TfrmMain::CreateMenus() {
   miNextDay = AddCommand(View, "miNextDay", tr("&Next Day"), &TfrmMain::miNextDayClick,
                          QKeySequence(Qt::CTRL | Qt::Key_N));
   miNextMonth = AddCommand(View, "miNextMonth", tr("Ne&xt Month"), &TfrmMain::miNextMonthClick);
+  View->addSeparator();
+  miMarkDays = View->addAction(tr("Mar&k Days with Events"));
+  miMarkDays->setObjectName("miMarkDays");
+  miMarkDays->setCheckable(true);
+  miMarkDays->setChecked(true);
 
   QMenu* Tools = menuBar()->addMenu(tr("&Tools"));
   miPreview = AddCommand(Tools, "miPreview", tr("&Preview"), &TfrmMain::miPreviewClick);
@@ -395,6 +444,7 @@ void TfrmMain::ReplaceFailedDocument() {
 // ---------------------------------------------------------------- document
 
 void TfrmMain::CreateDocument() {
+  DropDayEdit();
   FEventList.reset();
   FEventList = std::make_unique<TEventList>();
   int Year = 0, Month = 0, Day = 0;
@@ -405,6 +455,9 @@ void TfrmMain::CreateDocument() {
 void TfrmMain::ProjectNew() {
   CreateDocument();
   FEventList->Style().ResetToDefaults();
+  // The week of the user's country; Sunday, the default, is not written.
+  FEventList->Style().WeekStart = Platform().FirstWeekDay();
+  StatusPanel2->clear();
   ShowCurrentDay();
 }
 
@@ -440,6 +493,7 @@ void TfrmMain::ProjectClose() {
 }
 
 void TfrmMain::ProjectChanged() {
+  ++FModifiedStamp;
   // The menu's Save and the tool bar's agree: there is something to save.
   miSave->setEnabled(Project.Modified());
   tbnSave->defaultAction()->setEnabled(Project.Modified());
@@ -457,6 +511,7 @@ void TfrmMain::ProjectProjectListAdd() { Project.FillReopenMenu(*FReopenMenu); }
 // ---------------------------------------------------------------- day binding
 
 void TfrmMain::LoadDay(TDateTime Date) {
+  FBoxDate = Date;
   lblEventDate->setText(QLocale::system().toString(DateTimeToQDate(Date), QLocale::LongFormat));
   TEvent* Event = FEventList->FindEvent(false, Date);
   FLoading = true;
@@ -467,11 +522,17 @@ void TfrmMain::LoadDay(TDateTime Date) {
   if (Event) {
     const QString Text = StoredToBox(Event->Text);
     if (Text != BoxText(*mmEvent)) mmEvent->setPlainText(Text);
+    FBoxHasText = true;
+    FDateChooser->RefreshMarks();
     return;
   }
   // Emptying the box for a day without an event is not a change of its own.
-  const QSignalBlocker Blocker(mmEvent);
-  mmEvent->clear();
+  {
+    const QSignalBlocker Blocker(mmEvent);
+    mmEvent->clear();
+  }
+  FBoxHasText = false;
+  FDateChooser->RefreshMarks();
 }
 
 void TfrmMain::StoreDay(TDateTime Date) {
@@ -492,7 +553,16 @@ void TfrmMain::ShowCurrentDay() { FDateChooser->SelectDate(FDateChooser->Date())
 
 void TfrmMain::mmEventChange() {
   if (!FUndoing) FUndoTakesBack = false;
-  if (!FLoading) Project.SetModified(true);
+  if (!FLoading) {
+    // Any text change ends what Undo Repeat / Undo Remove could take back.
+    DropDayEdit();
+    Project.SetModified(true);
+  }
+  // The day's mark comes with its first character and goes with its last.
+  if (const bool HasText = !IsBlank(ToStdString(BoxText(*mmEvent))); HasText != FBoxHasText) {
+    FBoxHasText = HasText;
+    FDateChooser->RefreshMarks();
+  }
   mmEventClick();
 }
 
@@ -551,7 +621,8 @@ void TfrmMain::ShowContextMenu(const QPoint& Pos) {
       Menu->removeAction(Action);
     } else if (Action->objectName() == "edit-undo") {
       Action->disconnect();
-      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable());
+      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable() ||
+                         FDayEdit);
       connect(Action, &QAction::triggered, this, [this] { RunCommand([this] { miUndoClick(); }); });
     }
   }
@@ -571,6 +642,11 @@ void TfrmMain::miExitClick() { close(); }
 
 void TfrmMain::miUndoClick() {
   QTextDocument* Doc = mmEvent->document();
+  // The box's own history first; with none, the last Repeat or Remove.
+  if (!Doc->isUndoAvailable() && !(FUndoTakesBack && Doc->isRedoAvailable()) && FDayEdit) {
+    miUndoDaysClick();
+    return;
+  }
   FUndoing = true;
   struct TUndoGuard {
     bool& Flag;
@@ -654,6 +730,12 @@ void TfrmMain::miPublishClick() {
   RememberExportFolder(*Chosen);
   TCalGen Generator(*FEventList, FEventList->Style());
   Generator.WriteMonthPage(static_cast<uint16_t>(Month), static_cast<uint16_t>(Year), *Chosen);
+  ShowWritten(tr("Month page written to %1"), *Chosen);
+}
+
+void TfrmMain::ShowWritten(const QString& What, const std::string& FileName) {
+  StatusPanel2->setText(
+      What.arg(QDir::toNativeSeparators(QFileInfo(ToQString(FileName)).absoluteFilePath())));
 }
 
 void TfrmMain::RememberExportFolder(const std::string& FileName) {
@@ -709,6 +791,7 @@ void TfrmMain::ShowImportResult(const TICalImportResult& Added) {
   const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
   StatusPanel2->setText(tr("Added %1 on %2").arg(Events, OnDays));
   if (Added.Days == 0) return;
+  DropDayEdit();
   Project.SetModified(true);
   // The day on show may have received lines: the box takes them before the
   // day is left, so that leaving it does not write the old text back.
@@ -736,6 +819,76 @@ void TfrmMain::miExportICalClick() {
   Feed.Form = EventTextFormOf(*FEventList);
   Feed.Stamp = static_cast<int64_t>(std::time(nullptr));
   SaveICalendarFeed(*FEventList, *Chosen, Feed);
+  ShowWritten(tr("iCalendar feed written to %1"), *Chosen);
+}
+
+QString TfrmMain::LineAtCaret() const {
+  const QTextCursor Cursor = mmEvent->textCursor();
+  if (!Cursor.hasSelection()) return Cursor.block().text();
+  QString Selected = Cursor.selectedText();
+  Selected.replace(QChar(0x2028), QChar(0x2029)).replace(QChar('\n'), QChar(0x2029));
+  return Selected.section(QChar(0x2029), 0, 0);
+}
+
+void TfrmMain::miRepeatClick() {
+  StoreCurrentDay();
+  const std::optional<TRepeatAnswer> Answer =
+      ExecuteRepeatDialog(this, LineAtCaret(), FDateChooser->Date(), FEventList->Style().FirstWeekDay());
+  if (!Answer) return;
+  auto Undo = std::make_unique<TDayEditUndo>(AppendLineToDays(*FEventList, Answer->Line, Answer->Days));
+  const int Days = Undo->Days();
+  StatusPanel2->setText(Days == 1 ? tr("Added to 1 day") : tr("Added to %1 days").arg(Days));
+  if (Days > 0) KeepDayEdit(std::move(Undo), tr("U&ndo Repeat"));
+}
+
+void TfrmMain::miRemoveFromDaysClick() {
+  StoreCurrentDay();
+  const int Year = ShownYear();
+  const std::optional<TRemoveLineAnswer> Answer =
+      ExecuteRemoveLineDialog(this, LineAtCaret(), {EncodeDate(Year, 1, 1), EncodeDate(Year, 12, 31)},
+                              [this](const std::string& Line, const TDayRange& Range) {
+                                return CountDaysHoldingLine(*FEventList, Line, Range);
+                              });
+  if (!Answer) return;
+  auto Undo = std::make_unique<TDayEditUndo>(RemoveLineFromDays(*FEventList, Answer->Line, Answer->Range));
+  const int Days = Undo->Days();
+  StatusPanel2->setText(Days == 1 ? tr("Removed from 1 day") : tr("Removed from %1 days").arg(Days));
+  if (Days > 0) KeepDayEdit(std::move(Undo), tr("U&ndo Remove"));
+}
+
+void TfrmMain::KeepDayEdit(std::unique_ptr<TDayEditUndo> Undo, const QString& UndoCaption) {
+  FSearch.Restart();
+  FDayEdit = std::move(Undo);
+  FDayEditFromClean = !Project.Modified();
+  Project.SetModified(true);
+  FDayEditStamp = FModifiedStamp;
+  miUndoDays->setText(UndoCaption);
+  miUndoDays->setEnabled(true);
+  ReloadDay();
+}
+
+void TfrmMain::DropDayEdit() {
+  if (!FDayEdit) return;
+  FDayEdit.reset();
+  miUndoDays->setEnabled(false);
+}
+
+void TfrmMain::ReloadDay() {
+  LoadDay(FDateChooser->Date());
+  mmEvent->document()->clearUndoRedoStacks();
+  FUndoTakesBack = false;
+}
+
+void TfrmMain::miUndoDaysClick() {
+  if (!FDayEdit) return;
+  const std::unique_ptr<TDayEditUndo> Undo = std::move(FDayEdit);
+  const bool Clean = FDayEditFromClean && FDayEditStamp == FModifiedStamp;
+  miUndoDays->setEnabled(false);
+  FSearch.Restart();
+  Undo->Undo(*FEventList);
+  Project.SetModified(!Clean);
+  ReloadDay();
+  StatusPanel2->setText(Undo->Days() == 1 ? tr("Restored 1 day") : tr("Restored %1 days").arg(Undo->Days()));
 }
 
 void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
@@ -746,7 +899,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
 }
 
 void TfrmMain::miExportYearClick() {
-  RunDocumentDialog([this] { ExecuteExportDialog(this, *FEventList); });
+  RunDocumentDialog([this] {
+    if (ExecuteExportDialog(this, *FEventList))
+      ShowWritten(tr("Year page written to %1"), FEventList->ExportFile);
+  });
 }
 
 void TfrmMain::miStyleClick() {
