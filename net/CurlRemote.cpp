@@ -49,7 +49,10 @@ struct TSlist {
   ~TSlist() { curl_slist_free_all(List); }
 };
 
-bool IsTemporary(CURLcode Code) {
+bool IsTemporary(CURLcode Code, TUploadProtocol Protocol) {
+  // libcurl reports an SSH handshake that the server broke off (no banner:
+  // too many connections, a restart) as a failed start.
+  if (Code == CURLE_FAILED_INIT) return Protocol == TUploadProtocol::Sftp;
   switch (Code) {
     case CURLE_COULDNT_CONNECT:
     case CURLE_COULDNT_RESOLVE_HOST:
@@ -273,7 +276,7 @@ struct TCurlRemote::TState {
     if (Code == CURLE_LOGIN_DENIED)
       throw EUploadError(TUploadFailure::Login, "The server " + Target.Host + " refused the login of " +
                                                     Target.User + ": " + Detail);
-    if (IsTemporary(Code))
+    if (IsTemporary(Code, Target.Protocol))
       throw EUploadError(TUploadFailure::Network,
                          "The connection to " + Address + " failed (" + What + "): " + Detail);
     throw EUploadError(TUploadFailure::Remote, "The server refused " + What + ": " + Detail);
@@ -295,7 +298,8 @@ struct TCurlRemote::TState {
           Pinned = Fingerprint.substr(7);
         return Code;
       }
-      if (!IsTemporary(Code) || Attempt >= Options.Retry.Attempts || KeyRejected) Fail(Code, What);
+      if (!IsTemporary(Code, Target.Protocol) || Attempt >= Options.Retry.Attempts || KeyRejected)
+        Fail(Code, What);
       if (Options.Retry.Sleep)
         Options.Retry.Sleep(Pause);
       else
