@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -37,6 +39,7 @@
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
+#include "site/Fragment.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
 #include "ui/Contrast.h"
@@ -339,6 +342,8 @@ void TfrmMain::CreateMenus() {
       AddCommand(Edit, "miCopy", tr("&Copy"), &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
   miPaste =
       AddCommand(Edit, "miPaste", tr("&Paste"), &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
+  miCopyMonthHtml =
+      AddCommand(Edit, "miCopyMonthHtml", tr("Copy month as &HTML"), &TfrmMain::miCopyMonthHtmlClick);
   Edit->addSeparator();
   miSearch = AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick,
                         QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -665,6 +670,20 @@ void TfrmMain::miUndoClick() {
 void TfrmMain::miCutClick() { mmEvent->cut(); }
 void TfrmMain::miCopyClick() { mmEvent->copy(); }
 void TfrmMain::miPasteClick() { mmEvent->paste(); }
+
+// The month of the chosen day as a fragment for another site's page: as HTML
+// for editors that take formatted text, and as its source for the HTML
+// blocks of a CMS.
+void TfrmMain::miCopyMonthHtmlClick() {
+  StoreCurrentDay();
+  int Year = 0, Month = 0, Day = 0;
+  DecodeDate(FDateChooser->Date(), Year, Month, Day);
+  const QString Html = ToQString(MonthFragment(*FEventList, Year, Month));
+  auto* Data = new QMimeData;
+  Data->setHtml(Html);
+  Data->setText(Html);
+  QGuiApplication::clipboard()->setMimeData(Data);
+}
 
 void TfrmMain::miPrevMonthClick() { FDateChooser->SelectDate(IncMonth(FDateChooser->Date(), -1)); }
 void TfrmMain::miPrevDayClick() { FDateChooser->SelectDate(FDateChooser->Date() - 1); }

@@ -183,7 +183,8 @@ TEST_F(SftpUploadTest, AFolderUnderTheLoginFolderIsReachedByTilde) {
   Site.Write();
   // The server starts each session in Root(), as a host starts it in the
   // user's home.
-  std::string Address = "sftp://" + CurrentUserName() + "@127.0.0.1:" + std::to_string(Server->Port()) + "/~/www/";
+  std::string Address =
+      "sftp://" + CurrentUserName() + "@127.0.0.1:" + std::to_string(Server->Port()) + "/~/www/";
   UploadSite(Address, Site, Options());
   Site.Files()["index.html"] += "<!-- again -->\n";
   Site.Write();
