@@ -222,7 +222,7 @@ THostKeyVerdict TKnownHosts::Check(const std::string& Host, int Port, const TKey
 
 std::string HashedKnownHostLine(const std::string& Host, int Port, const TKeyBlob& Key) {
   unsigned char Salt[20];
-  if (RAND_bytes(Salt, sizeof Salt) != 1) throw EQuillbayError("Cannot make a random salt");
+  if (RAND_bytes(Salt, sizeof Salt) != 1) throw EQuillbayError(TMessageId::CannotMakeRandomSalt);
   std::string Name = KnownHostName(Host, Port);
   unsigned char Digest[EVP_MAX_MD_SIZE];
   unsigned int Length = 0;

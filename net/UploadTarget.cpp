@@ -12,7 +12,7 @@
 namespace {
 
 [[noreturn]] void Refuse(const std::string& Address, const std::string& Reason) {
-  throw EQuillbayError("The upload address " + Address + " is not valid: " + Reason);
+  throw EQuillbayError(TMessageId::UploadAddressNotValid, {Address, Reason});
 }
 
 bool PercentDecode(std::string_view Text, std::string& Result) {
@@ -147,7 +147,7 @@ std::string ReadPasswordFile(const std::string& FileName) {
     if (Got < 0) Problem = "it cannot be read";
   }
   close(Fd);
-  if (!Problem.empty()) throw EQuillbayError("The password file " + FileName + " is refused: " + Problem);
+  if (!Problem.empty()) throw EQuillbayError(TMessageId::PasswordFileRefused, {FileName, Problem});
   Data = Data.substr(0, Data.find('\n'));
   if (!Data.empty() && Data.back() == '\r') Data.pop_back();
   return Data;

@@ -66,8 +66,15 @@ enum class TMessageId {
   DownloadCancelled,
   CannotFetch,
   CannotComputeDigest,
+  // Uploading.
+  CannotStartNetworkLibrary,
+  CannotMakeRandomSalt,
+  UploadAddressNotValid,
+  PasswordFileRefused,
+  SiteFileNotUploadable,
   // The site.
   SiteManifestNotValid,
+  SiteAddressNotUsable,
   // Questions and the program's own troubles.
   NoProgramToOpen,
   Confirm,

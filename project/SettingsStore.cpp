@@ -377,7 +377,7 @@ void ShowPendingSettingsNotice() {
     GPendingNotice.reset();
     GNoticeShown = true;
   }
-  TMessageRequest Request{.Caption = "Quillbay", .Icon = TMsgIcon::Warning};
+  TMessageRequest Request{.Caption = "Quillbay", .Text = {}, .Icon = TMsgIcon::Warning};
   Request.SetText(Notice);
   UserDialogs().MessageBox(Request);
 }

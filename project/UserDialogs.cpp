@@ -27,6 +27,7 @@ void TMessageRequest::SetText(const TMessage& Message) {
 
 TMsgResult AskToConfirm(const std::string& Question, TMsgButtons Buttons) {
   TMessageRequest Request{
+      .Caption = {},
       .Text = Question,
       .Icon = TMsgIcon::Question,
       .Buttons = Buttons,

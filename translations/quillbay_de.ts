@@ -219,6 +219,30 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Die Netzwerkbibliothek kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Es kann kein zufälliges Salt erzeugt werden</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: %2</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: %2</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: %2</source>
+        <translation>Die Passwortdatei %1 wird abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>The site holds a file that cannot be uploaded: %1</source>
+        <translation>Die Website enthält eine Datei, die nicht hochgeladen werden kann: %1</translation>
+    </message>
+    <message>
+        <source>The site address %1 is not usable: %2</source>
+        <translation>Die Adresse der Website %1 ist nicht verwendbar: %2</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -265,6 +289,13 @@
     <message>
         <source>Color</source>
         <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Hat Termine</translation>
     </message>
 </context>
 <context>
@@ -903,6 +934,18 @@
     <message>
         <source>Restored %1 days</source>
         <translation>%1 Tage wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Termine dieses Tages eingeben; links einen anderen Tag wählen</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Monat als &amp;HTML kopieren</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>&amp;Tage mit Terminen markieren</translation>
     </message>
 </context>
 <context>

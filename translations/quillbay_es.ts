@@ -219,6 +219,30 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>No se puede iniciar la biblioteca de red</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>No se puede generar una sal aleatoria</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: %2</source>
+        <translation>La dirección de subida %1 no es válida: %2</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: %2</source>
+        <translation>Se rechaza el archivo de contraseña %1: %2</translation>
+    </message>
+    <message>
+        <source>The site holds a file that cannot be uploaded: %1</source>
+        <translation>El sitio contiene un archivo que no se puede subir: %1</translation>
+    </message>
+    <message>
+        <source>The site address %1 is not usable: %2</source>
+        <translation>La dirección del sitio %1 no se puede usar: %2</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -265,6 +289,13 @@
     <message>
         <source>Color</source>
         <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Tiene eventos</translation>
     </message>
 </context>
 <context>
@@ -903,6 +934,18 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Página del año escrita en %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Escriba los eventos de este día; elija otro día a la izquierda</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copiar mes como HT&amp;ML</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marcar días con &amp;eventos</translation>
     </message>
 </context>
 <context>

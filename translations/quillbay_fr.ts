@@ -219,6 +219,30 @@
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossible de démarrer la bibliothèque réseau</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossible de générer un sel aléatoire</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: %2</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: %2</source>
+        <translation>Le fichier de mot de passe %1 est refusé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The site holds a file that cannot be uploaded: %1</source>
+        <translation>Le site contient un fichier qui ne peut pas être envoyé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The site address %1 is not usable: %2</source>
+        <translation>L&apos;adresse du site %1 est inutilisable&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -265,6 +289,13 @@
     <message>
         <source>Color</source>
         <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Contient des événements</translation>
     </message>
 </context>
 <context>
@@ -903,6 +934,18 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Page de l&apos;année écrite dans %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Saisissez les événements de ce jour ; choisissez un autre jour à gauche</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copier le mois en &amp;HTML</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marquer les jours avec é&amp;vénements</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,30 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossibile avviare la libreria di rete</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossibile generare un salt casuale</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: %2</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: %2</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: %2</source>
+        <translation>Il file della password %1 viene rifiutato: %2</translation>
+    </message>
+    <message>
+        <source>The site holds a file that cannot be uploaded: %1</source>
+        <translation>Il sito contiene un file che non può essere caricato: %1</translation>
+    </message>
+    <message>
+        <source>The site address %1 is not usable: %2</source>
+        <translation>L&apos;indirizzo del sito %1 non è utilizzabile: %2</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -265,6 +289,13 @@
     <message>
         <source>Color</source>
         <translation>Colore</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Ha eventi</translation>
     </message>
 </context>
 <context>
@@ -903,6 +934,18 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Pagina dell&apos;anno scritta in %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Scrivi gli eventi di questo giorno; scegli un altro giorno a sinistra</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copia mese come &amp;HTML</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Segna i giorni con &amp;eventi</translation>
     </message>
 </context>
 <context>

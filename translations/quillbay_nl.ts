@@ -219,6 +219,30 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>De netwerkbibliotheek kan niet worden gestart</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Er kan geen willekeurige salt worden gemaakt</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: %2</source>
+        <translation>Het uploadadres %1 is ongeldig: %2</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: %2</source>
+        <translation>Het wachtwoordbestand %1 wordt geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>The site holds a file that cannot be uploaded: %1</source>
+        <translation>De website bevat een bestand dat niet kan worden geüpload: %1</translation>
+    </message>
+    <message>
+        <source>The site address %1 is not usable: %2</source>
+        <translation>Het websiteadres %1 is niet bruikbaar: %2</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -265,6 +289,13 @@
     <message>
         <source>Color</source>
         <translation>Kleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Heeft gebeurtenissen</translation>
     </message>
 </context>
 <context>
@@ -903,6 +934,18 @@
     <message>
         <source>Year page written to %1</source>
         <translation>Jaarpagina geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Typ de gebeurtenissen van deze dag; kies links een andere dag</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Maand als H&amp;TML kopiëren</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Dagen met gebeurtenissen mar&amp;keren</translation>
     </message>
 </context>
 <context>
