@@ -272,6 +272,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Hat Termine</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -849,6 +856,10 @@
         <translation>iCalendar-Dateien</translation>
     </message>
     <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Monat als &amp;HTML kopieren</translation>
+    </message>
+    <message>
         <source>Import from a&amp;ddress...</source>
         <translation>Aus &amp;Adresse importieren...</translation>
     </message>
@@ -907,6 +918,14 @@
     <message>
         <source>Restored %1 days</source>
         <translation>%1 Tage wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Termine dieses Tages eingeben; links einen anderen Tag wählen</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>&amp;Tage mit Terminen markieren</translation>
     </message>
 </context>
 <context>

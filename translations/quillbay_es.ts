@@ -856,6 +856,113 @@
         <source>Import from Address</source>
         <translation>Importar desde una dirección</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copiar mes como &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <translation>Deshacer r&amp;epetición</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>&amp;Repetir...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>&amp;Quitar de los días...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Página del mes escrita en %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Canal iCalendar escrito en %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Añadido a 1 día</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Añadido a %1 días</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Quitado de 1 día</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Quitado de %1 días</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Deshacer &amp;eliminación</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 día restablecido</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 días restablecidos</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Página del año escrita en %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -866,6 +973,306 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Hasta:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <translation>Quitar de los días</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Línea:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Ningún día del periodo contiene esta línea.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Se quitará de 1 día.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Se quitará de %1 días.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 días</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>El %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Hasta</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Número de veces</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Cada</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>El primer %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>El segundo %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>El tercer %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>El cuarto %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>El quinto %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>El día %1</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>El último %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>El último día del mes</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>días</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>día</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semanas</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>semana</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>meses</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mes</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>años</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>año</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Una repetición llega como máximo a %1 días; elija menos veces.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Una repetición llega como máximo %1 años adelante; elija un final anterior o menos veces.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Ningún día cumple la regla.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, %2 de ellos omitidos</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
 #include <QInputDialog>
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -33,9 +35,11 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/CaptionCheck.h"
+#include "tests/ui/DarkPalette.h"
 #include "tests/ui/WhenModal.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
+#include "ui/Contrast.h"
 #include "ui/DateChooser.h"
 #include "ui/EditLib.h"
 #include "ui/ExportDlg.h"
@@ -849,6 +853,57 @@ TEST_F(MainFormTest, NewDocumentStartsTheWeekOnTheLocalesDayAndOpenedOnesKeepThe
   }
 }
 
+TEST_F(MainFormTest, DaysWithTextAreMarkedAsTypedAndTheViewOptionIsRemembered) {
+  {
+    auto W = MakeWindow();
+    TDateChooser& C = W->DateChooser();
+    EXPECT_TRUE(W->miMarkDays->isChecked()) << "on by default";
+    EXPECT_FALSE(C.IsMarked(QDate(2026, 3, 5)));
+    QTest::keyClicks(W->mmEvent, "Fair");
+    EXPECT_TRUE(C.IsMarked(QDate(2026, 3, 5))) << "as soon as the day has text";
+    EXPECT_EQ(C.dateTextFormat(QDate(2026, 3, 5)).fontWeight(), QFont::Bold);
+    W->miNextDay->trigger();
+    EXPECT_TRUE(C.IsMarked(QDate(2026, 3, 5))) << "stored";
+    EXPECT_FALSE(C.IsMarked(QDate(2026, 3, 6)));
+    W->miPrevDay->trigger();
+    W->mmEvent->selectAll();
+    QTest::keyClick(W->mmEvent, Qt::Key_Delete);
+    EXPECT_FALSE(C.IsMarked(QDate(2026, 3, 5))) << "gone with the last character";
+    QTest::keyClicks(W->mmEvent, "Fair");
+    W->miMarkDays->trigger();
+    EXPECT_FALSE(C.IsMarked(QDate(2026, 3, 5)));
+    EXPECT_TRUE(C.dateTextFormat().isEmpty());
+    Dialogs.MessageAnswers.push_back(TMsgResult::No);  // the save question on closing
+  }
+  auto W = MakeWindow();
+  EXPECT_FALSE(W->miMarkDays->isChecked()) << "as the user left it";
+}
+
+TEST_F(MainFormTest, AnEmptyDayShowsAHintThatIsNoPartOfTheText) {
+  auto W = MakeWindow();
+  const QString Hint = "Type the events of this day; pick another day on the left";
+  EXPECT_EQ(W->mmEvent->placeholderText(), Hint);
+  EXPECT_EQ(W->mmEvent->accessibleDescription(), Hint) << "what a screen reader tells of the box";
+  EXPECT_EQ(W->mmEvent->toPlainText(), "");
+  QTest::keyClicks(W->mmEvent, "x");
+  W->miNextDay->trigger();
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "x");
+}
+
+TEST_F(MainFormTest, TheDateCaptionIsReadableOnLightAndDarkPalettes) {
+  auto W = MakeWindow();
+  for (const QPalette& Palette : {QPalette(), DarkPalette()}) {
+    W->setPalette(Palette);
+    const QPalette Caption = W->lblEventDate->palette();
+    EXPECT_GE(ContrastRatio(Caption.color(QPalette::WindowText), Caption.color(QPalette::Window)),
+              ReadableContrast)
+        << (IsDarkPalette(Palette) ? "dark" : "light");
+    if (IsDarkPalette(Palette))
+      EXPECT_EQ(Caption.color(QPalette::Window), Palette.color(QPalette::Dark))
+          << "the caption follows the palette";
+  }
+}
+
 TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {
   auto W = MakeWindow();
   Dialogs.SaveAnswers.push_back(Root + "/missing/folder/page.html");
@@ -993,6 +1048,20 @@ TEST_F(MainFormTest, PreviewWritesTheStoredDayAndOpensThePage) {
   ASSERT_EQ(Fake.Opened.size(), 1u);
   EXPECT_NE(ReadFileBytes(Fake.Opened[0]).find("Preview me"), std::string::npos);
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Preview me");
+}
+
+TEST_F(MainFormTest, CopyMonthAsHtmlPutsTheFragmentOnTheClipboardAsHtmlAndText) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Spring <b>fair</b>");
+  W->miCopyMonthHtml->trigger();
+  const QMimeData* Data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(Data, nullptr);
+  ASSERT_TRUE(Data->hasHtml());
+  EXPECT_TRUE(Data->html().startsWith("<div class=\"quillbay-cal "));
+  EXPECT_TRUE(Data->html().contains("<caption>March 2026</caption>"));
+  EXPECT_TRUE(Data->html().contains("<span class=\"qb-day\">5</span>Spring <b>fair</b></td>"))
+      << "the day being edited is stored first";
+  EXPECT_EQ(Data->text(), Data->html());
 }
 
 TEST_F(MainFormTest, StyleDialogMarksModifiedOnlyWhenTheStyleChanged) {
