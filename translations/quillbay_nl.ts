@@ -272,6 +272,13 @@
     </message>
 </context>
 <context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Heeft gebeurtenissen</translation>
+    </message>
+</context>
+<context>
     <name>TFindDialog</name>
     <message>
         <source>Find</source>
@@ -858,7 +865,7 @@
     </message>
     <message>
         <source>U&amp;ndo Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhalen &amp;terugdraaien</translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
@@ -866,58 +873,7 @@
     </message>
     <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove from &amp;days...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Month page written to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>iCalendar feed written to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Added to 1 day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Added to %1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Removed from 1 day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Removed from %1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>U&amp;ndo Remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restored 1 day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restored %1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Year page written to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <translation>Herhalen &amp;terugdraaien</translation>
-    </message>
-    <message>
-        <source>&amp;Repeat...</source>
-        <translation>&amp;Herhalen...</translation>
+        <translation>He&amp;rhalen...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
@@ -963,6 +919,18 @@
         <source>Year page written to %1</source>
         <translation>Jaarpagina geschreven naar %1</translation>
     </message>
+    <message>
+        <source></source>
+        <translation>Herhalen &amp;terugdraaien</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Typ de gebeurtenissen van deze dag; kies links een andere dag</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Dagen met gebeurtenissen mar&amp;keren</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -979,37 +947,6 @@
     <name>TfrmRemoveLine</name>
     <message>
         <source>Remove from Days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Line:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;From:</source>
-        <translation type="unfinished">&amp;Van:</translation>
-    </message>
-    <message>
-        <source>&amp;To:</source>
-        <translation type="unfinished">&amp;Tot en met:</translation>
-    </message>
-    <message>
-        <source>No day of the range holds this line.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It will be removed from 1 day.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It will be removed from %1 days.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <translation>Uit dagen verwijderen</translation>
     </message>
     <message>
@@ -1040,126 +977,15 @@
         <source>It will be removed from %1 days.</source>
         <translation>Hij wordt uit %1 dagen verwijderd.</translation>
     </message>
+    <message>
+        <source></source>
+        <translation>Uit dagen verwijderen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRepeat</name>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>d MMMM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Until</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Number of times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On the first %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On the second %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On the third %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On the fourth %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On the fifth %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On day %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On the last %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On the last day of the month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>weeks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>week</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No day matches the rule.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 day</source>
-        <translation type="unfinished">1 dag</translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <translation type="unfinished">%1 dagen</translation>
-    </message>
-    <message>
-        <source>%1, %2 of them left out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <translation>Herhalen</translation>
     </message>
     <message>
@@ -1273,6 +1099,10 @@
     <message>
         <source>%1, %2 of them left out</source>
         <translation>%1, waarvan %2 weggelaten</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Herhalen</translation>
     </message>
 </context>
 <context>
