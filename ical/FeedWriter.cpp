@@ -7,8 +7,6 @@
 
 namespace {
 constexpr size_t MaxLineOctets = 75;
-// TDateTime's day number of 1970-01-01.
-constexpr int64_t UnixEpochDay = 25569;
 
 std::string DateValue(int Year, int Month, int Day) {
   char Text[16];

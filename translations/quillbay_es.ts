@@ -215,6 +215,34 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>No se puede calcular un resumen SHA-256</translation>
     </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>El manifiesto del sitio no es válido (línea %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>No se puede reemplazar %s: es un enlace simbólico o no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>No se puede eliminar el archivo %s</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>El sitio de %s ya se está publicando</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>El intervalo de meses no es válido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Los días de «Próximamente» o los meses del feed no son válidos</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>El feed %s supera 1 MB; algunos servicios de calendario (Google Calendar) ignoran esos feeds</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -848,6 +876,153 @@
         <source>Import from Address</source>
         <translation>Importar desde una dirección</translation>
     </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publicar sitio web...</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Publicar sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>Pu&amp;blicar</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>meses atrás,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>meses adelante</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Meses (AAAA-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Sin meses: cada mes desde el primero hasta el último con texto, siempre con el año en curso.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Dirección pública:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Próximamente (días):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>El mes %1 no es válido; escríbalo como AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Carpeta del sitio</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Publicando el sitio...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Estos archivos de la carpeta no los escribió Quillbay:
+
+%1
+
+¿Reemplazarlos por las páginas del sitio?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Sitio publicado: %1 páginas escritas, %2 sin cambios, %3 eliminadas</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Abrir el &amp;sitio</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Abrir la &amp;carpeta</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +1033,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Hasta:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 días</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,34 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Impossible de calculer une empreinte SHA-256</translation>
     </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Le manifeste du site n&apos;est pas valide (ligne %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>Impossible de remplacer %s : c&apos;est un lien symbolique ou pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Impossible de supprimer le fichier %s</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>Le site dans %s est déjà en cours de publication</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>La période de mois n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Les jours « À venir » ou les mois du flux ne sont pas valides</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Le flux %s dépasse 1 Mo ; certains services d&apos;agenda (Google Agenda) ignorent de tels flux</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -848,6 +876,153 @@
         <source>Import from Address</source>
         <translation>Importer depuis une adresse</translation>
     </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publier le site...</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Publier le site</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>P&amp;ublier</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>mois avant,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>mois après</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Mois (AAAA-MM) :</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Sans mois : chaque mois du premier au dernier ayant du texte, toujours avec l&apos;année en cours.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Adresse publique :</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>À &amp;venir (jours) :</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Flux :</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Le mois %1 n&apos;est pas valide ; écrivez-le sous la forme AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Dossier du site</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Publication du site...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Ces fichiers du dossier n&apos;ont pas été écrits par Quillbay :
+
+%1
+
+Les remplacer par les pages du site ?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Site publié : %1 pages écrites, %2 inchangées, %3 supprimées</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Ouvrir le &amp;site</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Ouvrir le &amp;dossier</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +1033,160 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Au&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 jours</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

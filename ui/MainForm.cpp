@@ -29,10 +29,10 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
+#include "ical/ICalendar.h"
 #include "model/DayEdits.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "ical/ICalendar.h"
 #include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
@@ -43,6 +43,7 @@
 #include "ui/ExportDlg.h"
 #include "ui/FetchDlg.h"
 #include "ui/FormKeeperQt.h"
+#include "ui/PublishDlg.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
@@ -294,6 +295,8 @@ void TfrmMain::CreateMenus() {
   miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
   miImportAddress =
       AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
+  File->addSeparator();
+  miPublishSite = AddCommand(File, "miPublishSite", tr("P&ublish site..."), &TfrmMain::miPublishSiteClick);
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -848,6 +851,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
   const uint32_t Before = FEventList->Checksum();
   Dialog();
   if (FEventList->Checksum() != Before) Project.SetModified(true);
+}
+
+void TfrmMain::miPublishSiteClick() {
+  RunDocumentDialog([this] { ExecutePublishDialog(this, *FEventList, Project.FileName()); });
 }
 
 void TfrmMain::miExportYearClick() {

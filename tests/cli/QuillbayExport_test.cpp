@@ -188,7 +188,8 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   };
   auto Events = [](const std::string& Text) {
     size_t N = 0;
-    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos; P = Text.find("BEGIN:VEVENT\r\n", P + 1))
+    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos;
+         P = Text.find("BEGIN:VEVENT\r\n", P + 1))
       ++N;
     return N;
   };
@@ -217,7 +218,8 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   EXPECT_EQ(Run(Args({"--save-as", Merged})).Status, 0);
   TEventList Plain;
   Plain.LoadFromFile(Merged);
-  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32), "17:00 Concert: Bach & sons <live");
+  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32),
+            "17:00 Concert: Bach & sons <live");
   WriteFileBytes(DocName, SampleText());
 
   EXPECT_EQ(ReadFileBytes(DocName), SampleText()) << "the document changes only through --save-as";
@@ -225,6 +227,31 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
     ::setenv("TZ", Zone.c_str(), 1);
   else
     ::unsetenv("TZ");
+}
+
+TEST_F(QuillbayExportTest, SitePublishesIncrementallyAndRefusesFilesItDidNotWrite) {
+  const std::string Site = Folder / "site";
+  auto R = Run({DocName, "--site", Site, "--from", "2026-03", "--to", "2026-04"});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, "Site published: 5 pages written, 0 unchanged, 0 removed\n");
+  for (const char* Name : {"3_2026.html", "4_2026.html", "2026.html", "index.html", "club.ics"})
+    EXPECT_TRUE(fs::exists(Site + "/" + Name)) << Name;
+  R = Run({DocName, "--site", Site, "--from", "2026-03", "--to", "2026-03"});
+  EXPECT_EQ(R.Out, "Site published: 1 page written, 3 unchanged, 1 removed\n");
+
+  // The user's own first page in another folder: refused, listed, exit 3.
+  fs::create_directory(Folder / "own");
+  WriteFileBytes(Folder / "own/index.html", "mine");
+  R = Run({DocName, "--site", Folder / "own", "--from", "2026-03", "--to", "2026-03"});
+  EXPECT_EQ(R.Status, 3);
+  EXPECT_EQ(R.Err, "quillbay-export: these files in " + Folder / "own" +
+                       " were not written by Quillbay; give --replace to overwrite them:\n  index.html\n");
+  EXPECT_EQ(ReadFileBytes(Folder / "own/index.html"), "mine");
+  R = Run({DocName, "--site", Folder / "own", "--from", "2026-03", "--to", "2026-03", "--replace",
+           "--address=https://example.org/club/", "--upcoming=7"});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, "Site published: 5 pages written, 0 unchanged, 0 removed\n");
+  EXPECT_TRUE(fs::exists(Folder / "own/sitemap.xml"));
 }
 
 TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
@@ -272,8 +299,9 @@ TEST_F(QuillbayExportTest, FullOutputIsAWriteError) {
 TEST_F(QuillbayExportTest, WrongUsage) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> Cases = {
       {{}, "no document given"},
-      {{DocName}, "nothing to do: give --month, --year, --save-as or --ical"},
-      {{DocName, "--merge-ical", "x.ics"}, "nothing to do: give --month, --year, --save-as or --ical"},
+      {{DocName}, "nothing to do: give --month, --year, --save-as, --ical or --site"},
+      {{DocName, "--merge-ical", "x.ics"},
+       "nothing to do: give --month, --year, --save-as, --ical or --site"},
       {{DocName, "--month", "2026-13"}, "invalid month '2026-13' (expected YYYY-MM)"},
       {{DocName, "--month", "2026"}, "invalid month '2026' (expected YYYY-MM)"},
       {{DocName, "--month", "x-03"}, "invalid year 'x-03' (expected YYYY)"},
@@ -285,10 +313,13 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--year", "2026", "--months", "1,,3"},
        "invalid month list '1,,3' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
       {{DocName, "--month", "2026-03", "--months", "3"}, "--months goes with --year"},
-      {{DocName, "--month", "2026-03", "--year", "2026"}, "choose one of --month, --year, --save-as and --ical"},
-      {{DocName, "--ical", "--save-as", "x.qby"}, "choose one of --month, --year, --save-as and --ical"},
+      {{DocName, "--month", "2026-03", "--year", "2026"},
+       "choose one of --month, --year, --save-as, --ical and --site"},
+      {{DocName, "--ical", "--save-as", "x.qby"},
+       "choose one of --month, --year, --save-as, --ical and --site"},
       {{DocName, "--ical", "--from", "2026-02-30"}, "invalid date '2026-02-30' (expected YYYY-MM-DD)"},
-      {{DocName, "--month", "2026-03", "--to", "2026-12-31"}, "--from and --to go with --merge-ical and --ical"},
+      {{DocName, "--month", "2026-03", "--to", "2026-12-31"},
+       "--from and --to go with --merge-ical, --ical and --site"},
       {{DocName, "--ical", "--from", "2026-03-02", "--to", "2026-03-01"},
        "the range from 2026-03-02 to 2026-03-01 ends before it begins"},
       {{DocName, "--merge-ical", "x.ics", "--from", "2026-01-01", "--to", "2036-01-01", "--ical"},
@@ -296,6 +327,12 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--save-as", "x.qby", "-o", "y"}, "-o does not go with --save-as"},
       {{DocName, "--month", "2026-03", "--ca-file", "ca.pem"}, "--ca-file goes with --merge-ical"},
       {{DocName, "--year"}, "option '--year' needs a value"},
+      {{DocName, "--site", "s", "--from", "2026-03-01"}, "invalid month '2026-03-01' (expected YYYY-MM)"},
+      {{DocName, "--site", "s", "--from", "2026-05", "--to", "2026-04"},
+       "the months from 2026-05 to 2026-04 end before they begin"},
+      {{DocName, "--site", "s", "--upcoming=400"}, "invalid number of days '400' (expected 0 to 366)"},
+      {{DocName, "--site", "s", "--upcoming", "3"}, "--upcoming takes its days as --upcoming=DAYS"},
+      {{DocName, "--month", "2026-03", "--replace"}, "--address, --upcoming and --replace go with --site"},
       {{DocName, "--colour"}, "unknown option '--colour'"},
       {{DocName, "other.qby", "--year", "2026"}, "more than one document: '" + DocName + "' and 'other.qby'"},
   };
