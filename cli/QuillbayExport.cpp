@@ -1,4 +1,5 @@
-// quillbay-export: writes the month or year page of a calendar document, its
+// quillbay-export: writes the month or year page of a calendar document, a
+// fragment of a month or of the days coming up for another site, its
 // iCalendar feed, or the document itself in the current file form, for
 // people who build their site with scripts; an iCalendar file may be merged
 // into the document first. The pages come from the desktop program's own
@@ -38,6 +39,7 @@
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
+#include "site/Fragment.h"
 #include "site/Publish.h"
 #ifdef QUILLBAY_EXPORT_ICAL
 #include "net/CalendarFetch.h"
@@ -49,6 +51,8 @@ const char* const ToolName = "quillbay-export";
 const char* const HelpText =
     "Usage: quillbay-export DOCUMENT.qby --month YYYY-MM [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --year YYYY [--months LIST] [-o FILE]\n"
+    "  or:  quillbay-export DOCUMENT.qby --month YYYY-MM --fragment [-o FILE]\n"
+    "  or:  quillbay-export DOCUMENT.qby --upcoming[=DAYS] --fragment [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --save-as FILE.qby\n"
     "  or:  quillbay-export DOCUMENT.qby --ical [--from DATE] [--to DATE] [-o FILE.ics]\n"
     "  or:  quillbay-export DOCUMENT.qby --site DIR [--from YYYY-MM] [--to YYYY-MM]\n"
@@ -62,6 +66,14 @@ const char* const HelpText =
     "                     the document's row spacing between them\n"
     "  --months LIST      months of the year page: numbers and ranges such as 1,3,12\n"
     "                     or 4-9 (default: all twelve)\n"
+    "  --fragment         instead of a page, a <div> to include into a page of another\n"
+    "                     site (a CMS theme): its own style under the class\n"
+    "                     quillbay-cal, colours as --qb-... custom properties, no\n"
+    "                     script, no request to another server\n"
+    "  --upcoming[=DAYS]  with --fragment: the days with text from today through the\n"
+    "                     next DAYS days (default: the document's Coming up days,\n"
+    "                     60 unless set); a pasted copy goes stale, so include it\n"
+    "                     from a scheduled job\n"
     "  --save-as FILE     read the document and write it again in the current file form\n"
     "                     (an older file in Windows-1252 is written in UTF-8)\n"
     "  --ical             the iCalendar feed to publish beside the pages: one all-day\n"
@@ -115,7 +127,7 @@ struct EFileError {
   std::string Message, FileName;
 };
 
-enum class TAction { None, Month, Year, SaveAs, ICal, Site };
+enum class TAction { None, Month, Year, SaveAs, ICal, Upcoming, Site };
 
 // The site would overwrite files that Quillbay did not write: exit status 3.
 struct EForeignFiles {
@@ -128,11 +140,12 @@ struct TOptions {
   TAction Action = TAction::None;
   uint16_t Year = 0, Month = 0;
   uint16_t Months = 0x1FFE;  // bit m for month m: all twelve
-  bool HasMonths = false, HasOutput = false;
+  bool HasMonths = false, HasOutput = false, Fragment = false;
+  bool HasUpcoming = false;           // --upcoming given: the fragment, or the site's Coming up
+  int UpcomingDays = 0;               // 0: the document's own number of days
   std::string FromText, ToText;       // --from and --to as given
   std::optional<TDateTime> From, To;  // their days; the actions' defaults fill the rest
   std::string SiteFolder, Address;
-  std::optional<int> Upcoming;
   bool HasAddress = false, Replace = false;
   TMonthIndex SiteFrom = 0, SiteTo = 0;  // 0: the document's or the default
   TDayRange Merge, Feed;                 // the ranges used
@@ -259,11 +272,6 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
   } else if (Arg == "--address") {
     O.Address = Value;
     O.HasAddress = true;
-  } else if (Arg == "--upcoming") {
-    if (!IsDigits(Value, 3) || std::stoi(Value) > MaxUpcomingDays)
-      throw EUsage{"invalid number of days '" + Value + "' (expected 0 to " +
-                   std::to_string(MaxUpcomingDays) + ")"};
-    O.Upcoming = std::stoi(Value);
   } else if (Arg == "--save-as") {
     SetAction(O, TAction::SaveAs);
     if (Value.empty()) throw EUsage{"--save-as needs a file name"};
@@ -298,13 +306,21 @@ void CheckCombination(const TOptions& O) {
   if (O.Document.empty()) throw EUsage{"no document given"};
   if (O.Action == TAction::None)
     throw EUsage{"nothing to do: give --month, --year, --save-as, --ical or --site"};
+  if (O.Fragment && O.Action != TAction::Month && O.Action != TAction::Upcoming)
+    throw EUsage{"--fragment goes with --month or --upcoming"};
+  if (O.Action == TAction::Upcoming && !O.Fragment) throw EUsage{"--upcoming goes with --fragment"};
+  if (O.Action == TAction::Site && O.HasUpcoming && O.UpcomingDays == 0)
+    throw EUsage{"--upcoming takes its days as --upcoming=DAYS with --site"};
+  if (O.Action == TAction::Site && O.UpcomingDays > MaxUpcomingDays)
+    throw EUsage{"invalid number of days '" + std::to_string(O.UpcomingDays) + "' (expected 1 to " +
+                 std::to_string(MaxUpcomingDays) + " with --site)"};
   if (O.HasMonths && O.Action != TAction::Year) throw EUsage{"--months goes with --year"};
   if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
   if ((!O.FromText.empty() || !O.ToText.empty()) && O.MergeFile.empty() && O.Action != TAction::ICal &&
       O.Action != TAction::Site)
     throw EUsage{"--from and --to go with --merge-ical, --ical and --site"};
-  if ((O.HasAddress || O.Upcoming || O.Replace) && O.Action != TAction::Site)
-    throw EUsage{"--address, --upcoming and --replace go with --site"};
+  if ((O.HasAddress || O.Replace) && O.Action != TAction::Site)
+    throw EUsage{"--address and --replace go with --site"};
   if (!O.CaFile.empty() && O.MergeFile.empty()) throw EUsage{"--ca-file goes with --merge-ical"};
 }
 
@@ -344,18 +360,30 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
       O.Replace = true;
       continue;
     }
+    if (Arg == "--fragment" && !Inline) {
+      O.Fragment = true;
+      continue;
+    }
+    if (Arg == "--upcoming") {
+      // The fragment's action, or with --site its Coming up days: decided
+      // once every argument is read.
+      O.HasUpcoming = true;
+      if (Inline && (!IsDigits(Value, 4) || std::stoi(Value) < 1))
+        throw EUsage{"invalid number of days '" + Value + "' (expected 1 to 9999)"};
+      if (Inline) O.UpcomingDays = std::stoi(Value);
+      continue;
+    }
     const bool TakesValue = Arg == "--month" || Arg == "--year" || Arg == "--months" || Arg == "--save-as" ||
                             Arg == "-o" || Arg == "--output" || Arg == "--merge-ical" || Arg == "--from" ||
-                            Arg == "--to" || Arg == "--ca-file" || Arg == "--site" || Arg == "--address" ||
-                            Arg == "--upcoming";
+                            Arg == "--to" || Arg == "--ca-file" || Arg == "--site" || Arg == "--address";
     if (!TakesValue) throw EUsage{"unknown option '" + Arg + "'"};
-    if (Arg == "--upcoming" && !Inline) throw EUsage{"--upcoming takes its days as --upcoming=DAYS"};
     if (!Inline) {
       if (I + 1 >= Argc) throw EUsage{"option '" + Arg + "' needs a value"};
       Value = Argv[++I];
     }
     ApplyValueOption(Arg, Value, O);
   }
+  if (O.HasUpcoming && O.Action != TAction::Site) SetAction(O, TAction::Upcoming);
   CheckCombination(O);
   ReadFromAndTo(O);
 #ifdef QUILLBAY_EXPORT_ICAL
@@ -428,7 +456,7 @@ void PublishSiteFrom(const TEventList& Doc, const TOptions& O) {
   if (O.SiteFrom) Site.From = O.SiteFrom;
   if (O.SiteTo) Site.To = O.SiteTo;
   if (O.HasAddress) Site.Address = O.Address;
-  if (O.Upcoming) Site.UpcomingDays = *O.Upcoming;
+  if (O.UpcomingDays) Site.UpcomingDays = O.UpcomingDays;
   Site.Replace = O.Replace;
   TPublishResult Result;
   try {
@@ -472,6 +500,13 @@ void Run(const TOptions& O) {
       throw EFileError{E.what(), O.SaveAs};
     }
     return;
+  }
+  if (O.Fragment) {
+    WriteOutput(O, O.Action == TAction::Month
+                       ? MonthFragment(Doc, O.Year, O.Month)
+                       : UpcomingFragment(Doc, Platform().Now(),
+                                          O.UpcomingDays ? O.UpcomingDays : Doc.SiteUpcomingDays));
+    std::_Exit(0);
   }
   TCalGen Gen(Doc, Doc.Style());
   if (O.Action == TAction::Month) {

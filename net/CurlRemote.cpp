@@ -25,29 +25,29 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
-#include <mutex>
 #include <thread>
 
+#include "net/Curl.h"
 #include "net/KnownHosts.h"
 
 namespace {
 
 constexpr size_t kReadLimit = 16 << 20;
 
-void InitCurlOnce() {
-  static std::once_flag Once;
-  std::call_once(Once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 struct TSlist {
   curl_slist* List = nullptr;
   TSlist(std::initializer_list<std::string> Items) {
     for (const std::string& Item : Items) List = curl_slist_append(List, Item.c_str());
   }
+  TSlist(const TSlist&) = delete;
+  TSlist& operator=(const TSlist&) = delete;
   ~TSlist() { curl_slist_free_all(List); }
 };
 
-bool IsTemporary(CURLcode Code) {
+bool IsTemporary(CURLcode Code, TUploadProtocol Protocol) {
+  // libcurl reports an SSH handshake that the server broke off (no banner:
+  // too many connections, a restart) as a failed start.
+  if (Code == CURLE_FAILED_INIT) return Protocol == TUploadProtocol::Sftp;
   switch (Code) {
     case CURLE_COULDNT_CONNECT:
     case CURLE_COULDNT_RESOLVE_HOST:
@@ -271,7 +271,7 @@ struct TCurlRemote::TState {
     if (Code == CURLE_LOGIN_DENIED)
       throw EUploadError(TUploadFailure::Login, "The server " + Target.Host + " refused the login of " +
                                                     Target.User + ": " + Detail);
-    if (IsTemporary(Code))
+    if (IsTemporary(Code, Target.Protocol))
       throw EUploadError(TUploadFailure::Network,
                          "The connection to " + Address + " failed (" + What + "): " + Detail);
     throw EUploadError(TUploadFailure::Remote, "The server refused " + What + ": " + Detail);
@@ -293,13 +293,43 @@ struct TCurlRemote::TState {
           Pinned = Fingerprint.substr(7);
         return Code;
       }
-      if (!IsTemporary(Code) || Attempt >= Options.Retry.Attempts || KeyRejected) Fail(Code, What);
+      if (!IsTemporary(Code, Target.Protocol) || Attempt >= Options.Retry.Attempts || KeyRejected)
+        Fail(Code, What);
       if (Options.Retry.Sleep)
         Options.Retry.Sleep(Pause);
       else
         std::this_thread::sleep_for(std::chrono::milliseconds(Pause));
       Pause *= 2;
     }
+  }
+
+  // Sends LocalFile under Name, then runs After's commands, if any.
+  void Upload(const std::string& Name, const std::string& LocalFile, const TByteProgress& Progress,
+              curl_slist* After) {
+    int Fd = open(LocalFile.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat Info {};
+    if (Fd < 0 || fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
+      if (Fd >= 0) close(Fd);
+      throw EQuillbayError("Cannot open file " + LocalFile);
+    }
+    struct TCloser {
+      int Fd;
+      ~TCloser() { close(Fd); }
+    } Closer{Fd};
+    Perform("the file " + Name, [&] {
+      lseek(Fd, 0, SEEK_SET);
+      curl_easy_setopt(Easy, CURLOPT_URL, FileAddress(Name).c_str());
+      curl_easy_setopt(Easy, CURLOPT_UPLOAD, 1L);
+      curl_easy_setopt(Easy, CURLOPT_READFUNCTION, &ReadFromFd);
+      curl_easy_setopt(Easy, CURLOPT_READDATA, &Closer.Fd);
+      curl_easy_setopt(Easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(Info.st_size));
+      curl_easy_setopt(Easy, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
+      curl_easy_setopt(Easy, CURLOPT_NEW_FILE_PERMS, 0644L);
+      curl_easy_setopt(Easy, CURLOPT_NOPROGRESS, 0L);
+      curl_easy_setopt(Easy, CURLOPT_XFERINFOFUNCTION, &ReportUpload);
+      curl_easy_setopt(Easy, CURLOPT_XFERINFODATA, &Progress);
+      if (After) curl_easy_setopt(Easy, CURLOPT_POSTQUOTE, After);
+    });
   }
 
   void Command(const std::string& What, std::initializer_list<std::string> Commands) {
@@ -413,29 +443,25 @@ bool TCurlRemote::Read(const std::string& Name, std::string& Data) {
 void TCurlRemote::Write(const std::string& Name, const std::string& LocalFile,
                         const TByteProgress& Progress) {
   Connect();
-  int Fd = open(LocalFile.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  struct stat Info {};
-  if (Fd < 0 || fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
-    if (Fd >= 0) close(Fd);
-    throw EQuillbayError("Cannot open file " + LocalFile);
+  F->Upload(Name, LocalFile, Progress, nullptr);
+}
+
+void TCurlRemote::Replace(const std::string& Name, const std::string& Temporary, const std::string& LocalFile,
+                          const TByteProgress& Progress) {
+  Connect();
+  std::string Source = F->CommandPath(Temporary), Target = F->CommandPath(Name);
+  if (F->Target.Protocol == TUploadProtocol::Sftp) {
+    TSlist After{"*rm " + Target, "rename " + Source + " " + Target};
+    F->Upload(Temporary, LocalFile, Progress, After.List);
+    return;
   }
-  struct TCloser {
-    int Fd;
-    ~TCloser() { close(Fd); }
-  } Closer{Fd};
-  F->Perform("the file " + Name, [&] {
-    lseek(Fd, 0, SEEK_SET);
-    curl_easy_setopt(F->Easy, CURLOPT_URL, F->FileAddress(Name).c_str());
-    curl_easy_setopt(F->Easy, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(F->Easy, CURLOPT_READFUNCTION, &ReadFromFd);
-    curl_easy_setopt(F->Easy, CURLOPT_READDATA, &Closer.Fd);
-    curl_easy_setopt(F->Easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(Info.st_size));
-    curl_easy_setopt(F->Easy, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR_RETRY));
-    curl_easy_setopt(F->Easy, CURLOPT_NEW_FILE_PERMS, 0644L);
-    curl_easy_setopt(F->Easy, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(F->Easy, CURLOPT_XFERINFOFUNCTION, &ReportUpload);
-    curl_easy_setopt(F->Easy, CURLOPT_XFERINFODATA, &Progress);
-  });
+  if (F->FtpDeletesBeforeRename) {
+    TSlist After{"*DELE " + Target, "RNFR " + Source, "RNTO " + Target};
+    F->Upload(Temporary, LocalFile, Progress, After.List);
+    return;
+  }
+  Write(Temporary, LocalFile, Progress);
+  Rename(Temporary, Name);
 }
 
 void TCurlRemote::Rename(const std::string& From, const std::string& To) {

@@ -58,6 +58,9 @@ class TCurlRemote : public TRemoteFolder {
   bool Read(const std::string& Name, std::string& Data) override;
   void Write(const std::string& Name, const std::string& LocalFile, const TByteProgress& Progress) override;
   void Rename(const std::string& From, const std::string& To) override;
+  // The upload and the renaming in one request.
+  void Replace(const std::string& Name, const std::string& Temporary, const std::string& LocalFile,
+               const TByteProgress& Progress) override;
   void Remove(const std::string& Name) override;
 
  private:

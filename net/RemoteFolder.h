@@ -58,5 +58,13 @@ class TRemoteFolder {
   // Renames From to To; an existing To is replaced (by deleting it first where
   // the server cannot rename over a file).
   virtual void Rename(const std::string& From, const std::string& To) = 0;
+  // Writes the local file under Temporary, then renames it over Name: the
+  // remote Name is whole at every moment, old or new. A connection may do
+  // both in one request.
+  virtual void Replace(const std::string& Name, const std::string& Temporary, const std::string& LocalFile,
+                       const TByteProgress& Progress) {
+    Write(Temporary, LocalFile, Progress);
+    Rename(Temporary, Name);
+  }
   virtual void Remove(const std::string& Name) = 0;
 };

@@ -37,8 +37,11 @@ bool SameContent(const TSiteFile& A, const TSiteFile& B) { return A.Sha256 == B.
 
 bool IsSafeSiteName(const std::string& Name) {
   if (Name.empty() || Name.size() > 255 || Name[0] == '.') return false;
-  return std::all_of(Name.begin(), Name.end(), [](char C) {
-    return std::isalnum(static_cast<unsigned char>(C)) || C == '.' || C == '_' || C == '-';
+  // Spaces and UTF-8 are fine (a feed may be "Chor Sankt Jürgen.ics");
+  // quotes and backslashes would end a path in an SFTP command.
+  return std::none_of(Name.begin(), Name.end(), [](char C) {
+    auto U = static_cast<unsigned char>(C);
+    return U < 32 || U == 127 || C == '/' || C == '"' || C == '\'' || C == '\\';
   });
 }
 
@@ -188,11 +191,10 @@ TUploadResult TSiteUpload::Run(const TUploadPlan& Plan, const TUploadCallbacks& 
     Progress.Name = File.Name;
     Report();
     uint64_t Before = Progress.BytesDone;
-    FRemote.Write(UploadTempName(File.Name), FLocalFolder + File.Name, [&](uint64_t Sent) {
+    FRemote.Replace(File.Name, UploadTempName(File.Name), FLocalFolder + File.Name, [&](uint64_t Sent) {
       Progress.BytesDone = Before + Sent;
       Report();
     });
-    FRemote.Rename(UploadTempName(File.Name), File.Name);
     Progress.BytesDone = Before + File.Size;
     ++Progress.FilesDone;
     ++Result.Sent;

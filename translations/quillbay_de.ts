@@ -216,6 +216,14 @@
         <translation>Eine SHA-256-Prüfsumme kann nicht berechnet werden</translation>
     </message>
     <message>
+        <source>Cannot start the network library</source>
+        <translation>Die Netzwerkbibliothek kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Es kann kein zufälliges Salt erzeugt werden</translation>
+    </message>
+    <message>
         <source>The site&apos;s manifest is not valid (line %s)</source>
         <translation>Das Manifest der Website ist nicht gültig (Zeile %s)</translation>
     </message>
@@ -289,6 +297,13 @@
     <message>
         <source>Color</source>
         <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Hat Termine</translation>
     </message>
 </context>
 <context>
@@ -869,6 +884,10 @@
         <translation>iCalendar-Dateien</translation>
     </message>
     <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Monat als &amp;HTML kopieren</translation>
+    </message>
+    <message>
         <source>Import from a&amp;ddress...</source>
         <translation>Aus &amp;Adresse importieren...</translation>
     </message>
@@ -927,6 +946,14 @@
     <message>
         <source>Restored %1 days</source>
         <translation>%1 Tage wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Termine dieses Tages eingeben; links einen anderen Tag wählen</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>&amp;Tage mit Terminen markieren</translation>
     </message>
     <message>
         <source>P&amp;ublish site...</source>

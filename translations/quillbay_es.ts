@@ -216,6 +216,14 @@
         <translation>No se puede calcular un resumen SHA-256</translation>
     </message>
     <message>
+        <source>Cannot start the network library</source>
+        <translation>No se puede iniciar la biblioteca de red</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>No se puede generar una sal aleatoria</translation>
+    </message>
+    <message>
         <source>The site&apos;s manifest is not valid (line %s)</source>
         <translation>El manifiesto del sitio no es válido (línea %s)</translation>
     </message>
@@ -289,6 +297,13 @@
     <message>
         <source>Color</source>
         <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -877,59 +892,75 @@
         <translation>Importar desde una dirección</translation>
     </message>
     <message>
-        <source>P&amp;ublish site...</source>
-        <translation>&amp;Publicar sitio web...</translation>
-    </message>
-    <message>
         <source>U&amp;ndo Repeat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copiar mes como &amp;HTML</translation>
+    </message>
+    <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Repetir...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Quitar de los días...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Página del mes escrita en %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Canal iCalendar escrito en %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Añadido a 1 día</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Añadido a %1 días</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quitado de 1 día</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quitado de %1 días</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Deshacer &amp;eliminación</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">1 día restablecido</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 días restablecidos</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
+        <translation type="unfinished">Página del año escrita en %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Deshacer r&amp;epetición</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publicar sitio web...</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1043,11 +1074,11 @@ Replace them with the site&apos;s pages?</source>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Línea:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -1059,15 +1090,19 @@ Replace them with the site&apos;s pages?</source>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ningún día del periodo contiene esta línea.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Se quitará de 1 día.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Se quitará de %1 días.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Quitar de los días</translation>
     </message>
 </context>
 <context>
@@ -1078,103 +1113,103 @@ Replace them with the site&apos;s pages?</source>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">d &apos;de&apos; MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Hasta</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Número de veces</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Texto:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Cada</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El primer %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El segundo %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El tercer %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El cuarto %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El quinto %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El día %1</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El último %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El último día del mes</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">días</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">día</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">semanas</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">semana</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">meses</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">mes</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">años</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">año</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Una repetición llega como máximo a %1 días; elija menos veces.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Una repetición llega como máximo %1 años adelante; elija un final anterior o menos veces.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ningún día cumple la regla.</translation>
     </message>
     <message>
         <source>1 day</source>
@@ -1186,7 +1221,11 @@ Replace them with the site&apos;s pages?</source>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1, %2 de ellos omitidos</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Repetir</translation>
     </message>
 </context>
 <context>

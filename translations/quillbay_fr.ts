@@ -216,6 +216,14 @@
         <translation>Impossible de calculer une empreinte SHA-256</translation>
     </message>
     <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossible de démarrer la bibliothèque réseau</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossible de générer un sel aléatoire</translation>
+    </message>
+    <message>
         <source>The site&apos;s manifest is not valid (line %s)</source>
         <translation>Le manifeste du site n&apos;est pas valide (ligne %s)</translation>
     </message>
@@ -289,6 +297,13 @@
     <message>
         <source>Color</source>
         <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -877,59 +892,75 @@
         <translation>Importer depuis une adresse</translation>
     </message>
     <message>
-        <source>P&amp;ublish site...</source>
-        <translation>&amp;Publier le site...</translation>
-    </message>
-    <message>
         <source>U&amp;ndo Repeat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copier le mois en &amp;HTML</translation>
+    </message>
+    <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Répé&amp;ter...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Enlever des jours...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Page du mois écrite dans %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Flux iCalendar écrit dans %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ajouté à 1 jour</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ajouté à %1 jours</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Enlevé de 1 jour</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Enlevé de %1 jours</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Annuler le retrait des &amp;jours</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">1 jour rétabli</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 jours rétablis</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
+        <translation type="unfinished">Page de l&apos;année écrite dans %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Annuler la ré&amp;pétition</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publier le site...</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1043,11 +1074,11 @@ Les remplacer par les pages du site ?</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Ligne&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -1059,15 +1090,19 @@ Les remplacer par les pages du site ?</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aucun jour de la période ne contient cette ligne.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Elle sera enlevée de 1 jour.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Elle sera enlevée de %1 jours.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Enlever des jours</translation>
     </message>
 </context>
 <context>
@@ -1078,103 +1113,103 @@ Les remplacer par les pages du site ?</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">d MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Jusqu&apos;au</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Nombre de fois</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Texte&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Intervalle&#xa0;:</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le premier %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le deuxième %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le troisième %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le quatrième %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le cinquième %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le %1 du mois</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le dernier %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le dernier jour du mois</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">jours</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">jour</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">semaines</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">semaine</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">mois</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">mois</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ans</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">an</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Une répétition atteint au plus %1 jours&#xa0;; choisissez moins de fois.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Une répétition va au plus %1 ans en avant&#xa0;; choisissez une fin plus tôt ou moins de fois.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aucun jour ne correspond à la règle.</translation>
     </message>
     <message>
         <source>1 day</source>
@@ -1186,7 +1221,11 @@ Les remplacer par les pages du site ?</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1, dont %2 omis</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Répéter</translation>
     </message>
 </context>
 <context>

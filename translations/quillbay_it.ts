@@ -216,6 +216,14 @@
         <translation>Impossibile calcolare un&apos;impronta SHA-256</translation>
     </message>
     <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossibile avviare la libreria di rete</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossibile generare un salt casuale</translation>
+    </message>
+    <message>
         <source>The site&apos;s manifest is not valid (line %s)</source>
         <translation>Il manifesto del sito non è valido (riga %s)</translation>
     </message>
@@ -289,6 +297,13 @@
     <message>
         <source>Color</source>
         <translation>Colore</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -877,59 +892,75 @@
         <translation>Importa da un indirizzo</translation>
     </message>
     <message>
-        <source>P&amp;ublish site...</source>
-        <translation>&amp;Pubblica sito web...</translation>
-    </message>
-    <message>
         <source>U&amp;ndo Repeat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copia mese come &amp;HTML</translation>
+    </message>
+    <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ri&amp;peti...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rimuovi dai &amp;giorni...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pagina del mese scritta in %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Feed iCalendar scritto in %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aggiunto a 1 giorno</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aggiunto a %1 giorni</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rimosso da 1 giorno</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rimosso da %1 giorni</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Annulla rimozio&amp;ne</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">1 giorno ripristinato</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 giorni ripristinati</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
+        <translation type="unfinished">Pagina dell&apos;anno scritta in %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Annulla ripetizio&amp;ne</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Pubblica sito web...</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1043,11 +1074,11 @@ Sostituirli con le pagine del sito?</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ri&amp;muovi</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Riga:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -1059,15 +1090,19 @@ Sostituirli con le pagine del sito?</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nessun giorno del periodo contiene questa riga.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sarà rimossa da 1 giorno.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sarà rimossa da %1 giorni.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Rimuovi dai giorni</translation>
     </message>
 </context>
 <context>
@@ -1078,103 +1113,103 @@ Sostituirli con le pagine del sito?</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Il %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">d MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Fino al</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Numero di volte</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Testo:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Ogni</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Il primo %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Il secondo %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Il terzo %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Il quarto %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Il quinto %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Il giorno %1</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">L&apos;ultimo %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">L&apos;ultimo giorno del mese</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">giorni</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">giorno</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">settimane</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">settimana</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">mesi</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">mese</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">anni</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">anno</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Una ripetizione arriva al massimo a %1 giorni; scegli meno volte.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Una ripetizione arriva al massimo a %1 anni avanti; scegli una fine più vicina o meno volte.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nessun giorno corrisponde alla regola.</translation>
     </message>
     <message>
         <source>1 day</source>
@@ -1186,7 +1221,11 @@ Sostituirli con le pagine del sito?</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1, di cui %2 esclusi</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Ripeti</translation>
     </message>
 </context>
 <context>

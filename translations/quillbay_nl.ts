@@ -216,6 +216,14 @@
         <translation>Kan geen SHA-256-hash berekenen</translation>
     </message>
     <message>
+        <source>Cannot start the network library</source>
+        <translation>De netwerkbibliotheek kan niet worden gestart</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Er kan geen willekeurige salt worden gemaakt</translation>
+    </message>
+    <message>
         <source>The site&apos;s manifest is not valid (line %s)</source>
         <translation>Het manifest van de site is ongeldig (regel %s)</translation>
     </message>
@@ -289,6 +297,13 @@
     <message>
         <source>Color</source>
         <translation>Kleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -877,59 +892,75 @@
         <translation>Vanaf webadres importeren</translation>
     </message>
     <message>
-        <source>P&amp;ublish site...</source>
-        <translation>Site &amp;publiceren...</translation>
-    </message>
-    <message>
         <source>U&amp;ndo Repeat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Maand als &amp;HTML kopiëren</translation>
+    </message>
+    <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Herhalen...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Uit &amp;dagen verwijderen...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Maandpagina geschreven naar %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">iCalendar-feed geschreven naar %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aan 1 dag toegevoegd</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aan %1 dagen toegevoegd</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Uit 1 dag verwijderd</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Uit %1 dagen verwijderd</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verwijderen &amp;terugdraaien</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">1 dag hersteld</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 dagen hersteld</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
+        <translation type="unfinished">Jaarpagina geschreven naar %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Herhalen &amp;terugdraaien</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>Site &amp;publiceren...</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1043,11 +1074,11 @@ Vervangen door de pagina&apos;s van de site?</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ver&amp;wijderen</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Regel:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -1059,15 +1090,19 @@ Vervangen door de pagina&apos;s van de site?</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Geen dag van de periode bevat deze regel.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hij wordt uit 1 dag verwijderd.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hij wordt uit %1 dagen verwijderd.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Uit dagen verwijderen</translation>
     </message>
 </context>
 <context>
@@ -1078,103 +1113,103 @@ Vervangen door de pagina&apos;s van de site?</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">d MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">T&amp;ot en met</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Aantal keren</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Tekst:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Elke</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op de eerste %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op de tweede %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op de derde %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op de vierde %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op de vijfde %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op dag %1</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op de laatste %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Op de laatste dag van de maand</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">dagen</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">dag</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">weken</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">week</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">maanden</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">maand</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">jaar</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">jaar</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Een herhaling reikt tot hoogstens %1 dagen; kies minder keren.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Een herhaling reikt hoogstens %1 jaar vooruit; kies een eerder einde of minder keren.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Geen dag past bij de regel.</translation>
     </message>
     <message>
         <source>1 day</source>
@@ -1186,7 +1221,11 @@ Vervangen door de pagina&apos;s van de site?</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1, waarvan %2 weggelaten</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Herhalen</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QTimer>
@@ -19,6 +20,7 @@ std::optional<std::string> AskCalendarAddress(QWidget* Parent, const QString& Ti
       "Address of the calendar (https://, http:// or webcal://), as the calendar service shows "
       "it under \"secret address in iCal format\" or \"publish calendar\":"));
   Dialog.setInputMode(QInputDialog::TextInput);
+  if (auto* Prompt = Dialog.findChild<QLabel*>()) Prompt->setWordWrap(true);
   Dialog.resize(Dialog.fontMetrics().averageCharWidth() * 70, Dialog.sizeHint().height());
   if (Dialog.exec() != QDialog::Accepted) return std::nullopt;
   const std::string Address = ToStdString(Dialog.textValue().trimmed());
@@ -47,6 +49,7 @@ std::optional<std::string> FetchCalendarWithProgress(QWidget* Parent, const QStr
   Poll.setInterval(100);
   QObject::connect(&Poll, &QTimer::timeout, [&] {
     if (Job.Done()) return Loop.quit();
+    if (Progress.wasCanceled()) Job.Cancel();
     const uint64_t Received = Job.Received(), Total = Job.Total();
     const QString Size = QLocale().formattedDataSize(static_cast<qint64>(Received));
     Progress.setLabelText(

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -37,8 +39,10 @@
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
+#include "site/Fragment.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
+#include "ui/Contrast.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
 #include "ui/FetchDlg.h"
@@ -171,6 +175,12 @@ void TfrmMain::SetUpProject() {
   FFormKeeper.FormName = "frmMain";
   FFormKeeper.FormStore = true;
   FFormKeeper.ComponentsStore = false;
+  FFormKeeper.OnLoad = [this](TFormKeeper&, TRegistry& Reg) {
+    if (Reg.ValueExists("MarkDays")) miMarkDays->setChecked(Reg.ReadInteger("MarkDays") != 0);
+  };
+  FFormKeeper.OnSave = [this](TFormKeeper&, TRegistry& Reg) {
+    Reg.WriteInteger("MarkDays", miMarkDays->isChecked() ? 1 : 0);
+  };
 }
 
 void TfrmMain::CreatePanels() {
@@ -210,10 +220,7 @@ void TfrmMain::CreateEventBox() {
   CaptionFont.setPointSize(12);
   CaptionFont.setBold(true);
   lblEventDate->setFont(CaptionFont);
-  QPalette CaptionPalette = lblEventDate->palette();
-  CaptionPalette.setColor(QPalette::Window, palette().color(QPalette::Dark));
-  CaptionPalette.setColor(QPalette::WindowText, Qt::white);
-  lblEventDate->setPalette(CaptionPalette);
+  ApplyCaptionColors();
   TightLayout(new QHBoxLayout(pnlEventsCaption))->addWidget(lblEventDate);
   auto* ClientLayout = static_cast<QVBoxLayout*>(pnlClient->layout());
   ClientLayout->addWidget(pnlEventsCaption);
@@ -223,11 +230,30 @@ void TfrmMain::CreateEventBox() {
   mmEvent->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   mmEvent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   mmEvent->setContextMenuPolicy(Qt::CustomContextMenu);
+  // A hint while the day is empty; it is no part of the text, and screen
+  // readers tell it as the box's description.
+  const QString Hint = tr("Type the events of this day; pick another day on the left");
+  mmEvent->setPlaceholderText(Hint);
+  mmEvent->setAccessibleDescription(Hint);
   mmEvent->installEventFilter(this);
   mmEvent->viewport()->installEventFilter(this);
   ClientLayout->addWidget(mmEvent, 1);
   connect(mmEvent, &QPlainTextEdit::textChanged, this, [this] { RunCommand([this] { mmEventChange(); }); });
   connect(mmEvent, &QWidget::customContextMenuRequested, this, &TfrmMain::ShowContextMenu);
+}
+
+// White text on the palette's dark shade, deepened until the text reads at
+// 4.5:1 whatever the desktop's palette.
+void TfrmMain::ApplyCaptionColors() {
+  QPalette CaptionPalette = palette();
+  CaptionPalette.setColor(QPalette::Window, BackgroundFor(Qt::white, palette().color(QPalette::Dark)));
+  CaptionPalette.setColor(QPalette::WindowText, Qt::white);
+  lblEventDate->setPalette(CaptionPalette);
+}
+
+void TfrmMain::changeEvent(QEvent* Event) {
+  QMainWindow::changeEvent(Event);
+  if (Event->type() == QEvent::PaletteChange && lblEventDate) ApplyCaptionColors();
 }
 
 void TfrmMain::CreateStatusBar() {
@@ -264,6 +290,13 @@ void TfrmMain::CreateDateChooser() {
       std::max(pnlTools->width(), FDateChooser->minimumSizeHint().width() + Frame.left() + Frame.right()));
   FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
   FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
+  // The day in the box counts as it stands, stored or not.
+  FDateChooser->HasEvents = [this](TDateTime Date) {
+    if (Date == FBoxDate) return FBoxHasText;
+    return FEventList->FindEvent(false, Date) != nullptr;
+  };
+  FDateChooser->SetMarkDays(miMarkDays->isChecked());
+  connect(miMarkDays, &QAction::toggled, FDateChooser, &TDateChooser::SetMarkDays);
   FDateChooser->Reset();
 }
 
@@ -312,6 +345,8 @@ void TfrmMain::CreateMenus() {
       AddCommand(Edit, "miCopy", tr("&Copy"), &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
   miPaste =
       AddCommand(Edit, "miPaste", tr("&Paste"), &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
+  miCopyMonthHtml =
+      AddCommand(Edit, "miCopyMonthHtml", tr("Copy month as &HTML"), &TfrmMain::miCopyMonthHtmlClick);
   Edit->addSeparator();
   miSearch = AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick,
                         QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -327,6 +362,11 @@ void TfrmMain::CreateMenus() {
   miNextDay = AddCommand(View, "miNextDay", tr("&Next Day"), &TfrmMain::miNextDayClick,
                          QKeySequence(Qt::CTRL | Qt::Key_N));
   miNextMonth = AddCommand(View, "miNextMonth", tr("Ne&xt Month"), &TfrmMain::miNextMonthClick);
+  View->addSeparator();
+  miMarkDays = View->addAction(tr("Mar&k Days with Events"));
+  miMarkDays->setObjectName("miMarkDays");
+  miMarkDays->setCheckable(true);
+  miMarkDays->setChecked(true);
 
   QMenu* Tools = menuBar()->addMenu(tr("&Tools"));
   miPreview = AddCommand(Tools, "miPreview", tr("&Preview"), &TfrmMain::miPreviewClick);
@@ -479,6 +519,7 @@ void TfrmMain::ProjectProjectListAdd() { Project.FillReopenMenu(*FReopenMenu); }
 // ---------------------------------------------------------------- day binding
 
 void TfrmMain::LoadDay(TDateTime Date) {
+  FBoxDate = Date;
   lblEventDate->setText(QLocale::system().toString(DateTimeToQDate(Date), QLocale::LongFormat));
   TEvent* Event = FEventList->FindEvent(false, Date);
   FLoading = true;
@@ -489,11 +530,17 @@ void TfrmMain::LoadDay(TDateTime Date) {
   if (Event) {
     const QString Text = StoredToBox(Event->Text);
     if (Text != BoxText(*mmEvent)) mmEvent->setPlainText(Text);
+    FBoxHasText = true;
+    FDateChooser->RefreshMarks();
     return;
   }
   // Emptying the box for a day without an event is not a change of its own.
-  const QSignalBlocker Blocker(mmEvent);
-  mmEvent->clear();
+  {
+    const QSignalBlocker Blocker(mmEvent);
+    mmEvent->clear();
+  }
+  FBoxHasText = false;
+  FDateChooser->RefreshMarks();
 }
 
 void TfrmMain::StoreDay(TDateTime Date) {
@@ -518,6 +565,11 @@ void TfrmMain::mmEventChange() {
     // Any text change ends what Undo Repeat / Undo Remove could take back.
     DropDayEdit();
     Project.SetModified(true);
+  }
+  // The day's mark comes with its first character and goes with its last.
+  if (const bool HasText = !IsBlank(ToStdString(BoxText(*mmEvent))); HasText != FBoxHasText) {
+    FBoxHasText = HasText;
+    FDateChooser->RefreshMarks();
   }
   mmEventClick();
 }
@@ -577,7 +629,8 @@ void TfrmMain::ShowContextMenu(const QPoint& Pos) {
       Menu->removeAction(Action);
     } else if (Action->objectName() == "edit-undo") {
       Action->disconnect();
-      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable());
+      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable() ||
+                         FDayEdit);
       connect(Action, &QAction::triggered, this, [this] { RunCommand([this] { miUndoClick(); }); });
     }
   }
@@ -620,6 +673,20 @@ void TfrmMain::miUndoClick() {
 void TfrmMain::miCutClick() { mmEvent->cut(); }
 void TfrmMain::miCopyClick() { mmEvent->copy(); }
 void TfrmMain::miPasteClick() { mmEvent->paste(); }
+
+// The month of the chosen day as a fragment for another site's page: as HTML
+// for editors that take formatted text, and as its source for the HTML
+// blocks of a CMS.
+void TfrmMain::miCopyMonthHtmlClick() {
+  StoreCurrentDay();
+  int Year = 0, Month = 0, Day = 0;
+  DecodeDate(FDateChooser->Date(), Year, Month, Day);
+  const QString Html = ToQString(MonthFragment(*FEventList, Year, Month));
+  auto* Data = new QMimeData;
+  Data->setHtml(Html);
+  Data->setText(Html);
+  QGuiApplication::clipboard()->setMimeData(Data);
+}
 
 void TfrmMain::miPrevMonthClick() { FDateChooser->SelectDate(IncMonth(FDateChooser->Date(), -1)); }
 void TfrmMain::miPrevDayClick() { FDateChooser->SelectDate(FDateChooser->Date() - 1); }

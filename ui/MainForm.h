@@ -58,6 +58,7 @@ class TfrmMain : public QMainWindow {
   void miCutClick();
   void miCopyClick();
   void miPasteClick();
+  void miCopyMonthHtmlClick();
   void miSearchClick();
   // Appends a line to the days of a rule, from the day on show on.
   void miRepeatClick();
@@ -129,7 +130,9 @@ class TfrmMain : public QMainWindow {
   QMenu* miReopen = nullptr;
   QAction *miUndoDays = nullptr, *miRepeat = nullptr, *miRemoveFromDays = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
+  QAction* miCopyMonthHtml = nullptr;
   QAction *miPrevMonth = nullptr, *miPrevDay = nullptr, *miNextDay = nullptr, *miNextMonth = nullptr;
+  QAction* miMarkDays = nullptr;  // marks in the date chooser; kept in the settings
   QAction *miPreview = nullptr, *miPublish = nullptr, *miExportYear = nullptr, *miStyle = nullptr;
   QAction *miHelpTopics = nullptr, *miAbout = nullptr;
   QToolButton *tbnNew = nullptr, *tbnOpen = nullptr, *tbnSave = nullptr, *tbnStyle = nullptr,
@@ -138,6 +141,7 @@ class TfrmMain : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void changeEvent(QEvent* Event) override;
 
  private:
   void SetUpWindow();
@@ -145,6 +149,8 @@ class TfrmMain : public QMainWindow {
   void CreatePanels();
   void CreateEventBox();
   void CreateStatusBar();
+  // The date caption's colours from the palette, readable on light and dark desktops.
+  void ApplyCaptionColors();
   void CreateFindDialog();
   void CreateDateChooser();
   void CreateMenus();
@@ -189,6 +195,9 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<TEventList> FEventList;
   TDateChooser* FDateChooser = nullptr;
   bool FLoading = false;
+  // Whether the day in the box has text, as its mark in the date chooser shows.
+  bool FBoxHasText = false;
+  TDateTime FBoxDate = 0;
   TEventSearch FSearch;
   // The find dialog opens below the date chooser the first time, then where
   // the user left it.

@@ -12,6 +12,7 @@
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/LinuxPlatform.h"
+#include "site/Fragment.h"
 #include "tests/common/WorkedExample.h"
 #include "tests/generator/TestSupport.h"
 #include "tests/support/FakePlatform.h"
@@ -237,7 +238,8 @@ TEST_F(QuillbayExportTest, SitePublishesIncrementallyAndRefusesFilesItDidNotWrit
   for (const char* Name : {"3_2026.html", "4_2026.html", "2026.html", "index.html", "club.ics"})
     EXPECT_TRUE(fs::exists(Site + "/" + Name)) << Name;
   R = Run({DocName, "--site", Site, "--from", "2026-03", "--to", "2026-03"});
-  EXPECT_EQ(R.Out, "Site published: 1 page written, 3 unchanged, 1 removed\n");
+  // March loses its link to April, and the first page its April.
+  EXPECT_EQ(R.Out, "Site published: 2 pages written, 2 unchanged, 1 removed\n");
 
   // The user's own first page in another folder: refused, listed, exit 3.
   fs::create_directory(Folder / "own");
@@ -330,9 +332,10 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--site", "s", "--from", "2026-03-01"}, "invalid month '2026-03-01' (expected YYYY-MM)"},
       {{DocName, "--site", "s", "--from", "2026-05", "--to", "2026-04"},
        "the months from 2026-05 to 2026-04 end before they begin"},
-      {{DocName, "--site", "s", "--upcoming=400"}, "invalid number of days '400' (expected 0 to 366)"},
-      {{DocName, "--site", "s", "--upcoming", "3"}, "--upcoming takes its days as --upcoming=DAYS"},
-      {{DocName, "--month", "2026-03", "--replace"}, "--address, --upcoming and --replace go with --site"},
+      {{DocName, "--site", "s", "--upcoming=400"},
+       "invalid number of days '400' (expected 1 to 366 with --site)"},
+      {{DocName, "--upcoming", "--site", "s"}, "--upcoming takes its days as --upcoming=DAYS with --site"},
+      {{DocName, "--month", "2026-03", "--replace"}, "--address and --replace go with --site"},
       {{DocName, "--colour"}, "unknown option '--colour'"},
       {{DocName, "other.qby", "--year", "2026"}, "more than one document: '" + DocName + "' and 'other.qby'"},
   };
@@ -342,6 +345,29 @@ TEST_F(QuillbayExportTest, WrongUsage) {
     EXPECT_EQ(R.Err,
               "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
     EXPECT_EQ(R.Out, "");
+  }
+}
+
+TEST_F(QuillbayExportTest, FragmentsOfAMonthAndOfTheDaysComingUp) {
+  TEventList Doc;
+  Doc.LoadFromFile(DocName);
+  auto Month = Run({DocName, "--month", "2026-03", "--fragment"});
+  EXPECT_EQ(Month.Status, 0) << Month.Err;
+  EXPECT_EQ(Month.Out, MonthFragment(Doc, 2026, 3));
+  auto Coming = Run({DocName, "--upcoming=9999", "--fragment"});
+  EXPECT_EQ(Coming.Status, 0) << Coming.Err;
+  EXPECT_EQ(Coming.Out, UpcomingFragment(Doc, TLinuxPlatform().Now(), 9999));
+  const std::pair<std::vector<std::string>, std::string> Wrong[] = {
+      {{DocName, "--year", "2026", "--fragment"}, "--fragment goes with --month or --upcoming"},
+      {{DocName, "--upcoming"}, "--upcoming goes with --fragment"},
+      {{DocName, "--upcoming=0", "--fragment"}, "invalid number of days '0' (expected 1 to 9999)"},
+      {{DocName, "--upcoming=12345", "--fragment"}, "invalid number of days '12345' (expected 1 to 9999)"},
+  };
+  for (const auto& [Args, Message] : Wrong) {
+    auto R = Run(Args);
+    EXPECT_EQ(R.Status, 2) << Message;
+    EXPECT_EQ(R.Err,
+              "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
   }
 }
 

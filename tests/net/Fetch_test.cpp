@@ -20,56 +20,12 @@
 #include "net/FetchJob.h"
 #include "platform/Errors.h"
 #include "tests/common/WorkedExample.h"
+#include "tests/net/FetchServer.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 // A path and query that stand for the secret part of a calendar's address.
 const std::string Secret = "?key=s3cr3t";
-
-// fetch_server.py as a child process; it ends when its standard input
-// closes, which happens here or when the test process ends in any way.
-class TFetchServer {
- public:
-  TFetchServer() {
-    int In[2], Out[2];
-    if (pipe(In) != 0 || pipe(Out) != 0) throw std::runtime_error("pipe");
-    FPid = fork();
-    if (FPid == 0) {
-      dup2(In[0], 0);
-      dup2(Out[1], 1);
-      close(In[1]);
-      close(Out[0]);
-      execl("/usr/bin/python3", "python3", QUILLBAY_FETCH_SERVER, FFolder.Path().c_str(), nullptr);
-      _exit(127);
-    }
-    close(In[0]);
-    close(Out[1]);
-    FInput = In[1];
-    std::string Line;
-    char C;
-    while (read(Out[0], &C, 1) == 1 && C != '\n') Line += C;
-    close(Out[0]);
-    if (sscanf(Line.c_str(), "%d %d", &FHttpsPort, &FHttpPort) != 2)
-      throw std::runtime_error("the test server did not start");
-  }
-  ~TFetchServer() {
-    close(FInput);
-    waitpid(FPid, nullptr, 0);
-  }
-  std::string Https(const std::string& Path) const {
-    return "https://127.0.0.1:" + std::to_string(FHttpsPort) + Path;
-  }
-  std::string Http(const std::string& Path) const {
-    return "http://127.0.0.1:" + std::to_string(FHttpPort) + Path;
-  }
-  int HttpsPort() const { return FHttpsPort; }
-  std::string CaFile() const { return FFolder / "ca.pem"; }
-
- private:
-  TTempFolder FFolder;
-  pid_t FPid = -1;
-  int FInput = -1, FHttpsPort = 0, FHttpPort = 0;
-};
 
 // A port of 127.0.0.1 on which nothing listens.
 int ClosedPort() {
@@ -242,5 +198,12 @@ TEST_F(FetchTest, ToolMergesACalendarFromAnAddressKeptInAFile) {
   EXPECT_NE(Missing.Err.find("answered 404 Not Found"), std::string::npos) << Missing.Err;
   EXPECT_EQ(Missing.Err.find("s3cr3t"), std::string::npos) << Missing.Err;
   EXPECT_EQ(ReadFileBytes(Doc), WorkedExampleText());
+}
+
+TEST(FetchLinkTest, PageOnlyToolLinksNoNetworkLibrary) {
+  const std::string Tool = ReadFileBytes(QUILLBAY_EXPORT_TOOL);
+  ASSERT_FALSE(Tool.empty());
+  EXPECT_EQ(Tool.find("libcurl"), std::string::npos) << "quillbay-export must start without libcurl";
+  EXPECT_EQ(Tool.find("curl_easy_perform"), std::string::npos);
 }
 }  // namespace

@@ -328,7 +328,9 @@ std::vector<TSiteFile> ReadTestManifest(const std::string& Text) {
   while (std::getline(Lines, Line)) {
     std::istringstream Fields(Line);
     TSiteFile File;
-    if (!(Fields >> File.Sha256 >> File.Size >> File.Name)) throw EQuillbayError("bad manifest line");
+    if (!(Fields >> File.Sha256 >> File.Size) || Fields.get() != ' ' || !std::getline(Fields, File.Name) ||
+        File.Name.empty())
+      throw EQuillbayError("bad manifest line");
     Files.push_back(File);
   }
   if (!Text.ends_with('\n')) throw EQuillbayError("manifest cut short");
@@ -342,7 +344,7 @@ TTestSite::TTestSite(int Months, size_t PageSize) {
     while (Page.size() < PageSize) Page += "<p>Choir practice, month " + std::to_string(Month) + ".</p>\n";
     FFiles[Name] = Page.substr(0, PageSize);
   }
-  FFiles["calendar.ics"] = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n";
+  FFiles["Chor Sankt Jürgen.ics"] = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n";
   FFiles["index.html"] = "<!DOCTYPE html><title>Calendar</title><a href=\"1_2026.html\">January</a>\n";
 }
 

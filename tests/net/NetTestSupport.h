@@ -108,7 +108,8 @@ class TFtpServer {
 // A site folder: pages, a feed and index.html, with its manifest.
 class TTestSite {
  public:
-  // Months pages "M_2026.html" for 1..Months, "calendar.ics", "index.html";
+  // Months pages "M_2026.html" for 1..Months, the feed "Chor Sankt
+  // Jürgen.ics" (a space and UTF-8 in its name), "index.html";
   // each page PageSize bytes.
   TTestSite(int Months, size_t PageSize = 2000);
   std::string Folder() const { return FFolder.Path(); }

@@ -177,6 +177,21 @@ TEST_F(SftpUploadTest, CancelEndsAfterTheCurrentFileAndTheNextUploadCompletes) {
   EXPECT_EQ(ReadFolder(Remote("cancel")), Expected(Site, {}));
 }
 
+TEST_F(SftpUploadTest, AFolderUnderTheLoginFolderIsReachedByTilde) {
+  TrustServer();
+  TTestSite Site(2);
+  Site.Write();
+  // The server starts each session in Root(), as a host starts it in the
+  // user's home.
+  std::string Address =
+      "sftp://" + CurrentUserName() + "@127.0.0.1:" + std::to_string(Server->Port()) + "/~/www/";
+  UploadSite(Address, Site, Options());
+  Site.Files()["index.html"] += "<!-- again -->\n";
+  Site.Write();
+  EXPECT_EQ(UploadSite(Address, Site, Options()).Result.Sent, 1u);
+  EXPECT_EQ(ReadFolder(Remote("www")), Expected(Site, {}));
+}
+
 TEST_F(SftpUploadTest, WrongPasswordIsALoginFailure) {
   TrustServer();
   TUploadOptions Options = this->Options();

@@ -78,7 +78,7 @@ inline void ExpectStepsSendOnlyWhatChanged(const std::string& Address, const std
     EXPECT_EQ(Run.Order.size(), Step.Sent + Step.Removed);
     // Pages go up before the feed, and index.html, which links to them, last.
     if (Step.Sent == 14) {
-      EXPECT_EQ(Run.Order[12], "calendar.ics");
+      EXPECT_EQ(Run.Order[12], "Chor Sankt Jürgen.ics");
       EXPECT_EQ(Run.Order[13], "index.html");
     }
     EXPECT_EQ(ReadFolder(RemoteFolder), Expected(Site, Foreign));

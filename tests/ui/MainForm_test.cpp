@@ -7,14 +7,18 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
@@ -26,13 +30,16 @@
 #include "model/EventList.h"
 #include "platform/LinuxPlatform.h"
 #include "project/RegistryLib.h"
+#include "tests/net/FetchServer.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/CaptionCheck.h"
+#include "tests/ui/DarkPalette.h"
 #include "tests/ui/WhenModal.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
+#include "ui/Contrast.h"
 #include "ui/DateChooser.h"
 #include "ui/EditLib.h"
 #include "ui/ExportDlg.h"
@@ -716,6 +723,47 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee");
 }
 
+TEST_F(MainFormTest, ImportFromAddressFetchesWhileTheWindowRunsAndCancelChangesNothing) {
+  TFetchServer Server;
+  setenv("XDG_CACHE_HOME", (Root + "/cache").c_str(), 1);
+  auto W = MakeWindow();  // on 5 March 2026
+  W->Project.SetModified(false);
+  auto Import = [&](const std::string& Address) {
+    WhenModal<QInputDialog>([Address](QInputDialog& Dialog) {
+      Dialog.setTextValue(QString::fromStdString(Address));
+      Dialog.accept();
+    });
+    W->miImportAddress->trigger();
+  };
+
+  // Cancelled while the server is silent: the progress dialog answers, and
+  // the document stays as it was.
+  QTimer Canceller;
+  QObject::connect(&Canceller, &QTimer::timeout, [&] {
+    auto* Progress = W->findChild<QProgressDialog*>("dlgFetch");
+    if (!Progress || !Progress->isVisible()) return;
+    if (auto* Cancel = Progress->findChild<QPushButton*>()) Cancel->click();
+  });
+  Canceller.start(10);
+  Import(Server.Http("/stall"));
+  Canceller.stop();
+  EXPECT_TRUE(Dialogs.Messages.empty()) << Dialogs.Messages[0].Text;
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_EQ(Text(*W, Day(2026, 3, 14)), "<none>");
+
+  WhenModal<TfrmRange>([](TfrmRange& Dialog) { Dialog.btnOK->click(); });
+  Import(Server.Http("/good.ics"));
+  EXPECT_EQ(Text(*W, Day(2026, 3, 14)), "Spring fair");
+  EXPECT_EQ(W->StatusPanel2->text(), "Added 1 event on 1 day");
+  EXPECT_TRUE(W->Project.Modified());
+
+  W->Project.SetModified(false);
+  Import(Server.Http("/missing"));
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The server of " + Server.Http("/… answered 404 Not Found"));
+  EXPECT_FALSE(W->Project.Modified());
+}
+
 TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
   const std::string Path = MakeDocument(
       "choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
@@ -802,6 +850,57 @@ TEST_F(MainFormTest, NewDocumentStartsTheWeekOnTheLocalesDayAndOpenedOnesKeepThe
     Dialogs.OpenAnswers.push_back(Opened);
     W->miOpen->trigger();
     EXPECT_EQ(W->Document().Style().WeekStart, 1) << "an opened document keeps its week";
+  }
+}
+
+TEST_F(MainFormTest, DaysWithTextAreMarkedAsTypedAndTheViewOptionIsRemembered) {
+  {
+    auto W = MakeWindow();
+    TDateChooser& C = W->DateChooser();
+    EXPECT_TRUE(W->miMarkDays->isChecked()) << "on by default";
+    EXPECT_FALSE(C.IsMarked(QDate(2026, 3, 5)));
+    QTest::keyClicks(W->mmEvent, "Fair");
+    EXPECT_TRUE(C.IsMarked(QDate(2026, 3, 5))) << "as soon as the day has text";
+    EXPECT_EQ(C.dateTextFormat(QDate(2026, 3, 5)).fontWeight(), QFont::Bold);
+    W->miNextDay->trigger();
+    EXPECT_TRUE(C.IsMarked(QDate(2026, 3, 5))) << "stored";
+    EXPECT_FALSE(C.IsMarked(QDate(2026, 3, 6)));
+    W->miPrevDay->trigger();
+    W->mmEvent->selectAll();
+    QTest::keyClick(W->mmEvent, Qt::Key_Delete);
+    EXPECT_FALSE(C.IsMarked(QDate(2026, 3, 5))) << "gone with the last character";
+    QTest::keyClicks(W->mmEvent, "Fair");
+    W->miMarkDays->trigger();
+    EXPECT_FALSE(C.IsMarked(QDate(2026, 3, 5)));
+    EXPECT_TRUE(C.dateTextFormat().isEmpty());
+    Dialogs.MessageAnswers.push_back(TMsgResult::No);  // the save question on closing
+  }
+  auto W = MakeWindow();
+  EXPECT_FALSE(W->miMarkDays->isChecked()) << "as the user left it";
+}
+
+TEST_F(MainFormTest, AnEmptyDayShowsAHintThatIsNoPartOfTheText) {
+  auto W = MakeWindow();
+  const QString Hint = "Type the events of this day; pick another day on the left";
+  EXPECT_EQ(W->mmEvent->placeholderText(), Hint);
+  EXPECT_EQ(W->mmEvent->accessibleDescription(), Hint) << "what a screen reader tells of the box";
+  EXPECT_EQ(W->mmEvent->toPlainText(), "");
+  QTest::keyClicks(W->mmEvent, "x");
+  W->miNextDay->trigger();
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "x");
+}
+
+TEST_F(MainFormTest, TheDateCaptionIsReadableOnLightAndDarkPalettes) {
+  auto W = MakeWindow();
+  for (const QPalette& Palette : {QPalette(), DarkPalette()}) {
+    W->setPalette(Palette);
+    const QPalette Caption = W->lblEventDate->palette();
+    EXPECT_GE(ContrastRatio(Caption.color(QPalette::WindowText), Caption.color(QPalette::Window)),
+              ReadableContrast)
+        << (IsDarkPalette(Palette) ? "dark" : "light");
+    if (IsDarkPalette(Palette))
+      EXPECT_EQ(Caption.color(QPalette::Window), Palette.color(QPalette::Dark))
+          << "the caption follows the palette";
   }
 }
 
@@ -949,6 +1048,20 @@ TEST_F(MainFormTest, PreviewWritesTheStoredDayAndOpensThePage) {
   ASSERT_EQ(Fake.Opened.size(), 1u);
   EXPECT_NE(ReadFileBytes(Fake.Opened[0]).find("Preview me"), std::string::npos);
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Preview me");
+}
+
+TEST_F(MainFormTest, CopyMonthAsHtmlPutsTheFragmentOnTheClipboardAsHtmlAndText) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Spring <b>fair</b>");
+  W->miCopyMonthHtml->trigger();
+  const QMimeData* Data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(Data, nullptr);
+  ASSERT_TRUE(Data->hasHtml());
+  EXPECT_TRUE(Data->html().startsWith("<div class=\"quillbay-cal "));
+  EXPECT_TRUE(Data->html().contains("<caption>March 2026</caption>"));
+  EXPECT_TRUE(Data->html().contains("<span class=\"qb-day\">5</span>Spring <b>fair</b></td>"))
+      << "the day being edited is stored first";
+  EXPECT_EQ(Data->text(), Data->html());
 }
 
 TEST_F(MainFormTest, StyleDialogMarksModifiedOnlyWhenTheStyleChanged) {

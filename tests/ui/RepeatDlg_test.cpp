@@ -26,6 +26,7 @@
 #include "ui/DateChooser.h"
 #include "ui/MainForm.h"
 #include "ui/RemoveLineDlg.h"
+#include "ui/Translations.h"
 
 namespace {
 TDateTime Day(int Y, int M, int D) { return EncodeDate(Y, M, D); }
@@ -194,18 +195,22 @@ TEST_F(RepeatWindowTest, RemoveShowsTheCountAndTypingEndsItsUndo) {
 }
 
 // Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
-// picture of the Repeat dialog for the help page (a choir's weekly rehearsal,
-// a holiday left out).
+// picture of the Repeat dialog for the help pages (a choir's weekly
+// rehearsal, a holiday left out), in the locale's language.
 TEST(RepeatDialogTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
-  TfrmRepeat Dialog(nullptr, Day(2026, 9, 1), 2);
-  Dialog.edtText->setText("19:30 Choir rehearsal");
-  Dialog.edtUntil->setDate(QDate(2026, 12, 15));
-  Dialog.lstDays->item(8)->setCheckState(Qt::Unchecked);
-  Dialog.resize(420, 520);
-  Dialog.show();
-  EXPECT_TRUE(QTest::qWaitForWindowExposed(&Dialog));
-  QTest::qWait(200);
-  EXPECT_TRUE(Dialog.grab().save(Target));
+  const bool Translated = InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
+  {
+    TfrmRepeat Dialog(nullptr, Day(2026, 9, 1), 2);
+    Dialog.edtText->setText(Translated ? "19:30 Chorprobe" : "19:30 Choir rehearsal");
+    Dialog.edtUntil->setDate(QDate(2026, 12, 15));
+    Dialog.lstDays->item(8)->setCheckState(Qt::Unchecked);
+    Dialog.resize(420, 520);
+    Dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&Dialog));
+    QTest::qWait(200);
+    EXPECT_TRUE(Dialog.grab().save(Target));
+  }
+  RemoveTranslations();
 }
