@@ -100,14 +100,12 @@ class TSiteFolder {
   }
 
   // Writes Bytes to the temporary file of Name (Tag tells two of one name
-  // apart), with the permissions of the file it will replace.
-  void WriteTemp(const std::string& Name, const std::string& Bytes, const char* Tag = "") {
+  // apart; one left by a crashed run is overwritten), with Mode, the
+  // permissions of the file it will replace.
+  void WriteTemp(const std::string& Name, const std::string& Bytes, mode_t Mode = 0666, const char* Tag = "") {
     const std::string Temp = TempName(Name, Tag);
     const std::string Failed = FormatMessage("Cannot create file %s", PathOf(Name));
-    ::unlinkat(FFd, Temp.c_str(), 0);
-    struct stat St {};
-    const mode_t Mode = Stat(Name, St) == TEntry::Regular ? St.st_mode & 0777 : 0666;
-    const int Fd = ::openat(FFd, Temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, Mode);
+    const int Fd = ::openat(FFd, Temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, Mode);
     if (Fd < 0) throw EQuillbayError(Failed);
     FTemps.push_back(Temp);
     if (Mode != 0666) ::fchmod(Fd, Mode);
@@ -470,7 +468,7 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       if (Intact && Known->second.Sha256 == File.Sha256) {
         R.Unchanged.push_back(Name);
       } else {
-        Folder.WriteTemp(Name, Bytes);
+        Folder.WriteTemp(Name, Bytes, OnDisk != Found.end() ? OnDisk->second.st_mode & 0777 : 0666);
         ToCommit.push_back(Name);
         R.Written.push_back(Name);
       }
@@ -592,7 +590,7 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
   for (const std::string& Name : ToCommit)
     if (!Old.Files.count(Name)) Pending.Pending.insert(Name);
   const bool RecordPending = Pending.Pending != Old.Pending;
-  if (RecordPending) Folder.WriteTemp(ManifestFileName, WriteManifest(Pending), "-pending");
+  if (RecordPending) Folder.WriteTemp(ManifestFileName, WriteManifest(Pending), 0666, "-pending");
   Folder.WriteTemp(ManifestFileName, NewText);
   Folder.SyncFiles();
   if (RecordPending) {
