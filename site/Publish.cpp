@@ -102,7 +102,8 @@ class TSiteFolder {
   // Writes Bytes to the temporary file of Name (Tag tells two of one name
   // apart; one left by a crashed run is overwritten), with Mode, the
   // permissions of the file it will replace.
-  void WriteTemp(const std::string& Name, const std::string& Bytes, mode_t Mode = 0666, const char* Tag = "") {
+  void WriteTemp(const std::string& Name, const std::string& Bytes, mode_t Mode = 0666,
+                 const char* Tag = "") {
     const std::string Temp = TempName(Name, Tag);
     const std::string Failed = FormatMessage("Cannot create file %s", PathOf(Name));
     const int Fd = ::openat(FFd, Temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, Mode);
@@ -222,10 +223,12 @@ class TInputHash {
     Word(Tail);
   }
   void Add(int64_t Number) { Word(static_cast<uint64_t>(Number)); }
+  std::pair<uint64_t, uint64_t> Finish() const { return {Mix(FA ^ FB), Mix(FB + Mix(FA))}; }
   std::string FinishHex() const {
+    const auto [A, B] = Finish();
     char Text[33];
-    std::snprintf(Text, sizeof Text, "%016llx%016llx", static_cast<unsigned long long>(Mix(FA ^ FB)),
-                  static_cast<unsigned long long>(Mix(FB + Mix(FA))));
+    std::snprintf(Text, sizeof Text, "%016llx%016llx", static_cast<unsigned long long>(A),
+                  static_cast<unsigned long long>(B));
     return Text;
   }
 
@@ -243,6 +246,25 @@ class TInputHash {
     FB = Rotl(FB + W, 31) * 0xC2B2AE3D27D4EB4Full + FA;
   }
   uint64_t FA = 0x243F6A8885A308D3ull, FB = 0x13198A2E03707344ull;
+};
+
+// The sum of the hashes of days and their texts: the same in whatever order
+// they are added, so that one pass over the document's events serves every
+// page instead of a look-up for each day of each page.
+struct TDaySum {
+  uint64_t A = 0, B = 0;
+  void Add(int64_t Day, const std::string& Text) {
+    TInputHash H;
+    H.Add(Day);
+    H.Add(Text);
+    const auto [X, Y] = H.Finish();
+    A += X;
+    B += Y;
+  }
+  void AddTo(TInputHash& H) const {
+    H.Add(static_cast<int64_t>(A));
+    H.Add(static_cast<int64_t>(B));
+  }
 };
 
 // What every page of the site is made from besides its days and links.
@@ -266,18 +288,6 @@ std::string CommonInputs(const TEventList& Doc, const TPublishOptions& O, const 
 void AddLinks(TInputHash& H, const TSiteLinks& L) {
   for (const std::string* S : {&L.Prev, &L.Next, &L.Year, &L.PrevYear, &L.NextYear, &L.Index, &L.Subscribe})
     H.Add(*S);
-}
-
-// Adds the text of every day From..To; a day without an event adds a mark
-// that no text equals.
-void AddDays(TInputHash& H, const TEventList& Doc, TDateTime From, TDateTime To) {
-  for (TDateTime Day = From; Day <= To; Day += 1) {
-    const TEvent* E = Doc.Items().Find(Day);
-    if (E)
-      H.Add(E->Text);
-    else
-      H.Add(int64_t{-1});
-  }
 }
 
 std::string XmlEscape(const std::string& Text) {
@@ -446,8 +456,31 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
   for (const std::string& Name : Old.Pending) Folder.RemoveTemp(Name);
 
   const std::string Common = CommonInputs(Doc, O, New.FeedName);
-  TDateTime LastDay = Today;
-  for (int I = 0; I < Doc.Count(); ++I) LastDay = std::max(LastDay, DateOnly(Doc.Events(I).Date()));
+  const TDateTime FeedFrom = EncodeDate(TodayYear, TodayMonth, 1);
+  const TDateTime FeedFirst = IncMonth(FeedFrom, -O.FeedMonthsBack);
+  const TDateTime FeedLast = IncMonth(FeedFrom, O.FeedMonthsAhead + 1) - 1;
+  // One pass over the events: the days of each month of the site's years,
+  // of the feed's window, of "Coming up" and of the days after it.
+  const TMonthIndex FirstMonth = MonthIndex(Years.front(), 1);
+  std::vector<TDaySum> MonthSums(Years.size() * 12);
+  TDaySum FeedSum, UpcomingSum, LaterSum;
+  bool Listed = false;  // "Coming up" shows a day
+  for (int I = 0; I < Doc.Count(); ++I) {
+    const TEvent& E = Doc.Events(I);
+    if (!IsCalendarDay(E.Date())) continue;
+    const TDateTime Day = DateOnly(E.Date());
+    int Y, M, D;
+    DecodeDate(Day, Y, M, D);
+    const size_t Slot = static_cast<size_t>(MonthIndex(Y, M) - FirstMonth);
+    if (MonthIndex(Y, M) >= FirstMonth && Slot < MonthSums.size()) MonthSums[Slot].Add(Day64(Day), E.Text);
+    if (Day >= FeedFirst && Day <= FeedLast) FeedSum.Add(Day64(Day), E.Text);
+    if (Day >= Today + O.UpcomingDays) {
+      LaterSum.Add(Day64(Day), E.Text);
+    } else if (Day >= Today) {
+      UpcomingSum.Add(Day64(Day), E.Text);
+      Listed = Listed || HasVisibleText(Doc, E.Text);
+    }
+  }
   std::vector<std::string> ToCommit;
   const int Total = static_cast<int>(Names.size());
   int Done = 0;
@@ -492,27 +525,19 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       H.Add(Common);
       H.Add("index");
       for (int64_t N : {int64_t{From}, int64_t{To}, Day64(Today), int64_t{O.UpcomingDays}}) H.Add(N);
-      bool Listed = false;
-      for (TDateTime Day = Today; Day <= LastDay && (Day < Today + O.UpcomingDays || !Listed); Day += 1) {
-        const TEvent* E = Doc.Items().Find(Day);
-        if (!E) continue;
-        H.Add(Day64(Day));
-        H.Add(E->Text);
-        Listed = Listed || HasVisibleText(Doc, E->Text);
-      }
+      UpcomingSum.AddTo(H);
+      if (!Listed) LaterSum.AddTo(H);
       Consider("index.html", H.FinishHex(), [&] { return SiteIndexPage(Doc, Index); });
     }
     {
-      const TDateTime FeedFrom = EncodeDate(TodayYear, TodayMonth, 1);
-      const TDateTime First = IncMonth(FeedFrom, -O.FeedMonthsBack);
-      const TDateTime Last = IncMonth(FeedFrom, O.FeedMonthsAhead + 1) - 1;
+      const TDateTime First = FeedFirst, Last = FeedLast;
       TInputHash H;
       H.Add("feed");
       H.Add(QUILLBAY_VERSION);
       H.Add(New.UidKey);
       H.Add(Doc.Style().Title);
       for (int64_t N : {int64_t{Doc.Style().EventsAsText}, Day64(First), Day64(Last)}) H.Add(N);
-      AddDays(H, Doc, First, Last);
+      FeedSum.AddTo(H);
       // Unchanged inputs keep every day's state; a feed made anew sets them.
       New.Days = Old.Days;
       Consider(New.FeedName, H.FinishHex(), [&] { return MakeFeed(Doc, First, Last, Now, Old, New); });
@@ -529,16 +554,6 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       Consider("sitemap.xml", H.FinishHex(), [&] { return Sitemap(O.Address, Pages); });
     }
 
-    // The days of every month of the site's years, hashed once for the
-    // month pages and the year pages.
-    std::map<TMonthIndex, std::string> MonthDays;
-    for (int Y : Years)
-      for (int Month = 1; Month <= 12; ++Month) {
-        TInputHash H;
-        const TDateTime First = EncodeDate(Y, Month, 1);
-        AddDays(H, Doc, First, First + DaysInMonth(Y, Month) - 1);
-        MonthDays[MonthIndex(Y, Month)] = H.FinishHex();
-      }
     for (TMonthIndex M = From; M <= To; ++M) {
       const int Y = M / 12, Month = M % 12 + 1;
       TSiteLinks Links;
@@ -549,7 +564,7 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       H.Add(Common);
       H.Add("month");
       AddLinks(H, Links);
-      H.Add(MonthDays[M]);
+      MonthSums[static_cast<size_t>(M - FirstMonth)].AddTo(H);
       Consider(MonthPageName(M), H.FinishHex(), [&] { return SiteMonthPage(Doc, Y, Month, Links); });
     }
     for (size_t I = 0; I < Years.size(); ++I) {
@@ -560,7 +575,8 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       H.Add(Common);
       H.Add("year");
       AddLinks(H, Links);
-      for (int Month = 1; Month <= 12; ++Month) H.Add(MonthDays[MonthIndex(Years[I], Month)]);
+      for (int Month = 1; Month <= 12; ++Month)
+        MonthSums[static_cast<size_t>(MonthIndex(Years[I], Month) - FirstMonth)].AddTo(H);
       Consider(YearPageName(Years[I]), H.FinishHex(), [&] { return SiteYearPage(Doc, Years[I], Links); });
     }
   } catch (const TCancelled&) {
@@ -583,8 +599,10 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
     if (Entry == TEntry::Regular) R.Removed.push_back(Name);
   }
 
+  // The manifest reads back as it was written, so an equal one has equal
+  // bytes.
+  if (ToCommit.empty() && R.Removed.empty() && !OldText.empty() && New == Old) return R;
   const std::string NewText = WriteManifest(New);
-  if (ToCommit.empty() && R.Removed.empty() && NewText == OldText) return R;
 
   TManifest Pending = Old;
   for (const std::string& Name : ToCommit)
