@@ -303,7 +303,7 @@
     <name>TDateChooser</name>
     <message>
         <source>Has events</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene eventos</translation>
     </message>
 </context>
 <context>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>U&amp;ndo Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer r&amp;epetición</translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
@@ -901,51 +901,51 @@
     </message>
     <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished">&amp;Repetir...</translation>
+        <translation>&amp;Repetir...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished">&amp;Quitar de los días...</translation>
+        <translation>&amp;Quitar de los días...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished">Página del mes escrita en %1</translation>
+        <translation>Página del mes escrita en %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished">Canal iCalendar escrito en %1</translation>
+        <translation>Canal iCalendar escrito en %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished">Añadido a 1 día</translation>
+        <translation>Añadido a 1 día</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished">Añadido a %1 días</translation>
+        <translation>Añadido a %1 días</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished">Quitado de 1 día</translation>
+        <translation>Quitado de 1 día</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished">Quitado de %1 días</translation>
+        <translation>Quitado de %1 días</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished">Deshacer &amp;eliminación</translation>
+        <translation>Deshacer &amp;eliminación</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished">1 día restablecido</translation>
+        <translation>1 día restablecido</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished">%1 días restablecidos</translation>
+        <translation>%1 días restablecidos</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
-        <translation type="unfinished">Página del año escrita en %1</translation>
+        <translation>Página del año escrita en %1</translation>
     </message>
     <message>
         <source></source>
@@ -953,15 +953,15 @@
     </message>
     <message>
         <source>Type the events of this day; pick another day on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba los eventos de este día; elija otro día a la izquierda</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marcar días con &amp;eventos</translation>
     </message>
     <message>
         <source>P&amp;ublish site...</source>
         <translation>&amp;Publicar sitio web...</translation>
-    </message>
-    <message>
-        <source>Mar&amp;k Days with Events</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1070,35 +1070,35 @@ Replace them with the site&apos;s pages?</source>
     <name>TfrmRemoveLine</name>
     <message>
         <source>Remove from Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de los días</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">&amp;Quitar</translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished">&amp;Línea:</translation>
+        <translation>&amp;Línea:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished">&amp;Desde:</translation>
+        <translation>&amp;Desde:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished">&amp;Hasta:</translation>
+        <translation>&amp;Hasta:</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished">Ningún día del periodo contiene esta línea.</translation>
+        <translation>Ningún día del periodo contiene esta línea.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished">Se quitará de 1 día.</translation>
+        <translation>Se quitará de 1 día.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished">Se quitará de %1 días.</translation>
+        <translation>Se quitará de %1 días.</translation>
     </message>
     <message>
         <source></source>
@@ -1109,119 +1109,119 @@ Replace them with the site&apos;s pages?</source>
     <name>TfrmRepeat</name>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished">El %1</translation>
+        <translation>El %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished">d &apos;de&apos; MMMM</translation>
+        <translation>d &apos;de&apos; MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished">&amp;Hasta</translation>
+        <translation>&amp;Hasta</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished">&amp;Número de veces</translation>
+        <translation>&amp;Número de veces</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Texto:</translation>
+        <translation>&amp;Texto:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished">&amp;Cada</translation>
+        <translation>&amp;Cada</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished">El primer %1</translation>
+        <translation>El primer %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished">El segundo %1</translation>
+        <translation>El segundo %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished">El tercer %1</translation>
+        <translation>El tercer %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished">El cuarto %1</translation>
+        <translation>El cuarto %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished">El quinto %1</translation>
+        <translation>El quinto %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished">El día %1</translation>
+        <translation>El día %1</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished">El último %1</translation>
+        <translation>El último %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished">El último día del mes</translation>
+        <translation>El último día del mes</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">días</translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished">día</translation>
+        <translation>día</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished">semanas</translation>
+        <translation>semanas</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished">semana</translation>
+        <translation>semana</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished">meses</translation>
+        <translation>meses</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished">mes</translation>
+        <translation>mes</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished">años</translation>
+        <translation>años</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished">año</translation>
+        <translation>año</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished">Una repetición llega como máximo a %1 días; elija menos veces.</translation>
+        <translation>Una repetición llega como máximo a %1 días; elija menos veces.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished">Una repetición llega como máximo %1 años adelante; elija un final anterior o menos veces.</translation>
+        <translation>Una repetición llega como máximo %1 años adelante; elija un final anterior o menos veces.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished">Ningún día cumple la regla.</translation>
+        <translation>Ningún día cumple la regla.</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished">1 día</translation>
+        <translation>1 día</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 días</translation>
+        <translation>%1 días</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished">%1, %2 de ellos omitidos</translation>
+        <translation>%1, %2 de ellos omitidos</translation>
     </message>
     <message>
         <source></source>

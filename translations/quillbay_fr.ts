@@ -303,7 +303,7 @@
     <name>TDateChooser</name>
     <message>
         <source>Has events</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient des événements</translation>
     </message>
 </context>
 <context>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>U&amp;ndo Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la ré&amp;pétition</translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
@@ -901,51 +901,51 @@
     </message>
     <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished">Répé&amp;ter...</translation>
+        <translation>Répé&amp;ter...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished">&amp;Enlever des jours...</translation>
+        <translation>&amp;Enlever des jours...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished">Page du mois écrite dans %1</translation>
+        <translation>Page du mois écrite dans %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished">Flux iCalendar écrit dans %1</translation>
+        <translation>Flux iCalendar écrit dans %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished">Ajouté à 1 jour</translation>
+        <translation>Ajouté à 1 jour</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished">Ajouté à %1 jours</translation>
+        <translation>Ajouté à %1 jours</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished">Enlevé de 1 jour</translation>
+        <translation>Enlevé de 1 jour</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished">Enlevé de %1 jours</translation>
+        <translation>Enlevé de %1 jours</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished">Annuler le retrait des &amp;jours</translation>
+        <translation>Annuler le retrait des &amp;jours</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished">1 jour rétabli</translation>
+        <translation>1 jour rétabli</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished">%1 jours rétablis</translation>
+        <translation>%1 jours rétablis</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
-        <translation type="unfinished">Page de l&apos;année écrite dans %1</translation>
+        <translation>Page de l&apos;année écrite dans %1</translation>
     </message>
     <message>
         <source></source>
@@ -953,15 +953,15 @@
     </message>
     <message>
         <source>Type the events of this day; pick another day on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les événements de ce jour ; choisissez un autre jour à gauche</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marquer les jours avec é&amp;vénements</translation>
     </message>
     <message>
         <source>P&amp;ublish site...</source>
         <translation>&amp;Publier le site...</translation>
-    </message>
-    <message>
-        <source>Mar&amp;k Days with Events</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1070,35 +1070,35 @@ Les remplacer par les pages du site ?</translation>
     <name>TfrmRemoveLine</name>
     <message>
         <source>Remove from Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlever des jours</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">&amp;Retirer</translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished">&amp;Ligne&#xa0;:</translation>
+        <translation>&amp;Ligne&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished">&amp;Du&#xa0;:</translation>
+        <translation>&amp;Du&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished">&amp;Au&#xa0;:</translation>
+        <translation>&amp;Au&#xa0;:</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished">Aucun jour de la période ne contient cette ligne.</translation>
+        <translation>Aucun jour de la période ne contient cette ligne.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished">Elle sera enlevée de 1 jour.</translation>
+        <translation>Elle sera enlevée de 1 jour.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished">Elle sera enlevée de %1 jours.</translation>
+        <translation>Elle sera enlevée de %1 jours.</translation>
     </message>
     <message>
         <source></source>
@@ -1109,119 +1109,119 @@ Les remplacer par les pages du site ?</translation>
     <name>TfrmRepeat</name>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished">Le %1</translation>
+        <translation>Le %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished">d MMMM</translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished">&amp;Jusqu&apos;au</translation>
+        <translation>&amp;Jusqu&apos;au</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished">&amp;Nombre de fois</translation>
+        <translation>&amp;Nombre de fois</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Texte&#xa0;:</translation>
+        <translation>&amp;Texte&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished">&amp;Intervalle&#xa0;:</translation>
+        <translation>&amp;Intervalle&#xa0;:</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished">Le premier %1</translation>
+        <translation>Le premier %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished">Le deuxième %1</translation>
+        <translation>Le deuxième %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished">Le troisième %1</translation>
+        <translation>Le troisième %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished">Le quatrième %1</translation>
+        <translation>Le quatrième %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished">Le cinquième %1</translation>
+        <translation>Le cinquième %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished">Le %1 du mois</translation>
+        <translation>Le %1 du mois</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished">Le dernier %1</translation>
+        <translation>Le dernier %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished">Le dernier jour du mois</translation>
+        <translation>Le dernier jour du mois</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">jours</translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished">jour</translation>
+        <translation>jour</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished">semaines</translation>
+        <translation>semaines</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished">semaine</translation>
+        <translation>semaine</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished">mois</translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished">mois</translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished">ans</translation>
+        <translation>ans</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished">an</translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished">Une répétition atteint au plus %1 jours&#xa0;; choisissez moins de fois.</translation>
+        <translation>Une répétition atteint au plus %1 jours&#xa0;; choisissez moins de fois.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished">Une répétition va au plus %1 ans en avant&#xa0;; choisissez une fin plus tôt ou moins de fois.</translation>
+        <translation>Une répétition va au plus %1 ans en avant&#xa0;; choisissez une fin plus tôt ou moins de fois.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished">Aucun jour ne correspond à la règle.</translation>
+        <translation>Aucun jour ne correspond à la règle.</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished">1 jour</translation>
+        <translation>1 jour</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 jours</translation>
+        <translation>%1 jours</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished">%1, dont %2 omis</translation>
+        <translation>%1, dont %2 omis</translation>
     </message>
     <message>
         <source></source>

@@ -303,7 +303,7 @@
     <name>TDateChooser</name>
     <message>
         <source>Has events</source>
-        <translation type="unfinished"></translation>
+        <translation>Heeft gebeurtenissen</translation>
     </message>
 </context>
 <context>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>U&amp;ndo Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhalen &amp;terugdraaien</translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
@@ -901,51 +901,51 @@
     </message>
     <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished">&amp;Herhalen...</translation>
+        <translation>He&amp;rhalen...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished">Uit &amp;dagen verwijderen...</translation>
+        <translation>Uit &amp;dagen verwijderen...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished">Maandpagina geschreven naar %1</translation>
+        <translation>Maandpagina geschreven naar %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished">iCalendar-feed geschreven naar %1</translation>
+        <translation>iCalendar-feed geschreven naar %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished">Aan 1 dag toegevoegd</translation>
+        <translation>Aan 1 dag toegevoegd</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished">Aan %1 dagen toegevoegd</translation>
+        <translation>Aan %1 dagen toegevoegd</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished">Uit 1 dag verwijderd</translation>
+        <translation>Uit 1 dag verwijderd</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished">Uit %1 dagen verwijderd</translation>
+        <translation>Uit %1 dagen verwijderd</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished">Verwijderen &amp;terugdraaien</translation>
+        <translation>Verwijderen &amp;terugdraaien</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished">1 dag hersteld</translation>
+        <translation>1 dag hersteld</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished">%1 dagen hersteld</translation>
+        <translation>%1 dagen hersteld</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
-        <translation type="unfinished">Jaarpagina geschreven naar %1</translation>
+        <translation>Jaarpagina geschreven naar %1</translation>
     </message>
     <message>
         <source></source>
@@ -953,15 +953,15 @@
     </message>
     <message>
         <source>Type the events of this day; pick another day on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de gebeurtenissen van deze dag; kies links een andere dag</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Dagen met gebeurtenissen mar&amp;keren</translation>
     </message>
     <message>
         <source>P&amp;ublish site...</source>
         <translation>Site &amp;publiceren...</translation>
-    </message>
-    <message>
-        <source>Mar&amp;k Days with Events</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1070,35 +1070,35 @@ Vervangen door de pagina&apos;s van de site?</translation>
     <name>TfrmRemoveLine</name>
     <message>
         <source>Remove from Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit dagen verwijderen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">Ver&amp;wijderen</translation>
+        <translation>Ver&amp;wijderen</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished">&amp;Regel:</translation>
+        <translation>&amp;Regel:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished">&amp;Van:</translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished">&amp;Tot en met:</translation>
+        <translation>&amp;Tot en met:</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished">Geen dag van de periode bevat deze regel.</translation>
+        <translation>Geen dag van de periode bevat deze regel.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished">Hij wordt uit 1 dag verwijderd.</translation>
+        <translation>Hij wordt uit 1 dag verwijderd.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished">Hij wordt uit %1 dagen verwijderd.</translation>
+        <translation>Hij wordt uit %1 dagen verwijderd.</translation>
     </message>
     <message>
         <source></source>
@@ -1109,119 +1109,119 @@ Vervangen door de pagina&apos;s van de site?</translation>
     <name>TfrmRepeat</name>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhalen</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished">Op %1</translation>
+        <translation>Op %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished">d MMMM</translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished">T&amp;ot en met</translation>
+        <translation>T&amp;ot en met</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished">&amp;Aantal keren</translation>
+        <translation>&amp;Aantal keren</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Tekst:</translation>
+        <translation>&amp;Tekst:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished">&amp;Elke</translation>
+        <translation>&amp;Elke</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished">Op de eerste %1</translation>
+        <translation>Op de eerste %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished">Op de tweede %1</translation>
+        <translation>Op de tweede %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished">Op de derde %1</translation>
+        <translation>Op de derde %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished">Op de vierde %1</translation>
+        <translation>Op de vierde %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished">Op de vijfde %1</translation>
+        <translation>Op de vijfde %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished">Op dag %1</translation>
+        <translation>Op dag %1</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished">Op de laatste %1</translation>
+        <translation>Op de laatste %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished">Op de laatste dag van de maand</translation>
+        <translation>Op de laatste dag van de maand</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">dagen</translation>
+        <translation>dagen</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished">dag</translation>
+        <translation>dag</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished">weken</translation>
+        <translation>weken</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished">week</translation>
+        <translation>week</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished">maanden</translation>
+        <translation>maanden</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished">maand</translation>
+        <translation>maand</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished">jaar</translation>
+        <translation>jaar</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished">jaar</translation>
+        <translation>jaar</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished">Een herhaling reikt tot hoogstens %1 dagen; kies minder keren.</translation>
+        <translation>Een herhaling reikt tot hoogstens %1 dagen; kies minder keren.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished">Een herhaling reikt hoogstens %1 jaar vooruit; kies een eerder einde of minder keren.</translation>
+        <translation>Een herhaling reikt hoogstens %1 jaar vooruit; kies een eerder einde of minder keren.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished">Geen dag past bij de regel.</translation>
+        <translation>Geen dag past bij de regel.</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished">1 dag</translation>
+        <translation>1 dag</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 dagen</translation>
+        <translation>%1 dagen</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished">%1, waarvan %2 weggelaten</translation>
+        <translation>%1, waarvan %2 weggelaten</translation>
     </message>
     <message>
         <source></source>

@@ -846,7 +846,15 @@ void TfrmMain::miExportICalClick() {
 
 QString TfrmMain::LineAtCaret() const {
   const QTextCursor Cursor = mmEvent->textCursor();
-  if (!Cursor.hasSelection()) return Cursor.block().text();
+  if (!Cursor.hasSelection()) {
+    // A block may hold line separators (Shift+Enter), which are stored as
+    // line breaks too.
+    const QString Block = Cursor.block().text();
+    const int At = Cursor.positionInBlock();
+    const int Start = At == 0 ? 0 : Block.lastIndexOf(QChar(0x2028), At - 1) + 1;
+    const int End = Block.indexOf(QChar(0x2028), At);
+    return Block.mid(Start, End < 0 ? -1 : End - Start);
+  }
   QString Selected = Cursor.selectedText();
   Selected.replace(QChar(0x2028), QChar(0x2029)).replace(QChar('\n'), QChar(0x2029));
   return Selected.section(QChar(0x2029), 0, 0);
