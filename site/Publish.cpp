@@ -1,14 +1,15 @@
 // How a publish goes: the names of the new site are listed first and each is
-// looked up in the folder (without following links) and in the manifest; a
-// name the folder holds that the manifest neither lists nor had pending is
-// foreign, and without Replace the publish stops there. Then each page is
-// considered: a month or year page whose input hash (the program's version,
-// the style, the locale's names, the links to its neighbours and every day's
-// text it shows) equals the manifest's, and whose file still has the size
-// the manifest says, is not even made. Any other page is made and its bytes
-// hashed; a file whose hash equals the manifest's is left alone, the others
-// go to temporary files beside their targets. index.html, the feed and the
-// sitemap are cheap and always made.
+// looked up in one reading of the folder (a link or anything but a regular
+// file is refused) and in the manifest; a name the folder holds that the
+// manifest neither lists nor had pending is foreign, and without Replace the
+// publish stops there. Then each file is considered: one whose input hash
+// (the program's version, the style, the locale's names, the links to its
+// neighbours, the days it shows; for the first page also today, for the feed
+// its window) equals the manifest's, and which the folder still holds, is not
+// even made. The days' part of those hashes comes from one pass over the
+// document's events, summed per month, feed window and "Coming up". Any other
+// file is made and its bytes hashed; one whose hash equals the manifest's is
+// left alone, the others go to temporary files beside their targets.
 //
 // Committing: when new names appear, the manifest is first rewritten with
 // them as pending; one syncfs makes every temporary file durable, the pending
@@ -21,6 +22,7 @@
 
 #include "site/Publish.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -34,6 +36,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 #include "Version.h"
 #include "ical/FeedWriter.h"
@@ -74,6 +77,23 @@ class TSiteFolder {
   TEntry Stat(const std::string& Name, struct stat& St) const {
     if (::fstatat(FFd, Name.c_str(), &St, AT_SYMLINK_NOFOLLOW) != 0) return TEntry::Missing;
     return S_ISREG(St.st_mode) ? TEntry::Regular : TEntry::Other;
+  }
+
+  // Every entry of the folder by name, from one reading of the folder.
+  std::unordered_map<std::string, TEntry> Entries() const {
+    std::unordered_map<std::string, TEntry> List;
+    DIR* Dir = ::fdopendir(::dup(FFd));
+    if (!Dir) throw EQuillbayError(FormatMessage("Cannot open file %s", FPath));
+    ::rewinddir(Dir);
+    while (const dirent* D = ::readdir(Dir)) {
+      const std::string Name = D->d_name;
+      struct stat St {};
+      List[Name] = D->d_type == DT_REG       ? TEntry::Regular
+                   : D->d_type != DT_UNKNOWN ? TEntry::Other
+                                             : Stat(Name, St);
+    }
+    ::closedir(Dir);
+    return List;
   }
 
   // The whole file, or "" when it is missing; a link is refused.
@@ -444,12 +464,13 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
   if (!O.Address.empty()) Names.push_back("sitemap.xml");
   Names.push_back("index.html");
 
-  std::map<std::string, struct stat> Found;
+  const auto Listing = Folder.Entries();
+  std::set<std::string> Found;  // the site's names that the folder holds
   for (const std::string& Name : Names) {
-    const TEntry Entry = Folder.Stat(Name, St);
-    if (Entry == TEntry::Other) Folder.RefuseEntry(Name);
-    if (Entry == TEntry::Missing) continue;
-    Found[Name] = St;
+    const auto Entry = Listing.find(Name);
+    if (Entry == Listing.end()) continue;
+    if (Entry->second != TEntry::Regular) Folder.RefuseEntry(Name);
+    Found.insert(Name);
     if (!Old.Files.count(Name) && !Old.Pending.count(Name)) R.Foreign.push_back(Name);
   }
   if (!R.Foreign.empty() && !O.Replace) return R;
@@ -488,9 +509,8 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
   // aside unless its bytes are.
   const auto Consider = [&](const std::string& Name, const std::string& Inputs, const auto& Make) {
     const auto Known = Old.Files.find(Name);
-    const auto OnDisk = Found.find(Name);
-    const bool Intact = Known != Old.Files.end() && OnDisk != Found.end() &&
-                        static_cast<uint64_t>(OnDisk->second.st_size) == Known->second.Size;
+    const bool OnDisk = Found.count(Name) > 0;
+    const bool Intact = Known != Old.Files.end() && OnDisk;
     if (Intact && !Inputs.empty() && Known->second.Inputs == Inputs) {
       New.Files[Name] = Known->second;
       R.Unchanged.push_back(Name);
@@ -501,7 +521,9 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       if (Intact && Known->second.Sha256 == File.Sha256) {
         R.Unchanged.push_back(Name);
       } else {
-        Folder.WriteTemp(Name, Bytes, OnDisk != Found.end() ? OnDisk->second.st_mode & 0777 : 0666);
+        struct stat Replaced {};
+        const bool Keep = OnDisk && Folder.Stat(Name, Replaced) == TEntry::Regular;
+        Folder.WriteTemp(Name, Bytes, Keep ? Replaced.st_mode & 0777 : 0666);
         ToCommit.push_back(Name);
         R.Written.push_back(Name);
       }
