@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <sstream>
+
 #include "net/KnownHosts.h"
+#include "net/UploadCommand.h"
 #include "tests/net/UploadSteps.h"
 
 namespace {
@@ -190,6 +193,57 @@ TEST_F(SftpUploadTest, AFolderUnderTheLoginFolderIsReachedByTilde) {
   Site.Write();
   EXPECT_EQ(UploadSite(Address, Site, Options()).Result.Sent, 1u);
   EXPECT_EQ(ReadFolder(Remote("www")), Expected(Site, {}));
+}
+
+TEST_F(SftpUploadTest, TheToolsUploadStepPrintsLinesAndGivesExitCodes) {
+  for (const char* Name : {"id_ed25519", "id_ed25519.pub"})
+    WriteFileBytes(Hosts / Name, ReadFileBytes(Server->ClientSshFolder() + "/" + Name));
+  chmod((Hosts / "id_ed25519").c_str(), 0600);
+  WriteFileBytes(Hosts / "shared-password", "Sesame\n");
+  chmod((Hosts / "shared-password").c_str(), 0644);
+  TTestSite Site(1);
+  Site.Write();
+  struct TCase {
+    const char* Name;
+    bool Accept, DryRun, SharedPasswordFile;
+    int ExitCode;
+    std::string Out, Err;  // expected whole, or as a part for Err
+  };
+  const TCase Cases[] = {
+      {"unknown host", false, false, false, 4, "", "--accept-host-key " + ServerFingerprint()},
+      {"dry run", true, true, false, 0,
+       "would send 1_2026.html (2000 bytes)\nwould send Chor Sankt Jürgen.ics (45 bytes)\n"
+       "would send index.html (72 bytes)\nWould upload 3 files (2117 bytes), 0 unchanged, 0 removed\n",
+       ""},
+      {"first upload", true, false, false, 0,
+       "sent 1_2026.html (2000 bytes)\nsent Chor Sankt Jürgen.ics (45 bytes)\nsent index.html (72 bytes)\n"
+       "Uploaded 3 files, 0 unchanged, 0 removed\n",
+       ""},
+      {"known host now, nothing changed", false, false, false, 0,
+       "Uploaded 0 files, 3 unchanged, 0 removed\n", ""},
+      {"password file others may read", false, false, true, 1, "", "others may read or change it"},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TUploadCommand Command;
+    Command.Address = Server->Address("tool");
+    Command.SiteFolder = Site.Folder();
+    Command.SshFolder = Hosts.Path();
+    Command.AcceptedHostKey = Case.Accept ? ServerFingerprint() : "";
+    Command.DryRun = Case.DryRun;
+    Command.Verbose = true;
+    if (Case.SharedPasswordFile) Command.PasswordFile = Hosts / "shared-password";
+    std::ostringstream Out, Err;
+    EXPECT_EQ(RunUploadCommand(Command, Site.Entries(), ReadTestManifest, Out, Err), Case.ExitCode)
+        << Err.str();
+    EXPECT_EQ(Out.str(), Case.Out);
+    EXPECT_NE(Err.str().find(Case.Err), std::string::npos) << Err.str();
+    EXPECT_EQ(Err.str().find("Sesame"), std::string::npos);
+    if (Case.DryRun) {
+      EXPECT_TRUE(ReadFolder(Remote("tool")).empty());
+    }
+  }
+  EXPECT_EQ(ReadFolder(Remote("tool")), Expected(Site, {}));
 }
 
 TEST_F(SftpUploadTest, WrongPasswordIsALoginFailure) {
