@@ -246,6 +246,31 @@ TEST_F(SftpUploadTest, TheToolsUploadStepPrintsLinesAndGivesExitCodes) {
   EXPECT_EQ(ReadFolder(Remote("tool")), Expected(Site, {}));
 }
 
+TEST_F(SftpUploadTest, KeysAreTriedInTheirOrderUntilOneLogsIn) {
+  TrustServer();
+  TTestSite Site(1);
+  Site.Write();
+  struct TCase {
+    const char* Name;
+    const char* Passphrase;  // of the first key, which the server does not know
+  };
+  const TCase Cases[] = {{"an unknown key first", ""}, {"a key locked by a passphrase first", "not given"}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TTempFolder Keys;
+    RunProgram({"ssh-keygen", "-q", "-t", "ed25519", "-N", Case.Passphrase, "-f", Keys / "id_ed25519"});
+    // The server's key for the test as the second in turn: ECDSA's name,
+    // whatever its type.
+    for (const char* Suffix : {"", ".pub"})
+      WriteFileBytes(Keys / (std::string("id_ecdsa") + Suffix),
+                     ReadFileBytes(Server->ClientSshFolder() + "/id_ed25519" + Suffix));
+    chmod((Keys / "id_ecdsa").c_str(), 0600);
+    TUploadOptions Options = this->Options();
+    Options.SshFolder = Keys.Path();
+    EXPECT_NO_THROW(UploadSite(Server->Address("keys"), Site, Options));
+  }
+}
+
 TEST_F(SftpUploadTest, WrongPasswordIsALoginFailure) {
   TrustServer();
   TUploadOptions Options = this->Options();
