@@ -81,7 +81,7 @@ TEST_F(SftpUploadTest, UnknownHostIsAskedChangedKeyRefused) {
       {"unknown host", false, false, false, "is not known"},
       {"unknown host, fingerprint accepted", false, true, true, ""},
       {"changed key", true, false, false, "has changed"},
-      {"changed key, old fingerprint accepted", true, true, false, "has changed"},
+      {"changed key, its new fingerprint given: never overridden", true, true, false, "has changed"},
   };
   TTestSite Site(1);
   Site.Write();
