@@ -1,8 +1,11 @@
 #include "net/UploadCommand.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "net/CurlRemote.h"
+#include "platform/FileIO.h"
+#include "site/Manifest.h"
 
 namespace {
 
@@ -61,4 +64,31 @@ int RunUploadCommand(const TUploadCommand& Command, const std::vector<TSiteFile>
     Err << "quillbay-export: " << Error.what() << "\n";
     return 1;
   }
+}
+
+std::vector<TSiteFile> SiteManifestFiles(const std::string& Text) {
+  TManifest Manifest = ReadManifest(Text);
+  std::vector<TSiteFile> Files;
+  for (const auto& [Name, File] : Manifest.Files) Files.push_back({Name, File.Sha256, File.Size});
+  for (const std::string& Name : Manifest.Pending)
+    if (!Manifest.Files.count(Name)) Files.push_back({Name, "", 0});
+  return Files;
+}
+
+int RunUploadCommand(const TUploadCommand& Command, std::ostream& Out, std::ostream& Err) {
+  std::vector<TSiteFile> Files;
+  try {
+    Files = SiteManifestFiles(ReadFileToString(Command.SiteFolder + "/" + ManifestFileName));
+  } catch (const EQuillbayError& Error) {
+    Err << "quillbay-export: " << Error.what() << "\n";
+    return 1;
+  }
+  // A publish that did not end leaves names without files: the site is not
+  // whole, and only a whole site goes up.
+  if (std::any_of(Files.begin(), Files.end(), [](const TSiteFile& File) { return File.Sha256.empty(); })) {
+    Err << "quillbay-export: the site in " << Command.SiteFolder
+        << " was not published to the end; publish it again before uploading\n";
+    return 1;
+  }
+  return RunUploadCommand(Command, Files, SiteManifestFiles, Out, Err);
 }

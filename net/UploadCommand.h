@@ -28,3 +28,12 @@ struct TUploadCommand {
 // Writes the lines to Out and failures to Err; returns 0 or the exit code.
 int RunUploadCommand(const TUploadCommand& Command, const std::vector<TSiteFile>& Files,
                      const TManifestReader& Reader, std::ostream& Out, std::ostream& Err);
+// The same for a site that the publisher wrote: its files are those of the
+// folder's .quillbay-manifest, and the remote manifest is read alike.
+int RunUploadCommand(const TUploadCommand& Command, std::ostream& Out, std::ostream& Err);
+
+// The files that the text of a site's manifest lists, for the upload: the
+// names a broken publish was about to write count too, without a hash, so
+// that they are always sent. Raises EQuillbayError when the manifest is
+// refused.
+std::vector<TSiteFile> SiteManifestFiles(const std::string& Text);
