@@ -1,4 +1,5 @@
-// quillbay-export: writes the month or year page of a calendar document, its
+// quillbay-export: writes the month or year page of a calendar document, a
+// fragment of a month or of the days coming up for another site, its
 // iCalendar feed, or the document itself in the current file form, for
 // people who build their site with scripts; an iCalendar file may be merged
 // into the document first. The pages come from the desktop program's own
@@ -31,12 +32,13 @@
 
 #include "Version.h"
 #include "generator/CalGen.h"
-#include "model/EventList.h"
 #include "ical/ICalendar.h"
+#include "model/EventList.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
+#include "site/Fragment.h"
 #ifdef QUILLBAY_EXPORT_ICAL
 #include "net/CalendarFetch.h"
 #endif
@@ -47,6 +49,8 @@ const char* const ToolName = "quillbay-export";
 const char* const HelpText =
     "Usage: quillbay-export DOCUMENT.qby --month YYYY-MM [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --year YYYY [--months LIST] [-o FILE]\n"
+    "  or:  quillbay-export DOCUMENT.qby --month YYYY-MM --fragment [-o FILE]\n"
+    "  or:  quillbay-export DOCUMENT.qby --upcoming[=DAYS] --fragment [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --save-as FILE.qby\n"
     "  or:  quillbay-export DOCUMENT.qby --ical [--from DATE] [--to DATE] [-o FILE.ics]\n"
     "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics|ADDRESS|@FILE [--ca-file FILE]\n"
@@ -58,6 +62,14 @@ const char* const HelpText =
     "                     the document's row spacing between them\n"
     "  --months LIST      months of the year page: numbers and ranges such as 1,3,12\n"
     "                     or 4-9 (default: all twelve)\n"
+    "  --fragment         instead of a page, a <div> to include into a page of another\n"
+    "                     site (a CMS theme): its own style under the class\n"
+    "                     quillbay-cal, colours as --qb-... custom properties, no\n"
+    "                     script, no request to another server\n"
+    "  --upcoming[=DAYS]  with --fragment: the days with text from today through the\n"
+    "                     next DAYS days (default: the document's Coming up days,\n"
+    "                     60 unless set); a pasted copy goes stale, so include it\n"
+    "                     from a scheduled job\n"
     "  --save-as FILE     read the document and write it again in the current file form\n"
     "                     (an older file in Windows-1252 is written in UTF-8)\n"
     "  --ical             the iCalendar feed to publish beside the pages: one all-day\n"
@@ -93,14 +105,15 @@ struct EFileError {
   std::string Message, FileName;
 };
 
-enum class TAction { None, Month, Year, SaveAs, ICal };
+enum class TAction { None, Month, Year, SaveAs, ICal, Upcoming };
 
 struct TOptions {
   std::string Document, Output, SaveAs, MergeFile, CaFile;
   TAction Action = TAction::None;
   uint16_t Year = 0, Month = 0;
   uint16_t Months = 0x1FFE;  // bit m for month m: all twelve
-  bool HasMonths = false, HasOutput = false;
+  bool HasMonths = false, HasOutput = false, Fragment = false;
+  int UpcomingDays = 0;               // 0: the document's own number of days
   std::optional<TDateTime> From, To;  // as given; the actions' defaults fill the rest
   TDayRange Merge, Feed;              // the ranges used
 };
@@ -234,6 +247,9 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
 void CheckCombination(const TOptions& O) {
   if (O.Document.empty()) throw EUsage{"no document given"};
   if (O.Action == TAction::None) throw EUsage{"nothing to do: give --month, --year, --save-as or --ical"};
+  if (O.Fragment && O.Action != TAction::Month && O.Action != TAction::Upcoming)
+    throw EUsage{"--fragment goes with --month or --upcoming"};
+  if (O.Action == TAction::Upcoming && !O.Fragment) throw EUsage{"--upcoming goes with --fragment"};
   if (O.HasMonths && O.Action != TAction::Year) throw EUsage{"--months goes with --year"};
   if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
   if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
@@ -271,6 +287,17 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
     }
     if (Arg == "--ical" && !Inline) {
       SetAction(O, TAction::ICal);
+      continue;
+    }
+    if (Arg == "--fragment" && !Inline) {
+      O.Fragment = true;
+      continue;
+    }
+    if (Arg == "--upcoming") {
+      SetAction(O, TAction::Upcoming);
+      if (Inline && (!IsDigits(Value, 4) || std::stoi(Value) < 1))
+        throw EUsage{"invalid number of days '" + Value + "' (expected 1 to 9999)"};
+      if (Inline) O.UpcomingDays = std::stoi(Value);
       continue;
     }
     const bool TakesValue = Arg == "--month" || Arg == "--year" || Arg == "--months" || Arg == "--save-as" ||
@@ -374,6 +401,13 @@ void Run(const TOptions& O) {
       throw EFileError{E.what(), O.SaveAs};
     }
     return;
+  }
+  if (O.Fragment) {
+    WriteOutput(O, O.Action == TAction::Month
+                       ? MonthFragment(Doc, O.Year, O.Month)
+                       : UpcomingFragment(Doc, Platform().Now(),
+                                          O.UpcomingDays ? O.UpcomingDays : Doc.SiteUpcomingDays));
+    std::_Exit(0);
   }
   TCalGen Gen(Doc, Doc.Style());
   if (O.Action == TAction::Month) {

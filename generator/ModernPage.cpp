@@ -351,10 +351,6 @@ TColor PageTextColor(const TCalStyle& Style) {
 
 std::string CssFontFamily(const std::string& Name) { return FontFamily(Name); }
 
-std::string ModernItemCss(const TCalItemStyle& Item, bool WithBackground) {
-  return ItemCss(Item, WithBackground);
-}
-
 double ContrastRatio(TColor A, TColor B) { return Contrast(ToRgb(A), ToRgb(B)); }
 
 TColor ReadableColor(TColor Wanted, TColor Background, double MinContrast) {

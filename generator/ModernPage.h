@@ -45,9 +45,6 @@ std::string PageLanguage(const TCalStyle& Style);
 TColor PageTextColor(const TCalStyle& Style);
 // A font family name as a CSS value with a generic family behind it.
 std::string CssFontFamily(const std::string& Name);
-// The declarations of one area (font, colour, alignment, and the background
-// with WithBackground), each ending in "; ".
-std::string ModernItemCss(const TCalItemStyle& Item, bool WithBackground);
 
 // The page of one month, with Addition's rules after the page's own and its
 // block right under the style's header.

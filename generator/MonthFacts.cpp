@@ -26,6 +26,7 @@ TMonthFacts MonthFacts(const TCalStyle& Style, int Year, int Month) {
     F.WeekDays[I] = (F.WeekStart - 1 + I) % 7 + 1;
     const auto Day = static_cast<uint16_t>(F.WeekDays[I]);
     F.ShownDayNames[I] = TCalStyle::WeekDayName(Day, Style.Language, Style.WeekDaysLength);
+    F.ShortDayNames[I] = TCalStyle::WeekDayName(Day, Style.Language, 1);
     F.FullDayNames[I] = TCalStyle::WeekDayName(Day, Style.Language, 0);
   }
   return F;

@@ -32,9 +32,9 @@ struct TMonthFacts {
   int FirstColumn = 1;
   int Rows = 0;
   // Per column, from WeekStart: the week day (1..7), its name as the style
-  // shows it in the head row, and its full name.
+  // shows it in the head row, its short name and its full name.
   std::array<int, 7> WeekDays{};
-  std::array<std::string, 7> ShownDayNames, FullDayNames;
+  std::array<std::string, 7> ShownDayNames, ShortDayNames, FullDayNames;
 
   // The day of the month in Row (0-based) and Column (1..7); below 1 or
   // above Days is a cell outside the month.

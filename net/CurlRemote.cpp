@@ -25,19 +25,14 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
-#include <mutex>
 #include <thread>
 
+#include "net/Curl.h"
 #include "net/KnownHosts.h"
 
 namespace {
 
 constexpr size_t kReadLimit = 16 << 20;
-
-void InitCurlOnce() {
-  static std::once_flag Once;
-  std::call_once(Once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 struct TSlist {
   curl_slist* List = nullptr;

@@ -15,20 +15,14 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <mutex>
 #include <string_view>
 
 #include "Version.h"
+#include "net/Curl.h"
 #include "platform/Errors.h"
 
 namespace {
 using TClock = std::chrono::steady_clock;
-
-// libcurl's global state is made once per process, before any handle.
-void InitCurl() {
-  static std::once_flag Once;
-  std::call_once(Once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 struct TCurlFree {
   void operator()(CURL* Handle) const { curl_easy_cleanup(Handle); }
@@ -269,7 +263,7 @@ bool IsWebAddress(const std::string& Text) {
 }
 
 std::string FetchableAddress(const std::string& Address) {
-  InitCurl();
+  InitCurlOnce();
   TAddressParts Parts;
   if (!IsWebAddress(Address) || !ParseAddress(Address, Parts))
     throw EQuillbayError(
@@ -279,7 +273,7 @@ std::string FetchableAddress(const std::string& Address) {
 }
 
 std::string AddressForMessages(const std::string& Address) {
-  InitCurl();
+  InitCurlOnce();
   TAddressParts Parts;
   if (!ParseAddress(Address, Parts)) return "(an address)";
   if (Parts.Scheme == "webcal") Parts.Scheme = "https";

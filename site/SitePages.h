@@ -13,6 +13,7 @@
 #include "model/CalDate.h"
 
 class TEventList;
+class TEvent;
 
 // What one page of the site links to, as relative names.
 struct TSiteLinks {
@@ -53,3 +54,12 @@ struct TSiteIndex {
 // index.html. Raises an EQuillbayError naming the address when Index.Address
 // is given but is not an acceptable public address.
 std::string SiteIndexPage(const TEventList& Doc, const TSiteIndex& Index);
+
+// What "Coming up" shows: the first event of each day with text from Today
+// through Today + Days - 1 (at least one day); when there is none, the first
+// such event after them in Next (nullptr when there is none either).
+struct TComingUp {
+  std::vector<const TEvent*> Days;
+  const TEvent* Next = nullptr;
+};
+TComingUp ComingUp(const TEventList& Doc, TDateTime Today, int Days);

@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Eine SHA-256-Prüfsumme kann nicht berechnet werden</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Die Netzwerkbibliothek kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Es kann kein zufälliges Salt erzeugt werden</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -846,6 +854,10 @@
     <message>
         <source>iCalendar Files</source>
         <translation>iCalendar-Dateien</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Monat als &amp;HTML kopieren</translation>
     </message>
     <message>
         <source>Import from a&amp;ddress...</source>

@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>No se puede calcular un resumen SHA-256</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>No se puede iniciar la biblioteca de red</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>No se puede generar una sal aleatoria</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -261,6 +269,13 @@
     <message>
         <source>Color</source>
         <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Tiene eventos</translation>
     </message>
 </context>
 <context>
@@ -848,6 +863,74 @@
         <source>Import from Address</source>
         <translation>Importar desde una dirección</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Deshacer r&amp;epetición</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copiar mes como &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>&amp;Repetir...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>&amp;Quitar de los días...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Página del mes escrita en %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Canal iCalendar escrito en %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Añadido a 1 día</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Añadido a %1 días</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Quitado de 1 día</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Quitado de %1 días</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Deshacer &amp;eliminación</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 día restablecido</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 días restablecidos</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Página del año escrita en %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Deshacer r&amp;epetición</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Escriba los eventos de este día; elija otro día a la izquierda</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marcar días con &amp;eventos</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +941,168 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Hasta:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Quitar de los días</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Línea:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Ningún día del periodo contiene esta línea.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Se quitará de 1 día.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Se quitará de %1 días.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Quitar de los días</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>El %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Hasta</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Número de veces</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Cada</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>El primer %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>El segundo %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>El tercer %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>El cuarto %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>El quinto %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>El día %1</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>El último %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>El último día del mes</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>días</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>día</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semanas</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>semana</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>meses</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mes</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>años</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>año</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Una repetición llega como máximo a %1 días; elija menos veces.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Una repetición llega como máximo %1 años adelante; elija un final anterior o menos veces.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Ningún día cumple la regla.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, %2 de ellos omitidos</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Repetir</translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Impossible de calculer une empreinte SHA-256</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossible de démarrer la bibliothèque réseau</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossible de générer un sel aléatoire</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -261,6 +269,13 @@
     <message>
         <source>Color</source>
         <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Contient des événements</translation>
     </message>
 </context>
 <context>
@@ -848,6 +863,74 @@
         <source>Import from Address</source>
         <translation>Importer depuis une adresse</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Annuler la ré&amp;pétition</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copier le mois en &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Répé&amp;ter...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>&amp;Enlever des jours...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Page du mois écrite dans %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Flux iCalendar écrit dans %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Ajouté à 1 jour</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Ajouté à %1 jours</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Enlevé de 1 jour</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Enlevé de %1 jours</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Annuler le retrait des &amp;jours</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 jour rétabli</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 jours rétablis</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Page de l&apos;année écrite dans %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Annuler la ré&amp;pétition</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Saisissez les événements de ce jour ; choisissez un autre jour à gauche</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marquer les jours avec é&amp;vénements</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +941,168 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Au&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Enlever des jours</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Ligne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Aucun jour de la période ne contient cette ligne.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Elle sera enlevée de 1 jour.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Elle sera enlevée de %1 jours.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Enlever des jours</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Le %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Nombre de fois</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Intervalle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Le premier %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Le deuxième %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Le troisième %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Le quatrième %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Le cinquième %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Le %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>Le dernier %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>Le dernier jour du mois</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>semaine</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>ans</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Une répétition atteint au plus %1 jours&#xa0;; choisissez moins de fois.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Une répétition va au plus %1 ans en avant&#xa0;; choisissez une fin plus tôt ou moins de fois.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Aucun jour ne correspond à la règle.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, dont %2 omis</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Répéter</translation>
     </message>
 </context>
 <context>

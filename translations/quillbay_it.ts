@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Impossibile calcolare un&apos;impronta SHA-256</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossibile avviare la libreria di rete</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossibile generare un salt casuale</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -261,6 +269,13 @@
     <message>
         <source>Color</source>
         <translation>Colore</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Ha eventi</translation>
     </message>
 </context>
 <context>
@@ -848,6 +863,74 @@
         <source>Import from Address</source>
         <translation>Importa da un indirizzo</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Annulla ripetizio&amp;ne</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copia mese come &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Ri&amp;peti...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>Rimuovi dai &amp;giorni...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Pagina del mese scritta in %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Feed iCalendar scritto in %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Aggiunto a 1 giorno</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Aggiunto a %1 giorni</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Rimosso da 1 giorno</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Rimosso da %1 giorni</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Annulla rimozio&amp;ne</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 giorno ripristinato</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 giorni ripristinati</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Pagina dell&apos;anno scritta in %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Annulla ripetizio&amp;ne</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Scrivi gli eventi di questo giorno; scegli un altro giorno a sinistra</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Segna i giorni con &amp;eventi</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +941,168 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;A:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Rimuovi dai giorni</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ri&amp;muovi</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Riga:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Da:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;A:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Nessun giorno del periodo contiene questa riga.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Sarà rimossa da 1 giorno.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Sarà rimossa da %1 giorni.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Rimuovi dai giorni</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Il %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Fino al</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Numero di volte</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Testo:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Ogni</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Il primo %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Il secondo %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Il terzo %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Il quarto %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Il quinto %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Il giorno %1</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>L&apos;ultimo %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>L&apos;ultimo giorno del mese</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>giorni</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>giorno</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>settimane</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>settimana</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mesi</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mese</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>anni</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>anno</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Una ripetizione arriva al massimo a %1 giorni; scegli meno volte.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Una ripetizione arriva al massimo a %1 anni avanti; scegli una fine più vicina o meno volte.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Nessun giorno corrisponde alla regola.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, di cui %2 esclusi</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Ripeti</translation>
     </message>
 </context>
 <context>

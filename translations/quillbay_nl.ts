@@ -215,6 +215,14 @@
         <source>Cannot compute a SHA-256 digest</source>
         <translation>Kan geen SHA-256-hash berekenen</translation>
     </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>De netwerkbibliotheek kan niet worden gestart</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Er kan geen willekeurige salt worden gemaakt</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -261,6 +269,13 @@
     <message>
         <source>Color</source>
         <translation>Kleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Heeft gebeurtenissen</translation>
     </message>
 </context>
 <context>
@@ -848,6 +863,74 @@
         <source>Import from Address</source>
         <translation>Vanaf webadres importeren</translation>
     </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Herhalen &amp;terugdraaien</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Maand als &amp;HTML kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>He&amp;rhalen...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>Uit &amp;dagen verwijderen...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Maandpagina geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>iCalendar-feed geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Aan 1 dag toegevoegd</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Aan %1 dagen toegevoegd</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Uit 1 dag verwijderd</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Uit %1 dagen verwijderd</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Verwijderen &amp;terugdraaien</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 dag hersteld</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 dagen hersteld</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Jaarpagina geschreven naar %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Herhalen &amp;terugdraaien</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Typ de gebeurtenissen van deze dag; kies links een andere dag</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Dagen met gebeurtenissen mar&amp;keren</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>
@@ -858,6 +941,168 @@
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Tot en met:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Uit dagen verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Regel:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot en met:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Geen dag van de periode bevat deze regel.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Hij wordt uit 1 dag verwijderd.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Hij wordt uit %1 dagen verwijderd.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Uit dagen verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Herhalen</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Op %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>T&amp;ot en met</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Aantal keren</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Tekst:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Elke</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Op de eerste %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Op de tweede %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Op de derde %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Op de vierde %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Op de vijfde %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Op dag %1</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>Op de laatste %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>Op de laatste dag van de maand</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>dagen</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>dag</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>weken</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>week</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>maanden</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>maand</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>jaar</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>jaar</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Een herhaling reikt tot hoogstens %1 dagen; kies minder keren.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Een herhaling reikt hoogstens %1 jaar vooruit; kies een eerder einde of minder keren.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Geen dag past bij de regel.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 dag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dagen</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, waarvan %2 weggelaten</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Herhalen</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,8 @@ const std::vector<const char*>& CoreMessageFormats() {
       QT_TRANSLATE_NOOP("Core", "The download was cancelled"),
       QT_TRANSLATE_NOOP("Core", "Cannot fetch %s: %s"),
       QT_TRANSLATE_NOOP("Core", "Cannot compute a SHA-256 digest"),
+      QT_TRANSLATE_NOOP("Core", "Cannot start the network library"),
+      QT_TRANSLATE_NOOP("Core", "Cannot make a random salt"),
       // Questions and the program's own troubles.
       QT_TRANSLATE_NOOP("Core", "No program could be started to open %s"),
       QT_TRANSLATE_NOOP("Core", "Confirm"),

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -29,14 +31,15 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
+#include "ical/ICalendar.h"
 #include "model/DayEdits.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "ical/ICalendar.h"
 #include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
+#include "site/Fragment.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
 #include "ui/Contrast.h"
@@ -339,6 +342,8 @@ void TfrmMain::CreateMenus() {
       AddCommand(Edit, "miCopy", tr("&Copy"), &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
   miPaste =
       AddCommand(Edit, "miPaste", tr("&Paste"), &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
+  miCopyMonthHtml =
+      AddCommand(Edit, "miCopyMonthHtml", tr("Copy month as &HTML"), &TfrmMain::miCopyMonthHtmlClick);
   Edit->addSeparator();
   miSearch = AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick,
                         QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -666,6 +671,20 @@ void TfrmMain::miCutClick() { mmEvent->cut(); }
 void TfrmMain::miCopyClick() { mmEvent->copy(); }
 void TfrmMain::miPasteClick() { mmEvent->paste(); }
 
+// The month of the chosen day as a fragment for another site's page: as HTML
+// for editors that take formatted text, and as its source for the HTML
+// blocks of a CMS.
+void TfrmMain::miCopyMonthHtmlClick() {
+  StoreCurrentDay();
+  int Year = 0, Month = 0, Day = 0;
+  DecodeDate(FDateChooser->Date(), Year, Month, Day);
+  const QString Html = ToQString(MonthFragment(*FEventList, Year, Month));
+  auto* Data = new QMimeData;
+  Data->setHtml(Html);
+  Data->setText(Html);
+  QGuiApplication::clipboard()->setMimeData(Data);
+}
+
 void TfrmMain::miPrevMonthClick() { FDateChooser->SelectDate(IncMonth(FDateChooser->Date(), -1)); }
 void TfrmMain::miPrevDayClick() { FDateChooser->SelectDate(FDateChooser->Date() - 1); }
 void TfrmMain::miNextDayClick() { FDateChooser->SelectDate(FDateChooser->Date() + 1); }
@@ -824,7 +843,15 @@ void TfrmMain::miExportICalClick() {
 
 QString TfrmMain::LineAtCaret() const {
   const QTextCursor Cursor = mmEvent->textCursor();
-  if (!Cursor.hasSelection()) return Cursor.block().text();
+  if (!Cursor.hasSelection()) {
+    // A block may hold line separators (Shift+Enter), which are stored as
+    // line breaks too.
+    const QString Block = Cursor.block().text();
+    const int At = Cursor.positionInBlock();
+    const int Start = At == 0 ? 0 : Block.lastIndexOf(QChar(0x2028), At - 1) + 1;
+    const int End = Block.indexOf(QChar(0x2028), At);
+    return Block.mid(Start, End < 0 ? -1 : End - Start);
+  }
   QString Selected = Cursor.selectedText();
   Selected.replace(QChar(0x2028), QChar(0x2029)).replace(QChar('\n'), QChar(0x2029));
   return Selected.section(QChar(0x2029), 0, 0);

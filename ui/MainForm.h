@@ -58,6 +58,7 @@ class TfrmMain : public QMainWindow {
   void miCutClick();
   void miCopyClick();
   void miPasteClick();
+  void miCopyMonthHtmlClick();
   void miSearchClick();
   // Appends a line to the days of a rule, from the day on show on.
   void miRepeatClick();
@@ -127,6 +128,7 @@ class TfrmMain : public QMainWindow {
   QMenu* miReopen = nullptr;
   QAction *miUndoDays = nullptr, *miRepeat = nullptr, *miRemoveFromDays = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
+  QAction* miCopyMonthHtml = nullptr;
   QAction *miPrevMonth = nullptr, *miPrevDay = nullptr, *miNextDay = nullptr, *miNextMonth = nullptr;
   QAction* miMarkDays = nullptr;  // marks in the date chooser; kept in the settings
   QAction *miPreview = nullptr, *miPublish = nullptr, *miExportYear = nullptr, *miStyle = nullptr;

@@ -12,6 +12,7 @@
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/LinuxPlatform.h"
+#include "site/Fragment.h"
 #include "tests/common/WorkedExample.h"
 #include "tests/generator/TestSupport.h"
 #include "tests/support/FakePlatform.h"
@@ -188,7 +189,8 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   };
   auto Events = [](const std::string& Text) {
     size_t N = 0;
-    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos; P = Text.find("BEGIN:VEVENT\r\n", P + 1))
+    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos;
+         P = Text.find("BEGIN:VEVENT\r\n", P + 1))
       ++N;
     return N;
   };
@@ -217,7 +219,8 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   EXPECT_EQ(Run(Args({"--save-as", Merged})).Status, 0);
   TEventList Plain;
   Plain.LoadFromFile(Merged);
-  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32), "17:00 Concert: Bach & sons <live");
+  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32),
+            "17:00 Concert: Bach & sons <live");
   WriteFileBytes(DocName, SampleText());
 
   EXPECT_EQ(ReadFileBytes(DocName), SampleText()) << "the document changes only through --save-as";
@@ -285,10 +288,12 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--year", "2026", "--months", "1,,3"},
        "invalid month list '1,,3' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
       {{DocName, "--month", "2026-03", "--months", "3"}, "--months goes with --year"},
-      {{DocName, "--month", "2026-03", "--year", "2026"}, "choose one of --month, --year, --save-as and --ical"},
+      {{DocName, "--month", "2026-03", "--year", "2026"},
+       "choose one of --month, --year, --save-as and --ical"},
       {{DocName, "--ical", "--save-as", "x.qby"}, "choose one of --month, --year, --save-as and --ical"},
       {{DocName, "--ical", "--from", "2026-02-30"}, "invalid date '2026-02-30' (expected YYYY-MM-DD)"},
-      {{DocName, "--month", "2026-03", "--to", "2026-12-31"}, "--from and --to go with --merge-ical and --ical"},
+      {{DocName, "--month", "2026-03", "--to", "2026-12-31"},
+       "--from and --to go with --merge-ical and --ical"},
       {{DocName, "--ical", "--from", "2026-03-02", "--to", "2026-03-01"},
        "the range from 2026-03-02 to 2026-03-01 ends before it begins"},
       {{DocName, "--merge-ical", "x.ics", "--from", "2026-01-01", "--to", "2036-01-01", "--ical"},
@@ -305,6 +310,29 @@ TEST_F(QuillbayExportTest, WrongUsage) {
     EXPECT_EQ(R.Err,
               "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
     EXPECT_EQ(R.Out, "");
+  }
+}
+
+TEST_F(QuillbayExportTest, FragmentsOfAMonthAndOfTheDaysComingUp) {
+  TEventList Doc;
+  Doc.LoadFromFile(DocName);
+  auto Month = Run({DocName, "--month", "2026-03", "--fragment"});
+  EXPECT_EQ(Month.Status, 0) << Month.Err;
+  EXPECT_EQ(Month.Out, MonthFragment(Doc, 2026, 3));
+  auto Coming = Run({DocName, "--upcoming=9999", "--fragment"});
+  EXPECT_EQ(Coming.Status, 0) << Coming.Err;
+  EXPECT_EQ(Coming.Out, UpcomingFragment(Doc, TLinuxPlatform().Now(), 9999));
+  const std::pair<std::vector<std::string>, std::string> Wrong[] = {
+      {{DocName, "--year", "2026", "--fragment"}, "--fragment goes with --month or --upcoming"},
+      {{DocName, "--upcoming"}, "--upcoming goes with --fragment"},
+      {{DocName, "--upcoming=0", "--fragment"}, "invalid number of days '0' (expected 1 to 9999)"},
+      {{DocName, "--upcoming=12345", "--fragment"}, "invalid number of days '12345' (expected 1 to 9999)"},
+  };
+  for (const auto& [Args, Message] : Wrong) {
+    auto R = Run(Args);
+    EXPECT_EQ(R.Status, 2) << Message;
+    EXPECT_EQ(R.Err,
+              "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
   }
 }
 

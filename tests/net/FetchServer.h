@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -21,6 +22,10 @@ class TFetchServer {
     int In[2], Out[2];
     if (pipe2(In, O_CLOEXEC) != 0 || pipe2(Out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
     const std::string Folder = FFolder.Path();
+    // A proxy of the machine (http_proxy) must not stand between the test
+    // and its servers (or the name that is not found), here or in the
+    // programs the test runs.
+    setenv("no_proxy", "*", 1);
     FPid = fork();
     if (FPid == 0) {
       dup2(In[0], 0);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
 #include <QInputDialog>
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -1046,6 +1048,20 @@ TEST_F(MainFormTest, PreviewWritesTheStoredDayAndOpensThePage) {
   ASSERT_EQ(Fake.Opened.size(), 1u);
   EXPECT_NE(ReadFileBytes(Fake.Opened[0]).find("Preview me"), std::string::npos);
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Preview me");
+}
+
+TEST_F(MainFormTest, CopyMonthAsHtmlPutsTheFragmentOnTheClipboardAsHtmlAndText) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Spring <b>fair</b>");
+  W->miCopyMonthHtml->trigger();
+  const QMimeData* Data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(Data, nullptr);
+  ASSERT_TRUE(Data->hasHtml());
+  EXPECT_TRUE(Data->html().startsWith("<div class=\"quillbay-cal "));
+  EXPECT_TRUE(Data->html().contains("<caption>March 2026</caption>"));
+  EXPECT_TRUE(Data->html().contains("<span class=\"qb-day\">5</span>Spring <b>fair</b></td>"))
+      << "the day being edited is stored first";
+  EXPECT_EQ(Data->text(), Data->html());
 }
 
 TEST_F(MainFormTest, StyleDialogMarksModifiedOnlyWhenTheStyleChanged) {

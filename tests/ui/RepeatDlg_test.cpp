@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,10 +23,12 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/CaptionCheck.h"
 #include "tests/ui/WhenModal.h"
 #include "ui/DateChooser.h"
 #include "ui/MainForm.h"
 #include "ui/RemoveLineDlg.h"
+#include "ui/Translations.h"
 
 namespace {
 TDateTime Day(int Y, int M, int D) { return EncodeDate(Y, M, D); }
@@ -34,6 +37,22 @@ std::vector<TDateTime> Tuesdays(std::initializer_list<int> MarchDays) {
   std::vector<TDateTime> Days;
   for (int D : MarchDays) Days.push_back(Day(2026, 3, D));
   return Days;
+}
+
+// The access keys ("&x") of a dialog's labels and buttons that are repeated.
+QStringList RepeatedAccessKeys(const QWidget& Dialog) {
+  QStringList Keys, Repeated;
+  QStringList Captions;
+  for (const QLabel* Label : Dialog.findChildren<QLabel*>()) Captions << Label->text();
+  for (const QAbstractButton* Button : Dialog.findChildren<QAbstractButton*>()) Captions << Button->text();
+  for (const QString& Caption : Captions) {
+    const qsizetype At = Caption.indexOf('&');
+    if (At < 0 || At + 1 >= Caption.size()) continue;
+    const QString Key = Caption.mid(At + 1, 1).toLower();
+    if (Keys.contains(Key)) Repeated << Caption;
+    Keys << Key;
+  }
+  return Repeated;
 }
 
 // Picks the combo box entry whose data is Data.
@@ -79,6 +98,31 @@ TEST(RepeatDialogTest, ListsTheRulesDaysAndLeavesOutTheUntickedOnes) {
   Dialog.spnCount->setValue(2);
   Dialog.edtText->setText(" ");
   EXPECT_FALSE(Dialog.btnOK->isEnabled()) << "no text to repeat";
+}
+
+TEST(RepeatDialogTest, BothDialogsShowWholeCaptionsAndDistinctAccessKeysInEveryLanguage) {
+  const QLocale Before;
+  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE"), QLocale("es_ES"), QLocale("fr_FR"),
+                                QLocale("it_IT"), QLocale("nl_NL")}) {
+    QLocale::setDefault(Locale);
+    InstallTranslations(Locale, {QUILLBAY_QM_DIR});
+    const std::string Language = Locale.name().toStdString();
+    TfrmRepeat Repeat(nullptr, Day(2026, 3, 31), 2);
+    Repeat.show();
+    EXPECT_EQ(CutCaptions(Repeat).join(", ").toStdString(), "") << Language;
+    EXPECT_EQ(RepeatedAccessKeys(Repeat).join(", ").toStdString(), "") << Language;
+    Repeat.cbxFrequency->setCurrentIndex(static_cast<int>(TRepeatFrequency::Monthly));
+    Repeat.rbtCount->setChecked(true);
+    Repeat.spnCount->setValue(MaxRepeatDays + 1);
+    EXPECT_EQ(CutCaptions(Repeat).join(", ").toStdString(), "") << Language << ", the limit's message";
+    TfrmRemoveLine Remove(nullptr, [](const std::string&, const TDayRange&) { return 12; });
+    Remove.SetRange({Day(2026, 1, 1), Day(2026, 12, 31)});
+    Remove.show();
+    EXPECT_EQ(CutCaptions(Remove).join(", ").toStdString(), "") << Language;
+    EXPECT_EQ(RepeatedAccessKeys(Remove).join(", ").toStdString(), "") << Language;
+  }
+  RemoveTranslations();
+  QLocale::setDefault(Before);
 }
 
 class RepeatWindowTest : public ::testing::Test {
@@ -194,18 +238,22 @@ TEST_F(RepeatWindowTest, RemoveShowsTheCountAndTypingEndsItsUndo) {
 }
 
 // Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
-// picture of the Repeat dialog for the help page (a choir's weekly rehearsal,
-// a holiday left out).
+// picture of the Repeat dialog for the help pages (a choir's weekly
+// rehearsal, a holiday left out), in the locale's language.
 TEST(RepeatDialogTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
-  TfrmRepeat Dialog(nullptr, Day(2026, 9, 1), 2);
-  Dialog.edtText->setText("19:30 Choir rehearsal");
-  Dialog.edtUntil->setDate(QDate(2026, 12, 15));
-  Dialog.lstDays->item(8)->setCheckState(Qt::Unchecked);
-  Dialog.resize(420, 520);
-  Dialog.show();
-  EXPECT_TRUE(QTest::qWaitForWindowExposed(&Dialog));
-  QTest::qWait(200);
-  EXPECT_TRUE(Dialog.grab().save(Target));
+  const bool Translated = InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
+  {
+    TfrmRepeat Dialog(nullptr, Day(2026, 9, 1), 2);
+    Dialog.edtText->setText(Translated ? "19:30 Chorprobe" : "19:30 Choir rehearsal");
+    Dialog.edtUntil->setDate(QDate(2026, 12, 15));
+    Dialog.lstDays->item(8)->setCheckState(Qt::Unchecked);
+    Dialog.resize(420, 520);
+    Dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&Dialog));
+    QTest::qWait(200);
+    EXPECT_TRUE(Dialog.grab().save(Target));
+  }
+  RemoveTranslations();
 }
