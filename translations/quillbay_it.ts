@@ -223,6 +223,34 @@
         <source>Cannot make a random salt</source>
         <translation>Impossibile generare un salt casuale</translation>
     </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Il manifesto del sito non è valido (riga %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>Impossibile sostituire %s: è un collegamento simbolico o non è un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Impossibile eliminare il file %s</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>Il sito in %s è già in corso di pubblicazione</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>L&apos;intervallo di mesi non è valido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>I giorni di «Prossimamente» o i mesi del feed non sono validi</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Il feed %s supera 1 MB; alcuni servizi di calendario (Google Calendar) ignorano questi feed</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -930,6 +958,101 @@
     <message>
         <source>Mar&amp;k Days with Events</source>
         <translation>Segna i giorni con &amp;eventi</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Pubblica sito web...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Pubblica sito web</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Sfo&amp;glia...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>Pu&amp;bblica</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>mesi prima,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>mesi dopo</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Cartella:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Mesi (AAAA-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Senza mesi: ogni mese dal primo all&apos;ultimo con testo, sempre con l&apos;anno in corso.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Indirizzo pubblico:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Prossimamente (giorni):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Il mese %1 non è valido; scrivilo come AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Cartella del sito</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Pubblicazione del sito...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Questi file nella cartella non sono stati scritti da Quillbay:
+
+%1
+
+Sostituirli con le pagine del sito?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Sito pubblicato: %1 pagine scritte, %2 invariate, %3 eliminate</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Apri il &amp;sito</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Apri la &amp;cartella</translation>
     </message>
 </context>
 <context>

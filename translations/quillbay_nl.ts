@@ -223,6 +223,34 @@
         <source>Cannot make a random salt</source>
         <translation>Er kan geen willekeurige salt worden gemaakt</translation>
     </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Het manifest van de site is ongeldig (regel %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>%s kan niet worden vervangen: het is een symbolische koppeling of geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Bestand %s kan niet worden verwijderd</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>De site in %s wordt al gepubliceerd</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>Het bereik van maanden is ongeldig</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>De dagen van ‘Binnenkort’ of de maanden van de feed zijn ongeldig</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>De feed %s is groter dan 1 MB; sommige agendadiensten (Google Agenda) negeren zulke feeds</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -930,6 +958,101 @@
     <message>
         <source>Mar&amp;k Days with Events</source>
         <translation>Dagen met gebeurtenissen mar&amp;keren</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>Site &amp;publiceren...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Site publiceren</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>&amp;Publiceren</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>t/m</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>maanden terug,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>maanden vooruit</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Map:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>Maa&amp;nden (JJJJ-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Zonder maanden: elke maand van de eerste tot de laatste met tekst, altijd met het lopende jaar.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Openbaar adres:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>Binnen&amp;kort (dagen):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>De maand %1 is ongeldig; schrijf hem als JJJJ-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Map van de site</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>De site wordt gepubliceerd...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Deze bestanden in de map zijn niet door Quillbay geschreven:
+
+%1
+
+Vervangen door de pagina&apos;s van de site?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Site gepubliceerd: %1 pagina&apos;s geschreven, %2 ongewijzigd, %3 verwijderd</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>&amp;Site openen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>&amp;Map openen</translation>
     </message>
 </context>
 <context>
