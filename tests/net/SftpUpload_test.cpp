@@ -271,6 +271,45 @@ TEST_F(SftpUploadTest, KeysAreTriedInTheirOrderUntilOneLogsIn) {
   }
 }
 
+TEST_F(SftpUploadTest, TheToolPublishesThenUploadsWithItsExitCodes) {
+  TTempFolder Home;
+  mkdir((Home / ".ssh").c_str(), 0700);
+  for (const char* Name : {"id_ed25519", "id_ed25519.pub"})
+    WriteFileBytes(Home / (std::string(".ssh/") + Name),
+                   ReadFileBytes(Server->ClientSshFolder() + "/" + Name));
+  chmod((Home / ".ssh/id_ed25519").c_str(), 0600);
+  std::string Site = Home / "site";
+  std::vector<std::string> Tool = {"env",
+                                   "HOME=" + Home.Path(),
+                                   "SSH_AUTH_SOCK=",
+                                   QUILLBAY_EXPORT_TOOL,
+                                   std::string(QUILLBAY_TEST_SOURCE_DIR) + "/examples/choir-2026.qby",
+                                   "--site",
+                                   Site,
+                                   "--upload",
+                                   Server->Address("published")};
+  struct TCase {
+    const char* Name;
+    std::vector<std::string> More;
+    int ExitCode;
+    const char* Says;
+  };
+  const TCase Cases[] = {
+      {"unknown host", {}, 4, "--accept-host-key SHA256:"},
+      {"fingerprint accepted", {"--accept-host-key", ServerFingerprint()}, 0, "unchanged, 0 removed"},
+      {"nothing changed", {}, 0, "Uploaded 0 files"},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    std::vector<std::string> Args = Tool;
+    Args.insert(Args.end(), Case.More.begin(), Case.More.end());
+    std::string Output;
+    EXPECT_EQ(RunProgram(Args, &Output), Case.ExitCode) << Output;
+    EXPECT_NE(Output.find(Case.Says), std::string::npos) << Output;
+  }
+  EXPECT_EQ(ReadFolder(Remote("published")), ReadFolder(Site));
+}
+
 TEST_F(SftpUploadTest, WrongPasswordIsALoginFailure) {
   TrustServer();
   TUploadOptions Options = this->Options();
