@@ -16,10 +16,11 @@
 //
 // The program is built twice from this file. quillbay-export links neither
 // Qt nor libical (which loads the ICU libraries), so that it starts about as
-// fast as a small C program; given --merge-ical or --ical it hands its
-// arguments to quillbay-export-ical, the same program built with
+// fast as a small C program; given --merge-ical, --ical or --upload it hands
+// its arguments to quillbay-export-ical, the same program built with
 // QUILLBAY_EXPORT_ICAL, installed beside it or in libexec; only that one
-// links libcurl, for the fetch.
+// links libcurl, for the fetch and the upload (after the site is published,
+// to the web host over SFTP or FTPS; exit status 3 to 6 for its failures).
 
 #include <unistd.h>
 
@@ -42,7 +43,10 @@
 #include "site/Fragment.h"
 #include "site/Publish.h"
 #ifdef QUILLBAY_EXPORT_ICAL
+#include <sstream>
+
 #include "net/CalendarFetch.h"
+#include "net/UploadCommand.h"
 #endif
 
 namespace {
@@ -57,6 +61,8 @@ const char* const HelpText =
     "  or:  quillbay-export DOCUMENT.qby --ical [--from DATE] [--to DATE] [-o FILE.ics]\n"
     "  or:  quillbay-export DOCUMENT.qby --site DIR [--from YYYY-MM] [--to YYYY-MM]\n"
     "                       [--address URL] [--upcoming=DAYS] [--replace]\n"
+    "                       [--upload ADDRESS [--accept-host-key SHA256:...]\n"
+    "                        [--password-file FILE] [--insecure-ftp] [--dry-run] [--verbose]]\n"
     "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics|ADDRESS|@FILE [--ca-file FILE]\n"
     "                       [--from DATE] [--to DATE] ACTION\n"
     "Writes a calendar page of a Quillbay document, exactly as the desktop program does.\n"
@@ -105,6 +111,18 @@ const char* const HelpText =
     "  --from YYYY-MM-DD  the first day for --merge-ical and --ical\n"
     "  --to YYYY-MM-DD    the last day for --merge-ical and --ical (a merge takes at\n"
     "                     most ten years)\n"
+    "  --upload ADDRESS   with --site: then bring the web host's copy up to date,\n"
+    "                     sending only what changed: sftp://user@host[:port]/folder/\n"
+    "                     (keys from ~/.ssh or the agent), ftps://user@host/folder/ or\n"
+    "                     ftp://user@host/folder/ (both with TLS required)\n"
+    "  --accept-host-key SHA256:...  trust an SSH host not yet in known_hosts when\n"
+    "                     its key has this fingerprint (a changed key is never taken)\n"
+    "  --password-file FILE  the password, on the first line of FILE, which only\n"
+    "                     you may read\n"
+    "  --insecure-ftp     let ftp:// send the password unencrypted to a server\n"
+    "                     without TLS\n"
+    "  --dry-run          with --upload: say what would be sent, change nothing there\n"
+    "  --verbose          with --upload: one line per file sent or removed\n"
     "  -o, --output FILE  write the page or feed to FILE instead of standard output\n"
     "  -h, --help         show this help and exit\n"
     "      --version      show the version and exit\n"
@@ -115,7 +133,9 @@ const char* const HelpText =
     "Day and month names of a style whose language is not English come from your\n"
     "locale (LC_ALL, LC_TIME, LANG). Files are replaced only when complete.\n"
     "Exit status: 0 done, 1 document or file error, 2 wrong usage, 3 --site would\n"
-    "overwrite files that Quillbay did not write (they are listed; see --replace).\n";
+    "overwrite files that Quillbay did not write (they are listed; see --replace),\n"
+    "or such a file is in the way on the web host; 4 the host's key or certificate\n"
+    "is refused, 5 the login failed, 6 the network failed.\n";
 
 // Wrong usage: reported with a hint to --help, exit status 2.
 struct EUsage {
@@ -146,6 +166,8 @@ struct TOptions {
   std::string FromText, ToText;       // --from and --to as given
   std::optional<TDateTime> From, To;  // their days; the actions' defaults fill the rest
   std::string SiteFolder, Address;
+  std::string UploadAddress, AcceptHostKey, PasswordFile;
+  bool InsecureFtp = false, DryRun = false, Verbose = false;
   bool HasAddress = false, Replace = false;
   TMonthIndex SiteFrom = 0, SiteTo = 0;  // 0: the document's or the default
   TDayRange Merge, Feed;                 // the ranges used
@@ -245,7 +267,12 @@ void ChooseRanges(TOptions& O) {
 // An option that takes a value: Arg without the value, Value given inline
 // ("--year=2026") or as the next argument.
 void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions& O) {
-  if (Arg == "--month") {
+  if (Arg == "--upload" || Arg == "--accept-host-key" || Arg == "--password-file") {
+    if (Value.empty()) throw EUsage{Arg + " needs a value"};
+    (Arg == "--upload"          ? O.UploadAddress
+     : Arg == "--password-file" ? O.PasswordFile
+                                : O.AcceptHostKey) = Value;
+  } else if (Arg == "--month") {
     SetAction(O, TAction::Month);
     ParseMonth(Value, O);
   } else if (Arg == "--year") {
@@ -321,7 +348,13 @@ void CheckCombination(const TOptions& O) {
     throw EUsage{"--from and --to go with --merge-ical, --ical and --site"};
   if ((O.HasAddress || O.Replace) && O.Action != TAction::Site)
     throw EUsage{"--address and --replace go with --site"};
-  if (!O.CaFile.empty() && O.MergeFile.empty()) throw EUsage{"--ca-file goes with --merge-ical"};
+  if (!O.CaFile.empty() && O.MergeFile.empty() && O.UploadAddress.empty())
+    throw EUsage{"--ca-file goes with --merge-ical or --upload"};
+  if (!O.UploadAddress.empty() && O.Action != TAction::Site) throw EUsage{"--upload goes with --site"};
+  if (O.UploadAddress.empty() &&
+      (!O.AcceptHostKey.empty() || !O.PasswordFile.empty() || O.InsecureFtp || O.DryRun || O.Verbose))
+    throw EUsage{
+        "--accept-host-key, --password-file, --insecure-ftp, --dry-run and --verbose go with --upload"};
 }
 
 // Returns false when --help or --version was answered.
@@ -360,6 +393,10 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
       O.Replace = true;
       continue;
     }
+    if ((Arg == "--insecure-ftp" || Arg == "--dry-run" || Arg == "--verbose") && !Inline) {
+      (Arg == "--insecure-ftp" ? O.InsecureFtp : Arg == "--dry-run" ? O.DryRun : O.Verbose) = true;
+      continue;
+    }
     if (Arg == "--fragment" && !Inline) {
       O.Fragment = true;
       continue;
@@ -375,7 +412,8 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
     }
     const bool TakesValue = Arg == "--month" || Arg == "--year" || Arg == "--months" || Arg == "--save-as" ||
                             Arg == "-o" || Arg == "--output" || Arg == "--merge-ical" || Arg == "--from" ||
-                            Arg == "--to" || Arg == "--ca-file" || Arg == "--site" || Arg == "--address";
+                            Arg == "--to" || Arg == "--ca-file" || Arg == "--site" || Arg == "--address" ||
+                            Arg == "--upload" || Arg == "--accept-host-key" || Arg == "--password-file";
     if (!TakesValue) throw EUsage{"unknown option '" + Arg + "'"};
     if (!Inline) {
       if (I + 1 >= Argc) throw EUsage{"option '" + Arg + "' needs a value"};
@@ -468,8 +506,26 @@ void PublishSiteFrom(const TEventList& Doc, const TOptions& O) {
   for (const std::string& Warning : Result.Warnings)
     std::fprintf(stderr, "%s: %s\n", ToolName, Warning.c_str());
   WriteStandardOutput(PublishSummary(Result) + "\n");
+  int Status = 0;
+#ifdef QUILLBAY_EXPORT_ICAL
+  if (!O.UploadAddress.empty()) {
+    TUploadCommand Upload;
+    Upload.Address = O.UploadAddress;
+    Upload.SiteFolder = O.SiteFolder;
+    Upload.AcceptedHostKey = O.AcceptHostKey;
+    Upload.PasswordFile = O.PasswordFile;
+    Upload.CaFile = O.CaFile;
+    Upload.InsecureFtp = O.InsecureFtp;
+    Upload.DryRun = O.DryRun;
+    Upload.Verbose = O.Verbose;
+    std::ostringstream Out, Err;
+    Status = RunUploadCommand(Upload, Out, Err);
+    WriteStandardOutput(Out.str());
+    std::fputs(Err.str().c_str(), stderr);
+  }
+#endif
   std::fflush(stderr);
-  std::_Exit(0);  // as after a page: the system takes the document's memory back at once
+  std::_Exit(Status);  // as after a page: the system takes the document's memory back at once
 }
 
 void Run(const TOptions& O) {
@@ -539,7 +595,8 @@ int main(int Argc, char** Argv) {
   try {
     if (!ParseArguments(Argc, Argv, Options)) return 0;
 #ifndef QUILLBAY_EXPORT_ICAL
-    if (!Options.MergeFile.empty() || Options.Action == TAction::ICal) RunICalendarTool(Argv);
+    if (!Options.MergeFile.empty() || Options.Action == TAction::ICal || !Options.UploadAddress.empty())
+      RunICalendarTool(Argv);
 #endif
     Run(Options);
     return 0;
