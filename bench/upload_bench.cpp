@@ -18,23 +18,12 @@
 
 #include "net/CurlRemote.h"
 #include "net/SiteUpload.h"
+#include "net/UploadCommand.h"
 #include "platform/FileIO.h"
 #include "site/Manifest.h"
 #include "tests/net/NetTestSupport.h"
 
 namespace {
-
-// The files of a site's manifest, as the upload takes them; the names a
-// broken publish was about to write count as the site's too, with no hash,
-// so that they are always sent.
-std::vector<TSiteFile> ManifestFiles(const std::string& Text) {
-  TManifest Manifest = ReadManifest(Text);
-  std::vector<TSiteFile> Files;
-  for (const auto& [Name, File] : Manifest.Files) Files.push_back({Name, File.Sha256, File.Size});
-  for (const std::string& Name : Manifest.Pending)
-    if (!Manifest.Files.count(Name)) Files.push_back({Name, "", 0});
-  return Files;
-}
 
 void WriteSite(const std::string& Folder, const std::map<std::string, std::string>& Files) {
   TManifest Manifest;
@@ -76,7 +65,7 @@ TMeasure Upload(const TSshServer& Server, const std::string& SiteFolder, const T
   auto Start = std::chrono::steady_clock::now();
   TCurlRemote Remote(ParseUploadAddress(Server.Address("site")), Options);
   std::string Manifest = ReadFileBytes(SiteFolder + "/" + ManifestFileName);
-  TSiteUpload Upload(Remote, SiteFolder, ManifestFiles(Manifest), ManifestFiles);
+  TSiteUpload Upload(Remote, SiteFolder, SiteManifestFiles(Manifest), SiteManifestFiles);
   TMeasure Measure;
   Measure.Result = Upload.Run(Upload.Plan());
   Measure.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
@@ -110,7 +99,7 @@ int main(int Argc, char** Argv) {
   Print("nothing changed", Upload(Server, Site, Options));
 
   // A day's change: its month page, its year page, the feed and index.html.
-  std::vector<TSiteFile> Files = ManifestFiles(ReadFileBytes(Site + "/" + ManifestFileName));
+  std::vector<TSiteFile> Files = SiteManifestFiles(ReadFileBytes(Site + "/" + ManifestFileName));
   std::map<std::string, std::string> Changed;
   for (const TSiteFile& File : Files) {
     bool Month = File.Name.find('_') != std::string::npos;

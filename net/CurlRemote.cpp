@@ -373,6 +373,8 @@ TCurlRemote::~TCurlRemote() { curl_easy_cleanup(F->Easy); }
 
 std::string TCurlRemote::HostKeyFingerprint() const { return F->Fingerprint; }
 
+std::string TCurlRemote::KnownHostsProblem() const { return F->KeyProblem; }
+
 void TCurlRemote::Connect() {
   if (F->Connected) return;
   if (F->Target.Protocol == TUploadProtocol::Sftp && F->Logins.empty())

@@ -53,6 +53,9 @@ class TCurlRemote : public TRemoteFolder {
   void Connect();
   // The fingerprint of the key the SFTP server showed; empty before that.
   std::string HostKeyFingerprint() const;
+  // Why an accepted host key could not be added to known_hosts (it passed
+  // for this upload all the same); empty when it was added or none was.
+  std::string KnownHostsProblem() const;
 
   std::vector<std::string> List() override;
   bool Read(const std::string& Name, std::string& Data) override;

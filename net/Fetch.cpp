@@ -134,7 +134,11 @@ size_t OnHeader(char* Data, size_t, size_t Size, void* User) {
     T.Validators = {};
     const size_t Code = Line.find(' ');
     const size_t Reason = Code == std::string_view::npos ? Code : Line.find(' ', Code + 1);
-    T.Reason = Reason == std::string_view::npos ? "" : std::string(Trimmed(Line.substr(Reason + 1)));
+    T.Reason.clear();
+    // The reason goes into a message: printable ASCII, and not a page of it.
+    if (Reason != std::string_view::npos)
+      for (char C : Trimmed(Line.substr(Reason + 1)))
+        if (C >= ' ' && C <= '~' && T.Reason.size() < 80) T.Reason += C;
     return Size;
   }
   const size_t Colon = Line.find(':');

@@ -947,6 +947,101 @@
         <source>Mar&amp;k Days with Events</source>
         <translation>&amp;Tage mit Terminen markieren</translation>
     </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Website veröffentlichen...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Website veröffentlichen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Du&amp;rchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>&amp;Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>Monate zurück,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>Monate voraus</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Monate (JJJJ-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Ohne Angabe: jeder Monat vom ersten bis zum letzten mit Text, immer mit dem ganzen laufenden Jahr.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>Öffentliche &amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Demnächst (Tage):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Der Monat %1 ist nicht gültig; schreiben Sie ihn als JJJJ-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Ordner der Website</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Die Website wird veröffentlicht...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Diese Dateien im Ordner wurden nicht von Quillbay geschrieben:
+
+%1
+
+Sollen sie durch die Seiten der Website ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Website veröffentlicht: %1 Seiten geschrieben, %2 unverändert, %3 entfernt</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>&amp;Website öffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>&amp;Ordner öffnen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>

@@ -947,6 +947,101 @@
         <source>Mar&amp;k Days with Events</source>
         <translation>Marcar días con &amp;eventos</translation>
     </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publicar sitio web...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Publicar sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>Pu&amp;blicar</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>meses atrás,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>meses adelante</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Meses (AAAA-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Sin meses: cada mes desde el primero hasta el último con texto, siempre con el año en curso.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Dirección pública:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Próximamente (días):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>El mes %1 no es válido; escríbalo como AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Carpeta del sitio</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Publicando el sitio...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Estos archivos de la carpeta no los escribió Quillbay:
+
+%1
+
+¿Reemplazarlos por las páginas del sitio?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Sitio publicado: %1 páginas escritas, %2 sin cambios, %3 eliminadas</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Abrir el &amp;sitio</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Abrir la &amp;carpeta</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>

@@ -947,6 +947,101 @@
         <source>Mar&amp;k Days with Events</source>
         <translation>Marquer les jours avec é&amp;vénements</translation>
     </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publier le site...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Publier le site</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>P&amp;ublier</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>mois avant,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>mois après</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Mois (AAAA-MM) :</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Sans mois : chaque mois du premier au dernier ayant du texte, toujours avec l&apos;année en cours.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Adresse publique :</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>À &amp;venir (jours) :</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Flux :</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Le mois %1 n&apos;est pas valide ; écrivez-le sous la forme AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Dossier du site</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Publication du site...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Ces fichiers du dossier n&apos;ont pas été écrits par Quillbay :
+
+%1
+
+Les remplacer par les pages du site ?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Site publié : %1 pages écrites, %2 inchangées, %3 supprimées</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Ouvrir le &amp;site</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Ouvrir le &amp;dossier</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>

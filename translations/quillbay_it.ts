@@ -947,6 +947,101 @@
         <source>Mar&amp;k Days with Events</source>
         <translation>Segna i giorni con &amp;eventi</translation>
     </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Pubblica sito web...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Pubblica sito web</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Sfo&amp;glia...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>Pu&amp;bblica</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>mesi prima,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>mesi dopo</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Cartella:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Mesi (AAAA-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Senza mesi: ogni mese dal primo all&apos;ultimo con testo, sempre con l&apos;anno in corso.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Indirizzo pubblico:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Prossimamente (giorni):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Il mese %1 non è valido; scrivilo come AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Cartella del sito</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Pubblicazione del sito...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Questi file nella cartella non sono stati scritti da Quillbay:
+
+%1
+
+Sostituirli con le pagine del sito?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Sito pubblicato: %1 pagine scritte, %2 invariate, %3 eliminate</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Apri il &amp;sito</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Apri la &amp;cartella</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>

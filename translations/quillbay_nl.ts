@@ -947,6 +947,101 @@
         <source>Mar&amp;k Days with Events</source>
         <translation>Dagen met gebeurtenissen mar&amp;keren</translation>
     </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>Site &amp;publiceren...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Site publiceren</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>&amp;Publiceren</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>t/m</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>maanden terug,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>maanden vooruit</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Map:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>Maa&amp;nden (JJJJ-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Zonder maanden: elke maand van de eerste tot de laatste met tekst, altijd met het lopende jaar.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Openbaar adres:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>Binnen&amp;kort (dagen):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>De maand %1 is ongeldig; schrijf hem als JJJJ-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Map van de site</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>De site wordt gepubliceerd...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Deze bestanden in de map zijn niet door Quillbay geschreven:
+
+%1
+
+Vervangen door de pagina&apos;s van de site?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Site gepubliceerd: %1 pagina&apos;s geschreven, %2 ongewijzigd, %3 verwijderd</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>&amp;Site openen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>&amp;Map openen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmRange</name>

@@ -47,6 +47,7 @@
 #include "ui/ExportDlg.h"
 #include "ui/FetchDlg.h"
 #include "ui/FormKeeperQt.h"
+#include "ui/PublishDlg.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
@@ -327,6 +328,8 @@ void TfrmMain::CreateMenus() {
   miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
   miImportAddress =
       AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
+  File->addSeparator();
+  miPublishSite = AddCommand(File, "miPublishSite", tr("P&ublish site..."), &TfrmMain::miPublishSiteClick);
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -923,6 +926,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
   const uint32_t Before = FEventList->Checksum();
   Dialog();
   if (FEventList->Checksum() != Before) Project.SetModified(true);
+}
+
+void TfrmMain::miPublishSiteClick() {
+  RunDocumentDialog([this] { ExecutePublishDialog(this, *FEventList, Project.FileName()); });
 }
 
 void TfrmMain::miExportYearClick() {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <sstream>
+
 #include "net/KnownHosts.h"
+#include "net/UploadCommand.h"
 #include "tests/net/UploadSteps.h"
 
 namespace {
@@ -78,7 +81,7 @@ TEST_F(SftpUploadTest, UnknownHostIsAskedChangedKeyRefused) {
       {"unknown host", false, false, false, "is not known"},
       {"unknown host, fingerprint accepted", false, true, true, ""},
       {"changed key", true, false, false, "has changed"},
-      {"changed key, old fingerprint accepted", true, true, false, "has changed"},
+      {"changed key, its new fingerprint given: never overridden", true, true, false, "has changed"},
   };
   TTestSite Site(1);
   Site.Write();
@@ -190,6 +193,121 @@ TEST_F(SftpUploadTest, AFolderUnderTheLoginFolderIsReachedByTilde) {
   Site.Write();
   EXPECT_EQ(UploadSite(Address, Site, Options()).Result.Sent, 1u);
   EXPECT_EQ(ReadFolder(Remote("www")), Expected(Site, {}));
+}
+
+TEST_F(SftpUploadTest, TheToolsUploadStepPrintsLinesAndGivesExitCodes) {
+  for (const char* Name : {"id_ed25519", "id_ed25519.pub"})
+    WriteFileBytes(Hosts / Name, ReadFileBytes(Server->ClientSshFolder() + "/" + Name));
+  chmod((Hosts / "id_ed25519").c_str(), 0600);
+  WriteFileBytes(Hosts / "shared-password", "Sesame\n");
+  chmod((Hosts / "shared-password").c_str(), 0644);
+  TTestSite Site(1);
+  Site.Write();
+  struct TCase {
+    const char* Name;
+    bool Accept, DryRun, SharedPasswordFile;
+    int ExitCode;
+    std::string Out, Err;  // expected whole, or as a part for Err
+  };
+  const TCase Cases[] = {
+      {"unknown host", false, false, false, 4, "", "--accept-host-key " + ServerFingerprint()},
+      {"dry run", true, true, false, 0,
+       "would send 1_2026.html (2000 bytes)\nwould send Chor Sankt Jürgen.ics (45 bytes)\n"
+       "would send index.html (72 bytes)\nWould upload 3 files (2117 bytes), 0 unchanged, 0 removed\n",
+       ""},
+      {"first upload", true, false, false, 0,
+       "sent 1_2026.html (2000 bytes)\nsent Chor Sankt Jürgen.ics (45 bytes)\nsent index.html (72 bytes)\n"
+       "Uploaded 3 files, 0 unchanged, 0 removed\n",
+       ""},
+      {"known host now, nothing changed", false, false, false, 0,
+       "Uploaded 0 files, 3 unchanged, 0 removed\n", ""},
+      {"password file others may read", false, false, true, 1, "", "others may read or change it"},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TUploadCommand Command;
+    Command.Address = Server->Address("tool");
+    Command.SiteFolder = Site.Folder();
+    Command.SshFolder = Hosts.Path();
+    Command.AcceptedHostKey = Case.Accept ? ServerFingerprint() : "";
+    Command.DryRun = Case.DryRun;
+    Command.Verbose = true;
+    if (Case.SharedPasswordFile) Command.PasswordFile = Hosts / "shared-password";
+    std::ostringstream Out, Err;
+    EXPECT_EQ(RunUploadCommand(Command, Site.Entries(), ReadTestManifest, Out, Err), Case.ExitCode)
+        << Err.str();
+    EXPECT_EQ(Out.str(), Case.Out);
+    EXPECT_NE(Err.str().find(Case.Err), std::string::npos) << Err.str();
+    EXPECT_EQ(Err.str().find("Sesame"), std::string::npos);
+    if (Case.DryRun) {
+      EXPECT_TRUE(ReadFolder(Remote("tool")).empty());
+    }
+  }
+  EXPECT_EQ(ReadFolder(Remote("tool")), Expected(Site, {}));
+}
+
+TEST_F(SftpUploadTest, KeysAreTriedInTheirOrderUntilOneLogsIn) {
+  TrustServer();
+  TTestSite Site(1);
+  Site.Write();
+  struct TCase {
+    const char* Name;
+    const char* Passphrase;  // of the first key, which the server does not know
+  };
+  const TCase Cases[] = {{"an unknown key first", ""}, {"a key locked by a passphrase first", "not given"}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TTempFolder Keys;
+    RunProgram({"ssh-keygen", "-q", "-t", "ed25519", "-N", Case.Passphrase, "-f", Keys / "id_ed25519"});
+    // The server's key for the test as the second in turn: ECDSA's name,
+    // whatever its type.
+    for (const char* Suffix : {"", ".pub"})
+      WriteFileBytes(Keys / (std::string("id_ecdsa") + Suffix),
+                     ReadFileBytes(Server->ClientSshFolder() + "/id_ed25519" + Suffix));
+    chmod((Keys / "id_ecdsa").c_str(), 0600);
+    TUploadOptions Options = this->Options();
+    Options.SshFolder = Keys.Path();
+    EXPECT_NO_THROW(UploadSite(Server->Address("keys"), Site, Options));
+  }
+}
+
+TEST_F(SftpUploadTest, TheToolPublishesThenUploadsWithItsExitCodes) {
+  TTempFolder Home;
+  mkdir((Home / ".ssh").c_str(), 0700);
+  for (const char* Name : {"id_ed25519", "id_ed25519.pub"})
+    WriteFileBytes(Home / (std::string(".ssh/") + Name),
+                   ReadFileBytes(Server->ClientSshFolder() + "/" + Name));
+  chmod((Home / ".ssh/id_ed25519").c_str(), 0600);
+  std::string Site = Home / "site";
+  std::vector<std::string> Tool = {"env",
+                                   "HOME=" + Home.Path(),
+                                   "SSH_AUTH_SOCK=",
+                                   QUILLBAY_EXPORT_TOOL,
+                                   std::string(QUILLBAY_TEST_SOURCE_DIR) + "/examples/choir-2026.qby",
+                                   "--site",
+                                   Site,
+                                   "--upload",
+                                   Server->Address("published")};
+  struct TCase {
+    const char* Name;
+    std::vector<std::string> More;
+    int ExitCode;
+    const char* Says;
+  };
+  const TCase Cases[] = {
+      {"unknown host", {}, 4, "--accept-host-key SHA256:"},
+      {"fingerprint accepted", {"--accept-host-key", ServerFingerprint()}, 0, "unchanged, 0 removed"},
+      {"nothing changed", {}, 0, "Uploaded 0 files"},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    std::vector<std::string> Args = Tool;
+    Args.insert(Args.end(), Case.More.begin(), Case.More.end());
+    std::string Output;
+    EXPECT_EQ(RunProgram(Args, &Output), Case.ExitCode) << Output;
+    EXPECT_NE(Output.find(Case.Says), std::string::npos) << Output;
+  }
+  EXPECT_EQ(ReadFolder(Remote("published")), ReadFolder(Site));
 }
 
 TEST_F(SftpUploadTest, WrongPasswordIsALoginFailure) {
