@@ -25,8 +25,8 @@
 
 #include "Version.h"
 #include "generator/CalGen.h"
-#include "model/EventList.h"
 #include "ical/ICalendar.h"
+#include "model/EventList.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
@@ -52,8 +52,8 @@ const char* const HelpText =
     "  --ical             the iCalendar feed to publish beside the pages: one all-day\n"
     "                     event for each day with text (default: the current year)\n"
     "  --merge-ical FILE  first merge the events of an iCalendar file (.ics) into the\n"
-    "                     document (default: 1 January of the current year to 31\n"
-    "                     December of the next), then do the ACTION: --month, --year,\n"
+    "                     document (default: the days of the file's events, at most\n"
+    "                     ten years), then do the ACTION: --month, --year,\n"
     "                     --save-as or --ical; the document file changes only through\n"
     "                     --save-as\n"
     "  --from YYYY-MM-DD  the first day for --merge-ical and --ical\n"
@@ -152,11 +152,19 @@ void SetAction(TOptions& O, TAction Action) {
 
 #ifdef QUILLBAY_EXPORT_ICAL
 // The ranges of the merge and the feed: the days given, the rest from the
-// defaults for the current year.
+// defaults: the span of the merged file's events, the current year's feed.
 void ChooseRanges(TOptions& O) {
   int Year, Month, Day;
-  DecodeDate(Platform().Now(), Year, Month, Day);
+  const TDateTime Today = Platform().Now();
+  DecodeDate(Today, Year, Month, Day);
   O.Merge = DefaultImportRange(Year);
+  if (!O.MergeFile.empty() && !O.From && !O.To) {
+    try {
+      O.Merge = DefaultImportRangeFor(ICalendarFileSpan(O.MergeFile, Today), Today);
+    } catch (const EQuillbayError&) {
+      // The merge itself says what is wrong with the file.
+    }
+  }
   O.Feed = DefaultFeedRange(Year);
   for (TDayRange* R : {&O.Merge, &O.Feed}) {
     R->From = O.From.value_or(R->From);
@@ -296,7 +304,11 @@ void Run(const TOptions& O) {
   const TEventTextForm Form = EventTextFormOf(Doc);
   if (!O.MergeFile.empty()) {
     try {
-      ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
+      const TICalImportResult Merged = ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
+      // Events left out, or none in the range: said, and the run goes on.
+      const bool Missed = Merged.Events == 0 && Merged.Span.From <= Merged.Span.To;
+      if (Merged.Skipped > 0 || Missed)
+        std::fprintf(stderr, "%s: %s\n", ToolName, ImportReport(Merged, O.Merge.From, O.Merge.To).c_str());
     } catch (const EQuillbayError& E) {
       throw EFileError{E.what(), O.MergeFile};
     }

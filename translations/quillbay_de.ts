@@ -159,6 +159,10 @@
         <source>No program could be started to open %s</source>
         <translation>Kein Programm konnte gestartet werden, um %s zu öffnen</translation>
     </message>
+    <message>
+        <source>the repeat rule of this event cannot be read</source>
+        <translation>die Wiederholungsregel dieses Termins kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
@@ -762,6 +766,18 @@
     <message>
         <source>iCalendar Files</source>
         <translation>iCalendar-Dateien</translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>Keine Termine zwischen %1 und %2; die Termine dieser Datei liegen zwischen %3 und %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 Termin konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>; %1 events could not be read (first: %2)</source>
+        <translation>; %1 Termine konnten nicht gelesen werden (erster: %2)</translation>
     </message>
 </context>
 <context>

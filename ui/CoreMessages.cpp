@@ -52,6 +52,7 @@ const std::vector<const char*>& CoreMessageFormats() {
       QT_TRANSLATE_NOOP("Core", "a date of this event is not valid"),
       QT_TRANSLATE_NOOP("Core", "the time zone cannot be used"),
       QT_TRANSLATE_NOOP("Core", "the repeat rule of this event cannot be used"),
+      QT_TRANSLATE_NOOP("Core", "the repeat rule of this event cannot be read"),
       QT_TRANSLATE_NOOP("Core", "this event repeats too often to be imported"),
       QT_TRANSLATE_NOOP("Core", "the file is too large"),
       QT_TRANSLATE_NOOP("Core", "The range of days ends before it begins"),

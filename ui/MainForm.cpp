@@ -28,14 +28,15 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
+#include "ical/ICalendar.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "ical/ICalendar.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
+#include "ui/CoreMessages.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
 #include "ui/FormKeeperQt.h"
@@ -678,14 +679,39 @@ void TfrmMain::miImportICalClick() {
   Request.MustExist = true;
   const std::optional<std::string> File = UserDialogs().OpenFile(Request);
   if (!File) return;
-  const std::optional<TDayRange> Days = ExecuteRangeDialog(
-      this, tr("Import iCalendar"), tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
+  // The days of the file's own events, when it can be read at all; the
+  // import itself says what is wrong with one that cannot.
+  const TDateTime Today = Platform().Now();
+  TDayRange Proposed = DefaultImportRange(ShownYear());
+  try {
+    const TDayRange Span = ICalendarFileSpan(*File, Today);
+    if (Span.From <= Span.To) Proposed = DefaultImportRangeFor(Span, Today);
+  } catch (const EQuillbayError&) {
+  }
+  const std::optional<TDayRange> Days =
+      ExecuteRangeDialog(this, tr("Import iCalendar"), tr("Import the events of these days:"), Proposed);
   if (!Days) return;
   const TICalImportResult Added =
       ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList));
-  const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
-  const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
-  StatusPanel2->setText(tr("Added %1 on %2").arg(Events, OnDays));
+  QString Report;
+  if (Added.Events == 0 && Added.Span.From <= Added.Span.To &&
+      (Added.Span.To < Days->From || Added.Span.From > Days->To)) {
+    auto Shown = [](TDateTime D) {
+      return QLocale::system().toString(DateTimeToQDate(D), QStringLiteral("d MMM yyyy"));
+    };
+    Report = tr("No events between %1 and %2; this file's events lie between %3 and %4")
+                 .arg(Shown(Days->From), Shown(Days->To), Shown(Added.Span.From), Shown(Added.Span.To));
+  } else {
+    const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
+    const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
+    Report = tr("Added %1 on %2").arg(Events, OnDays);
+  }
+  if (Added.Skipped == 1)
+    Report += tr("; 1 event could not be read (%1)").arg(TranslateCoreMessage(Added.FirstSkipped));
+  else if (Added.Skipped > 1)
+    Report += tr("; %1 events could not be read (first: %2)")
+                  .arg(QString::number(Added.Skipped), TranslateCoreMessage(Added.FirstSkipped));
+  StatusPanel2->setText(Report);
   if (Added.Days == 0) return;
   Project.SetModified(true);
   // The day on show may have received lines: the box takes them before the

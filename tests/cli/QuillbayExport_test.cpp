@@ -188,7 +188,8 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   };
   auto Events = [](const std::string& Text) {
     size_t N = 0;
-    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos; P = Text.find("BEGIN:VEVENT\r\n", P + 1))
+    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos;
+         P = Text.find("BEGIN:VEVENT\r\n", P + 1))
       ++N;
     return N;
   };
@@ -217,7 +218,8 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   EXPECT_EQ(Run(Args({"--save-as", Merged})).Status, 0);
   TEventList Plain;
   Plain.LoadFromFile(Merged);
-  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32), "17:00 Concert: Bach & sons <live");
+  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32),
+            "17:00 Concert: Bach & sons <live");
   WriteFileBytes(DocName, SampleText());
 
   EXPECT_EQ(ReadFileBytes(DocName), SampleText()) << "the document changes only through --save-as";
@@ -225,6 +227,25 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
     ::setenv("TZ", Zone.c_str(), 1);
   else
     ::unsetenv("TZ");
+}
+
+// Without --from and --to a merge takes the days of the file's own events;
+// an event that cannot be read is left out and named on standard error.
+TEST_F(QuillbayExportTest, MergeTakesTheFilesOwnDaysAndNamesWhatItLeftOut) {
+  const std::string Ics = Folder / "season.ics", Merged = Folder / "merged.qby";
+  WriteFileBytes(
+      Ics,
+      "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+      "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20200402\r\nSUMMARY:Season opener\r\nEND:VEVENT\r\n"
+      "BEGIN:VEVENT\r\nUID:b\r\nDTSTART:2020031\r\nSUMMARY:Lost\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+  const auto R = Run({DocName, "--merge-ical", Ics, "--save-as", Merged});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Err, "quillbay-export: Added 1 event on 1 day; 1 event could not be read (" + Ics +
+                       ", line 10: the value of DTSTART cannot be read)\n");
+  TEventList Doc;
+  Doc.LoadFromFile(Merged);
+  ASSERT_NE(Doc.FindEvent(false, EncodeDate(2020, 4, 2)), nullptr);
+  EXPECT_EQ(Doc.FindEvent(false, EncodeDate(2020, 4, 2))->Text, "Season opener");
 }
 
 TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
@@ -237,7 +258,7 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
   const std::string Missing = Folder / "missing.qby", Broken = Folder / "broken.qby";
   WriteFileBytes(Broken, SampleText("  Style.Title", "  Style.Colour = 1\r\n  Style.Title"));
   const std::string BrokenIcs = Folder / "broken.ics", MissingIcs = Folder / "missing.ics";
-  WriteFileBytes(BrokenIcs, "BEGIN:VCALENDAR\r\nnonsense\r\nEND:VCALENDAR\r\n");
+  WriteFileBytes(BrokenIcs, "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nEND:VCALENDAR\r\n");
   const std::vector<TCase> Cases = {
       {{Missing, "--month", "2026-03", "-o", Page}, "Cannot open file " + Missing},
       {{Broken, "--month", "2026-03", "-o", Page}, "The file is not valid: " + Broken + ", line 42"},
@@ -249,7 +270,7 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
        "Cannot create file " + Folder / "no/page.html"},
       {{DocName, "--save-as", Folder / "no/x.qby"}, "Cannot create file " + Folder / "no/x.qby"},
       {{DocName, "--merge-ical", BrokenIcs, "--year", "2026", "-o", Page},
-       BrokenIcs + ", line 2: this line cannot be read"},
+       BrokenIcs + ", line 2: VEVENT is not ended"},
       {{DocName, "--merge-ical", MissingIcs, "--ical", "-o", Page}, "Cannot open file " + MissingIcs},
   };
   for (const TCase& C : Cases) {
@@ -285,10 +306,12 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--year", "2026", "--months", "1,,3"},
        "invalid month list '1,,3' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
       {{DocName, "--month", "2026-03", "--months", "3"}, "--months goes with --year"},
-      {{DocName, "--month", "2026-03", "--year", "2026"}, "choose one of --month, --year, --save-as and --ical"},
+      {{DocName, "--month", "2026-03", "--year", "2026"},
+       "choose one of --month, --year, --save-as and --ical"},
       {{DocName, "--ical", "--save-as", "x.qby"}, "choose one of --month, --year, --save-as and --ical"},
       {{DocName, "--ical", "--from", "2026-02-30"}, "invalid date '2026-02-30' (expected YYYY-MM-DD)"},
-      {{DocName, "--month", "2026-03", "--to", "2026-12-31"}, "--from and --to go with --merge-ical and --ical"},
+      {{DocName, "--month", "2026-03", "--to", "2026-12-31"},
+       "--from and --to go with --merge-ical and --ical"},
       {{DocName, "--ical", "--from", "2026-03-02", "--to", "2026-03-01"},
        "the range from 2026-03-02 to 2026-03-01 ends before it begins"},
       {{DocName, "--merge-ical", "x.ics", "--from", "2026-01-01", "--to", "2036-01-01", "--ical"},

@@ -591,7 +591,8 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
                            "END:VEVENT", "BEGIN:VEVENT", "UID:b", "DTSTART:20260220T190000", "SUMMARY:Quiz & cake",
                            "END:VEVENT", "BEGIN:VEVENT", "UID:c", "DTSTART:20260305T100000", "SUMMARY:Coffee",
                            "END:VEVENT", "BEGIN:VEVENT", "UID:d", "DTSTART;VALUE=DATE:20280101",
-                           "SUMMARY:After the range", "END:VEVENT", "END:VCALENDAR"})
+                           "SUMMARY:Last of the file", "END:VEVENT", "BEGIN:VEVENT", "UID:e", "DTSTART:2026031",
+                           "SUMMARY:Unreadable", "END:VEVENT", "END:VCALENDAR"})
     Calendar += std::string(Line) + "\r\n";
   WriteFileBytes(Ics, Calendar);
   auto Import = [&](TDayRange* Proposed) {
@@ -607,28 +608,31 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   Import(&Proposed);
   ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
   EXPECT_EQ(Dialogs.OpenRequests[0].Filter, "iCalendar Files|*.ics|All Files|*.*");
-  EXPECT_EQ(Proposed.From, Day(2026, 1, 1));
-  EXPECT_EQ(Proposed.To, Day(2027, 12, 31));
+  EXPECT_EQ(Proposed.From, Day(2026, 2, 14)) << "the days of the file's events";
+  EXPECT_EQ(Proposed.To, Day(2028, 1, 1));
   EXPECT_EQ(Text(*W, Day(2026, 2, 14)), "Valentine's dance");
   EXPECT_EQ(Text(*W, Day(2026, 2, 20)), "19:00 Quiz &amp; cake");
-  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee") << "typed text stored first, new line kept";
-  EXPECT_EQ(Text(*W, Day(2028, 1, 1)), "<none>");
+  EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee")
+      << "typed text stored first, new line kept";
+  EXPECT_EQ(Text(*W, Day(2028, 1, 1)), "Last of the file");
   EXPECT_TRUE(W->Project.Modified());
   EXPECT_EQ(W->DateChooser().Date(), Day(2026, 2, 14));
   EXPECT_EQ(W->mmEvent->toPlainText(), "Valentine's dance");
-  EXPECT_EQ(W->StatusPanel2->text(), "Added 3 events on 3 days");
+  const QString LeftOut = QString::fromStdString("; 1 event could not be read (" + Ics +
+                                                 ", line 26: the value of DTSTART cannot be read)");
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), ("Added 4 events on 4 days" + LeftOut).toStdString());
 
   // The same file again adds nothing and changes nothing.
   W->Project.SetModified(false);
   Import(nullptr);
   EXPECT_FALSE(W->Project.Modified());
-  EXPECT_EQ(W->StatusPanel2->text(), "Added 0 events on 0 days");
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), ("Added 0 events on 0 days" + LeftOut).toStdString());
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee");
 }
 
 TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
-  const std::string Path =
-      MakeDocument("choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
+  const std::string Path = MakeDocument(
+      "choir.qby", {{Day(2025, 12, 24), "Carols"}, {Day(2026, 3, 5), "Spring fair\r\nin the hall"}});
   auto W = MakeWindow();
   Dialogs.OpenAnswers.push_back(Path);
   W->miOpen->trigger();
@@ -654,7 +658,8 @@ TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
   EXPECT_TRUE(ReversedRefused) << "OK stays disabled while the range ends before it begins";
   const std::string Text = ReadFileBytes(Feed);
   EXPECT_NE(Text.find("\r\nDTSTART;VALUE=DATE:20251224\r\n"), std::string::npos) << Text;
-  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"), std::string::npos);
+  EXPECT_NE(Text.find("\r\nSUMMARY:Spring fair\r\nDESCRIPTION:Spring fair\\nin the hall\r\n"),
+            std::string::npos);
   EXPECT_EQ(W->Document().DefaultFolder, Root + "/other");
   EXPECT_TRUE(W->Project.Modified()) << "a new export folder";
 }
