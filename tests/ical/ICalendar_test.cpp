@@ -637,18 +637,29 @@ TEST_F(ICalendarTest, FeedImportedIntoAnEmptyDocumentGivesEachDayItsFirstLine) {
   EXPECT_EQ(DayTexts(Back), Expected);
 }
 
+// The feed's text is what the page shows: tags of user texts and complete
+// comments are left out, everything the page writes as text stays text.
 TEST_F(ICalendarTest, HtmlTextsBecomePlainText) {
   const std::pair<std::string, std::string> Cases[] = {
       {"a<br>b<BR/>c<br class=\"x\">d", "a\r\nb\r\nc\r\nd"},
       {"<p style=\"x>y\">Text</p>", "Text"},
+      {"<p>Concert</p><p>Dance</p><ul><li>Tea<li>Cake</ul>", "Concert\r\nDance\r\nTea\r\nCake"},
       {"<!-- note -->seen<!-- open", "seen<!-- open"},
       {"a < b & c > d", "a < b & c > d"},
-      {"&lt;&gt;&amp;&quot;&apos;&eacute;&euro;&#233;&#xE9;&#0;",
-       "<>&\"'\xC3\xA9\xE2\x82\xAC\xC3\xA9\xC3\xA9\xEF\xBF\xBD"},
-      {"&unknown; &amp &#x110000;", "&unknown; &amp \xEF\xBF\xBD"},
-      {"<brown>fox</brown>", "fox"},
+      {"&lt;&gt;&amp;&quot;&apos;&eacute;&euro;&#233;&#xE9;&alpha;",
+       "<>&\"'\xC3\xA9\xE2\x82\xAC\xC3\xA9\xC3\xA9\xCE\xB1"},
+      {"&unknown; &amp &#x110000; &#0;", "&unknown; &amp &#x110000; &#0;"},
+      {"<brown>fox</brown>", "<brown>fox</brown>"},
+      {"RSVP to Jane <jane@example.org>", "RSVP to Jane <jane@example.org>"},
+      {"</table>", "</table>"},
   };
   for (const auto& [Html, Plain] : Cases) EXPECT_EQ(HtmlToPlainText(Html), Plain) << Html;
+
+  TEventList Doc;
+  Doc.FindEvent(true, Day("2026-03-05"))->Text = "</table>";
+  TICalFeedOptions Options;
+  Options.From = Options.To = Day("2026-03-05");
+  EXPECT_NE(WriteICalendarFeed(Doc, Options).find("\r\nSUMMARY:</table>\r\n"), std::string::npos);
 }
 
 }  // namespace
