@@ -1,14 +1,19 @@
 // How an import works. The file is read whole into libical's components
-// (ICalParse), each with the line of its BEGIN. Events are grouped by UID:
-// a group's series (without RECURRENCE-ID) give DTSTART, the dates of their
-// rules (ICalRecurrence, walked only near the range) and their RDATEs, less
-// their EXDATEs and the dates that the group's overrides replace; each
-// override is one occurrence of its own. Every occurrence is turned into the
-// user's local days (ICalZones) and gives one line per day of the range it
-// covers. The lines wait in a plan per day, beside the lines the day already
-// holds, and only when the whole file has been read without a reason to
-// refuse it does Commit write them into the document: a refused file
-// changes nothing.
+// (ICalParse), each with the line of its BEGIN; events that cannot be read
+// there, or whose dates are off the calendar or whose rule cannot be
+// expanded, are left out and counted, the first of them named. The rest are
+// grouped by UID, and of several versions of one event (or of one override)
+// only the latest counts. A group's series (without RECURRENCE-ID) gives
+// DTSTART, the dates of its rules (ICalRecurrence, walked only near the
+// range) and its RDATEs, less its EXDATEs and the dates that the group's
+// overrides replace; each override is one occurrence of its own, and one of
+// RANGE=THISANDFUTURE also moves the later occurrences of the series. Every
+// occurrence is turned into the user's local days (ICalZones) and gives one
+// line per day of the range it covers. The lines wait in a plan per day,
+// beside the lines the day already holds, and only when the whole file has
+// been read without a reason to refuse it does Commit write them into the
+// document: a refused file changes nothing. The span of a file's events
+// (SpanOf) is read from the same components, dates as written.
 
 #include "ical/ICalendar.h"
 
@@ -103,6 +108,8 @@ class TImport {
 
   void AddCalendar(icalcomponent* Calendar, const TParsedFile& File);
   TICalImportResult Commit();
+  // Whether an occurrence lay in the range, even one whose lines were there.
+  bool Touched() const { return FTouched; }
 
  private:
   struct TVEvent {
@@ -151,6 +158,7 @@ class TImport {
   std::map<int64_t, TDayPlan> FDays;
   int64_t FSteps = 0, FLines = 0;
   int FEvents = 0;
+  bool FTouched = false;  // an occurrence lay in the range
   int FSkipped = 0, FSkippedLine = 0;
   std::string FSkippedWhy;
 };
@@ -505,6 +513,7 @@ void TImport::Emit(const TVEvent& E, const TInstance& I, const TDuration& D, con
     Minute = static_cast<int>((Start - FloorDiv(Start, SecondsPerDay) * SecondsPerDay) / 60);
   }
   if (LastDay < FFrom || FirstDay > FTo) return;
+  FTouched = true;
   const int64_t From = std::max(FirstDay, FFrom), To = std::min(LastDay, FTo);
   if ((FLines += To - From + 1) > MaxDayLines)
     Fail(FFileName, E.Line, "this event repeats too often to be imported");
@@ -654,10 +663,10 @@ TICalImportResult ImportICalendar(TEventList& Doc, const std::string& Bytes, con
   TImport Import(Doc, FileName, static_cast<int64_t>(From), static_cast<int64_t>(To), Form);
   for (const auto& Calendar : File.Calendars) Import.AddCalendar(Calendar.get(), File);
   TICalImportResult Result = Import.Commit();
-  // Where the file's events are matters only when none of them was added.
-  if (Result.Events == 0)
-    Result.Span =
-      SpanOf(File, EndOfNextYear(static_cast<TDateTime>(std::time(nullptr) / SecondsPerDay + UnixEpochDay)));
+  // Where the file's events are matters only when none lay in the range.
+  if (!Import.Touched())
+    Result.Span = SpanOf(
+        File, EndOfNextYear(static_cast<TDateTime>(std::time(nullptr) / SecondsPerDay + UnixEpochDay)));
   return Result;
 }
 
