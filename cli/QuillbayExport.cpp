@@ -1,4 +1,5 @@
-// quillbay-export: writes the month or year page of a calendar document, its
+// quillbay-export: writes the month or year page of a calendar document, a
+// fragment of a month or of the days coming up for another site, its
 // iCalendar feed, or the document itself in the current file form, for
 // people who build their site with scripts; an iCalendar file may be merged
 // into the document first. The pages come from the desktop program's own
@@ -7,11 +8,17 @@
 // cannot be read or the page cannot be made; exit status 1 for a document or
 // file error, 2 for wrong usage.
 //
+// The merged calendar may be fetched from a web address (--merge-ical
+// https://…, or @FILE naming a file that holds the address, so that a secret
+// address stays out of the list of processes); messages name such an address
+// only as "scheme://host/…".
+//
 // The program is built twice from this file. quillbay-export links neither
 // Qt nor libical (which loads the ICU libraries), so that it starts about as
 // fast as a small C program; given --merge-ical or --ical it hands its
 // arguments to quillbay-export-ical, the same program built with
-// QUILLBAY_EXPORT_ICAL, installed beside it or in libexec.
+// QUILLBAY_EXPORT_ICAL, installed beside it or in libexec; only that one
+// links libcurl, for the fetch.
 
 #include <unistd.h>
 
@@ -30,6 +37,11 @@
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
+#include "platform/TextUtil.h"
+#include "site/Fragment.h"
+#ifdef QUILLBAY_EXPORT_ICAL
+#include "net/CalendarFetch.h"
+#endif
 
 namespace {
 const char* const ToolName = "quillbay-export";
@@ -37,9 +49,12 @@ const char* const ToolName = "quillbay-export";
 const char* const HelpText =
     "Usage: quillbay-export DOCUMENT.qby --month YYYY-MM [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --year YYYY [--months LIST] [-o FILE]\n"
+    "  or:  quillbay-export DOCUMENT.qby --month YYYY-MM --fragment [-o FILE]\n"
+    "  or:  quillbay-export DOCUMENT.qby --upcoming[=DAYS] --fragment [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --save-as FILE.qby\n"
     "  or:  quillbay-export DOCUMENT.qby --ical [--from DATE] [--to DATE] [-o FILE.ics]\n"
-    "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics [--from DATE] [--to DATE] ACTION\n"
+    "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics|ADDRESS|@FILE [--ca-file FILE]\n"
+    "                       [--from DATE] [--to DATE] ACTION\n"
     "Writes a calendar page of a Quillbay document, exactly as the desktop program does.\n"
     "\n"
     "  --month YYYY-MM    the page of one month, e.g. 2026-03\n"
@@ -47,6 +62,14 @@ const char* const HelpText =
     "                     the document's row spacing between them\n"
     "  --months LIST      months of the year page: numbers and ranges such as 1,3,12\n"
     "                     or 4-9 (default: all twelve)\n"
+    "  --fragment         instead of a page, a <div> to include into a page of another\n"
+    "                     site (a CMS theme): its own style under the class\n"
+    "                     quillbay-cal, colours as --qb-... custom properties, no\n"
+    "                     script, no request to another server\n"
+    "  --upcoming[=DAYS]  with --fragment: the days with text from today through the\n"
+    "                     next DAYS days (default: the document's Coming up days,\n"
+    "                     60 unless set); a pasted copy goes stale, so include it\n"
+    "                     from a scheduled job\n"
     "  --save-as FILE     read the document and write it again in the current file form\n"
     "                     (an older file in Windows-1252 is written in UTF-8)\n"
     "  --ical             the iCalendar feed to publish beside the pages: one all-day\n"
@@ -55,7 +78,12 @@ const char* const HelpText =
     "                     document (default: the days of the file's events, at most\n"
     "                     ten years), then do the ACTION: --month, --year,\n"
     "                     --save-as or --ical; the document file changes only through\n"
-    "                     --save-as\n"
+    "                     --save-as; instead of a file, the web address of a calendar\n"
+    "                     (https://, http:// or webcal://, which is read as https://),\n"
+    "                     or @FILE for the address written in FILE, which keeps a\n"
+    "                     secret address out of the list of processes\n"
+    "  --ca-file FILE     trust the certificates in FILE (PEM) instead of the system's\n"
+    "                     when fetching a calendar from an https address\n"
     "  --from YYYY-MM-DD  the first day for --merge-ical and --ical\n"
     "  --to YYYY-MM-DD    the last day for --merge-ical and --ical (a merge takes at\n"
     "                     most ten years)\n"
@@ -77,14 +105,15 @@ struct EFileError {
   std::string Message, FileName;
 };
 
-enum class TAction { None, Month, Year, SaveAs, ICal };
+enum class TAction { None, Month, Year, SaveAs, ICal, Upcoming };
 
 struct TOptions {
-  std::string Document, Output, SaveAs, MergeFile;
+  std::string Document, Output, SaveAs, MergeFile, CaFile;
   TAction Action = TAction::None;
   uint16_t Year = 0, Month = 0;
   uint16_t Months = 0x1FFE;  // bit m for month m: all twelve
-  bool HasMonths = false, HasOutput = false;
+  bool HasMonths = false, HasOutput = false, Fragment = false;
+  int UpcomingDays = 0;               // 0: the document's own number of days
   std::optional<TDateTime> From, To;  // as given; the actions' defaults fill the rest
   TDayRange Merge, Feed;              // the ranges used
 };
@@ -204,6 +233,9 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
     if (Value.empty()) throw EUsage{"--merge-ical needs a file name"};
     if (!O.MergeFile.empty()) throw EUsage{"give --merge-ical once"};
     O.MergeFile = Value;
+  } else if (Arg == "--ca-file") {
+    if (Value.empty()) throw EUsage{"--ca-file needs a file name"};
+    O.CaFile = Value;
   } else if (Arg == "--from") {
     O.From = ParseDay(Value);
   } else if (Arg == "--to") {
@@ -223,10 +255,14 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
 void CheckCombination(const TOptions& O) {
   if (O.Document.empty()) throw EUsage{"no document given"};
   if (O.Action == TAction::None) throw EUsage{"nothing to do: give --month, --year, --save-as or --ical"};
+  if (O.Fragment && O.Action != TAction::Month && O.Action != TAction::Upcoming)
+    throw EUsage{"--fragment goes with --month or --upcoming"};
+  if (O.Action == TAction::Upcoming && !O.Fragment) throw EUsage{"--upcoming goes with --fragment"};
   if (O.HasMonths && O.Action != TAction::Year) throw EUsage{"--months goes with --year"};
   if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
   if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
     throw EUsage{"--from and --to go with --merge-ical and --ical"};
+  if (!O.CaFile.empty() && O.MergeFile.empty()) throw EUsage{"--ca-file goes with --merge-ical"};
 }
 
 // Returns false when --help or --version was answered.
@@ -261,9 +297,20 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
       SetAction(O, TAction::ICal);
       continue;
     }
+    if (Arg == "--fragment" && !Inline) {
+      O.Fragment = true;
+      continue;
+    }
+    if (Arg == "--upcoming") {
+      SetAction(O, TAction::Upcoming);
+      if (Inline && (!IsDigits(Value, 4) || std::stoi(Value) < 1))
+        throw EUsage{"invalid number of days '" + Value + "' (expected 1 to 9999)"};
+      if (Inline) O.UpcomingDays = std::stoi(Value);
+      continue;
+    }
     const bool TakesValue = Arg == "--month" || Arg == "--year" || Arg == "--months" || Arg == "--save-as" ||
                             Arg == "-o" || Arg == "--output" || Arg == "--merge-ical" || Arg == "--from" ||
-                            Arg == "--to";
+                            Arg == "--to" || Arg == "--ca-file";
     if (!TakesValue) throw EUsage{"unknown option '" + Arg + "'"};
     if (!Inline) {
       if (I + 1 >= Argc) throw EUsage{"option '" + Arg + "' needs a value"};
@@ -293,6 +340,62 @@ void WriteOutput(const TOptions& O, const std::string& Text) {
   }
 }
 
+#ifdef QUILLBAY_EXPORT_ICAL
+// The web address that --merge-ical names, directly or in the file after
+// "@"; empty for an iCalendar file.
+std::string MergeAddress(const std::string& Value) {
+  if (IsWebAddress(Value)) return Value;
+  if (Value.empty() || Value[0] != '@') return "";
+  const std::string FileName = Value.substr(1);
+  std::string Text;
+  try {
+    Text = ReadFileToString(FileName);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), FileName};
+  }
+  const std::string Address = TrimControls(Text.substr(0, Text.find('\n')));
+  if (!IsWebAddress(Address))
+    throw EFileError{"The file does not begin with a web address (https://, http:// or webcal://)", FileName};
+  return Address;
+}
+
+// Merges the iCalendar file or the calendar fetched from an address.
+// Events left out of a merge, or none in its range, are said on standard
+// error, and the run goes on.
+void ReportMerge(const TICalImportResult& Merged, const TDayRange& Range) {
+  const bool Missed = Merged.Events == 0 && Merged.Span.From <= Merged.Span.To;
+  if (Merged.Skipped > 0 || Missed)
+    std::fprintf(stderr, "%s: %s\n", ToolName, ImportReport(Merged, Range.From, Range.To).c_str());
+}
+
+void MergeCalendar(TEventList& Doc, const TOptions& O, TEventTextForm Form) {
+  const std::string Address = MergeAddress(O.MergeFile);
+  if (Address.empty()) {
+    try {
+      ReportMerge(ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form), O.Merge);
+    } catch (const EQuillbayError& E) {
+      throw EFileError{E.what(), O.MergeFile};
+    }
+    return;
+  }
+  const std::string Name = AddressForMessages(Address);
+  try {
+    TFetchOptions Fetch;
+    Fetch.CaFile = O.CaFile;
+    const TCalendarDownload Calendar = FetchCalendar(Address, Fetch, CalendarCacheFolder());
+    // Without --from and --to, the days of the calendar's own events.
+    TDayRange Range = O.Merge;
+    if (!O.From && !O.To) {
+      const TDateTime Today = Platform().Now();
+      Range = DefaultImportRangeFor(ICalendarSpan(Calendar.Bytes, Name, Today), Today);
+    }
+    ReportMerge(ImportICalendar(Doc, Calendar.Bytes, Name, Range.From, Range.To, Form), Range);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), Name};
+  }
+}
+#endif
+
 void Run(const TOptions& O) {
   TEventList Doc;
   try {
@@ -302,17 +405,7 @@ void Run(const TOptions& O) {
   }
 #ifdef QUILLBAY_EXPORT_ICAL
   const TEventTextForm Form = EventTextFormOf(Doc);
-  if (!O.MergeFile.empty()) {
-    try {
-      const TICalImportResult Merged = ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
-      // Events left out, or none in the range: said, and the run goes on.
-      const bool Missed = Merged.Events == 0 && Merged.Span.From <= Merged.Span.To;
-      if (Merged.Skipped > 0 || Missed)
-        std::fprintf(stderr, "%s: %s\n", ToolName, ImportReport(Merged, O.Merge.From, O.Merge.To).c_str());
-    } catch (const EQuillbayError& E) {
-      throw EFileError{E.what(), O.MergeFile};
-    }
-  }
+  if (!O.MergeFile.empty()) MergeCalendar(Doc, O, Form);
   if (O.Action == TAction::ICal) {
     TICalFeedOptions Feed;
     Feed.From = O.Feed.From;
@@ -330,6 +423,13 @@ void Run(const TOptions& O) {
       throw EFileError{E.what(), O.SaveAs};
     }
     return;
+  }
+  if (O.Fragment) {
+    WriteOutput(O, O.Action == TAction::Month
+                       ? MonthFragment(Doc, O.Year, O.Month)
+                       : UpcomingFragment(Doc, Platform().Now(),
+                                          O.UpcomingDays ? O.UpcomingDays : Doc.SiteUpcomingDays));
+    std::_Exit(0);
   }
   TCalGen Gen(Doc, Doc.Style());
   if (O.Action == TAction::Month) {

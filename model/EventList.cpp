@@ -270,6 +270,15 @@ TEvent* TEventList::FindEvent(bool Create, TDateTime Date) {
   return &Event;
 }
 
+namespace {
+// A property written only when its value differs from Default.
+TPropInfo Defaulted(TPropInfo P, int64_t Default) {
+  P.HasDefault = true;
+  P.Default = Default;
+  return P;
+}
+}  // namespace
+
 const TPropertyList& TEventList::Properties() const {
   using C = TEventList;
   TEventCollection& (C::*ItemsOf)() = &C::Items;
@@ -284,6 +293,13 @@ const TPropertyList& TEventList::Properties() const {
       OrdinalProperty("ExportCols", TPropKind::Integer, &C::ExportCols),
       OrdinalProperty("ColSpacing", TPropKind::Integer, &C::ColSpacing),
       OrdinalProperty("RowSpacing", TPropKind::Integer, &C::RowSpacing),
+      StringProperty("SiteFolder", &C::SiteFolder),
+      StringProperty("SiteAddress", &C::SiteAddress),
+      StringProperty("SiteFrom", &C::SiteFrom),
+      StringProperty("SiteTo", &C::SiteTo),
+      Defaulted(OrdinalProperty("SiteUpcomingDays", TPropKind::Integer, &C::SiteUpcomingDays), 60),
+      Defaulted(OrdinalProperty("SiteFeedMonthsBack", TPropKind::Integer, &C::SiteFeedMonthsBack), 12),
+      Defaulted(OrdinalProperty("SiteFeedMonthsAhead", TPropKind::Integer, &C::SiteFeedMonthsAhead), 24),
   };
   return List;
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -58,6 +59,7 @@ struct TTimeNames {
   std::string Language;  // as a BCP 47 tag
   std::array<std::string, 7> Days, ShortDays;
   std::array<std::string, 12> Months;
+  int FirstWeekDay = 1;  // 1 Sunday .. 7 Saturday
 };
 
 // The locale that decides LC_TIME: LC_ALL, else LC_TIME, else LANG, else C.
@@ -71,6 +73,7 @@ std::string TimeLocaleName() {
 
 void SetEnglishNames(TTimeNames& Names) {
   Names.Language = "en";
+  Names.FirstWeekDay = 1;
   for (int I = 0; I < 7; ++I) {
     Names.Days[I] = EnglishDayNames[I];
     Names.ShortDays[I] = Names.Days[I].substr(0, 3);
@@ -132,6 +135,25 @@ std::string LanguageOf(const std::string& Locale) {
   return Letters(Territory, 2, 2) ? Language + "-" + Territory : Language;
 }
 
+// The locale's first day of the week, 1 Sunday .. 7 Saturday: its
+// first_weekday counts from the day of its week-1stday date (a Sunday in
+// nearly every locale).
+int FirstWeekDayOf(locale_t L) {
+  const int Counted = static_cast<unsigned char>(*nl_langinfo_l(_NL_TIME_FIRST_WEEKDAY, L));
+  if (Counted < 1 || Counted > 7) return 1;
+  // The word is the date as the number YYYYMMDD.
+  const auto Date =
+      static_cast<unsigned>(reinterpret_cast<uintptr_t>(nl_langinfo_l(_NL_TIME_WEEK_1STDAY, L)));
+  int Y = static_cast<int>(Date / 10000), M = static_cast<int>(Date / 100 % 100);
+  const int D = static_cast<int>(Date % 100);
+  if (M < 1 || M > 12 || D < 1 || D > 31) return Counted;
+  // Sakamoto's rule: 0 Sunday .. 6 Saturday.
+  static const int Offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+  if (M < 3) --Y;
+  const int Base = (Y + Y / 4 - Y / 100 + Y / 400 + Offsets[M - 1] + D) % 7;
+  return (Base + Counted - 1) % 7 + 1;
+}
+
 // Reads the names of Locale from the C library. A locale that is not
 // installed, or whose names do not convert to UTF-8, gives the English names.
 void ReadTimeNames(const std::string& Locale, TTimeNames& Names) {
@@ -160,6 +182,7 @@ void ReadTimeNames(const std::string& Locale, TTimeNames& Names) {
       Converted = Utf8.Convert(Month, Read.Months[I]);
     }
   }
+  Read.FirstWeekDay = FirstWeekDayOf(L);
   freelocale(L);
   if (!Converted) return;
   Read.Language = LanguageOf(Locale);
@@ -169,7 +192,7 @@ void ReadTimeNames(const std::string& Locale, TTimeNames& Names) {
 // One name of the current LC_TIME locale; the names are read again only when
 // the locale changes.
 template <class TPick>
-std::string TimeName(TPick Pick) {
+auto TimeName(TPick Pick) {
   static std::mutex Lock;
   static TTimeNames Names;
   const std::string Locale = TimeLocaleName();
@@ -187,6 +210,10 @@ std::string TLinuxPlatform::LongDayName(int Day) const {
 std::string TLinuxPlatform::ShortDayName(int Day) const {
   if (Day < 1 || Day > 7) return {};
   return TimeName([Day](const TTimeNames& N) { return N.ShortDays[Day - 1]; });
+}
+
+int TLinuxPlatform::FirstWeekDay() const {
+  return TimeName([](const TTimeNames& N) { return N.FirstWeekDay; });
 }
 
 std::string TLinuxPlatform::LongMonthName(int Month) const {

@@ -21,6 +21,9 @@ class TLinuxPlatform : public TPlatform {
   std::string LongDayName(int Day) const override;
   std::string ShortDayName(int Day) const override;
   std::string LongMonthName(int Month) const override;
+  // The C library's first day of the week of the LC_TIME locale (Monday for
+  // de_DE, Sunday for en_US and C); Sunday for one that is not installed.
+  int FirstWeekDay() const override;
   int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
   // The language of the names above: "de-DE" for de_DE.UTF-8, "en" for the
   // C locale and for one that is not installed.

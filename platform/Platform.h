@@ -19,6 +19,8 @@ class TLocaleInfo {
   virtual std::string LongDayName(int Day) const = 0;
   virtual std::string ShortDayName(int Day) const = 0;
   virtual std::string LongMonthName(int Month) const = 0;
+  // The day a week starts on in the user's country, 1 (Sunday) to 7.
+  virtual int FirstWeekDay() const = 0;
   // Locale-aware comparison that ignores letter case: <0, 0 or >0.
   virtual int CompareTextIgnoreCase(const std::string& A, const std::string& B) const = 0;
   // The locale's language as a BCP 47 tag for a page's lang attribute ("de",

@@ -4,7 +4,11 @@
 // or by the program (SelectDate), is announced as OnUnselect with the day left
 // and then OnSelect with the new day. The first announcement after creation or
 // Reset is an OnSelect alone. The chooser keeps no document: the owner's
-// handlers move the day's text.
+// handlers move the day's text, and the owner's HasEvents answers, from the
+// document's day index, which days carry text. Those days are marked (bold
+// and a corner mark, so that colour is not the only sign); only the cells on
+// show get a text format, with an accessible hint. Its colours come from the
+// palette and follow it, light or dark.
 
 #include <QCalendarWidget>
 
@@ -43,16 +47,33 @@ class TDateChooser : public QCalendarWidget {
   TDateChangeEvent OnUnselect;
   TDateChangeEvent OnSelect;
 
+  // Whether a day has events; unset marks nothing.
+  std::function<bool(TDateTime Date)> HasEvents;
+  // Days with events are marked unless the owner switches it off.
+  void SetMarkDays(bool Value);
+  bool MarkDays() const { return FMarkDays; }
+  // Reads the marks of the cells on show again (after the document changed).
+  void RefreshMarks();
+  // Whether a cell carries a mark.
+  bool IsMarked(QDate Day) const;
+
   QSize sizeHint() const override;
 
  protected:
   void paintCell(QPainter* Painter, const QRect& Rect, QDate CellDate) const override;
+  void changeEvent(QEvent* Event) override;
 
  private:
   void SelectionChanged();
   void PageChanged(int Year, int Month);
 
+  // The week-day row, weekends, days of other months and the navigation bar
+  // in colours of the palette that keep text readable.
+  void ApplyPaletteColors();
+
   TDateTime FLastDate = 0;
   bool FTodayHighlight = true;
+  bool FMarkDays = true;
+  bool FApplyingPalette = false;
   bool FSelecting = false;
 };

@@ -214,6 +214,9 @@ void TfrmExport::btnSelectAllClick(QPushButton* Sender) {
 }
 
 void TfrmExport::btnExportClick() {
+  // A bare name gets the page's extension, as Save As gives a document its own.
+  if (std::filesystem::path(ToStdString(edtFile->text())).extension().empty())
+    edtFile->setText(edtFile->text() + QStringLiteral(".html"));
   const std::string FileName = ToStdString(edtFile->text());
   if (FileExists(FileName)) {
     const TMessageRequest Question{
@@ -236,9 +239,11 @@ void TfrmExport::btnExportClick() {
   accept();
 }
 
-void ExecuteExportDialog(QWidget* Owner, TEventList& EventList) {
+bool ExecuteExportDialog(QWidget* Owner, TEventList& EventList) {
   TfrmExport Dialog(Owner);
   Dialog.EventList = &EventList;
   Dialog.LoadFromDocument();
-  if (Dialog.exec() == QDialog::Accepted) Dialog.StoreToDocument();
+  if (Dialog.exec() != QDialog::Accepted) return false;
+  Dialog.StoreToDocument();
+  return true;
 }

@@ -67,5 +67,6 @@ class TfrmExport : public QDialog {
 };
 
 // Shows the dialog modally on EventList and stores its values when it closes
-// after a successful export. Changes are seen through the document's Checksum.
-void ExecuteExportDialog(QWidget* Owner, TEventList& EventList);
+// after a successful export, which it answers with true (the page is the
+// document's ExportFile then). Changes are seen through the document's Checksum.
+bool ExecuteExportDialog(QWidget* Owner, TEventList& EventList);

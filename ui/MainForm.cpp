@@ -2,7 +2,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -12,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -28,22 +31,30 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
-#include "ical/ICalendar.h"
+#include "model/DayEdits.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
+#include "ical/ICalendar.h"
+#include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
+#include "site/Fragment.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
+#include "ui/Contrast.h"
 #include "ui/CoreMessages.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
+#include "ui/FetchDlg.h"
 #include "ui/FormKeeperQt.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
+#include "ui/RemoveLineDlg.h"
+#include "ui/RepeatDlg.h"
 #include "ui/StyleDlg.h"
+#include "ui/Translations.h"
 
 // The drawings live in the library's resources, which a static library must
 // register itself.
@@ -158,12 +169,18 @@ void TfrmMain::SetUpProject() {
   Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
   Project.DefaultExt = "qby";
   Project.FileFilter = ToStdString(tr("Calendar Files") + "|*.qby|" + tr("All Files") + "|*.*");
-  Project.SaveAlert = ToStdString(tr("The calendar have been changed. Save?"));
+  Project.SaveAlert = ToStdString(tr("The calendar has been changed. Save?"));
   Project.MaxListSize = 10;
   FFormKeeper.Project = &Project;
   FFormKeeper.FormName = "frmMain";
   FFormKeeper.FormStore = true;
   FFormKeeper.ComponentsStore = false;
+  FFormKeeper.OnLoad = [this](TFormKeeper&, TRegistry& Reg) {
+    if (Reg.ValueExists("MarkDays")) miMarkDays->setChecked(Reg.ReadInteger("MarkDays") != 0);
+  };
+  FFormKeeper.OnSave = [this](TFormKeeper&, TRegistry& Reg) {
+    Reg.WriteInteger("MarkDays", miMarkDays->isChecked() ? 1 : 0);
+  };
 }
 
 void TfrmMain::CreatePanels() {
@@ -203,10 +220,7 @@ void TfrmMain::CreateEventBox() {
   CaptionFont.setPointSize(12);
   CaptionFont.setBold(true);
   lblEventDate->setFont(CaptionFont);
-  QPalette CaptionPalette = lblEventDate->palette();
-  CaptionPalette.setColor(QPalette::Window, palette().color(QPalette::Dark));
-  CaptionPalette.setColor(QPalette::WindowText, Qt::white);
-  lblEventDate->setPalette(CaptionPalette);
+  ApplyCaptionColors();
   TightLayout(new QHBoxLayout(pnlEventsCaption))->addWidget(lblEventDate);
   auto* ClientLayout = static_cast<QVBoxLayout*>(pnlClient->layout());
   ClientLayout->addWidget(pnlEventsCaption);
@@ -216,11 +230,30 @@ void TfrmMain::CreateEventBox() {
   mmEvent->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   mmEvent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   mmEvent->setContextMenuPolicy(Qt::CustomContextMenu);
+  // A hint while the day is empty; it is no part of the text, and screen
+  // readers tell it as the box's description.
+  const QString Hint = tr("Type the events of this day; pick another day on the left");
+  mmEvent->setPlaceholderText(Hint);
+  mmEvent->setAccessibleDescription(Hint);
   mmEvent->installEventFilter(this);
   mmEvent->viewport()->installEventFilter(this);
   ClientLayout->addWidget(mmEvent, 1);
   connect(mmEvent, &QPlainTextEdit::textChanged, this, [this] { RunCommand([this] { mmEventChange(); }); });
   connect(mmEvent, &QWidget::customContextMenuRequested, this, &TfrmMain::ShowContextMenu);
+}
+
+// White text on the palette's dark shade, deepened until the text reads at
+// 4.5:1 whatever the desktop's palette.
+void TfrmMain::ApplyCaptionColors() {
+  QPalette CaptionPalette = palette();
+  CaptionPalette.setColor(QPalette::Window, BackgroundFor(Qt::white, palette().color(QPalette::Dark)));
+  CaptionPalette.setColor(QPalette::WindowText, Qt::white);
+  lblEventDate->setPalette(CaptionPalette);
+}
+
+void TfrmMain::changeEvent(QEvent* Event) {
+  QMainWindow::changeEvent(Event);
+  if (Event->type() == QEvent::PaletteChange && lblEventDate) ApplyCaptionColors();
 }
 
 void TfrmMain::CreateStatusBar() {
@@ -251,8 +284,19 @@ void TfrmMain::CreateDateChooser() {
   FDateChooser->setObjectName("FDateChooser");
   FDateChooser->SetTodayHighlight(false);
   static_cast<QVBoxLayout*>(pnlTools->layout())->insertWidget(0, FDateChooser);
+  // Wider where the language's short day names need it ("sam." in French).
+  const QMargins Frame = pnlTools->layout()->contentsMargins();
+  pnlTools->setFixedWidth(
+      std::max(pnlTools->width(), FDateChooser->minimumSizeHint().width() + Frame.left() + Frame.right()));
   FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
   FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
+  // The day in the box counts as it stands, stored or not.
+  FDateChooser->HasEvents = [this](TDateTime Date) {
+    if (Date == FBoxDate) return FBoxHasText;
+    return FEventList->FindEvent(false, Date) != nullptr;
+  };
+  FDateChooser->SetMarkDays(miMarkDays->isChecked());
+  connect(miMarkDays, &QAction::toggled, FDateChooser, &TDateChooser::SetMarkDays);
   FDateChooser->Reset();
 }
 
@@ -282,6 +326,8 @@ void TfrmMain::CreateMenus() {
   miSaveAs = AddCommand(File, "miSaveAs", tr("Save &As..."), &TfrmMain::miSaveAsClick);
   File->addSeparator();
   miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
+  miImportAddress =
+      AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -289,15 +335,23 @@ void TfrmMain::CreateMenus() {
   QMenu* Edit = menuBar()->addMenu(tr("&Edit"));
   miUndo =
       AddCommand(Edit, "miUndo", tr("&Undo"), &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  miUndoDays = AddCommand(Edit, "miUndoDays", tr("U&ndo Repeat"), &TfrmMain::miUndoDaysClick);
+  miUndoDays->setEnabled(false);
   Edit->addSeparator();
   miCut = AddCommand(Edit, "miCut", tr("Cu&t"), &TfrmMain::miCutClick, QKeySequence(Qt::CTRL | Qt::Key_X));
   miCopy =
       AddCommand(Edit, "miCopy", tr("&Copy"), &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
   miPaste =
       AddCommand(Edit, "miPaste", tr("&Paste"), &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
+  miCopyMonthHtml =
+      AddCommand(Edit, "miCopyMonthHtml", tr("Copy month as &HTML"), &TfrmMain::miCopyMonthHtmlClick);
   Edit->addSeparator();
   miSearch = AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick,
                         QKeySequence(Qt::CTRL | Qt::Key_F));
+  Edit->addSeparator();
+  miRepeat = AddCommand(Edit, "miRepeat", tr("&Repeat..."), &TfrmMain::miRepeatClick);
+  miRemoveFromDays =
+      AddCommand(Edit, "miRemoveFromDays", tr("Remove from &days..."), &TfrmMain::miRemoveFromDaysClick);
 
   QMenu* View = menuBar()->addMenu(tr("&View"));
   miPrevMonth = AddCommand(View, "miPrevMonth", tr("Prev &Month"), &TfrmMain::miPrevMonthClick);
@@ -306,6 +360,11 @@ void TfrmMain::CreateMenus() {
   miNextDay = AddCommand(View, "miNextDay", tr("&Next Day"), &TfrmMain::miNextDayClick,
                          QKeySequence(Qt::CTRL | Qt::Key_N));
   miNextMonth = AddCommand(View, "miNextMonth", tr("Ne&xt Month"), &TfrmMain::miNextMonthClick);
+  View->addSeparator();
+  miMarkDays = View->addAction(tr("Mar&k Days with Events"));
+  miMarkDays->setObjectName("miMarkDays");
+  miMarkDays->setCheckable(true);
+  miMarkDays->setChecked(true);
 
   QMenu* Tools = menuBar()->addMenu(tr("&Tools"));
   miPreview = AddCommand(Tools, "miPreview", tr("&Preview"), &TfrmMain::miPreviewClick);
@@ -391,6 +450,7 @@ void TfrmMain::ReplaceFailedDocument() {
 // ---------------------------------------------------------------- document
 
 void TfrmMain::CreateDocument() {
+  DropDayEdit();
   FEventList.reset();
   FEventList = std::make_unique<TEventList>();
   int Year = 0, Month = 0, Day = 0;
@@ -401,6 +461,9 @@ void TfrmMain::CreateDocument() {
 void TfrmMain::ProjectNew() {
   CreateDocument();
   FEventList->Style().ResetToDefaults();
+  // The week of the user's country; Sunday, the default, is not written.
+  FEventList->Style().WeekStart = Platform().FirstWeekDay();
+  StatusPanel2->clear();
   ShowCurrentDay();
 }
 
@@ -436,6 +499,7 @@ void TfrmMain::ProjectClose() {
 }
 
 void TfrmMain::ProjectChanged() {
+  ++FModifiedStamp;
   // The menu's Save and the tool bar's agree: there is something to save.
   miSave->setEnabled(Project.Modified());
   tbnSave->defaultAction()->setEnabled(Project.Modified());
@@ -453,6 +517,7 @@ void TfrmMain::ProjectProjectListAdd() { Project.FillReopenMenu(*FReopenMenu); }
 // ---------------------------------------------------------------- day binding
 
 void TfrmMain::LoadDay(TDateTime Date) {
+  FBoxDate = Date;
   lblEventDate->setText(QLocale::system().toString(DateTimeToQDate(Date), QLocale::LongFormat));
   TEvent* Event = FEventList->FindEvent(false, Date);
   FLoading = true;
@@ -463,11 +528,17 @@ void TfrmMain::LoadDay(TDateTime Date) {
   if (Event) {
     const QString Text = StoredToBox(Event->Text);
     if (Text != BoxText(*mmEvent)) mmEvent->setPlainText(Text);
+    FBoxHasText = true;
+    FDateChooser->RefreshMarks();
     return;
   }
   // Emptying the box for a day without an event is not a change of its own.
-  const QSignalBlocker Blocker(mmEvent);
-  mmEvent->clear();
+  {
+    const QSignalBlocker Blocker(mmEvent);
+    mmEvent->clear();
+  }
+  FBoxHasText = false;
+  FDateChooser->RefreshMarks();
 }
 
 void TfrmMain::StoreDay(TDateTime Date) {
@@ -488,7 +559,16 @@ void TfrmMain::ShowCurrentDay() { FDateChooser->SelectDate(FDateChooser->Date())
 
 void TfrmMain::mmEventChange() {
   if (!FUndoing) FUndoTakesBack = false;
-  if (!FLoading) Project.SetModified(true);
+  if (!FLoading) {
+    // Any text change ends what Undo Repeat / Undo Remove could take back.
+    DropDayEdit();
+    Project.SetModified(true);
+  }
+  // The day's mark comes with its first character and goes with its last.
+  if (const bool HasText = !IsBlank(ToStdString(BoxText(*mmEvent))); HasText != FBoxHasText) {
+    FBoxHasText = HasText;
+    FDateChooser->RefreshMarks();
+  }
   mmEventClick();
 }
 
@@ -547,7 +627,8 @@ void TfrmMain::ShowContextMenu(const QPoint& Pos) {
       Menu->removeAction(Action);
     } else if (Action->objectName() == "edit-undo") {
       Action->disconnect();
-      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable());
+      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable() ||
+                         FDayEdit);
       connect(Action, &QAction::triggered, this, [this] { RunCommand([this] { miUndoClick(); }); });
     }
   }
@@ -567,6 +648,11 @@ void TfrmMain::miExitClick() { close(); }
 
 void TfrmMain::miUndoClick() {
   QTextDocument* Doc = mmEvent->document();
+  // The box's own history first; with none, the last Repeat or Remove.
+  if (!Doc->isUndoAvailable() && !(FUndoTakesBack && Doc->isRedoAvailable()) && FDayEdit) {
+    miUndoDaysClick();
+    return;
+  }
   FUndoing = true;
   struct TUndoGuard {
     bool& Flag;
@@ -585,6 +671,20 @@ void TfrmMain::miUndoClick() {
 void TfrmMain::miCutClick() { mmEvent->cut(); }
 void TfrmMain::miCopyClick() { mmEvent->copy(); }
 void TfrmMain::miPasteClick() { mmEvent->paste(); }
+
+// The month of the chosen day as a fragment for another site's page: as HTML
+// for editors that take formatted text, and as its source for the HTML
+// blocks of a CMS.
+void TfrmMain::miCopyMonthHtmlClick() {
+  StoreCurrentDay();
+  int Year = 0, Month = 0, Day = 0;
+  DecodeDate(FDateChooser->Date(), Year, Month, Day);
+  const QString Html = ToQString(MonthFragment(*FEventList, Year, Month));
+  auto* Data = new QMimeData;
+  Data->setHtml(Html);
+  Data->setText(Html);
+  QGuiApplication::clipboard()->setMimeData(Data);
+}
 
 void TfrmMain::miPrevMonthClick() { FDateChooser->SelectDate(IncMonth(FDateChooser->Date(), -1)); }
 void TfrmMain::miPrevDayClick() { FDateChooser->SelectDate(FDateChooser->Date() - 1); }
@@ -650,6 +750,12 @@ void TfrmMain::miPublishClick() {
   RememberExportFolder(*Chosen);
   TCalGen Generator(*FEventList, FEventList->Style());
   Generator.WriteMonthPage(static_cast<uint16_t>(Month), static_cast<uint16_t>(Year), *Chosen);
+  ShowWritten(tr("Month page written to %1"), *Chosen);
+}
+
+void TfrmMain::ShowWritten(const QString& What, const std::string& FileName) {
+  StatusPanel2->setText(
+      What.arg(QDir::toNativeSeparators(QFileInfo(ToQString(FileName)).absoluteFilePath())));
 }
 
 void TfrmMain::RememberExportFolder(const std::string& FileName) {
@@ -691,16 +797,41 @@ void TfrmMain::miImportICalClick() {
   const std::optional<TDayRange> Days =
       ExecuteRangeDialog(this, tr("Import iCalendar"), tr("Import the events of these days:"), Proposed);
   if (!Days) return;
-  const TICalImportResult Added =
-      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList));
+  ShowImportResult(ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)),
+                   *Days);
+}
+
+void TfrmMain::miImportAddressClick() {
+  StoreCurrentDay();
+  const QString Title = tr("Import from Address");
+  const std::optional<std::string> Address = AskCalendarAddress(this, Title);
+  if (!Address) return;
+  const std::optional<std::string> Calendar = FetchCalendarWithProgress(this, Title, *Address);
+  if (!Calendar) return;
+  const std::string Name = AddressForMessages(*Address);
+  const TDateTime Today = Platform().Now();
+  TDayRange Proposed = DefaultImportRange(ShownYear());
+  try {
+    const TDayRange Span = ICalendarSpan(*Calendar, Name, Today);
+    if (Span.From <= Span.To) Proposed = DefaultImportRangeFor(Span, Today);
+  } catch (const EQuillbayError&) {
+  }
+  const std::optional<TDayRange> Days =
+      ExecuteRangeDialog(this, Title, tr("Import the events of these days:"), Proposed);
+  if (!Days) return;
+  ShowImportResult(
+      ImportICalendar(*FEventList, *Calendar, Name, Days->From, Days->To, EventTextFormOf(*FEventList)), *Days);
+}
+
+void TfrmMain::ShowImportResult(const TICalImportResult& Added, const TDayRange& Days) {
   QString Report;
   if (Added.Events == 0 && Added.Span.From <= Added.Span.To &&
-      (Added.Span.To < Days->From || Added.Span.From > Days->To)) {
+      (Added.Span.To < Days.From || Added.Span.From > Days.To)) {
     auto Shown = [](TDateTime D) {
       return QLocale::system().toString(DateTimeToQDate(D), QStringLiteral("d MMM yyyy"));
     };
     Report = tr("No events between %1 and %2; this file's events lie between %3 and %4")
-                 .arg(Shown(Days->From), Shown(Days->To), Shown(Added.Span.From), Shown(Added.Span.To));
+                 .arg(Shown(Days.From), Shown(Days.To), Shown(Added.Span.From), Shown(Added.Span.To));
   } else {
     const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
     const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
@@ -713,6 +844,7 @@ void TfrmMain::miImportICalClick() {
                   .arg(QString::number(Added.Skipped), TranslateCoreMessage(Added.FirstSkipped));
   StatusPanel2->setText(Report);
   if (Added.Days == 0) return;
+  DropDayEdit();
   Project.SetModified(true);
   // The day on show may have received lines: the box takes them before the
   // day is left, so that leaving it does not write the old text back.
@@ -740,6 +872,76 @@ void TfrmMain::miExportICalClick() {
   Feed.Form = EventTextFormOf(*FEventList);
   Feed.Stamp = static_cast<int64_t>(std::time(nullptr));
   SaveICalendarFeed(*FEventList, *Chosen, Feed);
+  ShowWritten(tr("iCalendar feed written to %1"), *Chosen);
+}
+
+QString TfrmMain::LineAtCaret() const {
+  const QTextCursor Cursor = mmEvent->textCursor();
+  if (!Cursor.hasSelection()) return Cursor.block().text();
+  QString Selected = Cursor.selectedText();
+  Selected.replace(QChar(0x2028), QChar(0x2029)).replace(QChar('\n'), QChar(0x2029));
+  return Selected.section(QChar(0x2029), 0, 0);
+}
+
+void TfrmMain::miRepeatClick() {
+  StoreCurrentDay();
+  const std::optional<TRepeatAnswer> Answer =
+      ExecuteRepeatDialog(this, LineAtCaret(), FDateChooser->Date(), FEventList->Style().FirstWeekDay());
+  if (!Answer) return;
+  auto Undo = std::make_unique<TDayEditUndo>(AppendLineToDays(*FEventList, Answer->Line, Answer->Days));
+  const int Days = Undo->Days();
+  StatusPanel2->setText(Days == 1 ? tr("Added to 1 day") : tr("Added to %1 days").arg(Days));
+  if (Days > 0) KeepDayEdit(std::move(Undo), tr("U&ndo Repeat"));
+}
+
+void TfrmMain::miRemoveFromDaysClick() {
+  StoreCurrentDay();
+  const int Year = ShownYear();
+  const std::optional<TRemoveLineAnswer> Answer =
+      ExecuteRemoveLineDialog(this, LineAtCaret(), {EncodeDate(Year, 1, 1), EncodeDate(Year, 12, 31)},
+                              [this](const std::string& Line, const TDayRange& Range) {
+                                return CountDaysHoldingLine(*FEventList, Line, Range);
+                              });
+  if (!Answer) return;
+  auto Undo = std::make_unique<TDayEditUndo>(RemoveLineFromDays(*FEventList, Answer->Line, Answer->Range));
+  const int Days = Undo->Days();
+  StatusPanel2->setText(Days == 1 ? tr("Removed from 1 day") : tr("Removed from %1 days").arg(Days));
+  if (Days > 0) KeepDayEdit(std::move(Undo), tr("U&ndo Remove"));
+}
+
+void TfrmMain::KeepDayEdit(std::unique_ptr<TDayEditUndo> Undo, const QString& UndoCaption) {
+  FSearch.Restart();
+  FDayEdit = std::move(Undo);
+  FDayEditFromClean = !Project.Modified();
+  Project.SetModified(true);
+  FDayEditStamp = FModifiedStamp;
+  miUndoDays->setText(UndoCaption);
+  miUndoDays->setEnabled(true);
+  ReloadDay();
+}
+
+void TfrmMain::DropDayEdit() {
+  if (!FDayEdit) return;
+  FDayEdit.reset();
+  miUndoDays->setEnabled(false);
+}
+
+void TfrmMain::ReloadDay() {
+  LoadDay(FDateChooser->Date());
+  mmEvent->document()->clearUndoRedoStacks();
+  FUndoTakesBack = false;
+}
+
+void TfrmMain::miUndoDaysClick() {
+  if (!FDayEdit) return;
+  const std::unique_ptr<TDayEditUndo> Undo = std::move(FDayEdit);
+  const bool Clean = FDayEditFromClean && FDayEditStamp == FModifiedStamp;
+  miUndoDays->setEnabled(false);
+  FSearch.Restart();
+  Undo->Undo(*FEventList);
+  Project.SetModified(!Clean);
+  ReloadDay();
+  StatusPanel2->setText(Undo->Days() == 1 ? tr("Restored 1 day") : tr("Restored %1 days").arg(Undo->Days()));
 }
 
 void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
@@ -750,7 +952,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
 }
 
 void TfrmMain::miExportYearClick() {
-  RunDocumentDialog([this] { ExecuteExportDialog(this, *FEventList); });
+  RunDocumentDialog([this] {
+    if (ExecuteExportDialog(this, *FEventList))
+      ShowWritten(tr("Year page written to %1"), FEventList->ExportFile);
+  });
 }
 
 void TfrmMain::miStyleClick() {
@@ -759,7 +964,12 @@ void TfrmMain::miStyleClick() {
 }
 
 void TfrmMain::ShowHelpTopic(int Topic) {
-  const std::string Page = Platform().SharedDataFolder() + "/help/" + HelpPageOfTopic(Topic);
+  // The pages in the windows' language where they exist, else the English ones.
+  const std::string Folder = Platform().SharedDataFolder() + "/help/";
+  const std::string Translated = Folder + ToStdString(TranslationLanguage()) + "/" + HelpPageOfTopic(Topic);
+  const std::string Page = !TranslationLanguage().isEmpty() && QFileInfo(ToQString(Translated)).isFile()
+                               ? Translated
+                               : Folder + HelpPageOfTopic(Topic);
   if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
   ShellOpen(Page);
 }

@@ -19,6 +19,7 @@
 #include "project/PrjLib.h"
 
 class QAction;
+struct TICalImportResult;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -26,6 +27,7 @@ class QPlainTextEdit;
 class QToolBar;
 class QToolButton;
 class TDateChooser;
+class TDayEditUndo;
 class TEventList;
 class TFindDialog;
 class TQtKeptForm;
@@ -56,7 +58,14 @@ class TfrmMain : public QMainWindow {
   void miCutClick();
   void miCopyClick();
   void miPasteClick();
+  void miCopyMonthHtmlClick();
   void miSearchClick();
+  // Appends a line to the days of a rule, from the day on show on.
+  void miRepeatClick();
+  // Removes a line from the days of a range that hold it.
+  void miRemoveFromDaysClick();
+  // Takes back the last Repeat or Remove from days.
+  void miUndoDaysClick();
   void miPrevMonthClick();
   void miPrevDayClick();
   void miNextDayClick();
@@ -67,6 +76,9 @@ class TfrmMain : public QMainWindow {
   // Merges the events of an iCalendar file into the document for a range of
   // days and shows the first day that received one.
   void miImportICalClick();
+  // The same for a calendar fetched from a web address; the address is
+  // asked for each time and never kept.
+  void miImportAddressClick();
   // Writes the document's iCalendar feed for a range of days.
   void miExportICalClick();
   void miStyleClick();
@@ -108,14 +120,17 @@ class TfrmMain : public QMainWindow {
   QPlainTextEdit* mmEvent = nullptr;
   QLabel* StatusPanel0 = nullptr;  // the caret as "column:line"
   QLabel* StatusPanel1 = nullptr;  // "Modified" while the document has unsaved changes
-  QLabel* StatusPanel2 = nullptr;  // what the last import added
+  QLabel* StatusPanel2 = nullptr;  // what the last import added or export wrote
   TFindDialog* fdgEvent = nullptr;
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
-  QAction *miImportICal = nullptr, *miExportICal = nullptr;
+  QAction *miImportICal = nullptr, *miImportAddress = nullptr, *miExportICal = nullptr;
   QMenu* miReopen = nullptr;
+  QAction *miUndoDays = nullptr, *miRepeat = nullptr, *miRemoveFromDays = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
+  QAction* miCopyMonthHtml = nullptr;
   QAction *miPrevMonth = nullptr, *miPrevDay = nullptr, *miNextDay = nullptr, *miNextMonth = nullptr;
+  QAction* miMarkDays = nullptr;  // marks in the date chooser; kept in the settings
   QAction *miPreview = nullptr, *miPublish = nullptr, *miExportYear = nullptr, *miStyle = nullptr;
   QAction *miHelpTopics = nullptr, *miAbout = nullptr;
   QToolButton *tbnNew = nullptr, *tbnOpen = nullptr, *tbnSave = nullptr, *tbnStyle = nullptr,
@@ -124,6 +139,7 @@ class TfrmMain : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void changeEvent(QEvent* Event) override;
 
  private:
   void SetUpWindow();
@@ -131,6 +147,8 @@ class TfrmMain : public QMainWindow {
   void CreatePanels();
   void CreateEventBox();
   void CreateStatusBar();
+  // The date caption's colours from the palette, readable on light and dark desktops.
+  void ApplyCaptionColors();
   void CreateFindDialog();
   void CreateDateChooser();
   void CreateMenus();
@@ -150,16 +168,35 @@ class TfrmMain : public QMainWindow {
   // A file chosen in another folder makes that folder the document's export
   // folder, which marks the document modified.
   void RememberExportFolder(const std::string& FileName);
+  // Says in the status bar that a file was written, What holding %1 for its name.
+  void ShowWritten(const QString& What, const std::string& FileName);
   // The year of the day on show.
   int ShownYear() const;
   // The file dialog of an iCalendar import or feed.
   TFileDialogRequest ICalendarFileRequest(const QString& Title) const;
+  // Shows what an import of the days Days added and left out in the status
+  // bar, or where the file's events lie when none is in Days, and the first
+  // day that received a line; marks the document modified when a day changed.
+  void ShowImportResult(const TICalImportResult& Added, const TDayRange& Days);
+  // The line under the caret, or the first line of the selection.
+  QString LineAtCaret() const;
+  // Keeps the record of a Repeat or Remove from days that changed the texts,
+  // marks the document modified and shows the day on show afresh.
+  void KeepDayEdit(std::unique_ptr<TDayEditUndo> Undo, const QString& UndoCaption);
+  // Forgets the record: the texts changed otherwise.
+  void DropDayEdit();
+  // The day on show from the document, with the text box's own undo
+  // history started afresh.
+  void ReloadDay();
   // Runs a document dialog; a changed checksum marks the project modified.
   void RunDocumentDialog(const std::function<void()>& Dialog);
 
   std::unique_ptr<TEventList> FEventList;
   TDateChooser* FDateChooser = nullptr;
   bool FLoading = false;
+  // Whether the day in the box has text, as its mark in the date chooser shows.
+  bool FBoxHasText = false;
+  TDateTime FBoxDate = 0;
   TEventSearch FSearch;
   // The find dialog opens below the date chooser the first time, then where
   // the user left it.
@@ -168,6 +205,14 @@ class TfrmMain : public QMainWindow {
   bool FUndoTakesBack = false;
   bool FUndoing = false;
   bool FOpenFailed = false;
+  // The one Repeat or Remove from days that Undo can take back, whether the
+  // document was unmodified before it, and the count of modified-mark
+  // changes just after it: when the count has not moved since, nothing else
+  // changed or was saved, and the undo may clear the mark again.
+  std::unique_ptr<TDayEditUndo> FDayEdit;
+  bool FDayEditFromClean = false;
+  uint64_t FDayEditStamp = 0;
+  uint64_t FModifiedStamp = 0;
   std::unique_ptr<TQtReopenMenu> FReopenMenu;
   // Keeps the window's geometry in the settings through FKeptForm, which is
   // declared first so that it is made first.

@@ -436,7 +436,12 @@ void TStyleForm::ConnectHandlers() {
 
 void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
   if (!ColorsOnly) {
-    cbxLanguage->setCurrentIndex(std::max(FindItemIgnoringCase(*cbxLanguage, ToQString(Style.Language)), 0));
+    // An empty or unknown language gives the locale's names, as "Default" does;
+    // the stored text comes back unchanged unless the user picks another item.
+    const int Language = FindItemIgnoringCase(*cbxLanguage, ToQString(Style.Language));
+    cbxLanguage->setCurrentIndex(Language >= 0 ? Language : DefaultLanguageIndex);
+    FLoadedLanguage = Style.Language;
+    FLoadedLanguageIndex = cbxLanguage->currentIndex();
     UpdateWeekStartNames();
     cbxPageForm->setCurrentIndex(Style.ModernPage ? 1 : 0);
     edtTitle->setText(ToQString(Style.Title));
@@ -503,7 +508,7 @@ int TStyleForm::WeekDaysLengthChoice() const {
 }
 
 void TStyleForm::StoreToStyle(TCalStyle& Style) {
-  Style.Language = LanguageChoice();
+  Style.Language = cbxLanguage->currentIndex() == FLoadedLanguageIndex ? FLoadedLanguage : LanguageChoice();
   Style.ModernPage = cbxPageForm->currentIndex() == 1;
   Style.Title = ToStdString(edtTitle->text());
   Style.Width = ToStdString(edtWidth->text());
@@ -620,12 +625,13 @@ void TStyleForm::PaintPreview(QPainter& Canvas) {
     petWeekDays->SetSampleText(ToQString(TCalStyle::WeekDayName(Day, Language, Length)));
     petWeekDays->DrawSample(Canvas, ToQRect(L.Cell(L.WeekDaysArea, Column)));
   }
+  // The real days of the sample month; a cell before its first day stays empty, as on a page.
   for (int Row = 0; Row < 2; ++Row) {
-    const int FirstDay = Row == 0 ? 1 : 8;
     for (int Column = 0; Column < 2; ++Column) {
-      petDays->SetSampleText(QString::number(FirstDay + Column));
+      const int Day = SampleDay(WeekStartChoice(), Row, Column);
+      petDays->SetSampleText(Day > 0 ? QString::number(Day) : QString());
       petDays->DrawSample(Canvas, ToQRect(L.Cell(L.DaysArea[Row], Column)));
-      petEvents->SetSampleText(tr("Events %1").arg(FirstDay + Column));
+      petEvents->SetSampleText(Day > 0 ? tr("Events %1").arg(Day) : QString());
       petEvents->DrawSample(Canvas, ToQRect(L.Cell(L.EventsArea[Row], Column)));
     }
   }

@@ -162,4 +162,8 @@ class TStyleForm : public QDialog {
   // rewritten, so schemes that failed to load can still be recovered.
   bool FGalleryUnreadable = false;
   StylePreview::TRecordedAreas FAreas;
+  // The language text of the style last loaded and the item it showed as.
+  static constexpr int DefaultLanguageIndex = 1;
+  std::string FLoadedLanguage;
+  int FLoadedLanguageIndex = -1;
 };

@@ -85,4 +85,13 @@ int ArrowTop(const TRect& Area, int ArrowHeight) {
   return PaintBoxTop + Area.Top + (Area.Bottom - Area.Top - ArrowHeight) / 2;
 }
 
+int SampleDay(int WeekStart, int Row, int Column) {
+  // 1 July 2001 was a Sunday (day 1 of the week).
+  constexpr int FirstOfMonthDay = 1;
+  if (WeekStart < 1 || WeekStart > 7) WeekStart = 1;
+  const int Leading = (FirstOfMonthDay - WeekStart + 7) % 7;
+  const int Day = 7 * Row + Column + 1 - Leading;
+  return Day >= 1 ? Day : 0;
+}
+
 }  // namespace StylePreview

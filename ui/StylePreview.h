@@ -71,4 +71,12 @@ bool ArrowVisible(int Page, bool ShowCaption);
 // The arrow's top in the panel: centred on the area's row.
 int ArrowTop(const TRect& Area, int ArrowHeight);
 
+// The excerpt shows the first two rows and columns of the sample month, July
+// 2001, in the week order that starts on WeekStart (1 Sunday .. 7 Saturday;
+// any other value means Sunday). The day of the month in a cell, Row 0..1 and
+// Column 0..1, or 0 where the cell lies before the first of the month.
+constexpr int SampleMonth = 7;
+constexpr int SampleYear = 2001;
+int SampleDay(int WeekStart, int Row, int Column);
+
 }  // namespace StylePreview

@@ -12,6 +12,7 @@
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/LinuxPlatform.h"
+#include "site/Fragment.h"
 #include "tests/common/WorkedExample.h"
 #include "tests/generator/TestSupport.h"
 #include "tests/support/FakePlatform.h"
@@ -317,6 +318,7 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--merge-ical", "x.ics", "--from", "2026-01-01", "--to", "2036-01-01", "--ical"},
        "the range from 2026-01-01 to 2036-01-01 is too long: a merge takes at most 10 years"},
       {{DocName, "--save-as", "x.qby", "-o", "y"}, "-o does not go with --save-as"},
+      {{DocName, "--month", "2026-03", "--ca-file", "ca.pem"}, "--ca-file goes with --merge-ical"},
       {{DocName, "--year"}, "option '--year' needs a value"},
       {{DocName, "--colour"}, "unknown option '--colour'"},
       {{DocName, "other.qby", "--year", "2026"}, "more than one document: '" + DocName + "' and 'other.qby'"},
@@ -327,6 +329,29 @@ TEST_F(QuillbayExportTest, WrongUsage) {
     EXPECT_EQ(R.Err,
               "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
     EXPECT_EQ(R.Out, "");
+  }
+}
+
+TEST_F(QuillbayExportTest, FragmentsOfAMonthAndOfTheDaysComingUp) {
+  TEventList Doc;
+  Doc.LoadFromFile(DocName);
+  auto Month = Run({DocName, "--month", "2026-03", "--fragment"});
+  EXPECT_EQ(Month.Status, 0) << Month.Err;
+  EXPECT_EQ(Month.Out, MonthFragment(Doc, 2026, 3));
+  auto Coming = Run({DocName, "--upcoming=9999", "--fragment"});
+  EXPECT_EQ(Coming.Status, 0) << Coming.Err;
+  EXPECT_EQ(Coming.Out, UpcomingFragment(Doc, TLinuxPlatform().Now(), 9999));
+  const std::pair<std::vector<std::string>, std::string> Wrong[] = {
+      {{DocName, "--year", "2026", "--fragment"}, "--fragment goes with --month or --upcoming"},
+      {{DocName, "--upcoming"}, "--upcoming goes with --fragment"},
+      {{DocName, "--upcoming=0", "--fragment"}, "invalid number of days '0' (expected 1 to 9999)"},
+      {{DocName, "--upcoming=12345", "--fragment"}, "invalid number of days '12345' (expected 1 to 9999)"},
+  };
+  for (const auto& [Args, Message] : Wrong) {
+    auto R = Run(Args);
+    EXPECT_EQ(R.Status, 2) << Message;
+    EXPECT_EQ(R.Err,
+              "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
   }
 }
 

@@ -27,7 +27,7 @@ class PrjLibTest : public TProjectLayerTest {
     Project.RegistryAddress = {hkeyCurrentUser, "\\Software\\tolvsoft\\Quillbay"};
     Project.DefaultExt = "qby";
     Project.FileFilter = "Calendar Files|*.qby|All Files|*.*";
-    Project.SaveAlert = "The calendar have been changed. Save?";
+    Project.SaveAlert = "The calendar has been changed. Save?";
     Project.MaxListSize = 10;
     Record(Project.OnOpen, "OnOpen");
     Record(Project.OnNew, "OnNew");
@@ -157,7 +157,7 @@ TEST_F(PrjLibTest, TheSaveQuestion) {
   ASSERT_EQ(FDialogs.Messages.size(), 1u);
   const auto& M = FDialogs.Messages[0];
   EXPECT_EQ(M.Caption, "Confirm");
-  EXPECT_EQ(M.Text, "The calendar have been changed. Save?");
+  EXPECT_EQ(M.Text, "The calendar has been changed. Save?");
   EXPECT_EQ(M.Icon, TMsgIcon::Question);
   EXPECT_EQ(M.Buttons, TMsgButtons::YesNoCancel);
   EXPECT_EQ(M.DefaultButton, TMsgResult::Yes);

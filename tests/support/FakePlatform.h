@@ -18,6 +18,7 @@ class TFakePlatform : public TPlatform {
   std::string LongDayName(int Day) const override;
   std::string ShortDayName(int Day) const override;
   std::string LongMonthName(int Month) const override;
+  int FirstWeekDay() const override { return FFirstWeekDay; }
   int CompareTextIgnoreCase(const std::string& A, const std::string& B) const override;
   std::string LanguageTag() const override { return FLanguageTag; }
 
@@ -42,6 +43,7 @@ class TFakePlatform : public TPlatform {
   std::array<std::string, 8> ShortDayNames;  // index 1..7 used
   std::array<std::string, 13> MonthNames;    // index 1..12 used
   std::string FLanguageTag = "en";
+  int FFirstWeekDay = 1;  // Sunday
   std::array<uint32_t, 25> SystemColors;
   // The program and shared data folders start empty: a test that needs them
   // points them at a temporary place.

@@ -1,6 +1,7 @@
 #include "ui/DateChooser.h"
 
 #include <gtest/gtest.h>
+#include <QSet>
 #include <QTableView>
 #include <QTest>
 #include <QTextCharFormat>
@@ -12,6 +13,8 @@
 #include "model/CalDate.h"
 #include "platform/Errors.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/ui/DarkPalette.h"
+#include "ui/Contrast.h"
 
 namespace {
 
@@ -161,3 +164,69 @@ TEST(DateConversion, DayNumbersAndDates) {
 }
 
 }  // namespace
+
+TEST_F(DateChooserTest, DaysWithEventsAreMarkedOnlyInTheCellsOnShow) {
+  const QSet<QDate> Events = {QDate(2026, 3, 14), QDate(2026, 3, 21), QDate(2026, 6, 1)};
+  const QImage Plain = Chooser->grab().toImage();
+  Chooser->HasEvents = [&Events](TDateTime Date) { return Events.contains(DateTimeToQDate(Date)); };
+  Chooser->RefreshMarks();
+  EXPECT_TRUE(Chooser->IsMarked(QDate(2026, 3, 14)));
+  EXPECT_FALSE(Chooser->IsMarked(QDate(2026, 3, 13)));
+  const QTextCharFormat Marked = Chooser->dateTextFormat(QDate(2026, 3, 21));
+  EXPECT_EQ(Marked.fontWeight(), QFont::Bold);
+  EXPECT_EQ(Marked.toolTip(), "Has events") << "what a screen reader tells of the cell";
+  EXPECT_EQ(Chooser->dateTextFormat().size(), 2) << "June is not on show";
+  EXPECT_NE(Chooser->grab().toImage(), Plain);
+
+  // Every day of the calendar with events: still only the cells on show get a format.
+  Chooser->HasEvents = [](TDateTime) { return true; };
+  Chooser->RefreshMarks();
+  EXPECT_LE(Chooser->dateTextFormat().size(), 7 * 7) << "six weeks on show and the week before";
+  Chooser->setCurrentPage(2026, 6);
+  EXPECT_TRUE(Chooser->dateTextFormat().contains(QDate(2026, 6, 30)));
+  EXPECT_FALSE(Chooser->dateTextFormat().contains(QDate(2026, 3, 14)));
+
+  Chooser->SetMarkDays(false);
+  EXPECT_TRUE(Chooser->dateTextFormat().isEmpty());
+  EXPECT_FALSE(Chooser->IsMarked(QDate(2026, 6, 1)));
+}
+
+TEST(Contrast, RatiosAreThoseOfWcag) {
+  EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(Qt::white, Qt::white), 1.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.01);  // the lightest grey for text
+  EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01);
+  EXPECT_NEAR(ContrastRatio(Qt::red, Qt::white), 4.0, 0.01);
+}
+
+TEST_F(DateChooserTest, UnderADarkPaletteEveryTextKeepsItsContrast) {
+  Chooser->HasEvents = [](TDateTime Date) { return static_cast<int>(Date) % 3 == 0; };
+  for (const QPalette& Palette : {QPalette(), DarkPalette()}) {
+    Chooser->setPalette(Palette);
+    QTableView* Table = View();
+    int Checked = 0;
+    for (int Row = 0; Row < Table->model()->rowCount(); ++Row)
+      for (int Col = 0; Col < Table->model()->columnCount(); ++Col) {
+        const QModelIndex Index = Table->model()->index(Row, Col);
+        if (Table->model()->data(Index).toString().isEmpty()) continue;
+        const QColor Text = qvariant_cast<QColor>(Table->model()->data(Index, Qt::ForegroundRole));
+        const QColor Ground = qvariant_cast<QColor>(Table->model()->data(Index, Qt::BackgroundRole));
+        EXPECT_GE(ContrastRatio(Text, Ground), ReadableContrast)
+            << Table->model()->data(Index).toString().toStdString() << ": " << Text.name().toStdString()
+            << " on " << Ground.name().toStdString();
+        ++Checked;
+      }
+    EXPECT_EQ(Checked, 7 + 42) << "the week-day row and six weeks";
+    if (IsDarkPalette(Palette)) {
+      const QColor Header =
+          qvariant_cast<QColor>(Table->model()->data(Table->model()->index(0, 1), Qt::BackgroundRole));
+      EXPECT_LT(Header.lightness(), 128) << "the week-day row is dark too";
+    }
+    auto* Bar = Chooser->findChild<QWidget*>("qt_calendar_navigationbar");
+    ASSERT_NE(Bar, nullptr);
+    for (QWidget* Button : Bar->findChildren<QToolButton*>())
+      EXPECT_GE(ContrastRatio(Button->palette().color(QPalette::ButtonText),
+                              Bar->palette().color(Bar->backgroundRole())),
+                ReadableContrast);
+  }
+}

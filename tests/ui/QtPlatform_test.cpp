@@ -27,3 +27,18 @@ TEST(QtPlatform, OpenDocumentAnswersTheOpenersVerdict) {
   }
   setenv("PATH", OldPath.c_str(), 1);
 }
+
+TEST(QtPlatform, FirstWeekDayIsTheTimeLocalesFirstDay) {
+  // 1 Sunday .. 7 Saturday, as the C library's locales define the week.
+  const std::pair<const char*, int> Cases[] = {{"C", 1},          {"en_US.UTF-8", 1}, {"de_DE.UTF-8", 2},
+                                               {"de_DE", 2},      {"en_GB.UTF-8", 2}, {"ar_EG.UTF-8", 7},
+                                               {"xx_YY.UTF-8", 1}};
+  const char* Outer = std::getenv("LC_ALL");
+  const std::string Kept = Outer ? Outer : "";
+  TQtPlatform Platform;
+  for (const auto& [Locale, Day] : Cases) {
+    setenv("LC_ALL", Locale, 1);
+    EXPECT_EQ(Platform.FirstWeekDay(), Day) << Locale;
+  }
+  Outer ? setenv("LC_ALL", Kept.c_str(), 1) : unsetenv("LC_ALL");
+}

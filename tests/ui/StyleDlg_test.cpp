@@ -206,6 +206,14 @@ TEST_F(StyleFormTest, PaintingDrawsTheControlsValues) {
   EXPECT_EQ(F.petDays->cetBGColor->Color(), 0xFF0000);
 }
 
+TEST_F(StyleFormTest, PreviewPaintsTheSampleMonthsDaysInTheChosenWeekOrder) {
+  TStyleForm& F = Open();
+  F.cbxWeekStart->setCurrentIndex(1);  // Monday: 2 and 3 July 2001 end the excerpt
+  F.pbxPreview->grab();
+  EXPECT_EQ(F.petDays->SampleText(), "3");
+  EXPECT_EQ(F.petEvents->SampleText(), "Events 3");
+}
+
 TEST_F(StyleFormTest, ClickSelectsThePageAndTheArrowFollows) {
   TStyleForm& F = Open();
   F.show();
@@ -249,8 +257,9 @@ TEST_F(StyleFormTest, TheArrowIsWholeAndNeverCoveredByThePreviewAlsoInALargeFont
   }
 }
 
-TEST_F(StyleFormTest, EveryCaptionShowsWholeInEnglishAndGermanAndTheStyleKeepsItsEnglishValues) {
-  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE")}) {
+TEST_F(StyleFormTest, EveryCaptionShowsWholeInEveryLanguageAndTheStyleKeepsItsEnglishValues) {
+  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE"), QLocale("es_ES"), QLocale("fr_FR"),
+                                QLocale("it_IT"), QLocale("nl_NL")}) {
     InstallTranslations(Locale, {QUILLBAY_QM_DIR});
     TStyleForm& F = Open();
     F.show();
@@ -313,16 +322,21 @@ TEST_F(StyleFormTest, CaptionSampleFollowsTheMonthFormAndYear) {
   EXPECT_TRUE(F.btnApply->isEnabled());
 }
 
-TEST_F(StyleFormTest, EmptyLanguageOpensAsEnglishAndIsStoredSo) {
-  Document.Style().Language = "";
-  TStyleForm& F = Open();
-  EXPECT_EQ(F.cbxLanguage->currentText(), "English");
-  F.StoreToStyle(Document.Style());
-  EXPECT_EQ(Document.Style().Language, "English");
-
-  Document.Style().Language = "dEfAuLt";
-  F.LoadFromStyle(Document.Style(), false);
-  EXPECT_EQ(F.cbxLanguage->currentText(), "Default");
+TEST_F(StyleFormTest, EmptyOrUnknownLanguageShowsDefaultAndIsStoredAsItWas) {
+  // An empty or unknown language gives the locale's names on the pages, as "Default" does.
+  for (const char* Stored : {"", "Klingon", "dEfAuLt", "english"}) {
+    Document.Style().Language = Stored;
+    TStyleForm& F = Open();
+    EXPECT_EQ(F.cbxLanguage->currentText(), std::string(Stored) == "english" ? "English" : "Default")
+        << Stored;
+    F.StoreToStyle(Document.Style());
+    EXPECT_EQ(Document.Style().Language, Stored) << "stored untouched";
+    F.cbxLanguage->setCurrentIndex(1 - F.cbxLanguage->currentIndex());
+    F.StoreToStyle(Document.Style());
+    EXPECT_EQ(Document.Style().Language, std::string(Stored) == "english" ? "Default" : "English")
+        << "a choice is stored as chosen";
+    Close();
+  }
 }
 
 TEST_F(StyleFormTest, WeekDaysLengthThreeTicksNoneAndIsStoredAsZero) {
@@ -690,6 +704,15 @@ TEST_F(StyleDialogRunTest, OkWithoutAChangeGivesBackEveryTextAsItWas) {
   RunWith([](TStyleForm& F) { F.btnOK->click(); });
   EXPECT_EQ(Document.Checksum(), Checksum);
   EXPECT_EQ(Texts(), Before);
+}
+
+TEST_F(StyleDialogRunTest, OkWithAnEmptyLanguageLeavesTheDocumentUnchanged) {
+  Document.Style().Language = "";
+  Document.Style().Days().BGColor = Document.Style().Events().BGColor;  // the painting makes them equal
+  const uint32_t Checksum = Document.Checksum();
+  RunWith([](TStyleForm& F) { F.btnOK->click(); });
+  EXPECT_EQ(Document.Style().Language, "");
+  EXPECT_EQ(Document.Checksum(), Checksum);
 }
 
 TEST_F(StyleDialogRunTest, OkStoresAndTheGalleryIsWrittenWhateverClosed) {

@@ -77,3 +77,22 @@ TEST(StylePreviewLayout, HiddenCaptionKeepsItsLastPlaceAndTheArrowPointsAtRows) 
   EXPECT_TRUE(ArrowVisible(spEvents, false));
   EXPECT_FALSE(ArrowVisible(spHTML, true));
 }
+
+TEST(StylePreviewSample, DaysAreTheRealDaysOfJuly2001InTheChosenWeekOrder) {
+  // 1 July 2001 was a Sunday. Each case: the week start (1 Sunday .. 7
+  // Saturday) and the days of row 0 and row 1, two columns each; 0 is a cell
+  // before the first of the month.
+  const struct {
+    int WeekStart;
+    int Days[2][2];
+  } Cases[] = {
+      {1, {{1, 2}, {8, 9}}}, {2, {{0, 0}, {2, 3}}}, {3, {{0, 0}, {3, 4}}},
+      {4, {{0, 0}, {4, 5}}}, {5, {{0, 0}, {5, 6}}}, {6, {{0, 0}, {6, 7}}},
+      {7, {{0, 1}, {7, 8}}}, {0, {{1, 2}, {8, 9}}}, {99, {{1, 2}, {8, 9}}},
+  };
+  for (const auto& C : Cases)
+    for (int Row = 0; Row < 2; ++Row)
+      for (int Column = 0; Column < 2; ++Column)
+        EXPECT_EQ(SampleDay(C.WeekStart, Row, Column), C.Days[Row][Column])
+            << "week start " << C.WeekStart << ", row " << Row << ", column " << Column;
+}

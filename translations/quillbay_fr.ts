@@ -1,0 +1,1139 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is not valid</source>
+        <translation>Le fichier n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s</source>
+        <translation>Impossible d&apos;ouvrir le fichier %s</translation>
+    </message>
+    <message>
+        <source>Cannot create file %s</source>
+        <translation>Impossible de créer le fichier %s</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%s)</source>
+        <translation>Indice de liste hors limites (%s)</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Date non valide</translation>
+    </message>
+    <message>
+        <source>Date is outside the calendar&apos;s range</source>
+        <translation>La date est en dehors de la période du calendrier</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is a symbolic link; remove it and try again</source>
+        <translation>Le dossier d&apos;aperçu %s est un lien symbolique&#xa0;; supprimez-le et réessayez</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is not a folder; remove it and try again</source>
+        <translation>Le dossier d&apos;aperçu %s n&apos;est pas un dossier&#xa0;; supprimez-le et réessayez</translation>
+    </message>
+    <message>
+        <source>The preview folder %s belongs to another user</source>
+        <translation>Le dossier d&apos;aperçu %s appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>The preview folder %s can be changed by other users</source>
+        <translation>Le dossier d&apos;aperçu %s peut être modifié par d&apos;autres utilisateurs</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%s&apos;</source>
+        <translation>Type de données non valide pour «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%s&apos;</source>
+        <translation>Impossible de lire les données de «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%s&apos;</source>
+        <translation>Impossible d&apos;enregistrer les données de «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Le fichier de paramètres %s est endommagé. Il a été renommé en %s, et Quillbay démarre avec de nouveaux paramètres.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Le fichier de paramètres %s n&apos;a pas pu être lu. Il a été renommé en %s, et Quillbay démarre avec de nouveaux paramètres.</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Le fichier de paramètres %s est endommagé et ne peut pas être mis de côté. Les calendriers récents et la position des fenêtres ne seront pas conservés pendant cette session.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Le fichier de paramètres %s n&apos;a pas pu être lu ni mis de côté. Les calendriers récents et la position des fenêtres ne seront pas conservés pendant cette session.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>No dialogs are available to ask the user</source>
+        <translation>Aucune boîte de dialogue n&apos;est disponible pour interroger l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Une erreur inattendue s&apos;est produite</translation>
+    </message>
+    <message>
+        <source>this is not an iCalendar file</source>
+        <translation>ce n&apos;est pas un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>cette ligne est illisible</translation>
+    </message>
+    <message>
+        <source>the value of %s cannot be read</source>
+        <translation>la valeur de %s est illisible</translation>
+    </message>
+    <message>
+        <source>%s is not ended</source>
+        <translation>%s n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>a date of this event is not valid</source>
+        <translation>une date de cet événement n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be used</source>
+        <translation>le fuseau horaire est inutilisable</translation>
+    </message>
+    <message>
+        <source>the repeat rule of this event cannot be used</source>
+        <translation>la règle de répétition de cet événement est inutilisable</translation>
+    </message>
+    <message>
+        <source>this event repeats too often to be imported</source>
+        <translation>cet événement se répète trop souvent pour être importé</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop volumineux</translation>
+    </message>
+    <message>
+        <source>The range of days ends before it begins</source>
+        <translation>La période se termine avant de commencer</translation>
+    </message>
+    <message>
+        <source>The range of days is not valid</source>
+        <translation>La période n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>A range of more than %s years cannot be imported</source>
+        <translation>Impossible d&apos;importer une période de plus de %s ans</translation>
+    </message>
+    <message>
+        <source>%s, line %s: %s</source>
+        <translation>%s, ligne %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, line %s</source>
+        <translation>Le fichier n&apos;est pas valide
+%s, ligne %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, larger than %s MB</source>
+        <translation>Le fichier n&apos;est pas valide
+%s, plus de %s Mo</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %s</source>
+        <translation>Aucun programme n&apos;a pu être lancé pour ouvrir %s</translation>
+    </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Ce n&apos;est pas une adresse web&#xa0;: l&apos;adresse d&apos;un calendrier commence par https://, http:// ou webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Le serveur %s est introuvable</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>Le serveur %s a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Délai dépassé&#xa0;: le serveur %s n&apos;a rien envoyé pendant %s secondes</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>La connexion sécurisée à %s a échoué&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>Le serveur de %s a répondu %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>Le calendrier à l&apos;adresse %s dépasse %s Mo</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>La connexion à %s a été interrompue avant la fin du calendrier</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>L&apos;adresse %s est redirigée plus de %s fois</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>L&apos;adresse %s est redirigée vers une adresse qui n&apos;est pas suivie</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>L&apos;adresse %s ne fournit pas de fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Le téléchargement a été annulé</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>Impossible de récupérer %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Impossible de calculer une empreinte SHA-256</translation>
+    </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossible de démarrer la bibliothèque réseau</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossible de générer un sel aléatoire</translation>
+    </message>
+    <message>
+        <source>the repeat rule of this event cannot be read</source>
+        <translation>la règle de répétition de cet événement est illisible</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Adresse du calendrier (https://, http:// ou webcal://), telle que le service d&apos;agenda l&apos;indique sous «&#xa0;Adresse secrète au format iCal&#xa0;» ou «&#xa0;Publier le calendrier&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>Récupération du calendrier depuis %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>Récupération du calendrier depuis %1
+%2 reçus</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Courriel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Web:</source>
+        <translation>Web&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TColorEdit</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>Respecter la &amp;casse</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TNaturalEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Diminuer</translation>
+    </message>
+</context>
+<context>
+    <name>TParaEditor</name>
+    <message>
+        <source>Align</source>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source> Font </source>
+        <translation> Police </translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>à gauche</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation>centré</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>à droite</translation>
+    </message>
+</context>
+<context>
+    <name>TStyleForm</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Calendar Style</source>
+        <translation>Style du calendrier</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Titre du mois</translation>
+    </message>
+    <message>
+        <source>Week Days</source>
+        <translation>Jours de la semaine</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Cell width</source>
+        <translation>Largeur des cellules</translation>
+    </message>
+    <message>
+        <source>Cell height</source>
+        <translation>Hauteur des cellules</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre de la page</translation>
+    </message>
+    <message>
+        <source>Table width</source>
+        <translation>Largeur du tableau</translation>
+    </message>
+    <message>
+        <source>Border width</source>
+        <translation>Épaisseur de la bordure</translation>
+    </message>
+    <message>
+        <source>Cell padding</source>
+        <translation>Marge intérieure</translation>
+    </message>
+    <message>
+        <source>Border color</source>
+        <translation>Couleur de la bordure</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Color schemes</source>
+        <translation>Palettes de couleurs</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>String month</source>
+        <translation>Mois en toutes lettres</translation>
+    </message>
+    <message>
+        <source>Numeric month</source>
+        <translation>Mois en chiffres</translation>
+    </message>
+    <message>
+        <source>Show year</source>
+        <translation>Afficher l&apos;année</translation>
+    </message>
+    <message>
+        <source>Bottom margin</source>
+        <translation>Marge inférieure</translation>
+    </message>
+    <message>
+        <source>Full names</source>
+        <translation>Noms complets</translation>
+    </message>
+    <message>
+        <source>Short names</source>
+        <translation>Noms abrégés</translation>
+    </message>
+    <message>
+        <source>One char names</source>
+        <translation>Une lettre</translation>
+    </message>
+    <message>
+        <source>Wrap the event words</source>
+        <translation>Retour à la ligne automatique</translation>
+    </message>
+    <message>
+        <source>Text for blank events</source>
+        <translation>Texte des jours sans événement</translation>
+    </message>
+    <message>
+        <source>Hide &apos;Created by&apos; line</source>
+        <translation>Masquer la ligne «&#xa0;Created by&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>En-tête</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Pied de page</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Preview in browser</source>
+        <translation>Aperçu dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Events %1</source>
+        <translation>Événements %1</translation>
+    </message>
+    <message>
+        <source>Append scheme</source>
+        <translation>Ajouter une palette</translation>
+    </message>
+    <message>
+        <source>Enter the scheme name</source>
+        <translation>Nom de la palette</translation>
+    </message>
+    <message>
+        <source>Invalid name</source>
+        <translation>Nom non valide</translation>
+    </message>
+    <message>
+        <source>Style &quot;%1&quot; already exists. Override?</source>
+        <translation>La palette «&#xa0;%1&#xa0;» existe déjà. La remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete &quot;%1&quot; scheme?</source>
+        <translation>Voulez-vous supprimer la palette «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Moderne</translation>
+    </message>
+    <message>
+        <source>Page form</source>
+        <translation>Forme de la page</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semaine commence le</translation>
+    </message>
+    <message>
+        <source>Show event text as written (not HTML)</source>
+        <translation>Afficher le texte tel quel (pas en HTML)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Unselect</source>
+        <translation>Tout désélectionner</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month tables</source>
+        <translation>Marge sous les tableaux des mois</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Col spacing</source>
+        <translation>Espace entre les colonnes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>Fichiers HTML</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; already exists. Override?</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Calendar Files</source>
+        <translation>Fichiers de calendrier</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Le calendrier a été modifié. L&apos;enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Documents &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Search...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Prev &amp;Month</source>
+        <translation>&amp;Mois précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Prev Day</source>
+        <translation>Jour &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>&amp;Jour suivant</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Month</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>A&amp;perçu</translation>
+    </message>
+    <message>
+        <source>Export &amp;month...</source>
+        <translation>Exporter le &amp;mois...</translation>
+    </message>
+    <message>
+        <source>Export &amp;year...</source>
+        <translation>Exporter l&apos;&amp;année...</translation>
+    </message>
+    <message>
+        <source>&amp;Style...</source>
+        <translation>&amp;Style...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Export month</source>
+        <translation>Exporter le mois</translation>
+    </message>
+    <message>
+        <source>Export year</source>
+        <translation>Exporter l&apos;année</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Finished searching</source>
+        <translation>Recherche terminée</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>Fichiers HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar...</source>
+        <translation>&amp;Importer un fichier iCalendar...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>Exporter au format &amp;iCalendar...</translation>
+    </message>
+    <message>
+        <source>Import iCalendar</source>
+        <translation>Importer un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>Import the events of these days:</source>
+        <translation>Importer les événements de ces jours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 événement</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 événements</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>Added %1 on %2</source>
+        <translation>Importation terminée&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Export iCalendar</source>
+        <translation>Exporter au format iCalendar</translation>
+    </message>
+    <message>
+        <source>Put the days of this range into the feed:</source>
+        <translation>Mettre dans le flux les jours de cette période&#xa0;:</translation>
+    </message>
+    <message>
+        <source>iCalendar Files</source>
+        <translation>Fichiers iCalendar</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importer depuis une a&amp;dresse...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Importer depuis une adresse</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copier le mois en &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation type="unfinished">Répé&amp;ter...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished">&amp;Enlever des jours...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished">Page du mois écrite dans %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished">Flux iCalendar écrit dans %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished">Ajouté à 1 jour</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished">Ajouté à %1 jours</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished">Enlevé de 1 jour</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished">Enlevé de %1 jours</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished">Annuler le retrait des &amp;jours</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished">1 jour rétabli</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished">%1 jours rétablis</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation type="unfinished">Page de l&apos;année écrite dans %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Annuler la ré&amp;pétition</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>Aucun événement entre le %1 et le %2 ; les événements de ce fichier se situent entre le %3 et le %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 événement n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>; %1 events could not be read (first: %2)</source>
+        <translation>; %1 événements n&apos;ont pas pu être lus (premier : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRange</name>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished">&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished">&amp;Ligne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished">Aucun jour de la période ne contient cette ligne.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished">Elle sera enlevée de 1 jour.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished">Elle sera enlevée de %1 jours.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Enlever des jours</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished">Le %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished">d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished">&amp;Jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished">&amp;Nombre de fois</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished">&amp;Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished">&amp;Intervalle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished">Le premier %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished">Le deuxième %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished">Le troisième %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished">Le quatrième %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished">Le cinquième %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished">Le %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished">Le dernier %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished">Le dernier jour du mois</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished">jours</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished">jour</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished">semaines</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished">semaine</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished">mois</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished">mois</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished">ans</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished">an</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished">Une répétition atteint au plus %1 jours&#xa0;; choisissez moins de fois.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished">Une répétition va au plus %1 ans en avant&#xa0;; choisissez une fin plus tôt ou moins de fois.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished">Aucun jour ne correspond à la règle.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 jours</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished">%1, dont %2 omis</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Répéter</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillbay turns a list of dated events into calendar pages for a web site.</source>
+        <translation>Quillbay transforme une liste d&apos;événements datés en pages de calendrier pour un site web.</translation>
+    </message>
+    <message>
+        <source>The calendar document to open.</source>
+        <translation>Le document de calendrier à ouvrir.</translation>
+    </message>
+    <message>
+        <source>give at most one document to open</source>
+        <translation>indiquez au plus un document à ouvrir</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1139 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is not valid</source>
+        <translation>Het bestand is ongeldig</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s</source>
+        <translation>Kan bestand %s niet openen</translation>
+    </message>
+    <message>
+        <source>Cannot create file %s</source>
+        <translation>Kan bestand %s niet aanmaken</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Fout bij het schrijven</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%s)</source>
+        <translation>Lijstindex buiten bereik (%s)</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Ongeldige datum</translation>
+    </message>
+    <message>
+        <source>Date is outside the calendar&apos;s range</source>
+        <translation>De datum valt buiten de periode van de kalender</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is a symbolic link; remove it and try again</source>
+        <translation>De voorbeeldmap %s is een symbolische koppeling; verwijder deze en probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is not a folder; remove it and try again</source>
+        <translation>De voorbeeldmap %s is geen map; verwijder deze en probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>The preview folder %s belongs to another user</source>
+        <translation>De voorbeeldmap %s is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>The preview folder %s can be changed by other users</source>
+        <translation>De voorbeeldmap %s kan door andere gebruikers worden gewijzigd</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%s&apos;</source>
+        <translation>Ongeldig gegevenstype voor ‘%s’</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%s&apos;</source>
+        <translation>Kan de gegevens voor ‘%s’ niet lezen</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%s&apos;</source>
+        <translation>Kan de gegevens voor ‘%s’ niet opslaan</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Het instellingenbestand %s is beschadigd. Het is hernoemd naar %s en Quillbay start met nieuwe instellingen.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Het instellingenbestand %s kon niet worden gelezen. Het is hernoemd naar %s en Quillbay start met nieuwe instellingen.</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Het instellingenbestand %s is beschadigd en kan niet opzij worden gezet. Recent gebruikte kalenders en vensterposities worden in deze sessie niet bewaard.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Het instellingenbestand %s kon niet worden gelezen en kan niet opzij worden gezet. Recent gebruikte kalenders en vensterposities worden in deze sessie niet bewaard.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bevestigen</translation>
+    </message>
+    <message>
+        <source>No dialogs are available to ask the user</source>
+        <translation>Er zijn geen dialoogvensters beschikbaar om de gebruiker iets te vragen</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Er is een onverwachte fout opgetreden</translation>
+    </message>
+    <message>
+        <source>this is not an iCalendar file</source>
+        <translation>dit is geen iCalendar-bestand</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>deze regel kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the value of %s cannot be read</source>
+        <translation>de waarde van %s kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%s is not ended</source>
+        <translation>%s is niet afgesloten</translation>
+    </message>
+    <message>
+        <source>a date of this event is not valid</source>
+        <translation>een datum van deze activiteit is ongeldig</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be used</source>
+        <translation>de tijdzone kan niet worden gebruikt</translation>
+    </message>
+    <message>
+        <source>the repeat rule of this event cannot be used</source>
+        <translation>de herhaalregel van deze activiteit kan niet worden gebruikt</translation>
+    </message>
+    <message>
+        <source>this event repeats too often to be imported</source>
+        <translation>deze activiteit herhaalt zich te vaak om te importeren</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>het bestand is te groot</translation>
+    </message>
+    <message>
+        <source>The range of days ends before it begins</source>
+        <translation>De periode eindigt voordat ze begint</translation>
+    </message>
+    <message>
+        <source>The range of days is not valid</source>
+        <translation>De periode is ongeldig</translation>
+    </message>
+    <message>
+        <source>A range of more than %s years cannot be imported</source>
+        <translation>Een periode van meer dan %s jaar kan niet worden geïmporteerd</translation>
+    </message>
+    <message>
+        <source>%s, line %s: %s</source>
+        <translation>%s, regel %s: %s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, line %s</source>
+        <translation>Het bestand is ongeldig
+%s, regel %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, larger than %s MB</source>
+        <translation>Het bestand is ongeldig
+%s, groter dan %s MB</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %s</source>
+        <translation>Er kon geen programma worden gestart om %s te openen</translation>
+    </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Geen webadres: het adres van een kalender begint met https://, http:// of webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Kan de server %s niet vinden</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>De server %s heeft de verbinding geweigerd</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Time-out: de server %s heeft %s seconden lang niets verzonden</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>De beveiligde verbinding met %s is mislukt: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>De server van %s antwoordde %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>De kalender op %s is groter dan %s MB</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>De verbinding met %s werd verbroken voordat de kalender volledig was</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>Het adres %s wordt meer dan %s keer omgeleid</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>Het adres %s wordt omgeleid naar een adres dat niet wordt gevolgd</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>Het adres %s levert geen iCalendar-bestand op</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Het downloaden is geannuleerd</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>Kan %s niet ophalen: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Kan geen SHA-256-hash berekenen</translation>
+    </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>De netwerkbibliotheek kan niet worden gestart</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Er kan geen willekeurige salt worden gemaakt</translation>
+    </message>
+    <message>
+        <source>the repeat rule of this event cannot be read</source>
+        <translation>de herhaalregel van deze afspraak kan niet worden gelezen</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Adres van de kalender (https://, http:// of webcal://), zoals de agendadienst het toont onder ‘Geheim adres in iCal-indeling’ of ‘Agenda publiceren’:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>De kalender wordt opgehaald van %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>De kalender wordt opgehaald van %1
+%2 ontvangen</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Web:</source>
+        <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>TColorEdit</name>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Zoeken naar:</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Hoofdlettergevoelig</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Volgende zoeken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>TNaturalEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Hoger</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Lager</translation>
+    </message>
+</context>
+<context>
+    <name>TParaEditor</name>
+    <message>
+        <source>Align</source>
+        <translation>Uitlijning</translation>
+    </message>
+    <message>
+        <source> Font </source>
+        <translation> Lettertype </translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Achtergrondkleur</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Vet</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursief</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Onderstreept</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation>gecentreerd</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+</context>
+<context>
+    <name>TStyleForm</name>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Calendar Style</source>
+        <translation>Kalenderstijl</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Maandtitel</translation>
+    </message>
+    <message>
+        <source>Week Days</source>
+        <translation>Weekdagen</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dagen</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Activiteiten</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Herstellen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engels</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Systeemtaal</translation>
+    </message>
+    <message>
+        <source>Cell width</source>
+        <translation>Celbreedte</translation>
+    </message>
+    <message>
+        <source>Cell height</source>
+        <translation>Celhoogte</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Paginatitel</translation>
+    </message>
+    <message>
+        <source>Table width</source>
+        <translation>Tabelbreedte</translation>
+    </message>
+    <message>
+        <source>Border width</source>
+        <translation>Randdikte</translation>
+    </message>
+    <message>
+        <source>Cell padding</source>
+        <translation>Celopvulling</translation>
+    </message>
+    <message>
+        <source>Border color</source>
+        <translation>Randkleur</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Achtergrond</translation>
+    </message>
+    <message>
+        <source>Color schemes</source>
+        <translation>Kleurenschema&apos;s</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <source>String month</source>
+        <translation>Maand als naam</translation>
+    </message>
+    <message>
+        <source>Numeric month</source>
+        <translation>Maand als getal</translation>
+    </message>
+    <message>
+        <source>Show year</source>
+        <translation>Jaar tonen</translation>
+    </message>
+    <message>
+        <source>Bottom margin</source>
+        <translation>Ondermarge</translation>
+    </message>
+    <message>
+        <source>Full names</source>
+        <translation>Volledige namen</translation>
+    </message>
+    <message>
+        <source>Short names</source>
+        <translation>Korte namen</translation>
+    </message>
+    <message>
+        <source>One char names</source>
+        <translation>Eén letter</translation>
+    </message>
+    <message>
+        <source>Wrap the event words</source>
+        <translation>Automatische tekstterugloop</translation>
+    </message>
+    <message>
+        <source>Text for blank events</source>
+        <translation>Tekst voor dagen zonder activiteiten</translation>
+    </message>
+    <message>
+        <source>Hide &apos;Created by&apos; line</source>
+        <translation>Regel ‘Created by’ verbergen</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Koptekst</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Voettekst</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Preview in browser</source>
+        <translation>Voorbeeld in browser</translation>
+    </message>
+    <message>
+        <source>Events %1</source>
+        <translation>Activiteiten %1</translation>
+    </message>
+    <message>
+        <source>Append scheme</source>
+        <translation>Schema toevoegen</translation>
+    </message>
+    <message>
+        <source>Enter the scheme name</source>
+        <translation>Voer de naam van het schema in</translation>
+    </message>
+    <message>
+        <source>Invalid name</source>
+        <translation>Ongeldige naam</translation>
+    </message>
+    <message>
+        <source>Style &quot;%1&quot; already exists. Override?</source>
+        <translation>Het schema ‘%1’ bestaat al. Vervangen?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete &quot;%1&quot; scheme?</source>
+        <translation>Wilt u het schema ‘%1’ verwijderen?</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassiek</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Modern</translation>
+    </message>
+    <message>
+        <source>Page form</source>
+        <translation>Paginavorm</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Week begint op</translation>
+    </message>
+    <message>
+        <source>Show event text as written (not HTML)</source>
+        <translation>Tekst van activiteiten letterlijk tonen (geen HTML)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Maanden</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Unselect</source>
+        <translation>Niets selecteren</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month tables</source>
+        <translation>Ondermarge van de maandtabellen</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Kolommen</translation>
+    </message>
+    <message>
+        <source>Col spacing</source>
+        <translation>Kolomafstand</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>HTML-bestanden</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle bestanden</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; already exists. Override?</source>
+        <translation>Het bestand ‘%1’ bestaat al. Vervangen?</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Calendar Files</source>
+        <translation>Kalenderbestanden</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle bestanden</translation>
+    </message>
+    <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>De kalender is gewijzigd. Opslaan?</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Gewijzigd</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>&amp;Recente documenten</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>K&amp;nippen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+        <source>&amp;Search...</source>
+        <translation>&amp;Zoeken...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>Prev &amp;Month</source>
+        <translation>&amp;Vorige maand</translation>
+    </message>
+    <message>
+        <source>&amp;Prev Day</source>
+        <translation>V&amp;orige dag</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>Volgende &amp;dag</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Month</source>
+        <translation>Volgende &amp;maand</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtra</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Export &amp;month...</source>
+        <translation>&amp;Maand exporteren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;year...</source>
+        <translation>&amp;Jaar exporteren...</translation>
+    </message>
+    <message>
+        <source>&amp;Style...</source>
+        <translation>&amp;Stijl...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Help-onderwerpen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Werkbalk</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stijl</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Export month</source>
+        <translation>Maand exporteren</translation>
+    </message>
+    <message>
+        <source>Export year</source>
+        <translation>Jaar exporteren</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Finished searching</source>
+        <translation>Zoeken voltooid</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>HTML-bestanden</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar...</source>
+        <translation>iCalendar-bestand &amp;importeren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>Exporteren naar &amp;iCalendar...</translation>
+    </message>
+    <message>
+        <source>Import iCalendar</source>
+        <translation>iCalendar-bestand importeren</translation>
+    </message>
+    <message>
+        <source>Import the events of these days:</source>
+        <translation>De activiteiten van deze dagen importeren:</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 activiteit</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 activiteiten</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 dag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dagen</translation>
+    </message>
+    <message>
+        <source>Added %1 on %2</source>
+        <translation>%1 op %2 toegevoegd</translation>
+    </message>
+    <message>
+        <source>Export iCalendar</source>
+        <translation>Exporteren naar iCalendar</translation>
+    </message>
+    <message>
+        <source>Put the days of this range into the feed:</source>
+        <translation>De dagen van deze periode in de feed opnemen:</translation>
+    </message>
+    <message>
+        <source>iCalendar Files</source>
+        <translation>iCalendar-bestanden</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Vanaf &amp;webadres importeren...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Vanaf webadres importeren</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Maand als &amp;HTML kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation type="unfinished">&amp;Herhalen...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation type="unfinished">Uit &amp;dagen verwijderen...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation type="unfinished">Maandpagina geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation type="unfinished">iCalendar-feed geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation type="unfinished">Aan 1 dag toegevoegd</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation type="unfinished">Aan %1 dagen toegevoegd</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation type="unfinished">Uit 1 dag verwijderd</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation type="unfinished">Uit %1 dagen verwijderd</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation type="unfinished">Verwijderen &amp;terugdraaien</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation type="unfinished">1 dag hersteld</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation type="unfinished">%1 dagen hersteld</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation type="unfinished">Jaarpagina geschreven naar %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Herhalen &amp;terugdraaien</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>Geen afspraken tussen %1 en %2; de afspraken van dit bestand liggen tussen %3 en %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 afspraak kon niet worden gelezen (%1)</translation>
+    </message>
+    <message>
+        <source>; %1 events could not be read (first: %2)</source>
+        <translation>; %1 afspraken konden niet worden gelezen (eerste: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRange</name>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot en met:</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished">Ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation type="unfinished">&amp;Regel:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished">&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished">&amp;Tot en met:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation type="unfinished">Geen dag van de periode bevat deze regel.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation type="unfinished">Hij wordt uit 1 dag verwijderd.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation type="unfinished">Hij wordt uit %1 dagen verwijderd.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Uit dagen verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation type="unfinished">Op %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation type="unfinished">d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation type="unfinished">T&amp;ot en met</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation type="unfinished">&amp;Aantal keren</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished">&amp;Tekst:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation type="unfinished">&amp;Elke</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation type="unfinished">Op de eerste %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation type="unfinished">Op de tweede %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation type="unfinished">Op de derde %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation type="unfinished">Op de vierde %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation type="unfinished">Op de vijfde %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation type="unfinished">Op dag %1</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation type="unfinished">Op de laatste %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation type="unfinished">Op de laatste dag van de maand</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished">dagen</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished">dag</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished">weken</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished">week</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished">maanden</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished">maand</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished">jaar</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished">jaar</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation type="unfinished">Een herhaling reikt tot hoogstens %1 dagen; kies minder keren.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation type="unfinished">Een herhaling reikt hoogstens %1 jaar vooruit; kies een eerder einde of minder keren.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation type="unfinished">Geen dag past bij de regel.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation type="unfinished">1 dag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished">%1 dagen</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation type="unfinished">%1, waarvan %2 weggelaten</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Herhalen</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillbay turns a list of dated events into calendar pages for a web site.</source>
+        <translation>Quillbay maakt van een lijst met gedateerde activiteiten kalenderpagina&apos;s voor een website.</translation>
+    </message>
+    <message>
+        <source>The calendar document to open.</source>
+        <translation>Het kalenderdocument dat geopend moet worden.</translation>
+    </message>
+    <message>
+        <source>give at most one document to open</source>
+        <translation>geef hoogstens één document op om te openen</translation>
+    </message>
+</context>
+</TS>
