@@ -6,7 +6,8 @@
 // generator and locale names (the C library's, for LC_TIME), so both give
 // the same bytes. Nothing is written when the document or the merged file
 // cannot be read or the page cannot be made; exit status 1 for a document or
-// file error, 2 for wrong usage.
+// file error, 2 for wrong usage, 3 when publishing a site would overwrite
+// files that Quillbay did not write.
 //
 // The merged calendar may be fetched from a web address (--merge-ical
 // https://…, or @FILE naming a file that holds the address, so that a secret
@@ -39,6 +40,7 @@
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "site/Fragment.h"
+#include "site/Publish.h"
 #ifdef QUILLBAY_EXPORT_ICAL
 #include "net/CalendarFetch.h"
 #endif
@@ -53,6 +55,8 @@ const char* const HelpText =
     "  or:  quillbay-export DOCUMENT.qby --upcoming[=DAYS] --fragment [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --save-as FILE.qby\n"
     "  or:  quillbay-export DOCUMENT.qby --ical [--from DATE] [--to DATE] [-o FILE.ics]\n"
+    "  or:  quillbay-export DOCUMENT.qby --site DIR [--from YYYY-MM] [--to YYYY-MM]\n"
+    "                       [--address URL] [--upcoming=DAYS] [--replace]\n"
     "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics|ADDRESS|@FILE [--ca-file FILE]\n"
     "                       [--from DATE] [--to DATE] ACTION\n"
     "Writes a calendar page of a Quillbay document, exactly as the desktop program does.\n"
@@ -74,11 +78,25 @@ const char* const HelpText =
     "                     (an older file in Windows-1252 is written in UTF-8)\n"
     "  --ical             the iCalendar feed to publish beside the pages: one all-day\n"
     "                     event for each day with text (default: the current year)\n"
+    "  --site DIR         publish the calendar site into the folder DIR: linked month\n"
+    "                     and year pages, index.html with what is coming up, the feed\n"
+    "                     and, with an address, sitemap.xml; only files whose bytes\n"
+    "                     change are written, pages the site no longer has are\n"
+    "                     removed, other files are never touched\n"
+    "  --from YYYY-MM     with --site: the first month of the site (default: the first\n"
+    "                     month with text, at the latest January of this year)\n"
+    "  --to YYYY-MM       with --site: the last month (default: the last month with\n"
+    "                     text, at the earliest December of this year)\n"
+    "  --address URL      with --site: the site's public http(s) address, for the\n"
+    "                     subscribe buttons and sitemap.xml\n"
+    "  --upcoming=DAYS    with --site: the days that \"Coming up\" lists (default 60)\n"
+    "  --replace          with --site: overwrite files of the same names that\n"
+    "                     Quillbay did not write (such as your own index.html)\n"
     "  --merge-ical FILE  first merge the events of an iCalendar file (.ics) into the\n"
     "                     document (default: the days of the file's events, at most\n"
     "                     ten years), then do the ACTION: --month, --year,\n"
-    "                     --save-as or --ical; the document file changes only through\n"
-    "                     --save-as; instead of a file, the web address of a calendar\n"
+    "                     --save-as, --ical or --site; the document file changes only\n"
+    "                     through --save-as; instead of a file, the web address of a calendar\n"
     "                     (https://, http:// or webcal://, which is read as https://),\n"
     "                     or @FILE for the address written in FILE, which keeps a\n"
     "                     secret address out of the list of processes\n"
@@ -91,9 +109,13 @@ const char* const HelpText =
     "  -h, --help         show this help and exit\n"
     "      --version      show the version and exit\n"
     "\n"
+    "Settings that --site does not give come from the document, as the desktop\n"
+    "program's Publish site dialog stored them.\n"
+    "\n"
     "Day and month names of a style whose language is not English come from your\n"
     "locale (LC_ALL, LC_TIME, LANG). Files are replaced only when complete.\n"
-    "Exit status: 0 done, 1 document or file error, 2 wrong usage.\n";
+    "Exit status: 0 done, 1 document or file error, 2 wrong usage, 3 --site would\n"
+    "overwrite files that Quillbay did not write (they are listed; see --replace).\n";
 
 // Wrong usage: reported with a hint to --help, exit status 2.
 struct EUsage {
@@ -105,7 +127,13 @@ struct EFileError {
   std::string Message, FileName;
 };
 
-enum class TAction { None, Month, Year, SaveAs, ICal, Upcoming };
+enum class TAction { None, Month, Year, SaveAs, ICal, Upcoming, Site };
+
+// The site would overwrite files that Quillbay did not write: exit status 3.
+struct EForeignFiles {
+  std::string Folder;
+  std::vector<std::string> Names;
+};
 
 struct TOptions {
   std::string Document, Output, SaveAs, MergeFile, CaFile;
@@ -113,9 +141,14 @@ struct TOptions {
   uint16_t Year = 0, Month = 0;
   uint16_t Months = 0x1FFE;  // bit m for month m: all twelve
   bool HasMonths = false, HasOutput = false, Fragment = false;
+  bool HasUpcoming = false;           // --upcoming given: the fragment, or the site's Coming up
   int UpcomingDays = 0;               // 0: the document's own number of days
-  std::optional<TDateTime> From, To;  // as given; the actions' defaults fill the rest
-  TDayRange Merge, Feed;              // the ranges used
+  std::string FromText, ToText;       // --from and --to as given
+  std::optional<TDateTime> From, To;  // their days; the actions' defaults fill the rest
+  std::string SiteFolder, Address;
+  bool HasAddress = false, Replace = false;
+  TMonthIndex SiteFrom = 0, SiteTo = 0;  // 0: the document's or the default
+  TDayRange Merge, Feed;                 // the ranges used
 };
 
 bool IsDigits(const std::string& S, size_t MaxLength) {
@@ -175,7 +208,7 @@ TDateTime ParseDay(const std::string& Arg) {
 }
 
 void SetAction(TOptions& O, TAction Action) {
-  if (O.Action != TAction::None) throw EUsage{"choose one of --month, --year, --save-as and --ical"};
+  if (O.Action != TAction::None) throw EUsage{"choose one of --month, --year, --save-as, --ical and --site"};
   O.Action = Action;
 }
 
@@ -237,9 +270,16 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
     if (Value.empty()) throw EUsage{"--ca-file needs a file name"};
     O.CaFile = Value;
   } else if (Arg == "--from") {
-    O.From = ParseDay(Value);
+    O.FromText = Value;
   } else if (Arg == "--to") {
-    O.To = ParseDay(Value);
+    O.ToText = Value;
+  } else if (Arg == "--site") {
+    SetAction(O, TAction::Site);
+    if (Value.empty()) throw EUsage{"--site needs a folder"};
+    O.SiteFolder = Value;
+  } else if (Arg == "--address") {
+    O.Address = Value;
+    O.HasAddress = true;
   } else if (Arg == "--save-as") {
     SetAction(O, TAction::SaveAs);
     if (Value.empty()) throw EUsage{"--save-as needs a file name"};
@@ -251,17 +291,44 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
   }
 }
 
+// --from and --to: months with --site, which bound the merge too; days
+// otherwise.
+void ReadFromAndTo(TOptions& O) {
+  if (O.Action != TAction::Site) {
+    if (!O.FromText.empty()) O.From = ParseDay(O.FromText);
+    if (!O.ToText.empty()) O.To = ParseDay(O.ToText);
+    return;
+  }
+  for (auto [Text, Month] : {std::pair{&O.FromText, &O.SiteFrom}, std::pair{&O.ToText, &O.SiteTo}}) {
+    if (Text->empty()) continue;
+    if (!ParseSiteMonth(*Text, *Month)) throw EUsage{"invalid month '" + *Text + "' (expected YYYY-MM)"};
+  }
+  if (O.SiteFrom && O.SiteTo && O.SiteTo < O.SiteFrom)
+    throw EUsage{"the months from " + O.FromText + " to " + O.ToText + " end before they begin"};
+  if (O.SiteFrom) O.From = EncodeDate(O.SiteFrom / 12, O.SiteFrom % 12 + 1, 1);
+  if (O.SiteTo) O.To = IncMonth(EncodeDate(O.SiteTo / 12, O.SiteTo % 12 + 1, 1), 1) - 1;
+}
+
 // The options given together make sense.
 void CheckCombination(const TOptions& O) {
   if (O.Document.empty()) throw EUsage{"no document given"};
-  if (O.Action == TAction::None) throw EUsage{"nothing to do: give --month, --year, --save-as or --ical"};
+  if (O.Action == TAction::None)
+    throw EUsage{"nothing to do: give --month, --year, --save-as, --ical or --site"};
   if (O.Fragment && O.Action != TAction::Month && O.Action != TAction::Upcoming)
     throw EUsage{"--fragment goes with --month or --upcoming"};
   if (O.Action == TAction::Upcoming && !O.Fragment) throw EUsage{"--upcoming goes with --fragment"};
+  if (O.Action == TAction::Site && O.HasUpcoming && O.UpcomingDays == 0)
+    throw EUsage{"--upcoming takes its days as --upcoming=DAYS with --site"};
+  if (O.Action == TAction::Site && O.UpcomingDays > MaxUpcomingDays)
+    throw EUsage{"invalid number of days '" + std::to_string(O.UpcomingDays) + "' (expected 1 to " +
+                 std::to_string(MaxUpcomingDays) + " with --site)"};
   if (O.HasMonths && O.Action != TAction::Year) throw EUsage{"--months goes with --year"};
   if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
-  if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
-    throw EUsage{"--from and --to go with --merge-ical and --ical"};
+  if ((!O.FromText.empty() || !O.ToText.empty()) && O.MergeFile.empty() && O.Action != TAction::ICal &&
+      O.Action != TAction::Site)
+    throw EUsage{"--from and --to go with --merge-ical, --ical and --site"};
+  if ((O.HasAddress || O.Replace) && O.Action != TAction::Site)
+    throw EUsage{"--address and --replace go with --site"};
   if (!O.CaFile.empty() && O.MergeFile.empty()) throw EUsage{"--ca-file goes with --merge-ical"};
 }
 
@@ -297,12 +364,18 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
       SetAction(O, TAction::ICal);
       continue;
     }
+    if (Arg == "--replace" && !Inline) {
+      O.Replace = true;
+      continue;
+    }
     if (Arg == "--fragment" && !Inline) {
       O.Fragment = true;
       continue;
     }
     if (Arg == "--upcoming") {
-      SetAction(O, TAction::Upcoming);
+      // The fragment's action, or with --site its Coming up days: decided
+      // once every argument is read.
+      O.HasUpcoming = true;
       if (Inline && (!IsDigits(Value, 4) || std::stoi(Value) < 1))
         throw EUsage{"invalid number of days '" + Value + "' (expected 1 to 9999)"};
       if (Inline) O.UpcomingDays = std::stoi(Value);
@@ -310,7 +383,7 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
     }
     const bool TakesValue = Arg == "--month" || Arg == "--year" || Arg == "--months" || Arg == "--save-as" ||
                             Arg == "-o" || Arg == "--output" || Arg == "--merge-ical" || Arg == "--from" ||
-                            Arg == "--to" || Arg == "--ca-file";
+                            Arg == "--to" || Arg == "--ca-file" || Arg == "--site" || Arg == "--address";
     if (!TakesValue) throw EUsage{"unknown option '" + Arg + "'"};
     if (!Inline) {
       if (I + 1 >= Argc) throw EUsage{"option '" + Arg + "' needs a value"};
@@ -318,7 +391,9 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
     }
     ApplyValueOption(Arg, Value, O);
   }
+  if (O.HasUpcoming && O.Action != TAction::Site) SetAction(O, TAction::Upcoming);
   CheckCombination(O);
+  ReadFromAndTo(O);
 #ifdef QUILLBAY_EXPORT_ICAL
   ChooseRanges(O);
 #endif
@@ -396,6 +471,29 @@ void MergeCalendar(TEventList& Doc, const TOptions& O, TEventTextForm Form) {
 }
 #endif
 
+// Publishes the site: the document's own site settings, then the options.
+void PublishSiteFrom(const TEventList& Doc, const TOptions& O) {
+  TPublishOptions Site = SiteOptionsOf(Doc);
+  Site.Folder = O.SiteFolder;
+  if (O.SiteFrom) Site.From = O.SiteFrom;
+  if (O.SiteTo) Site.To = O.SiteTo;
+  if (O.HasAddress) Site.Address = O.Address;
+  if (O.UpcomingDays) Site.UpcomingDays = O.UpcomingDays;
+  Site.Replace = O.Replace;
+  TPublishResult Result;
+  try {
+    Result = PublishSite(Doc, O.Document, Site);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), O.SiteFolder};
+  }
+  if (!Result.Foreign.empty() && !O.Replace) throw EForeignFiles{O.SiteFolder, Result.Foreign};
+  for (const std::string& Warning : Result.Warnings)
+    std::fprintf(stderr, "%s: %s\n", ToolName, Warning.c_str());
+  WriteStandardOutput(PublishSummary(Result) + "\n");
+  std::fflush(stderr);
+  std::_Exit(0);  // as after a page: the system takes the document's memory back at once
+}
+
 void Run(const TOptions& O) {
   TEventList Doc;
   try {
@@ -416,6 +514,7 @@ void Run(const TOptions& O) {
     return WriteOutput(O, WriteICalendarFeed(Doc, Feed));
   }
 #endif
+  if (O.Action == TAction::Site) return PublishSiteFrom(Doc, O);
   if (O.Action == TAction::SaveAs) {
     try {
       Doc.SaveToFile(O.SaveAs);
@@ -466,6 +565,12 @@ int main(int Argc, char** Argv) {
 #endif
     Run(Options);
     return 0;
+  } catch (const EForeignFiles& E) {
+    std::fprintf(stderr,
+                 "%s: these files in %s were not written by Quillbay; give --replace to overwrite them:\n",
+                 ToolName, E.Folder.c_str());
+    for (const std::string& Name : E.Names) std::fprintf(stderr, "  %s\n", Name.c_str());
+    return 3;
   } catch (const EUsage& E) {
     std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", ToolName, E.Message.c_str(),
                  ToolName);

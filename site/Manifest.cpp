@@ -29,8 +29,9 @@ int Number(std::string_view S) {
   return N;
 }
 
-bool IsHash(std::string_view S) {
-  if (S.size() != 64) return false;
+// Lower-case hexadecimal digits, Length of them.
+bool IsHash(std::string_view S, size_t Length = 64) {
+  if (S.size() != Length) return false;
   for (char C : S)
     if (!((C >= '0' && C <= '9') || (C >= 'a' && C <= 'f'))) return false;
   return true;
@@ -136,7 +137,7 @@ bool ReadLine(std::string_view Line, int& Last, TManifest& M) {
       return IsSiteFileName(Rest) && AddLast(M.Pending, std::string(Rest));
     case TKind::File: {
       const auto F = SplitFields(Rest, 4);
-      if (F.size() != 4 || !IsHash(F[0]) || !IsNumber(F[1], 15) || !(F[2] == "-" || IsHash(F[2])) ||
+      if (F.size() != 4 || !IsHash(F[0]) || !IsNumber(F[1], 15) || !(F[2] == "-" || IsHash(F[2], 32)) ||
           !IsSiteFileName(F[3]))
         return false;
       TManifestFile File{std::string(F[0]), 0, F[2] == "-" ? "" : std::string(F[2])};

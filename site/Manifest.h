@@ -24,7 +24,7 @@ constexpr const char* ManifestFileName = ".quillbay-manifest";
 struct TManifestFile {
   std::string Sha256;  // of the bytes, 64 hexadecimal digits
   uint64_t Size = 0;
-  std::string Inputs;  // hash of what the page was made from; may be empty
+  std::string Inputs;  // 32 hexadecimal digits: what the page was made from; may be empty
   bool operator==(const TManifestFile&) const = default;
 };
 

@@ -224,6 +224,34 @@
         <translation>Es kann kein zufälliges Salt erzeugt werden</translation>
     </message>
     <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Das Manifest der Website ist nicht gültig (Zeile %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>%s kann nicht ersetzt werden: Es ist ein symbolischer Link oder keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Datei %s kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>Die Website in %s wird gerade schon veröffentlicht</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>Der Bereich der Monate ist nicht gültig</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Die Tage für „Demnächst“ oder die Monate des Feeds sind nicht gültig</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Der Feed %s ist größer als 1 MB; manche Kalenderdienste (Google Kalender) übergehen solche Feeds</translation>
+    </message>
+    <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>die Wiederholungsregel dieses Termins kann nicht gelesen werden</translation>
     </message>
@@ -860,14 +888,6 @@
         <translation>iCalendar-Dateien</translation>
     </message>
     <message>
-        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
-        <translation>Keine Termine zwischen %1 und %2; die Termine dieser Datei liegen zwischen %3 und %4</translation>
-    </message>
-    <message>
-        <source>; 1 event could not be read (%1)</source>
-        <translation>; 1 Termin konnte nicht gelesen werden (%1)</translation>
-    </message>
-    <message>
         <source>Copy month as &amp;HTML</source>
         <translation>Monat als &amp;HTML kopieren</translation>
     </message>
@@ -940,8 +960,111 @@
         <translation>&amp;Tage mit Terminen markieren</translation>
     </message>
     <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Website veröffentlichen...</translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>Keine Termine zwischen %1 und %2; die Termine dieser Datei liegen zwischen %3 und %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 Termin konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 Termine konnten nicht gelesen werden (erster: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Website veröffentlichen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Du&amp;rchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>&amp;Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>Monate zurück,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>Monate voraus</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Monate (JJJJ-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Ohne Angabe: jeder Monat vom ersten bis zum letzten mit Text, immer mit dem ganzen laufenden Jahr.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>Öffentliche &amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Demnächst (Tage):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Der Monat %1 ist nicht gültig; schreiben Sie ihn als JJJJ-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Ordner der Website</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Die Website wird veröffentlicht...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Diese Dateien im Ordner wurden nicht von Quillbay geschrieben:
+
+%1
+
+Sollen sie durch die Seiten der Website ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Website veröffentlicht: %1 Seiten geschrieben, %2 unverändert, %3 entfernt</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>&amp;Website öffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>&amp;Ordner öffnen</translation>
     </message>
 </context>
 <context>

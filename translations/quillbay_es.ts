@@ -224,6 +224,34 @@
         <translation>No se puede generar una sal aleatoria</translation>
     </message>
     <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>El manifiesto del sitio no es válido (línea %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>No se puede reemplazar %s: es un enlace simbólico o no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>No se puede eliminar el archivo %s</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>El sitio de %s ya se está publicando</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>El intervalo de meses no es válido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Los días de «Próximamente» o los meses del feed no son válidos</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>El feed %s supera 1 MB; algunos servicios de calendario (Google Calendar) ignoran esos feeds</translation>
+    </message>
+    <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>la regla de repetición de este evento no se puede leer</translation>
     </message>
@@ -279,7 +307,7 @@
     <name>TDateChooser</name>
     <message>
         <source>Has events</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene eventos</translation>
     </message>
 </context>
 <context>
@@ -869,7 +897,7 @@
     </message>
     <message>
         <source>U&amp;ndo Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer r&amp;epetición</translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
@@ -877,51 +905,51 @@
     </message>
     <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished">&amp;Repetir...</translation>
+        <translation>&amp;Repetir...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished">&amp;Quitar de los días...</translation>
+        <translation>&amp;Quitar de los días...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished">Página del mes escrita en %1</translation>
+        <translation>Página del mes escrita en %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished">Canal iCalendar escrito en %1</translation>
+        <translation>Canal iCalendar escrito en %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished">Añadido a 1 día</translation>
+        <translation>Añadido a 1 día</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished">Añadido a %1 días</translation>
+        <translation>Añadido a %1 días</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished">Quitado de 1 día</translation>
+        <translation>Quitado de 1 día</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished">Quitado de %1 días</translation>
+        <translation>Quitado de %1 días</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished">Deshacer &amp;eliminación</translation>
+        <translation>Deshacer &amp;eliminación</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished">1 día restablecido</translation>
+        <translation>1 día restablecido</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished">%1 días restablecidos</translation>
+        <translation>%1 días restablecidos</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
-        <translation type="unfinished">Página del año escrita en %1</translation>
+        <translation>Página del año escrita en %1</translation>
     </message>
     <message>
         <source></source>
@@ -929,11 +957,15 @@
     </message>
     <message>
         <source>Type the events of this day; pick another day on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba los eventos de este día; elija otro día a la izquierda</translation>
     </message>
     <message>
         <source>Mar&amp;k Days with Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar días con &amp;eventos</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publicar sitio web...</translation>
     </message>
     <message>
         <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
@@ -946,6 +978,97 @@
     <message>
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 eventos no se pudieron leer (primero: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Publicar sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>Pu&amp;blicar</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>meses atrás,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>meses adelante</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Meses (AAAA-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Sin meses: cada mes desde el primero hasta el último con texto, siempre con el año en curso.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Dirección pública:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Próximamente (días):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>El mes %1 no es válido; escríbalo como AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Carpeta del sitio</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Publicando el sitio...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Estos archivos de la carpeta no los escribió Quillbay:
+
+%1
+
+¿Reemplazarlos por las páginas del sitio?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Sitio publicado: %1 páginas escritas, %2 sin cambios, %3 eliminadas</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Abrir el &amp;sitio</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Abrir la &amp;carpeta</translation>
     </message>
 </context>
 <context>
@@ -963,35 +1086,35 @@
     <name>TfrmRemoveLine</name>
     <message>
         <source>Remove from Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de los días</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">&amp;Quitar</translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished">&amp;Línea:</translation>
+        <translation>&amp;Línea:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished">&amp;Desde:</translation>
+        <translation>&amp;Desde:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished">&amp;Hasta:</translation>
+        <translation>&amp;Hasta:</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished">Ningún día del periodo contiene esta línea.</translation>
+        <translation>Ningún día del periodo contiene esta línea.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished">Se quitará de 1 día.</translation>
+        <translation>Se quitará de 1 día.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished">Se quitará de %1 días.</translation>
+        <translation>Se quitará de %1 días.</translation>
     </message>
     <message>
         <source></source>
@@ -1002,119 +1125,119 @@
     <name>TfrmRepeat</name>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished">El %1</translation>
+        <translation>El %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished">d &apos;de&apos; MMMM</translation>
+        <translation>d &apos;de&apos; MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished">&amp;Hasta</translation>
+        <translation>&amp;Hasta</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished">&amp;Número de veces</translation>
+        <translation>&amp;Número de veces</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Texto:</translation>
+        <translation>&amp;Texto:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished">&amp;Cada</translation>
+        <translation>&amp;Cada</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished">El primer %1</translation>
+        <translation>El primer %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished">El segundo %1</translation>
+        <translation>El segundo %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished">El tercer %1</translation>
+        <translation>El tercer %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished">El cuarto %1</translation>
+        <translation>El cuarto %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished">El quinto %1</translation>
+        <translation>El quinto %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished">El día %1</translation>
+        <translation>El día %1</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished">El último %1</translation>
+        <translation>El último %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished">El último día del mes</translation>
+        <translation>El último día del mes</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">días</translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished">día</translation>
+        <translation>día</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished">semanas</translation>
+        <translation>semanas</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished">semana</translation>
+        <translation>semana</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished">meses</translation>
+        <translation>meses</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished">mes</translation>
+        <translation>mes</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished">años</translation>
+        <translation>años</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished">año</translation>
+        <translation>año</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished">Una repetición llega como máximo a %1 días; elija menos veces.</translation>
+        <translation>Una repetición llega como máximo a %1 días; elija menos veces.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished">Una repetición llega como máximo %1 años adelante; elija un final anterior o menos veces.</translation>
+        <translation>Una repetición llega como máximo %1 años adelante; elija un final anterior o menos veces.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished">Ningún día cumple la regla.</translation>
+        <translation>Ningún día cumple la regla.</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished">1 día</translation>
+        <translation>1 día</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 días</translation>
+        <translation>%1 días</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished">%1, %2 de ellos omitidos</translation>
+        <translation>%1, %2 de ellos omitidos</translation>
     </message>
     <message>
         <source></source>

@@ -224,6 +224,34 @@
         <translation>Impossible de générer un sel aléatoire</translation>
     </message>
     <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Le manifeste du site n&apos;est pas valide (ligne %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>Impossible de remplacer %s : c&apos;est un lien symbolique ou pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Impossible de supprimer le fichier %s</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>Le site dans %s est déjà en cours de publication</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>La période de mois n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Les jours « À venir » ou les mois du flux ne sont pas valides</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Le flux %s dépasse 1 Mo ; certains services d&apos;agenda (Google Agenda) ignorent de tels flux</translation>
+    </message>
+    <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>la règle de répétition de cet événement est illisible</translation>
     </message>
@@ -279,7 +307,7 @@
     <name>TDateChooser</name>
     <message>
         <source>Has events</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient des événements</translation>
     </message>
 </context>
 <context>
@@ -869,7 +897,7 @@
     </message>
     <message>
         <source>U&amp;ndo Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la ré&amp;pétition</translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
@@ -877,51 +905,51 @@
     </message>
     <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished">Répé&amp;ter...</translation>
+        <translation>Répé&amp;ter...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished">&amp;Enlever des jours...</translation>
+        <translation>&amp;Enlever des jours...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished">Page du mois écrite dans %1</translation>
+        <translation>Page du mois écrite dans %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished">Flux iCalendar écrit dans %1</translation>
+        <translation>Flux iCalendar écrit dans %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished">Ajouté à 1 jour</translation>
+        <translation>Ajouté à 1 jour</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished">Ajouté à %1 jours</translation>
+        <translation>Ajouté à %1 jours</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished">Enlevé de 1 jour</translation>
+        <translation>Enlevé de 1 jour</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished">Enlevé de %1 jours</translation>
+        <translation>Enlevé de %1 jours</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished">Annuler le retrait des &amp;jours</translation>
+        <translation>Annuler le retrait des &amp;jours</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished">1 jour rétabli</translation>
+        <translation>1 jour rétabli</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished">%1 jours rétablis</translation>
+        <translation>%1 jours rétablis</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
-        <translation type="unfinished">Page de l&apos;année écrite dans %1</translation>
+        <translation>Page de l&apos;année écrite dans %1</translation>
     </message>
     <message>
         <source></source>
@@ -929,11 +957,15 @@
     </message>
     <message>
         <source>Type the events of this day; pick another day on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les événements de ce jour ; choisissez un autre jour à gauche</translation>
     </message>
     <message>
         <source>Mar&amp;k Days with Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer les jours avec é&amp;vénements</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publier le site...</translation>
     </message>
     <message>
         <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
@@ -946,6 +978,97 @@
     <message>
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 événements n&apos;ont pas pu être lus (premier : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Publier le site</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>P&amp;ublier</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>mois avant,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>mois après</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Mois (AAAA-MM) :</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Sans mois : chaque mois du premier au dernier ayant du texte, toujours avec l&apos;année en cours.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Adresse publique :</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>À &amp;venir (jours) :</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Flux :</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Le mois %1 n&apos;est pas valide ; écrivez-le sous la forme AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Dossier du site</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Publication du site...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Ces fichiers du dossier n&apos;ont pas été écrits par Quillbay :
+
+%1
+
+Les remplacer par les pages du site ?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Site publié : %1 pages écrites, %2 inchangées, %3 supprimées</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Ouvrir le &amp;site</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Ouvrir le &amp;dossier</translation>
     </message>
 </context>
 <context>
@@ -963,35 +1086,35 @@
     <name>TfrmRemoveLine</name>
     <message>
         <source>Remove from Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlever des jours</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">&amp;Retirer</translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished">&amp;Ligne&#xa0;:</translation>
+        <translation>&amp;Ligne&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished">&amp;Du&#xa0;:</translation>
+        <translation>&amp;Du&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished">&amp;Au&#xa0;:</translation>
+        <translation>&amp;Au&#xa0;:</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished">Aucun jour de la période ne contient cette ligne.</translation>
+        <translation>Aucun jour de la période ne contient cette ligne.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished">Elle sera enlevée de 1 jour.</translation>
+        <translation>Elle sera enlevée de 1 jour.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished">Elle sera enlevée de %1 jours.</translation>
+        <translation>Elle sera enlevée de %1 jours.</translation>
     </message>
     <message>
         <source></source>
@@ -1002,119 +1125,119 @@
     <name>TfrmRepeat</name>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished">Le %1</translation>
+        <translation>Le %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished">d MMMM</translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished">&amp;Jusqu&apos;au</translation>
+        <translation>&amp;Jusqu&apos;au</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished">&amp;Nombre de fois</translation>
+        <translation>&amp;Nombre de fois</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Texte&#xa0;:</translation>
+        <translation>&amp;Texte&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished">&amp;Intervalle&#xa0;:</translation>
+        <translation>&amp;Intervalle&#xa0;:</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished">Le premier %1</translation>
+        <translation>Le premier %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished">Le deuxième %1</translation>
+        <translation>Le deuxième %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished">Le troisième %1</translation>
+        <translation>Le troisième %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished">Le quatrième %1</translation>
+        <translation>Le quatrième %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished">Le cinquième %1</translation>
+        <translation>Le cinquième %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished">Le %1 du mois</translation>
+        <translation>Le %1 du mois</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished">Le dernier %1</translation>
+        <translation>Le dernier %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished">Le dernier jour du mois</translation>
+        <translation>Le dernier jour du mois</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">jours</translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished">jour</translation>
+        <translation>jour</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished">semaines</translation>
+        <translation>semaines</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished">semaine</translation>
+        <translation>semaine</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished">mois</translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished">mois</translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished">ans</translation>
+        <translation>ans</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished">an</translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished">Une répétition atteint au plus %1 jours&#xa0;; choisissez moins de fois.</translation>
+        <translation>Une répétition atteint au plus %1 jours&#xa0;; choisissez moins de fois.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished">Une répétition va au plus %1 ans en avant&#xa0;; choisissez une fin plus tôt ou moins de fois.</translation>
+        <translation>Une répétition va au plus %1 ans en avant&#xa0;; choisissez une fin plus tôt ou moins de fois.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished">Aucun jour ne correspond à la règle.</translation>
+        <translation>Aucun jour ne correspond à la règle.</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished">1 jour</translation>
+        <translation>1 jour</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 jours</translation>
+        <translation>%1 jours</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished">%1, dont %2 omis</translation>
+        <translation>%1, dont %2 omis</translation>
     </message>
     <message>
         <source></source>

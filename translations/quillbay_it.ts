@@ -224,6 +224,34 @@
         <translation>Impossibile generare un salt casuale</translation>
     </message>
     <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Il manifesto del sito non è valido (riga %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>Impossibile sostituire %s: è un collegamento simbolico o non è un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Impossibile eliminare il file %s</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>Il sito in %s è già in corso di pubblicazione</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>L&apos;intervallo di mesi non è valido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>I giorni di «Prossimamente» o i mesi del feed non sono validi</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Il feed %s supera 1 MB; alcuni servizi di calendario (Google Calendar) ignorano questi feed</translation>
+    </message>
+    <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>la regola di ripetizione di questo evento non è leggibile</translation>
     </message>
@@ -279,7 +307,7 @@
     <name>TDateChooser</name>
     <message>
         <source>Has events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha eventi</translation>
     </message>
 </context>
 <context>
@@ -869,7 +897,7 @@
     </message>
     <message>
         <source>U&amp;ndo Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla ripetizio&amp;ne</translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
@@ -877,51 +905,51 @@
     </message>
     <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished">Ri&amp;peti...</translation>
+        <translation>Ri&amp;peti...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished">Rimuovi dai &amp;giorni...</translation>
+        <translation>Rimuovi dai &amp;giorni...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished">Pagina del mese scritta in %1</translation>
+        <translation>Pagina del mese scritta in %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished">Feed iCalendar scritto in %1</translation>
+        <translation>Feed iCalendar scritto in %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished">Aggiunto a 1 giorno</translation>
+        <translation>Aggiunto a 1 giorno</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished">Aggiunto a %1 giorni</translation>
+        <translation>Aggiunto a %1 giorni</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished">Rimosso da 1 giorno</translation>
+        <translation>Rimosso da 1 giorno</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished">Rimosso da %1 giorni</translation>
+        <translation>Rimosso da %1 giorni</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished">Annulla rimozio&amp;ne</translation>
+        <translation>Annulla rimozio&amp;ne</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished">1 giorno ripristinato</translation>
+        <translation>1 giorno ripristinato</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished">%1 giorni ripristinati</translation>
+        <translation>%1 giorni ripristinati</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
-        <translation type="unfinished">Pagina dell&apos;anno scritta in %1</translation>
+        <translation>Pagina dell&apos;anno scritta in %1</translation>
     </message>
     <message>
         <source></source>
@@ -929,11 +957,15 @@
     </message>
     <message>
         <source>Type the events of this day; pick another day on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi gli eventi di questo giorno; scegli un altro giorno a sinistra</translation>
     </message>
     <message>
         <source>Mar&amp;k Days with Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna i giorni con &amp;eventi</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Pubblica sito web...</translation>
     </message>
     <message>
         <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
@@ -946,6 +978,97 @@
     <message>
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 eventi non sono stati letti (primo: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Pubblica sito web</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Sfo&amp;glia...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>Pu&amp;bblica</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>mesi prima,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>mesi dopo</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Cartella:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Mesi (AAAA-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Senza mesi: ogni mese dal primo all&apos;ultimo con testo, sempre con l&apos;anno in corso.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Indirizzo pubblico:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Prossimamente (giorni):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Il mese %1 non è valido; scrivilo come AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Cartella del sito</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Pubblicazione del sito...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Questi file nella cartella non sono stati scritti da Quillbay:
+
+%1
+
+Sostituirli con le pagine del sito?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Sito pubblicato: %1 pagine scritte, %2 invariate, %3 eliminate</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Apri il &amp;sito</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Apri la &amp;cartella</translation>
     </message>
 </context>
 <context>
@@ -963,35 +1086,35 @@
     <name>TfrmRemoveLine</name>
     <message>
         <source>Remove from Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi dai giorni</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">Ri&amp;muovi</translation>
+        <translation>Ri&amp;muovi</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished">&amp;Riga:</translation>
+        <translation>&amp;Riga:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished">&amp;Da:</translation>
+        <translation>&amp;Da:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished">&amp;A:</translation>
+        <translation>&amp;A:</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished">Nessun giorno del periodo contiene questa riga.</translation>
+        <translation>Nessun giorno del periodo contiene questa riga.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished">Sarà rimossa da 1 giorno.</translation>
+        <translation>Sarà rimossa da 1 giorno.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished">Sarà rimossa da %1 giorni.</translation>
+        <translation>Sarà rimossa da %1 giorni.</translation>
     </message>
     <message>
         <source></source>
@@ -1002,119 +1125,119 @@
     <name>TfrmRepeat</name>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished">Il %1</translation>
+        <translation>Il %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished">d MMMM</translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished">&amp;Fino al</translation>
+        <translation>&amp;Fino al</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished">&amp;Numero di volte</translation>
+        <translation>&amp;Numero di volte</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Testo:</translation>
+        <translation>&amp;Testo:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished">&amp;Ogni</translation>
+        <translation>&amp;Ogni</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished">Il primo %1</translation>
+        <translation>Il primo %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished">Il secondo %1</translation>
+        <translation>Il secondo %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished">Il terzo %1</translation>
+        <translation>Il terzo %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished">Il quarto %1</translation>
+        <translation>Il quarto %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished">Il quinto %1</translation>
+        <translation>Il quinto %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished">Il giorno %1</translation>
+        <translation>Il giorno %1</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished">L&apos;ultimo %1</translation>
+        <translation>L&apos;ultimo %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished">L&apos;ultimo giorno del mese</translation>
+        <translation>L&apos;ultimo giorno del mese</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">giorni</translation>
+        <translation>giorni</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished">giorno</translation>
+        <translation>giorno</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished">settimane</translation>
+        <translation>settimane</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished">settimana</translation>
+        <translation>settimana</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished">mesi</translation>
+        <translation>mesi</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished">mese</translation>
+        <translation>mese</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished">anni</translation>
+        <translation>anni</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished">anno</translation>
+        <translation>anno</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished">Una ripetizione arriva al massimo a %1 giorni; scegli meno volte.</translation>
+        <translation>Una ripetizione arriva al massimo a %1 giorni; scegli meno volte.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished">Una ripetizione arriva al massimo a %1 anni avanti; scegli una fine più vicina o meno volte.</translation>
+        <translation>Una ripetizione arriva al massimo a %1 anni avanti; scegli una fine più vicina o meno volte.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished">Nessun giorno corrisponde alla regola.</translation>
+        <translation>Nessun giorno corrisponde alla regola.</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished">1 giorno</translation>
+        <translation>1 giorno</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 giorni</translation>
+        <translation>%1 giorni</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished">%1, di cui %2 esclusi</translation>
+        <translation>%1, di cui %2 esclusi</translation>
     </message>
     <message>
         <source></source>

@@ -224,6 +224,34 @@
         <translation>Er kan geen willekeurige salt worden gemaakt</translation>
     </message>
     <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Het manifest van de site is ongeldig (regel %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>%s kan niet worden vervangen: het is een symbolische koppeling of geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Bestand %s kan niet worden verwijderd</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>De site in %s wordt al gepubliceerd</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>Het bereik van maanden is ongeldig</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>De dagen van ‘Binnenkort’ of de maanden van de feed zijn ongeldig</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>De feed %s is groter dan 1 MB; sommige agendadiensten (Google Agenda) negeren zulke feeds</translation>
+    </message>
+    <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>de herhaalregel van deze afspraak kan niet worden gelezen</translation>
     </message>
@@ -279,7 +307,7 @@
     <name>TDateChooser</name>
     <message>
         <source>Has events</source>
-        <translation type="unfinished"></translation>
+        <translation>Heeft gebeurtenissen</translation>
     </message>
 </context>
 <context>
@@ -869,7 +897,7 @@
     </message>
     <message>
         <source>U&amp;ndo Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhalen &amp;terugdraaien</translation>
     </message>
     <message>
         <source>Copy month as &amp;HTML</source>
@@ -877,51 +905,51 @@
     </message>
     <message>
         <source>&amp;Repeat...</source>
-        <translation type="unfinished">&amp;Herhalen...</translation>
+        <translation>He&amp;rhalen...</translation>
     </message>
     <message>
         <source>Remove from &amp;days...</source>
-        <translation type="unfinished">Uit &amp;dagen verwijderen...</translation>
+        <translation>Uit &amp;dagen verwijderen...</translation>
     </message>
     <message>
         <source>Month page written to %1</source>
-        <translation type="unfinished">Maandpagina geschreven naar %1</translation>
+        <translation>Maandpagina geschreven naar %1</translation>
     </message>
     <message>
         <source>iCalendar feed written to %1</source>
-        <translation type="unfinished">iCalendar-feed geschreven naar %1</translation>
+        <translation>iCalendar-feed geschreven naar %1</translation>
     </message>
     <message>
         <source>Added to 1 day</source>
-        <translation type="unfinished">Aan 1 dag toegevoegd</translation>
+        <translation>Aan 1 dag toegevoegd</translation>
     </message>
     <message>
         <source>Added to %1 days</source>
-        <translation type="unfinished">Aan %1 dagen toegevoegd</translation>
+        <translation>Aan %1 dagen toegevoegd</translation>
     </message>
     <message>
         <source>Removed from 1 day</source>
-        <translation type="unfinished">Uit 1 dag verwijderd</translation>
+        <translation>Uit 1 dag verwijderd</translation>
     </message>
     <message>
         <source>Removed from %1 days</source>
-        <translation type="unfinished">Uit %1 dagen verwijderd</translation>
+        <translation>Uit %1 dagen verwijderd</translation>
     </message>
     <message>
         <source>U&amp;ndo Remove</source>
-        <translation type="unfinished">Verwijderen &amp;terugdraaien</translation>
+        <translation>Verwijderen &amp;terugdraaien</translation>
     </message>
     <message>
         <source>Restored 1 day</source>
-        <translation type="unfinished">1 dag hersteld</translation>
+        <translation>1 dag hersteld</translation>
     </message>
     <message>
         <source>Restored %1 days</source>
-        <translation type="unfinished">%1 dagen hersteld</translation>
+        <translation>%1 dagen hersteld</translation>
     </message>
     <message>
         <source>Year page written to %1</source>
-        <translation type="unfinished">Jaarpagina geschreven naar %1</translation>
+        <translation>Jaarpagina geschreven naar %1</translation>
     </message>
     <message>
         <source></source>
@@ -929,11 +957,15 @@
     </message>
     <message>
         <source>Type the events of this day; pick another day on the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de gebeurtenissen van deze dag; kies links een andere dag</translation>
     </message>
     <message>
         <source>Mar&amp;k Days with Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen met gebeurtenissen mar&amp;keren</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>Site &amp;publiceren...</translation>
     </message>
     <message>
         <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
@@ -946,6 +978,97 @@
     <message>
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 afspraken konden niet worden gelezen (eerste: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Site publiceren</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>&amp;Publiceren</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>t/m</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>maanden terug,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>maanden vooruit</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Map:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>Maa&amp;nden (JJJJ-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Zonder maanden: elke maand van de eerste tot de laatste met tekst, altijd met het lopende jaar.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Openbaar adres:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>Binnen&amp;kort (dagen):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>De maand %1 is ongeldig; schrijf hem als JJJJ-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Map van de site</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>De site wordt gepubliceerd...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Deze bestanden in de map zijn niet door Quillbay geschreven:
+
+%1
+
+Vervangen door de pagina&apos;s van de site?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Site gepubliceerd: %1 pagina&apos;s geschreven, %2 ongewijzigd, %3 verwijderd</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>&amp;Site openen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>&amp;Map openen</translation>
     </message>
 </context>
 <context>
@@ -963,35 +1086,35 @@
     <name>TfrmRemoveLine</name>
     <message>
         <source>Remove from Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit dagen verwijderen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">Ver&amp;wijderen</translation>
+        <translation>Ver&amp;wijderen</translation>
     </message>
     <message>
         <source>&amp;Line:</source>
-        <translation type="unfinished">&amp;Regel:</translation>
+        <translation>&amp;Regel:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished">&amp;Van:</translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished">&amp;Tot en met:</translation>
+        <translation>&amp;Tot en met:</translation>
     </message>
     <message>
         <source>No day of the range holds this line.</source>
-        <translation type="unfinished">Geen dag van de periode bevat deze regel.</translation>
+        <translation>Geen dag van de periode bevat deze regel.</translation>
     </message>
     <message>
         <source>It will be removed from 1 day.</source>
-        <translation type="unfinished">Hij wordt uit 1 dag verwijderd.</translation>
+        <translation>Hij wordt uit 1 dag verwijderd.</translation>
     </message>
     <message>
         <source>It will be removed from %1 days.</source>
-        <translation type="unfinished">Hij wordt uit %1 dagen verwijderd.</translation>
+        <translation>Hij wordt uit %1 dagen verwijderd.</translation>
     </message>
     <message>
         <source></source>
@@ -1002,119 +1125,119 @@
     <name>TfrmRepeat</name>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhalen</translation>
     </message>
     <message>
         <source>On %1</source>
-        <translation type="unfinished">Op %1</translation>
+        <translation>Op %1</translation>
     </message>
     <message>
         <source>d MMMM</source>
-        <translation type="unfinished">d MMMM</translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>&amp;Until</source>
-        <translation type="unfinished">T&amp;ot en met</translation>
+        <translation>T&amp;ot en met</translation>
     </message>
     <message>
         <source>&amp;Number of times</source>
-        <translation type="unfinished">&amp;Aantal keren</translation>
+        <translation>&amp;Aantal keren</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished">&amp;Tekst:</translation>
+        <translation>&amp;Tekst:</translation>
     </message>
     <message>
         <source>&amp;Every</source>
-        <translation type="unfinished">&amp;Elke</translation>
+        <translation>&amp;Elke</translation>
     </message>
     <message>
         <source>On the first %1</source>
-        <translation type="unfinished">Op de eerste %1</translation>
+        <translation>Op de eerste %1</translation>
     </message>
     <message>
         <source>On the second %1</source>
-        <translation type="unfinished">Op de tweede %1</translation>
+        <translation>Op de tweede %1</translation>
     </message>
     <message>
         <source>On the third %1</source>
-        <translation type="unfinished">Op de derde %1</translation>
+        <translation>Op de derde %1</translation>
     </message>
     <message>
         <source>On the fourth %1</source>
-        <translation type="unfinished">Op de vierde %1</translation>
+        <translation>Op de vierde %1</translation>
     </message>
     <message>
         <source>On the fifth %1</source>
-        <translation type="unfinished">Op de vijfde %1</translation>
+        <translation>Op de vijfde %1</translation>
     </message>
     <message>
         <source>On day %1</source>
-        <translation type="unfinished">Op dag %1</translation>
+        <translation>Op dag %1</translation>
     </message>
     <message>
         <source>On the last %1</source>
-        <translation type="unfinished">Op de laatste %1</translation>
+        <translation>Op de laatste %1</translation>
     </message>
     <message>
         <source>On the last day of the month</source>
-        <translation type="unfinished">Op de laatste dag van de maand</translation>
+        <translation>Op de laatste dag van de maand</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">dagen</translation>
+        <translation>dagen</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished">dag</translation>
+        <translation>dag</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished">weken</translation>
+        <translation>weken</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished">week</translation>
+        <translation>week</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished">maanden</translation>
+        <translation>maanden</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished">maand</translation>
+        <translation>maand</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished">jaar</translation>
+        <translation>jaar</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished">jaar</translation>
+        <translation>jaar</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 days; choose fewer times.</source>
-        <translation type="unfinished">Een herhaling reikt tot hoogstens %1 dagen; kies minder keren.</translation>
+        <translation>Een herhaling reikt tot hoogstens %1 dagen; kies minder keren.</translation>
     </message>
     <message>
         <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
-        <translation type="unfinished">Een herhaling reikt hoogstens %1 jaar vooruit; kies een eerder einde of minder keren.</translation>
+        <translation>Een herhaling reikt hoogstens %1 jaar vooruit; kies een eerder einde of minder keren.</translation>
     </message>
     <message>
         <source>No day matches the rule.</source>
-        <translation type="unfinished">Geen dag past bij de regel.</translation>
+        <translation>Geen dag past bij de regel.</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished">1 dag</translation>
+        <translation>1 dag</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished">%1 dagen</translation>
+        <translation>%1 dagen</translation>
     </message>
     <message>
         <source>%1, %2 of them left out</source>
-        <translation type="unfinished">%1, waarvan %2 weggelaten</translation>
+        <translation>%1, waarvan %2 weggelaten</translation>
     </message>
     <message>
         <source></source>

@@ -76,6 +76,17 @@ const std::vector<const char*>& CoreMessageFormats() {
       QT_TRANSLATE_NOOP("Core", "Cannot compute a SHA-256 digest"),
       QT_TRANSLATE_NOOP("Core", "Cannot start the network library"),
       QT_TRANSLATE_NOOP("Core", "Cannot make a random salt"),
+      // Publishing a site.
+      QT_TRANSLATE_NOOP("Core", "The site's manifest is not valid (line %s)"),
+      QT_TRANSLATE_NOOP("Core", "Cannot replace %s: it is a symbolic link or not a regular file"),
+      QT_TRANSLATE_NOOP("Core", "Cannot remove file %s"),
+      QT_TRANSLATE_NOOP("Core", "Another publish of the site in %s is running"),
+      QT_TRANSLATE_NOOP("Core", "The range of months is not valid"),
+      QT_TRANSLATE_NOOP("Core", "The Coming-up days or the feed's months are not valid"),
+      QT_TRANSLATE_NOOP(
+          "Core",
+          "The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such "
+          "feeds"),
       // Questions and the program's own troubles.
       QT_TRANSLATE_NOOP("Core", "No program could be started to open %s"),
       QT_TRANSLATE_NOOP("Core", "Confirm"),

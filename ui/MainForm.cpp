@@ -31,10 +31,10 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
+#include "ical/ICalendar.h"
 #include "model/DayEdits.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "ical/ICalendar.h"
 #include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
@@ -48,6 +48,7 @@
 #include "ui/ExportDlg.h"
 #include "ui/FetchDlg.h"
 #include "ui/FormKeeperQt.h"
+#include "ui/PublishDlg.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
@@ -328,6 +329,8 @@ void TfrmMain::CreateMenus() {
   miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
   miImportAddress =
       AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
+  File->addSeparator();
+  miPublishSite = AddCommand(File, "miPublishSite", tr("P&ublish site..."), &TfrmMain::miPublishSiteClick);
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -877,7 +880,15 @@ void TfrmMain::miExportICalClick() {
 
 QString TfrmMain::LineAtCaret() const {
   const QTextCursor Cursor = mmEvent->textCursor();
-  if (!Cursor.hasSelection()) return Cursor.block().text();
+  if (!Cursor.hasSelection()) {
+    // A block may hold line separators (Shift+Enter), which are stored as
+    // line breaks too.
+    const QString Block = Cursor.block().text();
+    const int At = Cursor.positionInBlock();
+    const int Start = At == 0 ? 0 : Block.lastIndexOf(QChar(0x2028), At - 1) + 1;
+    const int End = Block.indexOf(QChar(0x2028), At);
+    return Block.mid(Start, End < 0 ? -1 : End - Start);
+  }
   QString Selected = Cursor.selectedText();
   Selected.replace(QChar(0x2028), QChar(0x2029)).replace(QChar('\n'), QChar(0x2029));
   return Selected.section(QChar(0x2029), 0, 0);
@@ -949,6 +960,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
   const uint32_t Before = FEventList->Checksum();
   Dialog();
   if (FEventList->Checksum() != Before) Project.SetModified(true);
+}
+
+void TfrmMain::miPublishSiteClick() {
+  RunDocumentDialog([this] { ExecutePublishDialog(this, *FEventList, Project.FileName()); });
 }
 
 void TfrmMain::miExportYearClick() {

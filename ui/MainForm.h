@@ -73,6 +73,7 @@ class TfrmMain : public QMainWindow {
   void miPreviewClick();
   void miPublishClick();
   void miExportYearClick();
+  void miPublishSiteClick();
   // Merges the events of an iCalendar file into the document for a range of
   // days and shows the first day that received one.
   void miImportICalClick();
@@ -124,7 +125,8 @@ class TfrmMain : public QMainWindow {
   TFindDialog* fdgEvent = nullptr;
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
-  QAction *miImportICal = nullptr, *miImportAddress = nullptr, *miExportICal = nullptr;
+  QAction *miImportICal = nullptr, *miImportAddress = nullptr, *miExportICal = nullptr,
+          *miPublishSite = nullptr;
   QMenu* miReopen = nullptr;
   QAction *miUndoDays = nullptr, *miRepeat = nullptr, *miRemoveFromDays = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;

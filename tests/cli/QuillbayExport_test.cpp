@@ -249,6 +249,32 @@ TEST_F(QuillbayExportTest, MergeTakesTheFilesOwnDaysAndNamesWhatItLeftOut) {
   EXPECT_EQ(Doc.FindEvent(false, EncodeDate(2020, 4, 2))->Text, "Season opener");
 }
 
+TEST_F(QuillbayExportTest, SitePublishesIncrementallyAndRefusesFilesItDidNotWrite) {
+  const std::string Site = Folder / "site";
+  auto R = Run({DocName, "--site", Site, "--from", "2026-03", "--to", "2026-04"});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, "Site published: 5 pages written, 0 unchanged, 0 removed\n");
+  for (const char* Name : {"3_2026.html", "4_2026.html", "2026.html", "index.html", "club.ics"})
+    EXPECT_TRUE(fs::exists(Site + "/" + Name)) << Name;
+  R = Run({DocName, "--site", Site, "--from", "2026-03", "--to", "2026-03"});
+  // March loses its link to April, and the first page its April.
+  EXPECT_EQ(R.Out, "Site published: 2 pages written, 2 unchanged, 1 removed\n");
+
+  // The user's own first page in another folder: refused, listed, exit 3.
+  fs::create_directory(Folder / "own");
+  WriteFileBytes(Folder / "own/index.html", "mine");
+  R = Run({DocName, "--site", Folder / "own", "--from", "2026-03", "--to", "2026-03"});
+  EXPECT_EQ(R.Status, 3);
+  EXPECT_EQ(R.Err, "quillbay-export: these files in " + Folder / "own" +
+                       " were not written by Quillbay; give --replace to overwrite them:\n  index.html\n");
+  EXPECT_EQ(ReadFileBytes(Folder / "own/index.html"), "mine");
+  R = Run({DocName, "--site", Folder / "own", "--from", "2026-03", "--to", "2026-03", "--replace",
+           "--address=https://example.org/club/", "--upcoming=7"});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, "Site published: 5 pages written, 0 unchanged, 0 removed\n");
+  EXPECT_TRUE(fs::exists(Folder / "own/sitemap.xml"));
+}
+
 TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
   const std::string Page = Folder / "page.html";
   WriteFileBytes(Page, "old page");
@@ -294,8 +320,9 @@ TEST_F(QuillbayExportTest, FullOutputIsAWriteError) {
 TEST_F(QuillbayExportTest, WrongUsage) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> Cases = {
       {{}, "no document given"},
-      {{DocName}, "nothing to do: give --month, --year, --save-as or --ical"},
-      {{DocName, "--merge-ical", "x.ics"}, "nothing to do: give --month, --year, --save-as or --ical"},
+      {{DocName}, "nothing to do: give --month, --year, --save-as, --ical or --site"},
+      {{DocName, "--merge-ical", "x.ics"},
+       "nothing to do: give --month, --year, --save-as, --ical or --site"},
       {{DocName, "--month", "2026-13"}, "invalid month '2026-13' (expected YYYY-MM)"},
       {{DocName, "--month", "2026"}, "invalid month '2026' (expected YYYY-MM)"},
       {{DocName, "--month", "x-03"}, "invalid year 'x-03' (expected YYYY)"},
@@ -308,11 +335,12 @@ TEST_F(QuillbayExportTest, WrongUsage) {
        "invalid month list '1,,3' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
       {{DocName, "--month", "2026-03", "--months", "3"}, "--months goes with --year"},
       {{DocName, "--month", "2026-03", "--year", "2026"},
-       "choose one of --month, --year, --save-as and --ical"},
-      {{DocName, "--ical", "--save-as", "x.qby"}, "choose one of --month, --year, --save-as and --ical"},
+       "choose one of --month, --year, --save-as, --ical and --site"},
+      {{DocName, "--ical", "--save-as", "x.qby"},
+       "choose one of --month, --year, --save-as, --ical and --site"},
       {{DocName, "--ical", "--from", "2026-02-30"}, "invalid date '2026-02-30' (expected YYYY-MM-DD)"},
       {{DocName, "--month", "2026-03", "--to", "2026-12-31"},
-       "--from and --to go with --merge-ical and --ical"},
+       "--from and --to go with --merge-ical, --ical and --site"},
       {{DocName, "--ical", "--from", "2026-03-02", "--to", "2026-03-01"},
        "the range from 2026-03-02 to 2026-03-01 ends before it begins"},
       {{DocName, "--merge-ical", "x.ics", "--from", "2026-01-01", "--to", "2036-01-01", "--ical"},
@@ -320,6 +348,13 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--save-as", "x.qby", "-o", "y"}, "-o does not go with --save-as"},
       {{DocName, "--month", "2026-03", "--ca-file", "ca.pem"}, "--ca-file goes with --merge-ical"},
       {{DocName, "--year"}, "option '--year' needs a value"},
+      {{DocName, "--site", "s", "--from", "2026-03-01"}, "invalid month '2026-03-01' (expected YYYY-MM)"},
+      {{DocName, "--site", "s", "--from", "2026-05", "--to", "2026-04"},
+       "the months from 2026-05 to 2026-04 end before they begin"},
+      {{DocName, "--site", "s", "--upcoming=400"},
+       "invalid number of days '400' (expected 1 to 366 with --site)"},
+      {{DocName, "--upcoming", "--site", "s"}, "--upcoming takes its days as --upcoming=DAYS with --site"},
+      {{DocName, "--month", "2026-03", "--replace"}, "--address and --replace go with --site"},
       {{DocName, "--colour"}, "unknown option '--colour'"},
       {{DocName, "other.qby", "--year", "2026"}, "more than one document: '" + DocName + "' and 'other.qby'"},
   };

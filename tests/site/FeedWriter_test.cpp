@@ -10,9 +10,9 @@
 
 #include <memory>
 
+#include "ical/ICalendar.h"
 #include "model/CalDate.h"
 #include "model/EventList.h"
-#include "ical/ICalendar.h"
 
 namespace {
 

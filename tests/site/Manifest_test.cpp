@@ -40,7 +40,7 @@ TEST(ManifestTest, RoundTripKeepsEveryKindOfLine) {
   M.FeedName = "Chor Sommer \xC3\xBC.ics";
   M.UidKey = "Chor Sommer.qby";
   M.Pending = {"index.html", "3_2026.html"};
-  M.Files["3_2026.html"] = {std::string(64, 'a'), 12345, std::string(64, 'b')};
+  M.Files["3_2026.html"] = {std::string(64, 'a'), 12345, std::string(32, 'b')};
   M.Files["Chor Sommer \xC3\xBC.ics"] = {std::string(64, 'c'), 7, ""};
   M.Days[static_cast<int64_t>(EncodeDate(2026, 3, 14))] = {std::string(64, 'd'), 3, 1773446400};
   const std::string Text = WriteManifest(M);

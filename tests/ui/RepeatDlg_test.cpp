@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,6 +23,7 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
+#include "tests/ui/CaptionCheck.h"
 #include "tests/ui/WhenModal.h"
 #include "ui/DateChooser.h"
 #include "ui/MainForm.h"
@@ -35,6 +37,22 @@ std::vector<TDateTime> Tuesdays(std::initializer_list<int> MarchDays) {
   std::vector<TDateTime> Days;
   for (int D : MarchDays) Days.push_back(Day(2026, 3, D));
   return Days;
+}
+
+// The access keys ("&x") of a dialog's labels and buttons that are repeated.
+QStringList RepeatedAccessKeys(const QWidget& Dialog) {
+  QStringList Keys, Repeated;
+  QStringList Captions;
+  for (const QLabel* Label : Dialog.findChildren<QLabel*>()) Captions << Label->text();
+  for (const QAbstractButton* Button : Dialog.findChildren<QAbstractButton*>()) Captions << Button->text();
+  for (const QString& Caption : Captions) {
+    const qsizetype At = Caption.indexOf('&');
+    if (At < 0 || At + 1 >= Caption.size()) continue;
+    const QString Key = Caption.mid(At + 1, 1).toLower();
+    if (Keys.contains(Key)) Repeated << Caption;
+    Keys << Key;
+  }
+  return Repeated;
 }
 
 // Picks the combo box entry whose data is Data.
@@ -80,6 +98,31 @@ TEST(RepeatDialogTest, ListsTheRulesDaysAndLeavesOutTheUntickedOnes) {
   Dialog.spnCount->setValue(2);
   Dialog.edtText->setText(" ");
   EXPECT_FALSE(Dialog.btnOK->isEnabled()) << "no text to repeat";
+}
+
+TEST(RepeatDialogTest, BothDialogsShowWholeCaptionsAndDistinctAccessKeysInEveryLanguage) {
+  const QLocale Before;
+  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE"), QLocale("es_ES"), QLocale("fr_FR"),
+                                QLocale("it_IT"), QLocale("nl_NL")}) {
+    QLocale::setDefault(Locale);
+    InstallTranslations(Locale, {QUILLBAY_QM_DIR});
+    const std::string Language = Locale.name().toStdString();
+    TfrmRepeat Repeat(nullptr, Day(2026, 3, 31), 2);
+    Repeat.show();
+    EXPECT_EQ(CutCaptions(Repeat).join(", ").toStdString(), "") << Language;
+    EXPECT_EQ(RepeatedAccessKeys(Repeat).join(", ").toStdString(), "") << Language;
+    Repeat.cbxFrequency->setCurrentIndex(static_cast<int>(TRepeatFrequency::Monthly));
+    Repeat.rbtCount->setChecked(true);
+    Repeat.spnCount->setValue(MaxRepeatDays + 1);
+    EXPECT_EQ(CutCaptions(Repeat).join(", ").toStdString(), "") << Language << ", the limit's message";
+    TfrmRemoveLine Remove(nullptr, [](const std::string&, const TDayRange&) { return 12; });
+    Remove.SetRange({Day(2026, 1, 1), Day(2026, 12, 31)});
+    Remove.show();
+    EXPECT_EQ(CutCaptions(Remove).join(", ").toStdString(), "") << Language;
+    EXPECT_EQ(RepeatedAccessKeys(Remove).join(", ").toStdString(), "") << Language;
+  }
+  RemoveTranslations();
+  QLocale::setDefault(Before);
 }
 
 class RepeatWindowTest : public ::testing::Test {
