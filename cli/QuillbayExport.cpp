@@ -99,8 +99,8 @@ const char* const HelpText =
     "  --replace          with --site: overwrite files of the same names that\n"
     "                     Quillbay did not write (such as your own index.html)\n"
     "  --merge-ical FILE  first merge the events of an iCalendar file (.ics) into the\n"
-    "                     document (default: 1 January of the current year to 31\n"
-    "                     December of the next), then do the ACTION: --month, --year,\n"
+    "                     document (default: the days of the file's events, at most\n"
+    "                     ten years), then do the ACTION: --month, --year,\n"
     "                     --save-as, --ical or --site; the document file changes only\n"
     "                     through --save-as; instead of a file, the web address of a calendar\n"
     "                     (https://, http:// or webcal://, which is read as https://),\n"
@@ -236,11 +236,19 @@ void SetAction(TOptions& O, TAction Action) {
 
 #ifdef QUILLBAY_EXPORT_ICAL
 // The ranges of the merge and the feed: the days given, the rest from the
-// defaults for the current year.
+// defaults: the span of the merged file's events, the current year's feed.
 void ChooseRanges(TOptions& O) {
   int Year, Month, Day;
-  DecodeDate(Platform().Now(), Year, Month, Day);
+  const TDateTime Today = Platform().Now();
+  DecodeDate(Today, Year, Month, Day);
   O.Merge = DefaultImportRange(Year);
+  if (!O.MergeFile.empty() && !O.From && !O.To) {
+    try {
+      O.Merge = DefaultImportRangeFor(ICalendarFileSpan(O.MergeFile, Today), Today);
+    } catch (const EQuillbayError&) {
+      // The merge itself says what is wrong with the file.
+    }
+  }
   O.Feed = DefaultFeedRange(Year);
   for (TDayRange* R : {&O.Merge, &O.Feed}) {
     R->From = O.From.value_or(R->From);
@@ -465,11 +473,19 @@ std::string MergeAddress(const std::string& Value) {
 }
 
 // Merges the iCalendar file or the calendar fetched from an address.
+// Events left out of a merge, or none in its range, are said on standard
+// error, and the run goes on.
+void ReportMerge(const TICalImportResult& Merged, const TDayRange& Range) {
+  const bool Missed = Merged.Events == 0 && Merged.Span.From <= Merged.Span.To;
+  if (Merged.Skipped > 0 || Missed)
+    std::fprintf(stderr, "%s: %s\n", ToolName, ImportReport(Merged, Range.From, Range.To).c_str());
+}
+
 void MergeCalendar(TEventList& Doc, const TOptions& O, TEventTextForm Form) {
   const std::string Address = MergeAddress(O.MergeFile);
   if (Address.empty()) {
     try {
-      ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
+      ReportMerge(ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form), O.Merge);
     } catch (const EQuillbayError& E) {
       throw EFileError{E.what(), O.MergeFile};
     }
@@ -480,7 +496,13 @@ void MergeCalendar(TEventList& Doc, const TOptions& O, TEventTextForm Form) {
     TFetchOptions Fetch;
     Fetch.CaFile = O.CaFile;
     const TCalendarDownload Calendar = FetchCalendar(Address, Fetch, CalendarCacheFolder());
-    ImportICalendar(Doc, Calendar.Bytes, Name, O.Merge.From, O.Merge.To, Form);
+    // Without --from and --to, the days of the calendar's own events.
+    TDayRange Range = O.Merge;
+    if (!O.From && !O.To) {
+      const TDateTime Today = Platform().Now();
+      Range = DefaultImportRangeFor(ICalendarSpan(Calendar.Bytes, Name, Today), Today);
+    }
+    ReportMerge(ImportICalendar(Doc, Calendar.Bytes, Name, Range.From, Range.To, Form), Range);
   } catch (const EQuillbayError& E) {
     throw EFileError{E.what(), Name};
   }

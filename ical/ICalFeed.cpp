@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "Version.h"
+#include "ical/FeedWriter.h"
 #include "ical/ICalParse.h"
 #include "ical/ICalZones.h"
 #include "model/EventList.h"
@@ -15,15 +16,6 @@
 using namespace ICal;
 
 namespace {
-
-uint64_t Fnv1a64(const std::string& Text) {
-  uint64_t H = 0xCBF29CE484222325ull;
-  for (unsigned char C : Text) {
-    H ^= C;
-    H *= 0x100000001B3ull;
-  }
-  return H;
-}
 
 // Plain text fit for a TEXT value: control characters other than line
 // breaks and tabs become spaces; line breaks are LF.
@@ -93,8 +85,6 @@ std::string WriteICalendarFeed(const TEventList& Doc, const TICalFeedOptions& Op
     icalcomponent_add_property(Calendar.get(), Name);
   }
 
-  char Hash[17];
-  std::snprintf(Hash, sizeof Hash, "%016llx", static_cast<unsigned long long>(Fnv1a64(Options.DocumentKey)));
   const icaltimetype Stamp =
       icaltime_from_timet_with_zone(static_cast<time_t>(Options.Stamp), 0, icaltimezone_get_utc_timezone());
   const int64_t From = static_cast<int64_t>(DateOnly(Options.From)),
@@ -109,11 +99,10 @@ std::string WriteICalendarFeed(const TEventList& Doc, const TICalFeedOptions& Op
     const icaltimetype Date = DateOfDay(Day);
     icaltimetype Next = Date;
     icaltime_adjust(&Next, 1, 0, 0, 0);
-    char Uid[64];
-    std::snprintf(Uid, sizeof Uid, "%04d%02d%02d-%s@quillbay", Date.year, Date.month, Date.day, Hash);
+    const std::string Uid = FeedUid(Date.year, Date.month, Date.day, Options.DocumentKey);
 
     icalcomponent* E = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(E, icalproperty_new_uid(Uid));
+    icalcomponent_add_property(E, icalproperty_new_uid(Uid.c_str()));
     icalcomponent_add_property(E, icalproperty_new_dtstamp(Stamp));
     icalcomponent_add_property(E, icalproperty_new_dtstart(Date));
     icalcomponent_add_property(E, icalproperty_new_dtend(Next));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ical/ICalRecurrence.h"
 #include "platform/Errors.h"
 #include "platform/TextUtil.h"
 #include "text/Ascii.h"
@@ -24,6 +25,12 @@ class TLineSource {
 
   static char* Generate(char* Out, size_t Size, void* Self) {
     auto& S = *static_cast<TLineSource*>(Self);
+    // An empty line means nothing, not even the end of a folded line: the
+    // line after it may still continue the one before it.
+    const bool LineStart = S.FPos == 0 || S.FText[S.FPos - 1] == '\n';
+    while (LineStart && S.FPos < S.FText.size() &&
+           (S.FText[S.FPos] == '\n' || S.FText.compare(S.FPos, 2, "\r\n") == 0))
+      S.FPos += S.FText[S.FPos] == '\n' ? 1 : 2;
     if (S.FPos >= S.FText.size() || Size < 2) return nullptr;
     const size_t Break = S.FText.find('\n', S.FPos);
     size_t N = (Break == std::string::npos ? S.FText.size() : Break + 1) - S.FPos;
@@ -80,13 +87,13 @@ bool IsBlankLine(const char* Line) {
   return true;
 }
 
-// Whether the import reads a property of that name in that component: a
-// value libical cannot read there makes the file unreadable, while a flaw in
-// any other property (an attendee's parameter, an empty location) cannot
-// change what is imported and is passed over.
+// Whether the import reads a property of that name in that component. A
+// flaw in any other property (an attendee's parameter, an empty location)
+// cannot change what is imported and is passed over; one in a property that
+// is read makes its event unreadable, or the file when it is in a time zone.
 bool IsReadProperty(const std::string& Component, const std::string& Name) {
-  static const char* const EventProperties[] = {"DTSTART", "DTEND",  "DURATION", "RRULE",
-                                                "RDATE",   "EXDATE", "STATUS",   "RECURRENCE-ID"};
+  static const char* const EventProperties[] = {"DTSTART", "DTEND",  "DURATION", "RRULE",         "RDATE",
+                                                "EXDATE",  "STATUS", "SUMMARY",  "RECURRENCE-ID", "UID"};
   static const char* const ZoneRuleProperties[] = {"DTSTART", "TZOFFSETFROM", "TZOFFSETTO", "RRULE", "RDATE"};
   auto In = [&Name](const auto& List) {
     return std::any_of(std::begin(List), std::end(List), [&Name](const char* P) { return Name == P; });
@@ -95,6 +102,18 @@ bool IsReadProperty(const std::string& Component, const std::string& Name) {
   if (Component == "VTIMEZONE") return Name == "TZID";
   if (Component == "STANDARD" || Component == "DAYLIGHT") return In(ZoneRuleProperties);
   return false;
+}
+
+// The place of the value of a content line: just after the colon that ends
+// its name and parameters (a colon inside a quoted parameter value does not
+// count); npos when there is none.
+size_t ValueStart(std::string_view Line) {
+  bool Quoted = false;
+  for (size_t I = 0; I < Line.size(); ++I) {
+    if (Line[I] == '"') Quoted = !Quoted;
+    if (Line[I] == ':' && !Quoted) return I + 1;
+  }
+  return std::string_view::npos;
 }
 
 // Gives every component in Root's tree (Root first, then each child's tree in
@@ -162,6 +181,14 @@ TParsedFile ParseICalendar(const std::string& Text, const std::string& FileName)
   std::vector<TOpen> Open;      // the components begun and not yet ended
   std::vector<int> BeginLines;  // the line of every BEGIN, in file order
   std::vector<TComponentPtr> TopLevel;
+  std::string Previous;  // the name of the content line before, in its component
+  TParsedFile File;
+  // Marks the event being read as unreadable, or refuses the file when the
+  // flaw is in a time zone.
+  auto Unreadable = [&](int LineNo, TMessageId Why, std::vector<std::string> Args = {}) {
+    if (Open.back().Name != "VEVENT") Fail(FileName, LineNo, Why, Args);
+    File.Broken.try_emplace(Open.back().Line, TBrokenEvent{LineNo, Why, std::move(Args)});
+  };
   for (;;) {
     const int LineNo = Source.NextContentLine();
     std::unique_ptr<char, TBufferFree> Line(icalparser_get_line(Parser.get(), &TLineSource::Generate));
@@ -171,28 +198,64 @@ TParsedFile ParseICalendar(const std::string& Text, const std::string& FileName)
     // libical would only complain on the terminal about an END without its
     // BEGIN; it is a broken file.
     if (Name == "END" && Open.empty()) Fail(FileName, LineNo, TMessageId::ICalLineUnreadable);
-    TComponentPtr Done(icalparser_add_line(Parser.get(), Line.get()));
+    char* Added = Line.get();
+    std::string Repaired;
+    if (Name == "RRULE" && !Open.empty() && Open.back().Name == "VEVENT") {
+      // A repeat rule keeps what can be read of it; one that says nothing
+      // is no rule.
+      const std::string_view Whole(Line.get());
+      const size_t Value = ValueStart(Whole);
+      const TRuleRepair Rule = RepairRule(Value == std::string_view::npos ? "" : Whole.substr(Value));
+      if (Rule.Kind == TRuleRepair::NoRule) {
+        Previous = Name;
+        continue;
+      }
+      if (Rule.Kind == TRuleRepair::Unreadable) {
+        Unreadable(LineNo, TMessageId::ICalRepeatRuleUnreadable);
+        Previous = Name;
+        continue;
+      }
+      Repaired = std::string(Whole.substr(0, Value)) + Rule.Value;
+      Added = Repaired.data();
+    }
+    TComponentPtr Done(icalparser_add_line(Parser.get(), Added));
     const icalparser_state State = icalparser_get_state(Parser.get());
     if (Name == "BEGIN" && State == ICALPARSER_BEGIN_COMP) {
       if (Open.empty() && LineValue(Line.get()) != "VCALENDAR") Fail(FileName, LineNo, NotICalendar);
       Open.push_back({LineValue(Line.get()), LineNo});
       BeginLines.push_back(LineNo);
     } else if (Name == "END") {
+      // A component cut off before the next one ends is a file cut off.
+      if (Open.back().Name != LineValue(Line.get()))
+        Fail(FileName, Open.back().Line, TMessageId::ICalNotEnded, {Open.back().Name});
       Open.pop_back();
     }
     if (Done) TopLevel.push_back(std::move(Done));
-    if (State != ICALPARSER_ERROR) continue;
-    if (Open.empty()) Fail(FileName, LineNo, NotICalendar);
     // A content line is a name, perhaps parameters, a colon and a value.
-    if (!IsName(Name) || !std::strchr(Line.get(), ':'))
-      Fail(FileName, LineNo, TMessageId::ICalLineUnreadable);
-    if (IsReadProperty(Open.back().Name, Name))
-      Fail(FileName, LineNo, TMessageId::ICalValueUnreadable, {Name});
+    const bool Content = IsName(Name) && std::strchr(Line.get(), ':');
+    if (State != ICALPARSER_ERROR) {
+      Previous = Name;
+      continue;
+    }
+    if (Open.empty()) Fail(FileName, LineNo, NotICalendar);
+    if (Content) {
+      if (IsReadProperty(Open.back().Name, Name))
+      {
+        if (Name == "RRULE" && Open.back().Name == "VEVENT")
+          Unreadable(LineNo, TMessageId::ICalRepeatRuleUnreadable);
+        else
+          Unreadable(LineNo, TMessageId::ICalValueUnreadable, {Name});
+      }
+      Previous = Name;
+      continue;
+    }
+    // A line that is no content line is mostly the continuation of the line
+    // before it that lost its leading blank: it spoils that property.
+    if (IsReadProperty(Open.back().Name, Previous)) Unreadable(LineNo, TMessageId::ICalLineUnreadable);
   }
   if (!Open.empty()) Fail(FileName, Open.back().Line, TMessageId::ICalNotEnded, {Open.back().Name});
   if (TopLevel.empty()) Fail(FileName, 0, NotICalendar);
 
-  TParsedFile File;
   size_t Next = 0;
   for (auto& C : TopLevel) {
     AssignBeginLines(C.get(), BeginLines, Next, File);

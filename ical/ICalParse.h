@@ -57,10 +57,19 @@ class TQuietErrors {
   icalerrorstate FSaved;
 };
 
+// Why an event cannot be read: the first flaw in what the import reads of it.
+struct TBrokenEvent {
+  int Line = 0;
+  TMessageId Why = TMessageId::ICalLineUnreadable;
+  std::vector<std::string> Args;
+};
+
 struct TParsedFile {
   std::vector<TComponentPtr> Calendars;
   // The line of the BEGIN of each component.
   std::unordered_map<const icalcomponent*, int> BeginLines;
+  // The events that cannot be read, by the line of their BEGIN.
+  std::unordered_map<int, TBrokenEvent> Broken;
 };
 
 // The text of a file's bytes: UTF-8 as they are when they are UTF-8 (also
@@ -70,8 +79,10 @@ struct TParsedFile {
 std::string ICalendarText(const std::string& Bytes, const std::string& FileName);
 
 // Parses the text of a file. Raises for a text that is not iCalendar, a
-// component that is not ended, and a line that cannot be read where it
-// matters (see the unit).
+// component that is not ended, an END without its BEGIN and a flaw in a
+// time zone. A line that cannot be read is passed over, unless it belongs to
+// a property of an event that the import reads: that event is then listed
+// in Broken. Repeat rules of events are read as RepairRule says.
 TParsedFile ParseICalendar(const std::string& Text, const std::string& FileName);
 
 }  // namespace ICal

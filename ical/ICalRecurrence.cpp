@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "ical/ICalParse.h"
 #include "ical/ICalZones.h"
+#include "text/Ascii.h"
 
 namespace ICal {
 namespace {
@@ -79,7 +82,93 @@ int64_t PeriodSeconds(icalrecurrencetype_frequency Frequency) {
   }
 }
 
+// The parts of a rule that RFC 5545 and RFC 7529 know.
+constexpr std::string_view KnownParts =
+    "FREQ UNTIL COUNT INTERVAL BYSECOND BYMINUTE BYHOUR BYDAY BYMONTHDAY BYYEARDAY BYWEEKNO BYMONTH BYSETPOS "
+    "WKST "
+    "RSCALE SKIP ";
+constexpr std::string_view Frequencies = "SECONDLY MINUTELY HOURLY DAILY WEEKLY MONTHLY YEARLY ";
+
+std::string_view Trimmed(std::string_view Text) {
+  while (!Text.empty() && (Text.front() == ' ' || Text.front() == '\t')) Text.remove_prefix(1);
+  while (!Text.empty() &&
+         (Text.back() == ' ' || Text.back() == '\t' || Text.back() == '\r' || Text.back() == '\n'))
+    Text.remove_suffix(1);
+  return Text;
+}
+
+// A positive count: digits only, at most nine of them.
+bool IsCount(std::string_view Value) {
+  if (Value.empty() || Value.size() > 9) return false;
+  return std::all_of(Value.begin(), Value.end(), IsAsciiDigit) &&
+         Value.find_first_not_of('0') != std::string_view::npos;
+}
+
+// A date or a date-time of an UNTIL: YYYYMMDD, optionally THHMMSS and Z.
+bool IsUntil(std::string_view Value) {
+  auto Digits = [&Value](size_t From, size_t Count) {
+    return Value.size() >= From + Count &&
+           std::all_of(Value.begin() + From, Value.begin() + From + Count, IsAsciiDigit);
+  };
+  if (Value.size() == 8) return Digits(0, 8);
+  if (Value.size() != 15 && Value.size() != 16) return false;
+  return Digits(0, 8) && Value[8] == 'T' && Digits(9, 6) && (Value.size() == 15 || Value[15] == 'Z');
+}
+
 }  // namespace
+
+TRuleRepair RepairRule(std::string_view Value) {
+  std::vector<std::pair<std::string, std::string>> Parts;
+  Value = Trimmed(Value);
+  while (!Value.empty()) {
+    const size_t Semi = Value.find(';');
+    const std::string_view Part = Trimmed(Value.substr(0, Semi));
+    Value = Semi == std::string_view::npos ? std::string_view() : Value.substr(Semi + 1);
+    if (Part.empty()) continue;
+    const size_t Equals = Part.find('=');
+    if (Equals == std::string_view::npos) return {TRuleRepair::Unreadable, {}};
+    std::string Name = AsciiUpper(Trimmed(Part.substr(0, Equals)));
+    std::string Setting = AsciiUpper(Trimmed(Part.substr(Equals + 1)));
+    if (!ContainsWord(KnownParts, Name)) continue;
+    auto Same = std::find_if(Parts.begin(), Parts.end(), [&Name](const auto& P) { return P.first == Name; });
+    if (Same != Parts.end())
+      Same->second = std::move(Setting);
+    else
+      Parts.emplace_back(std::move(Name), std::move(Setting));
+  }
+  auto Find = [&Parts](std::string_view Name) {
+    return std::find_if(Parts.begin(), Parts.end(), [Name](const auto& P) { return P.first == Name; });
+  };
+  const auto Freq = Find("FREQ");
+  if (Freq == Parts.end() || !ContainsWord(Frequencies, Freq->second)) return {};
+  auto Drop = [&Parts, &Find](std::string_view Name) {
+    if (const auto It = Find(Name); It != Parts.end()) Parts.erase(It);
+  };
+  if (const auto Interval = Find("INTERVAL"); Interval != Parts.end() && !IsCount(Interval->second))
+    Drop("INTERVAL");
+  if (const auto Count = Find("COUNT"); Count != Parts.end() && !IsCount(Count->second)) {
+    if (Count->second.find_first_not_of('0') == std::string::npos)
+      Count->second = "1";  // COUNT=0: the start alone
+    else
+      Drop("COUNT");
+  }
+  const bool HasCount = Find("COUNT") != Parts.end();
+  if (const auto Until = Find("UNTIL"); Until != Parts.end()) {
+    if (IsUntil(Until->second)) {
+      Drop("COUNT");
+    } else if (HasCount) {
+      Drop("UNTIL");
+    } else {
+      return {TRuleRepair::Unreadable, {}};
+    }
+  }
+  TRuleRepair Repaired{TRuleRepair::Rule, {}};
+  for (const auto& [Name, Setting] : Parts) {
+    if (!Repaired.Value.empty()) Repaired.Value += ';';
+    Repaired.Value += Name + "=" + Setting;
+  }
+  return Repaired;
+}
 
 // Whether a rule may be expanded. RFC 5545 does not allow a numbered weekday
 // ("2TU") except in monthly and yearly rules, week numbers except in yearly
@@ -138,9 +227,18 @@ TRuleWalk WalkRule(const icalrecurrencetype& R, icaltimetype Start, int64_t Firs
   // libical looks at every period of the rule (every hour of an hourly
   // rule) on its way to the next date: each counts as a step.
   const int64_t Period = std::max<int64_t>(PeriodSeconds(R.freq) * std::max<int64_t>(R.interval, 1), 1);
+  // libical gives only the dates that match the rule; when the start is not
+  // one of them, it still counts toward COUNT (RFC 5545, 3.8.5.3).
+  int64_t Left = R.count;
+  bool First = true;
   for (;;) {
     const icaltimetype Next = icalrecur_iterator_next(It.get());
     if (icaltime_is_null_time(Next)) return TRuleWalk::Done;
+    if (R.count > 0) {
+      if (First && NaiveSeconds(Next) != NaiveSeconds(Start)) --Left;
+      if (Left-- <= 0) return TRuleWalk::Done;
+    }
+    First = false;
     Steps += std::max<int64_t>((NaiveSeconds(Next) - NaiveSeconds(Walked)) / Period, 1);
     if (Steps > MaxRuleSteps) return TRuleWalk::TooManySteps;
     Walked = Next;

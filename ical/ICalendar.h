@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/CalDate.h"
+#include "platform/Messages.h"
 #include "text/Html.h"  // HtmlToPlainText
 
 class TEventList;
@@ -22,12 +23,40 @@ enum class TEventTextForm { Html, Plain };
 // written, else HTML.
 TEventTextForm EventTextFormOf(const TEventList& Doc);
 
-// What an import added.
+// What an import added, and what it passed over.
 struct TICalImportResult {
   int Events = 0;          // occurrences that added at least one line
   int Days = 0;            // days whose text changed
   TDateTime FirstDay = 0;  // the earliest of those days; 0 when none changed
+  // Events of the file that could not be read and were left out, and the
+  // first of them in the file, placed at its file and line.
+  int Skipped = 0;
+  TMessage FirstSkipped;
+  // The days of the file's own events (see ICalendarSpan); Span.To <
+  // Span.From when it has none.
+  TDayRange Span{0, -1};
 };
+
+// What an import did, in one line for the status bar and the tool:
+// "Added 3 events on 2 days", then "; 1 event could not be read (FILE, line
+// N: why)" or "; K events could not be read (first: FILE, line N: why)";
+// or, when nothing was added and the file's events lie outside the range,
+// "No events between 1 Jan 2026 and 31 Dec 2027; this file's events lie
+// between 2 Apr 2020 and 24 Sep 2020".
+std::string ImportReport(const TICalImportResult& Result, TDateTime From, TDateTime To);
+
+// The days of a file's own events, from the first occurrence to the last;
+// an endless rule ends on 31 December of the year after Today. Raises as
+// ImportICalendarFile does for a file that cannot be read at all; Span.To <
+// Span.From for a file without events.
+TDayRange ICalendarSpan(const std::string& Bytes, const std::string& FileName, TDateTime Today);
+TDayRange ICalendarFileSpan(const std::string& FileName, TDateTime Today);
+// The range an import proposes for a file whose events span Span: the span,
+// cut to MaxICalImportYears when longer: those starting on 1 January of the
+// year before Today when the span holds that day, else its last years (a
+// file wholly in the past) or its first (wholly in the future). Without
+// events, DefaultImportRange of Today's year.
+TDayRange DefaultImportRangeFor(const TDayRange& Span, TDateTime Today);
 
 // The longest range of days an import accepts.
 constexpr int MaxICalImportYears = 10;

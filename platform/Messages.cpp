@@ -63,6 +63,8 @@ constexpr TEntry Entries[] = {
     {TMessageId::ICalTimeZoneUnusable, QT_TRANSLATE_NOOP("Core", "the time zone cannot be used")},
     {TMessageId::ICalRepeatRuleUnusable,
      QT_TRANSLATE_NOOP("Core", "the repeat rule of this event cannot be used")},
+    {TMessageId::ICalRepeatRuleUnreadable,
+     QT_TRANSLATE_NOOP("Core", "the repeat rule of this event cannot be read")},
     {TMessageId::ICalRepeatsTooOften,
      QT_TRANSLATE_NOOP("Core", "this event repeats too often to be imported")},
     {TMessageId::ICalFileTooLarge, QT_TRANSLATE_NOOP("Core", "the file is too large")},

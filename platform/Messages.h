@@ -46,6 +46,7 @@ enum class TMessageId {
   ICalDateNotValid,
   ICalTimeZoneUnusable,
   ICalRepeatRuleUnusable,
+  ICalRepeatRuleUnreadable,
   ICalRepeatsTooOften,
   ICalFileTooLarge,
   RangeEndsBeforeBegins,

@@ -32,6 +32,7 @@ inline bool StartsWithNoCase(std::string_view Text, size_t At, std::string_view 
 
 // Whether Word is one of Words, a list of words each followed by one blank.
 inline bool ContainsWord(std::string_view Words, std::string_view Word) {
+  if (Word.empty()) return false;
   for (size_t Pos = 0; (Pos = Words.find(Word, Pos)) != std::string_view::npos; Pos += Word.size()) {
     const bool Starts = Pos == 0 || Words[Pos - 1] == ' ';
     const bool Ends = Pos + Word.size() < Words.size() && Words[Pos + Word.size()] == ' ';

@@ -72,61 +72,9 @@ constexpr std::string_view TextElements =
     "a abbr b bdi bdo big blockquote center cite code data dd del dfn div dl dt em font h1 h2 h3 h4 h5 h6 i "
     "ins kbd li mark ol p pre q s samp small span strike strong sub sup time tt u ul var ";
 
-// The end of the tag or comment that starts at Text[I] (just after its
-// ">"), or npos when "<" starts none. Quoted attribute values may hold ">".
-size_t AnyTagEnd(std::string_view Text, size_t I) {
-  if (I + 1 >= Text.size()) return std::string_view::npos;
-  const char Next = Text[I + 1];
-  if (!IsAsciiLetter(Next) && Next != '/' && Next != '!' && Next != '?') return std::string_view::npos;
-  if (Text.substr(I, 4) == "<!--") {
-    const size_t Close = Text.find("-->", I + 4);
-    return Close == std::string_view::npos ? std::string_view::npos : Close + 3;
-  }
-  char Quote = 0;
-  for (size_t J = I + 1; J < Text.size(); ++J) {
-    const char C = Text[J];
-    if (Quote) {
-      if (C == Quote) Quote = 0;
-    } else if (C == '"' || C == '\'') {
-      Quote = C;
-    } else if (C == '>') {
-      return J + 1;
-    }
-  }
-  return std::string_view::npos;
-}
-
-bool IsBreakTag(std::string_view Tag) {
-  // "<br>", "<BR>", "<br/>", "<br />", "<br class=x>"
-  if (Tag.size() < 4 || AsciiLower(Tag[1]) != 'b' || AsciiLower(Tag[2]) != 'r') return false;
-  const char After = Tag[3];
-  return After == '>' || After == '/' || After == ' ' || After == '\t' || After == '\r' || After == '\n';
-}
-
-// The character of the reference at Text[I] ("&...;") as a lenient reader
-// takes it: any number of at most 7 digits, U+FFFD for one that is no
-// character.
-size_t ReadAnyReference(std::string_view Text, size_t I, uint32_t& Code) {
-  const size_t Semi = Text.find(';', I + 1);
-  if (Semi == std::string_view::npos || Semi - I > 12 || Semi == I + 1) return 0;
-  const std::string_view Name = Text.substr(I + 1, Semi - I - 1);
-  if (Name[0] != '#') {
-    Code = NamedReferenceCode(Name);
-    return Code ? Semi - I + 1 : 0;
-  }
-  const bool Hex = Name.size() > 1 && (Name[1] == 'x' || Name[1] == 'X');
-  const std::string_view Digits = Name.substr(Hex ? 2 : 1);
-  if (Digits.empty() || Digits.size() > 7) return 0;
-  uint32_t Value = 0;
-  for (char C : Digits) {
-    if (!(Hex ? IsHexDigit(C) : IsAsciiDigit(C))) return 0;
-    const char L = AsciiLower(C);
-    Value = Value * (Hex ? 16 : 10) + static_cast<uint32_t>(IsAsciiDigit(L) ? L - '0' : L - 'a' + 10);
-  }
-  const bool Bad = Value == 0 || Value > 0x10FFFF || (Value >= 0xD800 && Value <= 0xDFFF);
-  Code = Bad ? 0xFFFD : Value;
-  return Semi - I + 1;
-}
+// Elements that start on a line of their own.
+constexpr std::string_view BlockElements =
+    "blockquote center dd div dl dt h1 h2 h3 h4 h5 h6 hr li ol p pre ul ";
 
 }  // namespace
 
@@ -243,18 +191,31 @@ bool ReadTextTag(std::string_view Text, size_t At, THtmlTag& Tag) {
 std::string HtmlToPlainText(std::string_view Html) {
   std::string Out;
   Out.reserve(Html.size());
+  auto Break = [&Out] {
+    if (!Out.empty() && !Out.ends_with("\r\n")) Out += "\r\n";
+  };
   for (size_t I = 0; I < Html.size();) {
     const char C = Html[I];
     if (C == '<') {
-      const size_t End = AnyTagEnd(Html, I);
-      if (End != std::string_view::npos) {
-        if (IsBreakTag(Html.substr(I, End - I))) Out += "\r\n";
-        I = End;
+      // As a page shows the text: complete comments and the tags of user
+      // texts are left out, any other "<" is text.
+      if (Html.substr(I, 4) == "<!--") {
+        const size_t Close = Html.find("-->", I + 4);
+        if (Close != std::string_view::npos) {
+          I = Close + 3;
+          continue;
+        }
+      } else if (THtmlTag Tag; ReadTextTag(Html, I, Tag)) {
+        if (Tag.Name == "br")
+          Out += "\r\n";
+        else if (!Tag.Closing && ContainsWord(BlockElements, Tag.Name))
+          Break();
+        I = Tag.End;
         continue;
       }
     } else if (C == '&') {
       uint32_t Code = 0;
-      if (const size_t Length = ReadAnyReference(Html, I, Code)) {
+      if (const size_t Length = ReadReference(Html, I, Code)) {
         AppendUtf8(Out, Code);
         I += Length;
         continue;

@@ -42,8 +42,10 @@ bool ReadTextTag(std::string_view Text, size_t At, THtmlTag& Tag);
 // Whether an element (lower case) has no content and no end tag.
 bool IsVoidElement(std::string_view Name);
 
-// The plain text of an event text written in HTML: "<br>" becomes a line
-// break (CR LF), other tags and comments are removed, character references
-// (&amp;, &#233;, &#xE9; and the named ones) are decoded. A "<" that
-// starts no tag stays as it is.
+// The plain text of an event text written in HTML, as the page shows it
+// (see BalanceHtml): "<br>" becomes a line break (CR LF), as does the start
+// of a block (a paragraph, a list item) after text; the tags of user texts
+// and complete comments are left out; character references are decoded.
+// Everything else is text as written: a "<" that starts no such tag (an
+// address in angle brackets, "</table>"), an "&" that starts no reference.
 std::string HtmlToPlainText(std::string_view Html);

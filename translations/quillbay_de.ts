@@ -243,6 +243,10 @@
         <source>The site address %1 is not usable: %2</source>
         <translation>Die Adresse der Website %1 ist nicht verwendbar: %2</translation>
     </message>
+    <message>
+        <source>the repeat rule of this event cannot be read</source>
+        <translation>die Wiederholungsregel dieses Termins kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -950,6 +954,18 @@
     <message>
         <source>P&amp;ublish site...</source>
         <translation>&amp;Website veröffentlichen...</translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>Keine Termine zwischen %1 und %2; die Termine dieser Datei liegen zwischen %3 und %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 Termin konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>; %1 events could not be read (first: %2)</source>
+        <translation>; %1 Termine konnten nicht gelesen werden (erster: %2)</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,10 @@
         <source>The site address %1 is not usable: %2</source>
         <translation>La dirección del sitio %1 no se puede usar: %2</translation>
     </message>
+    <message>
+        <source>the repeat rule of this event cannot be read</source>
+        <translation>la regla de repetición de este evento no se puede leer</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -950,6 +954,18 @@
     <message>
         <source>P&amp;ublish site...</source>
         <translation>&amp;Publicar sitio web...</translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>No hay eventos entre el %1 y el %2; los eventos de este archivo están entre el %3 y el %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 evento no se pudo leer (%1)</translation>
+    </message>
+    <message>
+        <source>; %1 events could not be read (first: %2)</source>
+        <translation>; %1 eventos no se pudieron leer (primero: %2)</translation>
     </message>
 </context>
 <context>

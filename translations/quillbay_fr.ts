@@ -243,6 +243,10 @@
         <source>The site address %1 is not usable: %2</source>
         <translation>L&apos;adresse du site %1 est inutilisable&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>the repeat rule of this event cannot be read</source>
+        <translation>la règle de répétition de cet événement est illisible</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -950,6 +954,18 @@
     <message>
         <source>P&amp;ublish site...</source>
         <translation>&amp;Publier le site...</translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>Aucun événement entre le %1 et le %2 ; les événements de ce fichier se situent entre le %3 et le %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 événement n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>; %1 events could not be read (first: %2)</source>
+        <translation>; %1 événements n&apos;ont pas pu être lus (premier : %2)</translation>
     </message>
 </context>
 <context>

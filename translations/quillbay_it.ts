@@ -243,6 +243,10 @@
         <source>The site address %1 is not usable: %2</source>
         <translation>L&apos;indirizzo del sito %1 non è utilizzabile: %2</translation>
     </message>
+    <message>
+        <source>the repeat rule of this event cannot be read</source>
+        <translation>la regola di ripetizione di questo evento non è leggibile</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -950,6 +954,18 @@
     <message>
         <source>P&amp;ublish site...</source>
         <translation>&amp;Pubblica sito web...</translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>Nessun evento tra il %1 e il %2; gli eventi di questo file sono tra il %3 e il %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 evento non è stato letto (%1)</translation>
+    </message>
+    <message>
+        <source>; %1 events could not be read (first: %2)</source>
+        <translation>; %1 eventi non sono stati letti (primo: %2)</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,10 @@
         <source>The site address %1 is not usable: %2</source>
         <translation>Het websiteadres %1 is niet bruikbaar: %2</translation>
     </message>
+    <message>
+        <source>the repeat rule of this event cannot be read</source>
+        <translation>de herhaalregel van deze afspraak kan niet worden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>
@@ -950,6 +954,18 @@
     <message>
         <source>P&amp;ublish site...</source>
         <translation>Site &amp;publiceren...</translation>
+    </message>
+    <message>
+        <source>No events between %1 and %2; this file&apos;s events lie between %3 and %4</source>
+        <translation>Geen afspraken tussen %1 en %2; de afspraken van dit bestand liggen tussen %3 en %4</translation>
+    </message>
+    <message>
+        <source>; 1 event could not be read (%1)</source>
+        <translation>; 1 afspraak kon niet worden gelezen (%1)</translation>
+    </message>
+    <message>
+        <source>; %1 events could not be read (first: %2)</source>
+        <translation>; %1 afspraken konden niet worden gelezen (eerste: %2)</translation>
     </message>
 </context>
 <context>

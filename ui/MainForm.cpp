@@ -43,6 +43,7 @@
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
 #include "ui/Contrast.h"
+#include "ui/CoreMessages.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
 #include "ui/FetchDlg.h"
@@ -787,11 +788,20 @@ void TfrmMain::miImportICalClick() {
   Request.MustExist = true;
   const std::optional<std::string> File = UserDialogs().OpenFile(Request);
   if (!File) return;
-  const std::optional<TDayRange> Days = ExecuteRangeDialog(
-      this, tr("Import iCalendar"), tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
+  // The days of the file's own events, when it can be read at all; the
+  // import itself says what is wrong with one that cannot.
+  const TDateTime Today = Platform().Now();
+  TDayRange Proposed = DefaultImportRange(ShownYear());
+  try {
+    const TDayRange Span = ICalendarFileSpan(*File, Today);
+    if (Span.From <= Span.To) Proposed = DefaultImportRangeFor(Span, Today);
+  } catch (const EQuillbayError&) {
+  }
+  const std::optional<TDayRange> Days =
+      ExecuteRangeDialog(this, tr("Import iCalendar"), tr("Import the events of these days:"), Proposed);
   if (!Days) return;
-  ShowImportResult(
-      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)));
+  ShowImportResult(ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)),
+                   *Days);
 }
 
 void TfrmMain::miImportAddressClick() {
@@ -801,17 +811,41 @@ void TfrmMain::miImportAddressClick() {
   if (!Address) return;
   const std::optional<std::string> Calendar = FetchCalendarWithProgress(this, Title, *Address);
   if (!Calendar) return;
-  const std::optional<TDayRange> Days = ExecuteRangeDialog(
-      this, Title, tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
+  const std::string Name = AddressForMessages(*Address);
+  const TDateTime Today = Platform().Now();
+  TDayRange Proposed = DefaultImportRange(ShownYear());
+  try {
+    const TDayRange Span = ICalendarSpan(*Calendar, Name, Today);
+    if (Span.From <= Span.To) Proposed = DefaultImportRangeFor(Span, Today);
+  } catch (const EQuillbayError&) {
+  }
+  const std::optional<TDayRange> Days =
+      ExecuteRangeDialog(this, Title, tr("Import the events of these days:"), Proposed);
   if (!Days) return;
-  ShowImportResult(ImportICalendar(*FEventList, *Calendar, AddressForMessages(*Address), Days->From, Days->To,
-                                   EventTextFormOf(*FEventList)));
+  ShowImportResult(
+      ImportICalendar(*FEventList, *Calendar, Name, Days->From, Days->To, EventTextFormOf(*FEventList)), *Days);
 }
 
-void TfrmMain::ShowImportResult(const TICalImportResult& Added) {
-  const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
-  const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
-  StatusPanel2->setText(tr("Added %1 on %2").arg(Events, OnDays));
+void TfrmMain::ShowImportResult(const TICalImportResult& Added, const TDayRange& Days) {
+  QString Report;
+  if (Added.Events == 0 && Added.Span.From <= Added.Span.To &&
+      (Added.Span.To < Days.From || Added.Span.From > Days.To)) {
+    auto Shown = [](TDateTime D) {
+      return QLocale::system().toString(DateTimeToQDate(D), QStringLiteral("d MMM yyyy"));
+    };
+    Report = tr("No events between %1 and %2; this file's events lie between %3 and %4")
+                 .arg(Shown(Days.From), Shown(Days.To), Shown(Added.Span.From), Shown(Added.Span.To));
+  } else {
+    const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
+    const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
+    Report = tr("Added %1 on %2").arg(Events, OnDays);
+  }
+  if (Added.Skipped == 1)
+    Report += tr("; 1 event could not be read (%1)").arg(CoreMessageText(Added.FirstSkipped));
+  else if (Added.Skipped > 1)
+    Report += tr("; %1 events could not be read (first: %2)")
+                  .arg(QString::number(Added.Skipped), CoreMessageText(Added.FirstSkipped));
+  StatusPanel2->setText(Report);
   if (Added.Days == 0) return;
   DropDayEdit();
   Project.SetModified(true);

@@ -176,9 +176,10 @@ class TfrmMain : public QMainWindow {
   int ShownYear() const;
   // The file dialog of an iCalendar import or feed.
   TFileDialogRequest ICalendarFileRequest(const QString& Title) const;
-  // Shows what an import added in the status bar and the first day that
-  // received a line; marks the document modified when a day changed.
-  void ShowImportResult(const TICalImportResult& Added);
+  // Shows what an import of the days Days added and left out in the status
+  // bar, or where the file's events lie when none is in Days, and the first
+  // day that received a line; marks the document modified when a day changed.
+  void ShowImportResult(const TICalImportResult& Added, const TDayRange& Days);
   // The line under the caret, or the first line of the selection.
   QString LineAtCaret() const;
   // Keeps the record of a Repeat or Remove from days that changed the texts,

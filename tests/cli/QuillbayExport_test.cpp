@@ -230,6 +230,25 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
     ::unsetenv("TZ");
 }
 
+// Without --from and --to a merge takes the days of the file's own events;
+// an event that cannot be read is left out and named on standard error.
+TEST_F(QuillbayExportTest, MergeTakesTheFilesOwnDaysAndNamesWhatItLeftOut) {
+  const std::string Ics = Folder / "season.ics", Merged = Folder / "merged.qby";
+  WriteFileBytes(
+      Ics,
+      "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+      "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20200402\r\nSUMMARY:Season opener\r\nEND:VEVENT\r\n"
+      "BEGIN:VEVENT\r\nUID:b\r\nDTSTART:2020031\r\nSUMMARY:Lost\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+  const auto R = Run({DocName, "--merge-ical", Ics, "--save-as", Merged});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Err, "quillbay-export: Added 1 event on 1 day; 1 event could not be read (" + Ics +
+                       ", line 10: the value of DTSTART cannot be read)\n");
+  TEventList Doc;
+  Doc.LoadFromFile(Merged);
+  ASSERT_NE(Doc.FindEvent(false, EncodeDate(2020, 4, 2)), nullptr);
+  EXPECT_EQ(Doc.FindEvent(false, EncodeDate(2020, 4, 2))->Text, "Season opener");
+}
+
 TEST_F(QuillbayExportTest, SitePublishesIncrementallyAndRefusesFilesItDidNotWrite) {
   const std::string Site = Folder / "site";
   auto R = Run({DocName, "--site", Site, "--from", "2026-03", "--to", "2026-04"});
@@ -266,7 +285,7 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
   const std::string Missing = Folder / "missing.qby", Broken = Folder / "broken.qby";
   WriteFileBytes(Broken, SampleText("  Style.Title", "  Style.Colour = 1\r\n  Style.Title"));
   const std::string BrokenIcs = Folder / "broken.ics", MissingIcs = Folder / "missing.ics";
-  WriteFileBytes(BrokenIcs, "BEGIN:VCALENDAR\r\nnonsense\r\nEND:VCALENDAR\r\n");
+  WriteFileBytes(BrokenIcs, "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nEND:VCALENDAR\r\n");
   const std::vector<TCase> Cases = {
       {{Missing, "--month", "2026-03", "-o", Page}, "Cannot open file " + Missing},
       {{Broken, "--month", "2026-03", "-o", Page}, "The file is not valid: " + Broken + ", line 42"},
@@ -278,7 +297,7 @@ TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
        "Cannot create file " + Folder / "no/page.html"},
       {{DocName, "--save-as", Folder / "no/x.qby"}, "Cannot create file " + Folder / "no/x.qby"},
       {{DocName, "--merge-ical", BrokenIcs, "--year", "2026", "-o", Page},
-       BrokenIcs + ", line 2: this line cannot be read"},
+       BrokenIcs + ", line 2: VEVENT is not ended"},
       {{DocName, "--merge-ical", MissingIcs, "--ical", "-o", Page}, "Cannot open file " + MissingIcs},
   };
   for (const TCase& C : Cases) {

@@ -689,30 +689,13 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   W->Project.SetModified(false);
   const std::string Ics = Root + "/other/club.ics";
   std::string Calendar;
-  for (const char* Line : {"BEGIN:VCALENDAR",
-                           "VERSION:2.0",
-                           "PRODID:-//Test//Test//EN",  //
-                           "BEGIN:VEVENT",
-                           "UID:a",
-                           "DTSTART;VALUE=DATE:20260214",
-                           "SUMMARY:Valentine's dance",
-                           "END:VEVENT",
-                           "BEGIN:VEVENT",
-                           "UID:b",
-                           "DTSTART:20260220T190000",
-                           "SUMMARY:Quiz & cake",
-                           "END:VEVENT",
-                           "BEGIN:VEVENT",
-                           "UID:c",
-                           "DTSTART:20260305T100000",
-                           "SUMMARY:Coffee",
-                           "END:VEVENT",
-                           "BEGIN:VEVENT",
-                           "UID:d",
-                           "DTSTART;VALUE=DATE:20280101",
-                           "SUMMARY:After the range",
-                           "END:VEVENT",
-                           "END:VCALENDAR"})
+  for (const char* Line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Test//Test//EN",  //
+                           "BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20260214", "SUMMARY:Valentine's dance",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:b", "DTSTART:20260220T190000", "SUMMARY:Quiz & cake",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:c", "DTSTART:20260305T100000", "SUMMARY:Coffee",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:d", "DTSTART;VALUE=DATE:20280101",
+                           "SUMMARY:Last of the file", "END:VEVENT", "BEGIN:VEVENT", "UID:e", "DTSTART:2026031",
+                           "SUMMARY:Unreadable", "END:VEVENT", "END:VCALENDAR"})
     Calendar += std::string(Line) + "\r\n";
   WriteFileBytes(Ics, Calendar);
   auto Import = [&](TDayRange* Proposed) {
@@ -728,23 +711,25 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   Import(&Proposed);
   ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
   EXPECT_EQ(Dialogs.OpenRequests[0].Filter, "iCalendar Files|*.ics|All Files|*.*");
-  EXPECT_EQ(Proposed.From, Day(2026, 1, 1));
-  EXPECT_EQ(Proposed.To, Day(2027, 12, 31));
+  EXPECT_EQ(Proposed.From, Day(2026, 2, 14)) << "the days of the file's events";
+  EXPECT_EQ(Proposed.To, Day(2028, 1, 1));
   EXPECT_EQ(Text(*W, Day(2026, 2, 14)), "Valentine's dance");
   EXPECT_EQ(Text(*W, Day(2026, 2, 20)), "19:00 Quiz &amp; cake");
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee")
       << "typed text stored first, new line kept";
-  EXPECT_EQ(Text(*W, Day(2028, 1, 1)), "<none>");
+  EXPECT_EQ(Text(*W, Day(2028, 1, 1)), "Last of the file");
   EXPECT_TRUE(W->Project.Modified());
   EXPECT_EQ(W->DateChooser().Date(), Day(2026, 2, 14));
   EXPECT_EQ(W->mmEvent->toPlainText(), "Valentine's dance");
-  EXPECT_EQ(W->StatusPanel2->text(), "Added 3 events on 3 days");
+  const QString LeftOut = QString::fromStdString("; 1 event could not be read (" + Ics +
+                                                 ", line 26: the value of DTSTART cannot be read)");
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), ("Added 4 events on 4 days" + LeftOut).toStdString());
 
   // The same file again adds nothing and changes nothing.
   W->Project.SetModified(false);
   Import(nullptr);
   EXPECT_FALSE(W->Project.Modified());
-  EXPECT_EQ(W->StatusPanel2->text(), "Added 0 events on 0 days");
+  EXPECT_EQ(W->StatusPanel2->text().toStdString(), ("Added 0 events on 0 days" + LeftOut).toStdString());
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee");
 }
 
