@@ -37,6 +37,8 @@ TfrmRange::TfrmRange(QWidget* Parent) : QDialog(Parent) {
   auto* Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   btnOK = Buttons->button(QDialogButtonBox::Ok);
   btnCancel = Buttons->button(QDialogButtonBox::Cancel);
+  btnOK->setText(tr("&OK"));
+  btnCancel->setText(tr("&Cancel"));
 
   auto* Grid = new QGridLayout;
   Grid->addWidget(lblFrom, 0, 0);
@@ -61,7 +63,9 @@ void TfrmRange::SetRange(const TDayRange& Range) {
   UpdateOKButton();
 }
 
-TDayRange TfrmRange::Range() const { return {QDateToDateTime(edtFrom->date()), QDateToDateTime(edtTo->date())}; }
+TDayRange TfrmRange::Range() const {
+  return {QDateToDateTime(edtFrom->date()), QDateToDateTime(edtTo->date())};
+}
 
 void TfrmRange::UpdateOKButton() { btnOK->setEnabled(edtFrom->date() <= edtTo->date()); }
 

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -29,6 +30,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/ui/CaptionCheck.h"
 #include "tests/ui/DarkPalette.h"
+#include "tests/ui/KeyboardCheck.h"
 #include "tests/ui/WhenModal.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
@@ -785,6 +787,38 @@ TEST_F(MainFormTest, TheDateCaptionIsReadableOnLightAndDarkPalettes) {
       EXPECT_EQ(Caption.color(QPalette::Window), Palette.color(QPalette::Dark))
           << "the caption follows the palette";
   }
+}
+
+TEST_F(MainFormTest, DialogsHaveDistinctAccessKeysAndTabReachesEveryControl) {
+  Dialogs.FailOnUnscripted = false;
+  // Each dialog with each of its pages: the keys in English and German, then a walk with Tab.
+  const auto Check = [](QDialog& Dialog, const std::string& Language) {
+    auto* Pages = Dialog.findChild<QTabWidget*>();
+    for (int Page = 0; Page < (Pages ? Pages->count() : 1); ++Page) {
+      if (Pages) Pages->setCurrentIndex(Page);
+      const std::string Where =
+          Language + ", " + Dialog.objectName().toStdString() + " page " + std::to_string(Page);
+      EXPECT_EQ(AccessKeyFaults(Dialog).join("; ").toStdString(), "") << Where;
+      Dialog.activateWindow();
+      if (Pages) Pages->tabBar()->setFocus();
+      EXPECT_EQ(ControlsTabMisses(Dialog).join("; ").toStdString(), "") << Where;
+    }
+    Dialog.reject();
+  };
+  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE")}) {
+    InstallTranslations(Locale, {QUILLBAY_QM_DIR});
+    const std::string Language = Locale.name().toStdString();
+    auto W = MakeWindow();
+    WhenModal<TStyleForm>([&](TStyleForm& D) { Check(D, Language); });
+    W->miStyle->trigger();
+    WhenModal<TfrmExport>([&](TfrmExport& D) { Check(D, Language); });
+    W->miExportYear->trigger();
+    Dialogs.SaveAnswers.push_back(Root + "/docs/feed.ics");
+    WhenModal<TfrmRange>([&](TfrmRange& D) { Check(D, Language); });
+    W->miExportICal->trigger();
+    EXPECT_NE(W->miHelpTopics->text().indexOf("\tF1"), -1) << "the menu shows F1 beside Help Topics";
+  }
+  RemoveTranslations();
 }
 
 TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {

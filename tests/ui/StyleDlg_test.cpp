@@ -140,7 +140,7 @@ TEST_F(StyleFormTest, OpensCleanOnGeneralWithTheDefaultAreasRecorded) {
   EXPECT_EQ(F.windowTitle(), "Calendar Style");
   EXPECT_EQ(F.PageControl->currentIndex(), spGeneral);
   EXPECT_EQ(F.PageControl->count(), 6);
-  EXPECT_EQ(F.PageControl->tabText(2), "Week Days");
+  EXPECT_EQ(F.PageControl->tabText(2), "Wee&k Days");
   EXPECT_FALSE(F.btnApply->isEnabled());
   EXPECT_FALSE(F.btnReset->isEnabled());
   EXPECT_TRUE(F.lblArrow->isHidden());
@@ -418,6 +418,27 @@ TEST_F(StyleFormTest, StoringEveryControlGivesBackTheLoadedStyle) {
   TCalStyle Stored;
   F.StoreToStyle(Stored);
   EXPECT_EQ(WriteObjectText(Stored, "TCalStyle"), Before);
+}
+
+TEST_F(StyleFormTest, SchemeListShowsTheSchemeTheStyleCarries) {
+  WriteGallery(UserGallery(), {{"Verdana colours", true}});
+  EXPECT_EQ(Open().cbxStyle->currentIndex(), -1) << "the default colours are no scheme of the gallery";
+  Close();
+  TCalStyle Scheme;
+  MakeVerdanaScheme(Scheme);
+  // The scheme's colours on a style whose fonts are the defaults.
+  TCalStyle& S = Document.Style();
+  S.BorderColor = Scheme.BorderColor;
+  S.BGColor = Scheme.BGColor;
+  for (auto [To, From] :
+       {std::pair{&S.Caption(), &Scheme.Caption()}, std::pair{&S.WeekDays(), &Scheme.WeekDays()},
+        std::pair{&S.Days(), &Scheme.Days()}, std::pair{&S.Events(), &Scheme.Events()}}) {
+    To->FontColor = From->FontColor;
+    To->BGColor = From->BGColor;
+  }
+  TStyleForm& F = Open();
+  EXPECT_EQ(F.cbxStyle->currentText(), "Verdana colours");
+  EXPECT_FALSE(F.btnApply->isEnabled());
 }
 
 TEST_F(StyleFormTest, SchemeChangesOnlyTheTenColours) {
