@@ -999,6 +999,9 @@ TEST_F(MainFormTest, AboutShowsTheProductLine) {
 TEST_F(MainFormTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  // QUILLBAY_SCREENSHOT_DARK=1: under a dark desktop palette.
+  const QPalette Kept = QApplication::palette();
+  if (qEnvironmentVariableIsSet("QUILLBAY_SCREENSHOT_DARK")) QApplication::setPalette(DarkPalette());
   const bool German = InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
   auto W = MakeWindow();
   W->Document().FindEvent(true, Day(2026, 3, 14))->Text =
@@ -1023,5 +1026,6 @@ TEST_F(MainFormTest, Screenshot) {
   QTest::mouseClick(W->mmEvent->viewport(), Qt::LeftButton, {}, QPoint(40, 8));
   QTest::qWait(200);
   EXPECT_TRUE(W->grab().save(Target));
+  QApplication::setPalette(Kept);
   RemoveTranslations();
 }

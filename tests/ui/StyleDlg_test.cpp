@@ -31,6 +31,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/ui/AppFont.h"
 #include "tests/ui/CaptionCheck.h"
+#include "tests/ui/DarkPalette.h"
 #include "ui/EditLib.h"
 #include "ui/ParaEdit.h"
 #include "ui/StylePreview.h"
@@ -846,6 +847,9 @@ TEST(StarterSchemes, AreWellFormedNamedAndReadable) {
 TEST_F(StyleFormTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  // QUILLBAY_SCREENSHOT_DARK=1: under a dark desktop palette.
+  const QPalette Kept = QApplication::palette();
+  if (qEnvironmentVariableIsSet("QUILLBAY_SCREENSHOT_DARK")) QApplication::setPalette(DarkPalette());
   InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
   TStyleForm& F = Open();
   F.show();
@@ -853,5 +857,6 @@ TEST_F(StyleFormTest, Screenshot) {
   QTest::qWait(200);
   EXPECT_TRUE(F.grab().save(Target));
   Close();
+  QApplication::setPalette(Kept);
   RemoveTranslations();
 }
