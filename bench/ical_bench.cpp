@@ -20,7 +20,7 @@
 
 #include "model/CalDate.h"
 #include "model/EventList.h"
-#include "model/ICalendar.h"
+#include "ical/ICalendar.h"
 
 namespace {
 

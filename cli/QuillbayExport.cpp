@@ -1,17 +1,26 @@
-// quillbay-export: writes the month or year page of a calendar document, its
+// quillbay-export: writes the month or year page of a calendar document, a
+// fragment of a month or of the days coming up for another site, its
 // iCalendar feed, or the document itself in the current file form, for
 // people who build their site with scripts; an iCalendar file may be merged
 // into the document first. The pages come from the desktop program's own
 // generator and locale names (the C library's, for LC_TIME), so both give
 // the same bytes. Nothing is written when the document or the merged file
 // cannot be read or the page cannot be made; exit status 1 for a document or
-// file error, 2 for wrong usage.
+// file error, 2 for wrong usage, 3 when publishing a site would overwrite
+// files that Quillbay did not write.
+//
+// The merged calendar may be fetched from a web address (--merge-ical
+// https://…, or @FILE naming a file that holds the address, so that a secret
+// address stays out of the list of processes); messages name such an address
+// only as "scheme://host/…".
 //
 // The program is built twice from this file. quillbay-export links neither
 // Qt nor libical (which loads the ICU libraries), so that it starts about as
-// fast as a small C program; given --merge-ical or --ical it hands its
-// arguments to quillbay-export-ical, the same program built with
-// QUILLBAY_EXPORT_ICAL, installed beside it or in libexec.
+// fast as a small C program; given --merge-ical, --ical or --upload it hands
+// its arguments to quillbay-export-ical, the same program built with
+// QUILLBAY_EXPORT_ICAL, installed beside it or in libexec; only that one
+// links libcurl, for the fetch and the upload (after the site is published,
+// to the web host over SFTP or FTPS; exit status 3 to 6 for its failures).
 
 #include <unistd.h>
 
@@ -25,11 +34,20 @@
 
 #include "Version.h"
 #include "generator/CalGen.h"
+#include "ical/ICalendar.h"
 #include "model/EventList.h"
-#include "model/ICalendar.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/Platform.h"
+#include "platform/TextUtil.h"
+#include "site/Fragment.h"
+#include "site/Publish.h"
+#ifdef QUILLBAY_EXPORT_ICAL
+#include <sstream>
+
+#include "net/CalendarFetch.h"
+#include "net/UploadCommand.h"
+#endif
 
 namespace {
 const char* const ToolName = "quillbay-export";
@@ -37,9 +55,16 @@ const char* const ToolName = "quillbay-export";
 const char* const HelpText =
     "Usage: quillbay-export DOCUMENT.qby --month YYYY-MM [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --year YYYY [--months LIST] [-o FILE]\n"
+    "  or:  quillbay-export DOCUMENT.qby --month YYYY-MM --fragment [-o FILE]\n"
+    "  or:  quillbay-export DOCUMENT.qby --upcoming[=DAYS] --fragment [-o FILE]\n"
     "  or:  quillbay-export DOCUMENT.qby --save-as FILE.qby\n"
     "  or:  quillbay-export DOCUMENT.qby --ical [--from DATE] [--to DATE] [-o FILE.ics]\n"
-    "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics [--from DATE] [--to DATE] ACTION\n"
+    "  or:  quillbay-export DOCUMENT.qby --site DIR [--from YYYY-MM] [--to YYYY-MM]\n"
+    "                       [--address URL] [--upcoming=DAYS] [--replace]\n"
+    "                       [--upload ADDRESS [--accept-host-key SHA256:...]\n"
+    "                        [--password-file FILE] [--insecure-ftp] [--dry-run] [--verbose]]\n"
+    "  or:  quillbay-export DOCUMENT.qby --merge-ical FILE.ics|ADDRESS|@FILE [--ca-file FILE]\n"
+    "                       [--from DATE] [--to DATE] ACTION\n"
     "Writes a calendar page of a Quillbay document, exactly as the desktop program does.\n"
     "\n"
     "  --month YYYY-MM    the page of one month, e.g. 2026-03\n"
@@ -47,25 +72,70 @@ const char* const HelpText =
     "                     the document's row spacing between them\n"
     "  --months LIST      months of the year page: numbers and ranges such as 1,3,12\n"
     "                     or 4-9 (default: all twelve)\n"
+    "  --fragment         instead of a page, a <div> to include into a page of another\n"
+    "                     site (a CMS theme): its own style under the class\n"
+    "                     quillbay-cal, colours as --qb-... custom properties, no\n"
+    "                     script, no request to another server\n"
+    "  --upcoming[=DAYS]  with --fragment: the days with text from today through the\n"
+    "                     next DAYS days (default: the document's Coming up days,\n"
+    "                     60 unless set); a pasted copy goes stale, so include it\n"
+    "                     from a scheduled job\n"
     "  --save-as FILE     read the document and write it again in the current file form\n"
     "                     (an older file in Windows-1252 is written in UTF-8)\n"
     "  --ical             the iCalendar feed to publish beside the pages: one all-day\n"
     "                     event for each day with text (default: the current year)\n"
+    "  --site DIR         publish the calendar site into the folder DIR: linked month\n"
+    "                     and year pages, index.html with what is coming up, the feed\n"
+    "                     and, with an address, sitemap.xml; only files whose bytes\n"
+    "                     change are written, pages the site no longer has are\n"
+    "                     removed, other files are never touched\n"
+    "  --from YYYY-MM     with --site: the first month of the site (default: the first\n"
+    "                     month with text, at the latest January of this year)\n"
+    "  --to YYYY-MM       with --site: the last month (default: the last month with\n"
+    "                     text, at the earliest December of this year)\n"
+    "  --address URL      with --site: the site's public http(s) address, for the\n"
+    "                     subscribe buttons and sitemap.xml\n"
+    "  --upcoming=DAYS    with --site: the days that \"Coming up\" lists (default 60)\n"
+    "  --replace          with --site: overwrite files of the same names that\n"
+    "                     Quillbay did not write (such as your own index.html)\n"
     "  --merge-ical FILE  first merge the events of an iCalendar file (.ics) into the\n"
     "                     document (default: 1 January of the current year to 31\n"
     "                     December of the next), then do the ACTION: --month, --year,\n"
-    "                     --save-as or --ical; the document file changes only through\n"
-    "                     --save-as\n"
+    "                     --save-as, --ical or --site; the document file changes only\n"
+    "                     through --save-as; instead of a file, the web address of a calendar\n"
+    "                     (https://, http:// or webcal://, which is read as https://),\n"
+    "                     or @FILE for the address written in FILE, which keeps a\n"
+    "                     secret address out of the list of processes\n"
+    "  --ca-file FILE     trust the certificates in FILE (PEM) instead of the system's\n"
+    "                     when fetching a calendar from an https address\n"
     "  --from YYYY-MM-DD  the first day for --merge-ical and --ical\n"
     "  --to YYYY-MM-DD    the last day for --merge-ical and --ical (a merge takes at\n"
     "                     most ten years)\n"
+    "  --upload ADDRESS   with --site: then bring the web host's copy up to date,\n"
+    "                     sending only what changed: sftp://user@host[:port]/folder/\n"
+    "                     (keys from ~/.ssh or the agent), ftps://user@host/folder/ or\n"
+    "                     ftp://user@host/folder/ (both with TLS required)\n"
+    "  --accept-host-key SHA256:...  trust an SSH host not yet in known_hosts when\n"
+    "                     its key has this fingerprint (a changed key is never taken)\n"
+    "  --password-file FILE  the password, on the first line of FILE, which only\n"
+    "                     you may read\n"
+    "  --insecure-ftp     let ftp:// send the password unencrypted to a server\n"
+    "                     without TLS\n"
+    "  --dry-run          with --upload: say what would be sent, change nothing there\n"
+    "  --verbose          with --upload: one line per file sent or removed\n"
     "  -o, --output FILE  write the page or feed to FILE instead of standard output\n"
     "  -h, --help         show this help and exit\n"
     "      --version      show the version and exit\n"
     "\n"
+    "Settings that --site does not give come from the document, as the desktop\n"
+    "program's Publish site dialog stored them.\n"
+    "\n"
     "Day and month names of a style whose language is not English come from your\n"
     "locale (LC_ALL, LC_TIME, LANG). Files are replaced only when complete.\n"
-    "Exit status: 0 done, 1 document or file error, 2 wrong usage.\n";
+    "Exit status: 0 done, 1 document or file error, 2 wrong usage, 3 --site would\n"
+    "overwrite files that Quillbay did not write (they are listed; see --replace),\n"
+    "or such a file is in the way on the web host; 4 the host's key or certificate\n"
+    "is refused, 5 the login failed, 6 the network failed.\n";
 
 // Wrong usage: reported with a hint to --help, exit status 2.
 struct EUsage {
@@ -77,16 +147,30 @@ struct EFileError {
   std::string Message, FileName;
 };
 
-enum class TAction { None, Month, Year, SaveAs, ICal };
+enum class TAction { None, Month, Year, SaveAs, ICal, Upcoming, Site };
+
+// The site would overwrite files that Quillbay did not write: exit status 3.
+struct EForeignFiles {
+  std::string Folder;
+  std::vector<std::string> Names;
+};
 
 struct TOptions {
-  std::string Document, Output, SaveAs, MergeFile;
+  std::string Document, Output, SaveAs, MergeFile, CaFile;
   TAction Action = TAction::None;
   uint16_t Year = 0, Month = 0;
   uint16_t Months = 0x1FFE;  // bit m for month m: all twelve
-  bool HasMonths = false, HasOutput = false;
-  std::optional<TDateTime> From, To;  // as given; the actions' defaults fill the rest
-  TDayRange Merge, Feed;              // the ranges used
+  bool HasMonths = false, HasOutput = false, Fragment = false;
+  bool HasUpcoming = false;           // --upcoming given: the fragment, or the site's Coming up
+  int UpcomingDays = 0;               // 0: the document's own number of days
+  std::string FromText, ToText;       // --from and --to as given
+  std::optional<TDateTime> From, To;  // their days; the actions' defaults fill the rest
+  std::string SiteFolder, Address;
+  std::string UploadAddress, AcceptHostKey, PasswordFile;
+  bool InsecureFtp = false, DryRun = false, Verbose = false;
+  bool HasAddress = false, Replace = false;
+  TMonthIndex SiteFrom = 0, SiteTo = 0;  // 0: the document's or the default
+  TDayRange Merge, Feed;                 // the ranges used
 };
 
 bool IsDigits(const std::string& S, size_t MaxLength) {
@@ -146,7 +230,7 @@ TDateTime ParseDay(const std::string& Arg) {
 }
 
 void SetAction(TOptions& O, TAction Action) {
-  if (O.Action != TAction::None) throw EUsage{"choose one of --month, --year, --save-as and --ical"};
+  if (O.Action != TAction::None) throw EUsage{"choose one of --month, --year, --save-as, --ical and --site"};
   O.Action = Action;
 }
 
@@ -183,7 +267,12 @@ void ChooseRanges(TOptions& O) {
 // An option that takes a value: Arg without the value, Value given inline
 // ("--year=2026") or as the next argument.
 void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions& O) {
-  if (Arg == "--month") {
+  if (Arg == "--upload" || Arg == "--accept-host-key" || Arg == "--password-file") {
+    if (Value.empty()) throw EUsage{Arg + " needs a value"};
+    (Arg == "--upload"          ? O.UploadAddress
+     : Arg == "--password-file" ? O.PasswordFile
+                                : O.AcceptHostKey) = Value;
+  } else if (Arg == "--month") {
     SetAction(O, TAction::Month);
     ParseMonth(Value, O);
   } else if (Arg == "--year") {
@@ -196,10 +285,20 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
     if (Value.empty()) throw EUsage{"--merge-ical needs a file name"};
     if (!O.MergeFile.empty()) throw EUsage{"give --merge-ical once"};
     O.MergeFile = Value;
+  } else if (Arg == "--ca-file") {
+    if (Value.empty()) throw EUsage{"--ca-file needs a file name"};
+    O.CaFile = Value;
   } else if (Arg == "--from") {
-    O.From = ParseDay(Value);
+    O.FromText = Value;
   } else if (Arg == "--to") {
-    O.To = ParseDay(Value);
+    O.ToText = Value;
+  } else if (Arg == "--site") {
+    SetAction(O, TAction::Site);
+    if (Value.empty()) throw EUsage{"--site needs a folder"};
+    O.SiteFolder = Value;
+  } else if (Arg == "--address") {
+    O.Address = Value;
+    O.HasAddress = true;
   } else if (Arg == "--save-as") {
     SetAction(O, TAction::SaveAs);
     if (Value.empty()) throw EUsage{"--save-as needs a file name"};
@@ -211,14 +310,51 @@ void ApplyValueOption(const std::string& Arg, const std::string& Value, TOptions
   }
 }
 
+// --from and --to: months with --site, which bound the merge too; days
+// otherwise.
+void ReadFromAndTo(TOptions& O) {
+  if (O.Action != TAction::Site) {
+    if (!O.FromText.empty()) O.From = ParseDay(O.FromText);
+    if (!O.ToText.empty()) O.To = ParseDay(O.ToText);
+    return;
+  }
+  for (auto [Text, Month] : {std::pair{&O.FromText, &O.SiteFrom}, std::pair{&O.ToText, &O.SiteTo}}) {
+    if (Text->empty()) continue;
+    if (!ParseSiteMonth(*Text, *Month)) throw EUsage{"invalid month '" + *Text + "' (expected YYYY-MM)"};
+  }
+  if (O.SiteFrom && O.SiteTo && O.SiteTo < O.SiteFrom)
+    throw EUsage{"the months from " + O.FromText + " to " + O.ToText + " end before they begin"};
+  if (O.SiteFrom) O.From = EncodeDate(O.SiteFrom / 12, O.SiteFrom % 12 + 1, 1);
+  if (O.SiteTo) O.To = IncMonth(EncodeDate(O.SiteTo / 12, O.SiteTo % 12 + 1, 1), 1) - 1;
+}
+
 // The options given together make sense.
 void CheckCombination(const TOptions& O) {
   if (O.Document.empty()) throw EUsage{"no document given"};
-  if (O.Action == TAction::None) throw EUsage{"nothing to do: give --month, --year, --save-as or --ical"};
+  if (O.Action == TAction::None)
+    throw EUsage{"nothing to do: give --month, --year, --save-as, --ical or --site"};
+  if (O.Fragment && O.Action != TAction::Month && O.Action != TAction::Upcoming)
+    throw EUsage{"--fragment goes with --month or --upcoming"};
+  if (O.Action == TAction::Upcoming && !O.Fragment) throw EUsage{"--upcoming goes with --fragment"};
+  if (O.Action == TAction::Site && O.HasUpcoming && O.UpcomingDays == 0)
+    throw EUsage{"--upcoming takes its days as --upcoming=DAYS with --site"};
+  if (O.Action == TAction::Site && O.UpcomingDays > MaxUpcomingDays)
+    throw EUsage{"invalid number of days '" + std::to_string(O.UpcomingDays) + "' (expected 1 to " +
+                 std::to_string(MaxUpcomingDays) + " with --site)"};
   if (O.HasMonths && O.Action != TAction::Year) throw EUsage{"--months goes with --year"};
   if (O.HasOutput && O.Action == TAction::SaveAs) throw EUsage{"-o does not go with --save-as"};
-  if ((O.From || O.To) && O.MergeFile.empty() && O.Action != TAction::ICal)
-    throw EUsage{"--from and --to go with --merge-ical and --ical"};
+  if ((!O.FromText.empty() || !O.ToText.empty()) && O.MergeFile.empty() && O.Action != TAction::ICal &&
+      O.Action != TAction::Site)
+    throw EUsage{"--from and --to go with --merge-ical, --ical and --site"};
+  if ((O.HasAddress || O.Replace) && O.Action != TAction::Site)
+    throw EUsage{"--address and --replace go with --site"};
+  if (!O.CaFile.empty() && O.MergeFile.empty() && O.UploadAddress.empty())
+    throw EUsage{"--ca-file goes with --merge-ical or --upload"};
+  if (!O.UploadAddress.empty() && O.Action != TAction::Site) throw EUsage{"--upload goes with --site"};
+  if (O.UploadAddress.empty() &&
+      (!O.AcceptHostKey.empty() || !O.PasswordFile.empty() || O.InsecureFtp || O.DryRun || O.Verbose))
+    throw EUsage{
+        "--accept-host-key, --password-file, --insecure-ftp, --dry-run and --verbose go with --upload"};
 }
 
 // Returns false when --help or --version was answered.
@@ -253,9 +389,31 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
       SetAction(O, TAction::ICal);
       continue;
     }
+    if (Arg == "--replace" && !Inline) {
+      O.Replace = true;
+      continue;
+    }
+    if ((Arg == "--insecure-ftp" || Arg == "--dry-run" || Arg == "--verbose") && !Inline) {
+      (Arg == "--insecure-ftp" ? O.InsecureFtp : Arg == "--dry-run" ? O.DryRun : O.Verbose) = true;
+      continue;
+    }
+    if (Arg == "--fragment" && !Inline) {
+      O.Fragment = true;
+      continue;
+    }
+    if (Arg == "--upcoming") {
+      // The fragment's action, or with --site its Coming up days: decided
+      // once every argument is read.
+      O.HasUpcoming = true;
+      if (Inline && (!IsDigits(Value, 4) || std::stoi(Value) < 1))
+        throw EUsage{"invalid number of days '" + Value + "' (expected 1 to 9999)"};
+      if (Inline) O.UpcomingDays = std::stoi(Value);
+      continue;
+    }
     const bool TakesValue = Arg == "--month" || Arg == "--year" || Arg == "--months" || Arg == "--save-as" ||
                             Arg == "-o" || Arg == "--output" || Arg == "--merge-ical" || Arg == "--from" ||
-                            Arg == "--to";
+                            Arg == "--to" || Arg == "--ca-file" || Arg == "--site" || Arg == "--address" ||
+                            Arg == "--upload" || Arg == "--accept-host-key" || Arg == "--password-file";
     if (!TakesValue) throw EUsage{"unknown option '" + Arg + "'"};
     if (!Inline) {
       if (I + 1 >= Argc) throw EUsage{"option '" + Arg + "' needs a value"};
@@ -263,7 +421,9 @@ bool ParseArguments(int Argc, char** Argv, TOptions& O) {
     }
     ApplyValueOption(Arg, Value, O);
   }
+  if (O.HasUpcoming && O.Action != TAction::Site) SetAction(O, TAction::Upcoming);
   CheckCombination(O);
+  ReadFromAndTo(O);
 #ifdef QUILLBAY_EXPORT_ICAL
   ChooseRanges(O);
 #endif
@@ -285,6 +445,89 @@ void WriteOutput(const TOptions& O, const std::string& Text) {
   }
 }
 
+#ifdef QUILLBAY_EXPORT_ICAL
+// The web address that --merge-ical names, directly or in the file after
+// "@"; empty for an iCalendar file.
+std::string MergeAddress(const std::string& Value) {
+  if (IsWebAddress(Value)) return Value;
+  if (Value.empty() || Value[0] != '@') return "";
+  const std::string FileName = Value.substr(1);
+  std::string Text;
+  try {
+    Text = ReadFileToString(FileName);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), FileName};
+  }
+  const std::string Address = TrimControls(Text.substr(0, Text.find('\n')));
+  if (!IsWebAddress(Address))
+    throw EFileError{"The file does not begin with a web address (https://, http:// or webcal://)", FileName};
+  return Address;
+}
+
+// Merges the iCalendar file or the calendar fetched from an address.
+void MergeCalendar(TEventList& Doc, const TOptions& O, TEventTextForm Form) {
+  const std::string Address = MergeAddress(O.MergeFile);
+  if (Address.empty()) {
+    try {
+      ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
+    } catch (const EQuillbayError& E) {
+      throw EFileError{E.what(), O.MergeFile};
+    }
+    return;
+  }
+  const std::string Name = AddressForMessages(Address);
+  try {
+    TFetchOptions Fetch;
+    Fetch.CaFile = O.CaFile;
+    const TCalendarDownload Calendar = FetchCalendar(Address, Fetch, CalendarCacheFolder());
+    ImportICalendar(Doc, Calendar.Bytes, Name, O.Merge.From, O.Merge.To, Form);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), Name};
+  }
+}
+#endif
+
+// Publishes the site: the document's own site settings, then the options.
+void PublishSiteFrom(const TEventList& Doc, const TOptions& O) {
+  TPublishOptions Site = SiteOptionsOf(Doc);
+  Site.Folder = O.SiteFolder;
+  if (O.SiteFrom) Site.From = O.SiteFrom;
+  if (O.SiteTo) Site.To = O.SiteTo;
+  if (O.HasAddress) Site.Address = O.Address;
+  if (O.UpcomingDays) Site.UpcomingDays = O.UpcomingDays;
+  Site.Replace = O.Replace;
+  TPublishResult Result;
+  try {
+    Result = PublishSite(Doc, O.Document, Site);
+  } catch (const EQuillbayError& E) {
+    throw EFileError{E.what(), O.SiteFolder};
+  }
+  if (!Result.Foreign.empty() && !O.Replace) throw EForeignFiles{O.SiteFolder, Result.Foreign};
+  for (const std::string& Warning : Result.Warnings)
+    std::fprintf(stderr, "%s: %s\n", ToolName, Warning.c_str());
+  WriteStandardOutput(PublishSummary(Result) + "\n");
+  int Status = 0;
+#ifdef QUILLBAY_EXPORT_ICAL
+  if (!O.UploadAddress.empty()) {
+    TUploadCommand Upload;
+    Upload.Address = O.UploadAddress;
+    Upload.SiteFolder = O.SiteFolder;
+    Upload.AcceptedHostKey = O.AcceptHostKey;
+    Upload.PasswordFile = O.PasswordFile;
+    Upload.CaFile = O.CaFile;
+    Upload.InsecureFtp = O.InsecureFtp;
+    Upload.DryRun = O.DryRun;
+    Upload.Verbose = O.Verbose;
+    std::ostringstream Out, Err;
+    Status = RunUploadCommand(Upload, Out, Err);
+    WriteStandardOutput(Out.str());
+    std::fputs(Err.str().c_str(), stderr);
+  }
+#endif
+  std::fflush(stderr);
+  std::_Exit(Status);  // as after a page: the system takes the document's memory back at once
+}
+
 void Run(const TOptions& O) {
   TEventList Doc;
   try {
@@ -294,13 +537,7 @@ void Run(const TOptions& O) {
   }
 #ifdef QUILLBAY_EXPORT_ICAL
   const TEventTextForm Form = EventTextFormOf(Doc);
-  if (!O.MergeFile.empty()) {
-    try {
-      ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form);
-    } catch (const EQuillbayError& E) {
-      throw EFileError{E.what(), O.MergeFile};
-    }
-  }
+  if (!O.MergeFile.empty()) MergeCalendar(Doc, O, Form);
   if (O.Action == TAction::ICal) {
     TICalFeedOptions Feed;
     Feed.From = O.Feed.From;
@@ -311,6 +548,7 @@ void Run(const TOptions& O) {
     return WriteOutput(O, WriteICalendarFeed(Doc, Feed));
   }
 #endif
+  if (O.Action == TAction::Site) return PublishSiteFrom(Doc, O);
   if (O.Action == TAction::SaveAs) {
     try {
       Doc.SaveToFile(O.SaveAs);
@@ -318,6 +556,13 @@ void Run(const TOptions& O) {
       throw EFileError{E.what(), O.SaveAs};
     }
     return;
+  }
+  if (O.Fragment) {
+    WriteOutput(O, O.Action == TAction::Month
+                       ? MonthFragment(Doc, O.Year, O.Month)
+                       : UpcomingFragment(Doc, Platform().Now(),
+                                          O.UpcomingDays ? O.UpcomingDays : Doc.SiteUpcomingDays));
+    std::_Exit(0);
   }
   TCalGen Gen(Doc, Doc.Style());
   if (O.Action == TAction::Month) {
@@ -350,10 +595,17 @@ int main(int Argc, char** Argv) {
   try {
     if (!ParseArguments(Argc, Argv, Options)) return 0;
 #ifndef QUILLBAY_EXPORT_ICAL
-    if (!Options.MergeFile.empty() || Options.Action == TAction::ICal) RunICalendarTool(Argv);
+    if (!Options.MergeFile.empty() || Options.Action == TAction::ICal || !Options.UploadAddress.empty())
+      RunICalendarTool(Argv);
 #endif
     Run(Options);
     return 0;
+  } catch (const EForeignFiles& E) {
+    std::fprintf(stderr,
+                 "%s: these files in %s were not written by Quillbay; give --replace to overwrite them:\n",
+                 ToolName, E.Folder.c_str());
+    for (const std::string& Name : E.Names) std::fprintf(stderr, "  %s\n", Name.c_str());
+    return 3;
   } catch (const EUsage& E) {
     std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", ToolName, E.Message.c_str(),
                  ToolName);

@@ -21,21 +21,27 @@ void TCalGen::WriteYearPage(uint16_t Year, const std::string& FileName) {
   SavePage(FileName);
 }
 
-void TCalGen::BuildMonthPage(uint16_t Month, uint16_t Year) {
-  if (Style->ModernPage) return BuildModernMonthPage(*EventList, *Style, Month, Year, Lines);
+void TCalGen::BuildMonthPage(uint16_t Month, uint16_t Year, const TPageAddition& Addition) {
+  const TMonthFacts Facts = MonthFacts(*Style, Year, Month);
+  if (Style->ModernPage) return BuildModernMonthPage(*EventList, *Style, Facts, Addition, Lines);
   Lines.clear();
-  WriteHead();
-  WriteMonth(Month, Year);
+  WriteHead(Addition);
+  WriteMonth(Facts);
   WriteFoot();
 }
 
-void TCalGen::BuildYearPage(uint16_t Year) {
+void TCalGen::BuildYearPage(uint16_t Year) { BuildYearPage(Year, EventList->ExportMonths); }
+
+void TCalGen::BuildYearPage(uint16_t Year, uint16_t MonthBits, const TPageAddition& Addition) {
   // A year outside 1..9999 fails also when no month is chosen.
   EncodeDate(Year, 1, 1);
-  if (Style->ModernPage) return BuildModernYearPage(*EventList, *Style, Year, Lines);
+  std::vector<TMonthFacts> Months;
+  for (int M = 1; M <= 12; ++M)
+    if (MonthBits & (1u << M)) Months.push_back(MonthFacts(*Style, Year, M));
+  if (Style->ModernPage) return BuildModernYearPage(*EventList, *Style, Year, Months, Addition, Lines);
   Lines.clear();
-  WriteHead();
-  WriteMonths(Year);
+  WriteHead(Addition);
+  WriteMonths(Months);
   WriteFoot();
 }
 
@@ -53,7 +59,7 @@ std::string TCalGen::PageText() const {
 
 void TCalGen::SavePage(const std::string& FileName) const { WriteStringToFile(FileName, PageText()); }
 
-void TCalGen::WriteHead() {
+void TCalGen::WriteHead(const TPageAddition& Addition) {
   Lines.push_back("<html>");
   Lines.push_back("<head>");
   // Event texts and the locale's day and month names are UTF-8; a browser
@@ -63,10 +69,11 @@ void TCalGen::WriteHead() {
   Lines.push_back("<title>");
   Lines.push_back(Style->Title);
   Lines.push_back("</title>");
-  WriteStyleSheet();
+  WriteStyleSheet(Addition.Css);
   Lines.push_back("</head>");
   Lines.push_back("<body bgcolor=\"" + ColorToHtml(Style->BGColor) + "\" >");
   if (!Style->Header.empty()) Lines.push_back(Style->Header);
+  if (!Addition.Html.empty()) Lines.push_back(Addition.Html);
   if (Style->IsCellWidth)
     Lines.push_back("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">");
   else
@@ -74,7 +81,7 @@ void TCalGen::WriteHead() {
                     "\">");
 }
 
-void TCalGen::WriteStyleSheet() {
+void TCalGen::WriteStyleSheet(const std::string& ExtraCss) {
   Lines.push_back("<style type=\"text/css\">");
   Lines.push_back(".qbyCaption {" + ItemStyleToCss(Style->Caption(), true) + "}");
   Lines.push_back(".qbyWeekdays {" + ItemStyleToCss(Style->WeekDays(), true) + "}");
@@ -84,43 +91,34 @@ void TCalGen::WriteStyleSheet() {
   if (Style->IsCellWidth) Events += " width: " + Num(Style->CellWidth) + "px;";
   if (Style->IsCellHeight) Events += " height: " + Num(Style->CellHeight) + "px;";
   Lines.push_back(Events + "}");
+  if (!ExtraCss.empty()) Lines.push_back(ExtraCss);
   Lines.push_back("</style>");
 }
 
-void TCalGen::WriteMonths(uint16_t Year) {
+void TCalGen::WriteMonths(const std::vector<TMonthFacts>& Months) {
   bool First = true;
-  for (uint16_t M = 1; M <= 12; ++M) {
-    if (!(EventList->ExportMonths & (1u << M))) continue;
+  for (const TMonthFacts& Month : Months) {
     if (!First) Lines.push_back("<tr><td height=\"" + Num(EventList->RowSpacing) + "\"></td></tr>");
-    WriteMonth(M, Year);
+    WriteMonth(Month);
     First = false;
   }
 }
 
-void TCalGen::WriteMonth(uint16_t Month, uint16_t Year) {
-  if (Style->ShowCaption) WriteCaption(Month, Year);
+void TCalGen::WriteMonth(const TMonthFacts& Month) {
+  if (Style->ShowCaption) WriteCaption(Month);
   WriteDaysTableTop();
-  WriteWeekDays();
-  WriteDays(Month, Year);
+  WriteWeekDays(Month);
+  WriteDays(Month);
   WriteDaysTableBottom();
 }
 
-std::string TCalGen::CaptionText(const TCalStyle& Style, uint16_t Month, uint16_t Year) {
-  if (Style.MonthAsString) {
-    std::string Text = TCalStyle::MonthName(Month, Style.Language);
-    return Style.ShowYear ? Text + " " + Num(Year) : Text;
-  }
-  return Style.ShowYear ? Num(Month) + "/" + Num(Year) : Num(Month);
-}
-
-void TCalGen::WriteCaption(uint16_t Month, uint16_t Year) {
+void TCalGen::WriteCaption(const TMonthFacts& Month) {
   Lines.push_back("<!-- Caption -->");
   Lines.push_back("<tr>");
   Lines.push_back("<td>");
   Lines.push_back("<table width=\"100%\" border=\"0\" cellpadding=\"2\" cellspacing=\"0\">");
   Lines.push_back("<tr>");
-  Lines.push_back("<td class=\"qbyCaption\"><div class=\"qbyCaption\">" + CaptionText(Month, Year) +
-                  "</div></td>");
+  Lines.push_back("<td class=\"qbyCaption\"><div class=\"qbyCaption\">" + Month.Caption + "</div></td>");
   Lines.push_back("</tr>");
   Lines.push_back("</table>");
   Lines.push_back("</td>");
@@ -140,44 +138,34 @@ void TCalGen::WriteDaysTableTop() {
                   "\" cellspacing=\"" + Num(Style->BorderWidth) + "\">");
 }
 
-void TCalGen::WriteWeekDays() {
+void TCalGen::WriteWeekDays(const TMonthFacts& Month) {
   Lines.push_back("<!-- Week days -->");
   Lines.push_back("<tr>");
-  // The first column is the style's first day of the week; 8..14 name the
-  // days after Saturday.
-  const int Start = Style->FirstWeekDay();
-  for (int I = 0; I < 7; ++I)
-    Lines.push_back(
-        "<td width=\"14%\" class=\"qbyWeekdays\"><div class=\"qbyWeekdays\">" +
-        TCalStyle::WeekDayName(static_cast<uint16_t>(Start + I), Style->Language, Style->WeekDaysLength) +
-        "</div></td>");
+  for (const std::string& Name : Month.ShownDayNames)
+    Lines.push_back("<td width=\"14%\" class=\"qbyWeekdays\"><div class=\"qbyWeekdays\">" + Name +
+                    "</div></td>");
   Lines.push_back("</tr>");
 }
 
-void TCalGen::WriteDays(uint16_t Month, uint16_t Year) {
+void TCalGen::WriteDays(const TMonthFacts& Month) {
   Lines.push_back("<!-- Events -->");
-  // Raises for a year outside 1..9999 before any cell is written. First is
-  // the column (1..7) of the first day of the month.
-  const int First = (DayOfWeek(EncodeDate(Year, Month, 1)) - Style->FirstWeekDay() + 7) % 7 + 1;
-  const int Days = DaysInMonth(Year, Month);
-  for (int Row = 0;; ++Row) {
+  for (int Row = 0; Row < Month.Rows; ++Row) {
     Lines.push_back("<tr>");
-    for (int Col = 1; Col <= 7; ++Col) WriteDayCell(7 * Row + Col - First + 1, Month, Year, Days);
+    for (int Col = 1; Col <= 7; ++Col) WriteDayCell(Month.DayAt(Row, Col), Month);
     Lines.push_back("</tr>");
-    if (7 * Row + 8 - First >= Days || Row == 5) break;
   }
 }
 
-void TCalGen::WriteDayCell(int Day, uint16_t Month, uint16_t Year, int DaysInMonth) {
+void TCalGen::WriteDayCell(int Day, const TMonthFacts& Month) {
   Lines.push_back(Style->WrapEvents ? "<td valign=\"top\" class=\"qbyEvents\">"
                                     : "<td valign=\"top\" nowrap class=\"qbyEvents\">");
-  if (Day < 1 || Day > DaysInMonth) {
+  if (Day < 1 || Day > Month.Days) {
     Lines.push_back("<div class=\"qbyDays\"><br></div>");
     Lines.push_back("</td>");
     return;
   }
   Lines.push_back("<div class=\"qbyDays\">" + Num(Day) + "</div>");
-  const TEvent* Event = EventList->Items().Find(EncodeDate(Year, Month, Day));
+  const TEvent* Event = EventList->Items().Find(Month.FirstDay + Day - 1);
   if (!Event)
     Lines.push_back(Style->BlankEventsText);
   else

@@ -13,12 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "generator/MonthFacts.h"
+
 class TEventList;
 class TCalStyle;
-
-// The root page of the product's web site, named in the banner of every page
-// and in the About box.
-constexpr const char* QuillbayWebSite = "https://quillbay.org/";
 
 class TCalGen {
  public:
@@ -43,30 +41,29 @@ class TCalGen {
   void WriteYearPage(uint16_t Year, const std::string& FileName);
 
   // The same pages built into Lines without saving them; the style's
-  // ModernPage chooses the page form (ModernPage.h).
-  void BuildMonthPage(uint16_t Month, uint16_t Year);
+  // ModernPage chooses the page form (ModernPage.h). Addition goes into the
+  // page as TPageAddition describes; MonthBits (bit M for month M) chooses
+  // the months of a year page.
+  void BuildMonthPage(uint16_t Month, uint16_t Year, const TPageAddition& Addition = {});
   void BuildYearPage(uint16_t Year);
+  void BuildYearPage(uint16_t Year, uint16_t MonthBits, const TPageAddition& Addition = {});
   // Lines each followed by CR LF, the last one included.
   std::string PageText() const;
 
   // Building blocks, each appending to Lines.
-  void WriteHead();
-  void WriteStyleSheet();
-  void WriteMonths(uint16_t Year);
-  void WriteMonth(uint16_t Month, uint16_t Year);
-  void WriteCaption(uint16_t Month, uint16_t Year);
+  void WriteHead(const TPageAddition& Addition = {});
+  void WriteStyleSheet(const std::string& ExtraCss = {});
+  void WriteMonths(const std::vector<TMonthFacts>& Months);
+  void WriteMonth(const TMonthFacts& Month);
+  void WriteCaption(const TMonthFacts& Month);
   void WriteDaysTableTop();
-  void WriteWeekDays();
-  void WriteDays(uint16_t Month, uint16_t Year);
-  // Day below 1 or above DaysInMonth is a cell outside the month.
-  void WriteDayCell(int Day, uint16_t Month, uint16_t Year, int DaysInMonth);
+  void WriteWeekDays(const TMonthFacts& Month);
+  void WriteDays(const TMonthFacts& Month);
+  // Day below 1 or above Month.Days is a cell outside the month.
+  void WriteDayCell(int Day, const TMonthFacts& Month);
   void WriteDaysTableBottom();
   void WriteFoot();
   void WriteBanner();
-
-  // The caption text of a month: "July 2026", "7/2026", "July" or "7".
-  std::string CaptionText(uint16_t Month, uint16_t Year) const { return CaptionText(*Style, Month, Year); }
-  static std::string CaptionText(const TCalStyle& Style, uint16_t Month, uint16_t Year);
 
  private:
   void SavePage(const std::string& FileName) const;

@@ -7,8 +7,7 @@
 #include <string>
 #include <string_view>
 
-// "&", "<", ">", '"' and "'" as character references; everything else as is.
-std::string EscapeHtml(std::string_view Text);
+#include "text/Html.h"  // EscapeHtml
 
 // Plain text as HTML showing the same characters: escaped, each line break
 // (CR LF, CR or LF) a "<br>", a blank that HTML would fold away written as a

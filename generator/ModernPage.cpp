@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "generator/CalGen.h"
 #include "generator/HtmlText.h"
 #include "model/CalDate.h"
 #include "model/EventList.h"
@@ -109,40 +108,32 @@ class TModernWriter {
  public:
   TModernWriter(const TEventList& EventList, const TCalStyle& Style, std::vector<std::string>& Lines)
       : FDoc(EventList), FStyle(Style), FLines(Lines) {
-    // The page's own text: the caption's text colour, else its background
-    // colour, whichever reads on the page; else the text colour made readable.
     const TColor Page = Style.BGColor;
-    const TCalItemStyle& Caption = Style.Caption();
-    FText = ContrastRatio(Caption.FontColor, Page) >= 4.5 ? FromRgb(ToRgb(Caption.FontColor))
-            : ContrastRatio(Caption.BGColor, Page) >= 4.5 ? FromRgb(ToRgb(Caption.BGColor))
-                                                          : ReadableColor(Caption.FontColor, Page);
+    FText = PageTextColor(Style);
     FBanner = ReadableColor(BannerGrey, Page);
     FLanguage = PageLanguage(Style);
   }
 
-  void MonthPage(uint16_t Month, uint16_t Year) {
-    EncodeDate(Year, Month, 1);  // a bad year fails before anything is written
-    const std::string Title = TCalGen::CaptionText(FStyle, Month, Year);
-    Head(Title, false);
+  void MonthPage(const TMonthFacts& Month, const TPageAddition& Addition) {
+    Head(Month.Caption, false, Addition);
     FLines.push_back("<main class=\"qby-page\">");
-    WriteMonth(Month, Year);
+    WriteMonth(Month);
     Foot();
   }
 
-  void YearPage(uint16_t Year) {
+  void YearPage(int Year, const std::vector<TMonthFacts>& Months, const TPageAddition& Addition) {
     EncodeDate(Year, 1, 1);
-    Head(Num(Year), true);
+    Head(Num(Year), true, Addition);
     FLines.push_back("<main class=\"qby-page\">");
     FLines.push_back("<h1 class=\"qby-year-heading\">" + Num(Year) + "</h1>");
     FLines.push_back("<div class=\"qby-year\">");
-    for (uint16_t M = 1; M <= 12; ++M)
-      if (FDoc.ExportMonths & (1u << M)) WriteMonth(M, Year);
+    for (const TMonthFacts& Month : Months) WriteMonth(Month);
     FLines.push_back("</div>");
     Foot();
   }
 
  private:
-  void Head(const std::string& FallbackTitle, bool YearPage) {
+  void Head(const std::string& FallbackTitle, bool YearPage, const TPageAddition& Addition) {
     FLines.push_back("<!DOCTYPE html>");
     FLines.push_back("<html lang=\"" + FLanguage + "\">");
     FLines.push_back("<head>");
@@ -151,18 +142,20 @@ class TModernWriter {
     // A page needs a title; an empty one gives way to the heading.
     const std::string Title = TextWithReferences(TrimControls(FStyle.Title));
     FLines.push_back("<title>" + (Title.empty() ? EscapeHtml(FallbackTitle) : Title) + "</title>");
-    StyleSheet(YearPage);
+    StyleSheet(YearPage, Addition.Css);
     FLines.push_back("</head>");
     FLines.push_back("<body>");
     if (!FStyle.Header.empty()) FLines.push_back(FStyle.Header);
+    if (!Addition.Html.empty()) FLines.push_back(Addition.Html);
   }
 
-  void StyleSheet(bool YearPage) {
+  void StyleSheet(bool YearPage, const std::string& ExtraCss) {
     FLines.push_back("<style>");
     ScreenSheet();
     if (YearPage) YearSheet();
     PhoneSheet(YearPage);
     PrintSheet(YearPage);
+    if (!ExtraCss.empty()) FLines.push_back(ExtraCss);
     FLines.push_back("</style>");
   }
 
@@ -261,22 +254,17 @@ class TModernWriter {
                      "; row-gap: " + Px(Clamp(FDoc.RowSpacing, 0, 999)) + "; align-items: start; }");
   }
 
-  void WriteMonth(uint16_t Month, uint16_t Year) {
-    const TCalStyle& S = FStyle;
-    const int Start = S.FirstWeekDay();
-    FLines.push_back("<table class=\"qby-month\" id=\"m" + IsoDate(Year, Month, 1).substr(0, 7) + "\">");
+  void WriteMonth(const TMonthFacts& Month) {
+    FLines.push_back("<table class=\"qby-month\" id=\"m" + IsoDate(Month.FirstDay).substr(0, 7) + "\">");
     // The caption names the table also when the style hides it.
-    FLines.push_back(std::string(S.ShowCaption ? "<caption>" : "<caption class=\"qby-sr\">") +
-                     EscapeHtml(TCalGen::CaptionText(S, Month, Year)) + "</caption>");
+    FLines.push_back(std::string(FStyle.ShowCaption ? "<caption>" : "<caption class=\"qby-sr\">") +
+                     EscapeHtml(Month.Caption) + "</caption>");
     FLines.push_back("<thead>");
     std::string Row = "<tr>";
     for (int I = 0; I < 7; ++I) {
-      const int WeekDay = (Start - 1 + I) % 7 + 1;
-      const std::string Shown =
-          EscapeHtml(TCalStyle::WeekDayName(static_cast<uint16_t>(WeekDay), S.Language, S.WeekDaysLength));
-      const std::string Full =
-          EscapeHtml(TCalStyle::WeekDayName(static_cast<uint16_t>(WeekDay), S.Language, 0));
-      Row += IsWeekend(WeekDay) ? "<th scope=\"col\" class=\"qby-weekend\">" : "<th scope=\"col\">";
+      const std::string Shown = EscapeHtml(Month.ShownDayNames[I]);
+      const std::string Full = EscapeHtml(Month.FullDayNames[I]);
+      Row += IsWeekend(Month.WeekDays[I]) ? "<th scope=\"col\" class=\"qby-weekend\">" : "<th scope=\"col\">";
       Row += Shown == Full ? Full
                            : "<span aria-hidden=\"true\">" + Shown + "</span><span class=\"qby-sr\">" + Full +
                                  "</span>";
@@ -285,40 +273,35 @@ class TModernWriter {
     FLines.push_back(Row + "</tr>");
     FLines.push_back("</thead>");
     FLines.push_back("<tbody>");
-    const int First = (DayOfWeek(EncodeDate(Year, Month, 1)) - Start + 7) % 7 + 1;
-    const int Days = DaysInMonth(Year, Month);
-    for (int R = 0;; ++R) {
+    for (int R = 0; R < Month.Rows; ++R) {
       FLines.push_back("<tr>");
-      for (int C = 1; C <= 7; ++C)
-        DayCell(7 * R + C - First + 1, Month, Year, Days, (Start - 1 + C - 1) % 7 + 1);
+      for (int C = 1; C <= 7; ++C) DayCell(Month.DayAt(R, C), Month, C - 1);
       FLines.push_back("</tr>");
-      if (7 * R + 8 - First >= Days || R == 5) break;
     }
     FLines.push_back("</tbody>");
     FLines.push_back("</table>");
   }
 
-  void DayCell(int Day, uint16_t Month, uint16_t Year, int DaysInMonth, int WeekDay) {
-    if (Day < 1 || Day > DaysInMonth) {
+  void DayCell(int Day, const TMonthFacts& Month, int Column) {
+    if (Day < 1 || Day > Month.Days) {
       // Nothing in it, so that assistive technology announces it as blank.
       FLines.push_back("<td class=\"qby-outside\"></td>");
       return;
     }
-    const TEvent* Event = FDoc.Items().Find(EncodeDate(Year, Month, Day));
+    const TEvent* Event = FDoc.Items().Find(Month.FirstDay + Day - 1);
     std::string Text;
     const bool HasEvent = Event && !IsBlank(Event->Text);
     if (HasEvent)
       Text = FStyle.EventsAsText ? PlainTextToHtml(Event->Text) : BalanceHtml(Event->HTMLText());
     else if (!Event && !FStyle.BlankEventsText.empty())
       Text = BalanceHtml(FStyle.BlankEventsText);
-    const std::string Date = IsoDate(Year, Month, Day);
+    const std::string Date = IsoDate(Month.Year, Month.Month, Day);
     std::string Cell = "<td id=\"d" + Date + "\" class=\"qby-day" + (HasEvent ? "" : " qby-free") +
-                       (IsWeekend(WeekDay) ? " qby-weekend" : "") + "\">";
+                       (IsWeekend(Month.WeekDays[Column]) ? " qby-weekend" : "") + "\">";
     // The day's name and month show only where the grid gives way to a list.
     Cell += "<time datetime=\"" + Date + "\"><span class=\"qby-long\">" +
-            EscapeHtml(TCalStyle::WeekDayName(static_cast<uint16_t>(WeekDay), FStyle.Language, 0)) +
-            " </span>" + Num(Day) + "<span class=\"qby-long\"> " +
-            EscapeHtml(TCalStyle::MonthName(Month, FStyle.Language)) + "</span></time>";
+            EscapeHtml(Month.FullDayNames[Column]) + " </span>" + Num(Day) + "<span class=\"qby-long\"> " +
+            EscapeHtml(Month.MonthName) + "</span></time>";
     if (!Text.empty()) Cell += "<div class=\"qby-ev\">" + Text + "</div>";
     FLines.push_back(Cell + "</td>");
   }
@@ -358,6 +341,16 @@ bool IsLanguageTag(const std::string& Tag) {
 
 double RelativeLuminance(TColor Color) { return Luminance(ToRgb(Color)); }
 
+TColor PageTextColor(const TCalStyle& Style) {
+  const TColor Page = Style.BGColor;
+  const TCalItemStyle& Caption = Style.Caption();
+  return ContrastRatio(Caption.FontColor, Page) >= 4.5 ? FromRgb(ToRgb(Caption.FontColor))
+         : ContrastRatio(Caption.BGColor, Page) >= 4.5 ? FromRgb(ToRgb(Caption.BGColor))
+                                                       : ReadableColor(Caption.FontColor, Page);
+}
+
+std::string CssFontFamily(const std::string& Name) { return FontFamily(Name); }
+
 double ContrastRatio(TColor A, TColor B) { return Contrast(ToRgb(A), ToRgb(B)); }
 
 TColor ReadableColor(TColor Wanted, TColor Background, double MinContrast) {
@@ -379,16 +372,17 @@ std::string PageLanguage(const TCalStyle& Style) {
   return IsLanguageTag(Tag) ? Tag : "en";
 }
 
-void BuildModernMonthPage(const TEventList& EventList, const TCalStyle& Style, uint16_t Month, uint16_t Year,
-                          std::vector<std::string>& Lines) {
+void BuildModernMonthPage(const TEventList& EventList, const TCalStyle& Style, const TMonthFacts& Month,
+                          const TPageAddition& Addition, std::vector<std::string>& Lines) {
   std::vector<std::string> Page;
-  TModernWriter(EventList, Style, Page).MonthPage(Month, Year);
+  TModernWriter(EventList, Style, Page).MonthPage(Month, Addition);
   Lines.swap(Page);
 }
 
-void BuildModernYearPage(const TEventList& EventList, const TCalStyle& Style, uint16_t Year,
+void BuildModernYearPage(const TEventList& EventList, const TCalStyle& Style, int Year,
+                         const std::vector<TMonthFacts>& Months, const TPageAddition& Addition,
                          std::vector<std::string>& Lines) {
   std::vector<std::string> Page;
-  TModernWriter(EventList, Style, Page).YearPage(Year);
+  TModernWriter(EventList, Style, Page).YearPage(Year, Months, Addition);
   Lines.swap(Page);
 }

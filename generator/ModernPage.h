@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/MonthFacts.h"
 #include "model/CalStyle.h"
 
 class TEventList;
@@ -38,11 +39,19 @@ TColor ReadableColor(TColor Wanted, TColor Background, double MinContrast = 4.5)
 // language tag from the platform ("en" when it gives none).
 std::string PageLanguage(const TCalStyle& Style);
 
-// Month 1..12, year 1..9999; a year outside raises "Invalid argument to date
-// encode" before anything is written.
-void BuildModernMonthPage(const TEventList& EventList, const TCalStyle& Style, uint16_t Month, uint16_t Year,
-                          std::vector<std::string>& Lines);
-// The months of EventList.ExportMonths in calendar order, in a grid of at
-// most EventList.ExportCols columns with ColSpacing and RowSpacing as gaps.
-void BuildModernYearPage(const TEventList& EventList, const TCalStyle& Style, uint16_t Year,
+// The readable colour of the page's own text outside the calendar: the
+// caption's text colour, else its background colour, whichever reads on the
+// page background; else the text colour made readable.
+TColor PageTextColor(const TCalStyle& Style);
+// A font family name as a CSS value with a generic family behind it.
+std::string CssFontFamily(const std::string& Name);
+
+// The page of one month, with Addition's rules after the page's own and its
+// block right under the style's header.
+void BuildModernMonthPage(const TEventList& EventList, const TCalStyle& Style, const TMonthFacts& Month,
+                          const TPageAddition& Addition, std::vector<std::string>& Lines);
+// The given months of Year 1..9999 in a grid of at most EventList.ExportCols
+// columns with ColSpacing and RowSpacing as gaps.
+void BuildModernYearPage(const TEventList& EventList, const TCalStyle& Style, int Year,
+                         const std::vector<TMonthFacts>& Months, const TPageAddition& Addition,
                          std::vector<std::string>& Lines);

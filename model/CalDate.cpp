@@ -1,20 +1,15 @@
 #include "model/CalDate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "platform/Errors.h"
 
 namespace {
-// Days from 1 January of year 1 (day 0) to the date, proleptic Gregorian.
-int64_t DaysFromCivilStart(int Year, int Month, int Day) {
-  int64_t Y = Year - 1;
-  int64_t Days = Y * 365 + Y / 4 - Y / 100 + Y / 400;
-  for (int M = 1; M < Month; ++M) Days += DaysInMonth(Year, M);
-  return Days + Day - 1;
-}
-// Day number of 30 December 1899 counted from 1 January of year 1.
-const int64_t Epoch = DaysFromCivilStart(1899, 12, 30);
+// Day numbers of 1 January 0001 and 31 December 9999.
+constexpr int64_t FirstCalendarDay = -693593;
+constexpr int64_t LastCalendarDay = 2958465;
 
 // The whole day number of D. Values far outside the calendar (and values that
 // are not numbers) are held to a bound well beyond it, so that they still
@@ -29,6 +24,27 @@ int64_t WholeDay(TDateTime D) {
 }
 }  // namespace
 
+int64_t DaysFromCivil(int64_t Year, int Month, int Day) {
+  Year -= Month <= 2;
+  const int64_t Era = (Year >= 0 ? Year : Year - 399) / 400;
+  const int64_t YearOfEra = Year - Era * 400;
+  const int64_t DayOfYear = (153 * (Month + (Month > 2 ? -3 : 9)) + 2) / 5 + Day - 1;
+  const int64_t DayOfEra = YearOfEra * 365 + YearOfEra / 4 - YearOfEra / 100 + DayOfYear;
+  return Era * 146097 + DayOfEra - 719468;
+}
+
+void CivilFromDays(int64_t Days, int64_t& Year, int& Month, int& Day) {
+  Days += 719468;
+  const int64_t Era = (Days >= 0 ? Days : Days - 146096) / 146097;
+  const int64_t DayOfEra = Days - Era * 146097;
+  const int64_t YearOfEra = (DayOfEra - DayOfEra / 1460 + DayOfEra / 36524 - DayOfEra / 146096) / 365;
+  const int64_t DayOfYear = DayOfEra - (365 * YearOfEra + YearOfEra / 4 - YearOfEra / 100);
+  const int64_t MonthIndex = (5 * DayOfYear + 2) / 153;
+  Day = static_cast<int>(DayOfYear - (153 * MonthIndex + 2) / 5 + 1);
+  Month = static_cast<int>(MonthIndex < 10 ? MonthIndex + 3 : MonthIndex - 9);
+  Year = YearOfEra + Era * 400 + (Month <= 2);
+}
+
 bool IsLeapYear(int Year) { return (Year % 4 == 0 && Year % 100 != 0) || Year % 400 == 0; }
 
 int DaysInMonth(int Year, int Month) {
@@ -40,30 +56,13 @@ int DaysInMonth(int Year, int Month) {
 TDateTime EncodeDate(int Year, int Month, int Day) {
   if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1 || Day > DaysInMonth(Year, Month))
     throw EQuillbayError("Invalid argument to date encode");
-  return static_cast<TDateTime>(DaysFromCivilStart(Year, Month, Day) - Epoch);
+  return static_cast<TDateTime>(DaysFromCivil(Year, Month, Day) + UnixEpochDay);
 }
 
 void DecodeDate(TDateTime D, int& Year, int& Month, int& Day) {
-  int64_t N = WholeDay(D) + Epoch;  // days since 1 Jan 0001
-  if (N < 0) N = 0;
-  // 400-year cycles of 146097 days.
-  int64_t Cycles = N / 146097;
-  int64_t Rest = N % 146097;
-  int64_t Centuries = Rest / 36524;
-  if (Centuries == 4) Centuries = 3;
-  Rest -= Centuries * 36524;
-  int64_t Quads = Rest / 1461;
-  Rest -= Quads * 1461;
-  int64_t Years = Rest / 365;
-  if (Years == 4) Years = 3;
-  Rest -= Years * 365;
-  Year = static_cast<int>(Cycles * 400 + Centuries * 100 + Quads * 4 + Years + 1);
-  Month = 1;
-  while (Rest >= DaysInMonth(Year, Month)) {
-    Rest -= DaysInMonth(Year, Month);
-    ++Month;
-  }
-  Day = static_cast<int>(Rest) + 1;
+  int64_t Civil;
+  CivilFromDays(std::max(WholeDay(D), FirstCalendarDay) - UnixEpochDay, Civil, Month, Day);
+  Year = static_cast<int>(Civil);
 }
 
 std::string IsoDate(int Year, int Month, int Day) {
@@ -87,7 +86,7 @@ int DayOfWeek(TDateTime D) {
 
 bool IsCalendarDay(TDateTime D) {
   const TDateTime Day = DateOnly(D);
-  return Day >= -693593 && Day <= 2958465;  // 1 January 0001 to 31 December 9999
+  return Day >= FirstCalendarDay && Day <= LastCalendarDay;  // 1 January 0001 to 31 December 9999
 }
 
 TDateTime DateOnly(TDateTime D) { return std::trunc(D); }

@@ -1,6 +1,8 @@
 #pragma once
 // Calendar dates: a day number held in a double, 0 = 30 December 1899,
-// 1 = 31 December 1899, the Gregorian calendar for years 1 to 9999.
+// 1 = 31 December 1899, the Gregorian calendar for years 1 to 9999; and the
+// one day arithmetic of the program (civil dates to day counts and back),
+// which every layer uses.
 
 #include <cstdint>
 #include <string>
@@ -11,6 +13,16 @@ using TDateTime = double;
 struct TDayRange {
   TDateTime From = 0, To = 0;
 };
+
+// The day number of 1 January 1970, the first day of Unix time.
+constexpr int64_t UnixEpochDay = 25569;
+
+// Days since 1 January 1970 of a date of the proleptic Gregorian calendar:
+// any year, a month 1..12, a day that may run past its month (32 January is
+// 1 February).
+int64_t DaysFromCivil(int64_t Year, int Month, int Day);
+// The date of a count of days since 1 January 1970; any count.
+void CivilFromDays(int64_t Days, int64_t& Year, int& Month, int& Day);
 
 bool IsLeapYear(int Year);
 // 28..31; the month must be 1..12.

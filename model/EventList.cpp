@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "text/Lines.h"
+
 namespace {
 // The index key of a whole day: the bits of the number, with -0 read as 0.
 uint64_t DayKey(TDateTime Day) {
@@ -33,17 +35,12 @@ void TEvent::SetDate(TDateTime Value) {
 std::string TEvent::HTMLText() const {
   std::string Result;
   Result.reserve(Text.size());
-  size_t I = 0;
-  while (I < Text.size()) {
-    size_t Pos = Text.find("\r\n", I);
-    if (Pos == std::string::npos) {
-      Result.append(Text, I, std::string::npos);
-      break;
-    }
-    Result.append(Text, I, Pos - I);
-    Result += "<br>";
-    I = Pos + 2;
-  }
+  bool First = true;
+  ForEachCrLfLine(Text, [&](std::string_view Line) {
+    if (!First) Result += "<br>";
+    First = false;
+    Result += Line;
+  });
   return Result;
 }
 
@@ -273,6 +270,15 @@ TEvent* TEventList::FindEvent(bool Create, TDateTime Date) {
   return &Event;
 }
 
+namespace {
+// A property written only when its value differs from Default.
+TPropInfo Defaulted(TPropInfo P, int64_t Default) {
+  P.HasDefault = true;
+  P.Default = Default;
+  return P;
+}
+}  // namespace
+
 const TPropertyList& TEventList::Properties() const {
   using C = TEventList;
   TEventCollection& (C::*ItemsOf)() = &C::Items;
@@ -287,6 +293,13 @@ const TPropertyList& TEventList::Properties() const {
       OrdinalProperty("ExportCols", TPropKind::Integer, &C::ExportCols),
       OrdinalProperty("ColSpacing", TPropKind::Integer, &C::ColSpacing),
       OrdinalProperty("RowSpacing", TPropKind::Integer, &C::RowSpacing),
+      StringProperty("SiteFolder", &C::SiteFolder),
+      StringProperty("SiteAddress", &C::SiteAddress),
+      StringProperty("SiteFrom", &C::SiteFrom),
+      StringProperty("SiteTo", &C::SiteTo),
+      Defaulted(OrdinalProperty("SiteUpcomingDays", TPropKind::Integer, &C::SiteUpcomingDays), 60),
+      Defaulted(OrdinalProperty("SiteFeedMonthsBack", TPropKind::Integer, &C::SiteFeedMonthsBack), 12),
+      Defaulted(OrdinalProperty("SiteFeedMonthsAhead", TPropKind::Integer, &C::SiteFeedMonthsAhead), 24),
   };
   return List;
 }

@@ -131,6 +131,13 @@ class TEventList : public TDataStore {
   int32_t RowSpacing = 0;
   // Months ticked in the last year export (bit m for month m); not stored.
   uint16_t ExportMonths = 0;
+  // The site published from this document, stored only once set: its
+  // folder, its public address, its months ("YYYY-MM"; empty for the
+  // default), the days that "Coming up" lists and the feed's window in whole
+  // months before and after the publishing month.
+  std::string SiteFolder, SiteAddress, SiteFrom, SiteTo;
+  int32_t SiteUpcomingDays = 60;
+  int32_t SiteFeedMonthsBack = 12, SiteFeedMonthsAhead = 24;
 
   std::string ClassName() const override { return "TEventList"; }
   const TPropertyList& Properties() const override;

@@ -27,7 +27,7 @@
 
 #include "model/DataLib.h"
 #include "model/ObjectText.h"
-#include "model/Utf8.h"
+#include "text/Utf8.h"
 
 bool SameIdent(const char* A, size_t Length, const char* B) {
   for (size_t I = 0; I < Length; ++I) {

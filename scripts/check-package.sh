@@ -24,6 +24,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
   [[ ", $depends" == *", $lib "* ]] || fail "Depends lacks $lib: $depends"
 done
+# Qt's catalogues: the standard buttons and dialogs in the windows' language.
+[[ ", $depends," == *", qt6-translations-l10n,"* ]] || fail "Depends lacks qt6-translations-l10n: $depends"
 
 # Every file the installation promises, and nothing outside /usr.
 id=org.quillbay.Quillbay
@@ -36,13 +38,14 @@ expected=(
   usr/share/man/man1/quillbay.1.gz usr/share/man/man1/quillbay-export.1.gz
   usr/share/doc/quillbay/copyright usr/share/doc/quillbay/changelog.gz
   usr/share/quillbay/styles.data usr/share/quillbay/help/index.html usr/share/quillbay/help/main-window.html
-  usr/share/quillbay/translations/quillbay_de.qm
+  usr/share/quillbay/help/de/index.html usr/share/quillbay/help/de/main-window.html
 )
+for language in de es fr it nl; do expected+=(usr/share/quillbay/translations/quillbay_$language.qm); done
 for size in 16 22 24 32 48 64 128 256; do expected+=(usr/share/icons/hicolor/${size}x$size/apps/$id.png); done
 for f in "${expected[@]}"; do [ -f "$pkg/$f" ] || fail "missing $f"; done
-for f in "$pkg"/usr/share/quillbay/help/*; do
-  [ -f "help/$(basename "$f")" ] || fail "unexpected help file $f"
-done
+while IFS= read -r f; do
+  [ -f "help/${f#"$pkg"/usr/share/quillbay/help/}" ] || fail "unexpected help file $f"
+done < <(find "$pkg"/usr/share/quillbay/help -type f)
 [ "$(ls "$pkg")" = usr ] || fail "files outside /usr: $(ls "$pkg")"
 
 for prog in bin/quillbay bin/quillbay-export libexec/quillbay/quillbay-export-ical; do

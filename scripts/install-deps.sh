@@ -22,6 +22,11 @@ packages=(
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin man-db
   dbus-daemon at-spi2-core
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  libcurl4-openssl-dev libssl-dev  # fetching calendars and uploading sites
+  libsecret-1-dev                  # passwords in the desktop's keyring
+  # Test peers, each started by its own test as a child process on 127.0.0.1:
+  python3 python3-icalendar python3-recurring-ical-events openssl
+  openssh-server openssh-client pure-ftpd gnome-keyring dbus
 )
 # A Node.js from elsewhere brings its own npm, which Debian's would conflict with.
 command -v npm >/dev/null || packages+=(npm)
@@ -44,7 +49,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "install-deps: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # The servers that tests start for themselves must not start system-wide on
+  # installation: a policy-rc.d that refuses every start holds them back.
+  policy=/usr/sbin/policy-rc.d
+  own_policy=0
+  if [ ! -e "$policy" ]; then
+    printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+    $sudo chmod 755 "$policy"
+    own_policy=1
+  fi
+  status=0
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" || status=$?
+  [ "$own_policy" = 1 ] && $sudo rm -f "$policy"
+  [ "$status" = 0 ] || exit "$status"
 fi
 
 [ "$program_only" = 1 ] && exit 0

@@ -159,6 +159,119 @@
         <source>No program could be started to open %s</source>
         <translation>Kein Programm konnte gestartet werden, um %s zu öffnen</translation>
     </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Keine Webadresse: Die Adresse eines Kalenders beginnt mit https://, http:// oder webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Der Server %s wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>Der Server %s hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Zeitüberschreitung: Der Server %s hat %s Sekunden lang nichts gesendet</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>Die sichere Verbindung zu %s ist fehlgeschlagen: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>Der Server von %s antwortete %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>Der Kalender unter %s ist größer als %s MB</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>Die Verbindung zu %s brach ab, bevor der Kalender vollständig war</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>Die Adresse %s wird mehr als %s-mal umgeleitet</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>Die Adresse %s wird auf eine Adresse umgeleitet, der nicht gefolgt wird</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>Die Adresse %s liefert keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Der Abruf wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>%s kann nicht abgerufen werden: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Eine SHA-256-Prüfsumme kann nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Die Netzwerkbibliothek kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Es kann kein zufälliges Salt erzeugt werden</translation>
+    </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Das Manifest der Website ist nicht gültig (Zeile %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>%s kann nicht ersetzt werden: Es ist ein symbolischer Link oder keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Datei %s kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>Die Website in %s wird gerade schon veröffentlicht</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>Der Bereich der Monate ist nicht gültig</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Die Tage für „Demnächst“ oder die Monate des Feeds sind nicht gültig</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Der Feed %s ist größer als 1 MB; manche Kalenderdienste (Google Kalender) übergehen solche Feeds</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Adresse des Kalenders (https://, http:// oder webcal://), wie der Kalenderdienst sie unter „Privatadresse im iCal-Format“ oder „Kalender veröffentlichen“ zeigt:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>Der Kalender wird von %1 abgerufen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>Der Kalender wird von %1 abgerufen
+%2 empfangen</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
@@ -775,6 +888,18 @@
         <translation>iCalendar-Dateien</translation>
     </message>
     <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Monat als &amp;HTML kopieren</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Aus &amp;Adresse importieren...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Aus Adresse importieren</translation>
+    </message>
+    <message>
         <source>Month page written to %1</source>
         <translation>Monatsseite geschrieben: %1</translation>
     </message>
@@ -787,12 +912,147 @@
         <translation>Jahresseite geschrieben: %1</translation>
     </message>
     <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Wiederholen &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>&amp;Wiederholen...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>Aus &amp;Tagen entfernen...</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Zu 1 Tag hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Zu %1 Tagen hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Aus 1 Tag entfernt</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Aus %1 Tagen entfernt</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Entfernen &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 Tag wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 Tage wiederhergestellt</translation>
+    </message>
+    <message>
         <source>Type the events of this day; pick another day on the left</source>
         <translation>Termine dieses Tages eingeben; links einen anderen Tag wählen</translation>
     </message>
     <message>
         <source>Mar&amp;k Days with Events</source>
         <translation>&amp;Tage mit Terminen markieren</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Website veröffentlichen...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Website veröffentlichen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Du&amp;rchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>&amp;Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>Monate zurück,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>Monate voraus</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Monate (JJJJ-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Ohne Angabe: jeder Monat vom ersten bis zum letzten mit Text, immer mit dem ganzen laufenden Jahr.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>Öffentliche &amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Demnächst (Tage):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Der Monat %1 ist nicht gültig; schreiben Sie ihn als JJJJ-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Ordner der Website</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Die Website wird veröffentlicht...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Diese Dateien im Ordner wurden nicht von Quillbay geschrieben:
+
+%1
+
+Sollen sie durch die Seiten der Website ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Website veröffentlicht: %1 Seiten geschrieben, %2 unverändert, %3 entfernt</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>&amp;Website öffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>&amp;Ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -812,6 +1072,160 @@
     <message>
         <source>&amp;Cancel</source>
         <translation>Abb&amp;rechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Aus Tagen entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Zeile:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Kein Tag des Zeitraums enthält diese Zeile.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Sie wird aus 1 Tag entfernt.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Sie wird aus %1 Tagen entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Am %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Bis</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Wie oft</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Am ersten %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Am zweiten %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Am dritten %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Am vierten %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Am fünften %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Am %1. des Monats</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>Am letzten %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>Am letzten Tag des Monats</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Eine Wiederholung erreicht höchstens %1 Tage; wählen Sie eine kleinere Anzahl.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Eine Wiederholung reicht höchstens %1 Jahre voraus; wählen Sie ein früheres Ende oder eine kleinere Anzahl.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Kein Tag passt zur Regel.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, davon %2 ausgelassen</translation>
     </message>
 </context>
 <context>

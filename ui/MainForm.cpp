@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -29,22 +31,30 @@
 #include "Version.h"
 #include "generator/CalGen.h"
 #include "generator/Globals.h"
+#include "ical/ICalendar.h"
+#include "model/DayEdits.h"
 #include "model/EventList.h"
 #include "model/EventSearch.h"
-#include "model/ICalendar.h"
+#include "net/Fetch.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "project/ShellLib.h"
+#include "site/Fragment.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
 #include "ui/Contrast.h"
 #include "ui/DateChooser.h"
 #include "ui/ExportDlg.h"
+#include "ui/FetchDlg.h"
 #include "ui/FormKeeperQt.h"
+#include "ui/PublishDlg.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtText.h"
 #include "ui/RangeDlg.h"
+#include "ui/RemoveLineDlg.h"
+#include "ui/RepeatDlg.h"
 #include "ui/StyleDlg.h"
+#include "ui/Translations.h"
 
 // The drawings live in the library's resources, which a static library must
 // register itself.
@@ -274,6 +284,10 @@ void TfrmMain::CreateDateChooser() {
   FDateChooser->setObjectName("FDateChooser");
   FDateChooser->SetTodayHighlight(false);
   static_cast<QVBoxLayout*>(pnlTools->layout())->insertWidget(0, FDateChooser);
+  // Wider where the language's short day names need it ("sam." in French).
+  const QMargins Frame = pnlTools->layout()->contentsMargins();
+  pnlTools->setFixedWidth(
+      std::max(pnlTools->width(), FDateChooser->minimumSizeHint().width() + Frame.left() + Frame.right()));
   FDateChooser->OnSelect = [this](TDateChooser&, TDateTime Date) { LoadDay(Date); };
   FDateChooser->OnUnselect = [this](TDateChooser&, TDateTime Date) { StoreDay(Date); };
   // The day in the box counts as it stands, stored or not.
@@ -312,6 +326,10 @@ void TfrmMain::CreateMenus() {
   miSaveAs = AddCommand(File, "miSaveAs", tr("Save &As..."), &TfrmMain::miSaveAsClick);
   File->addSeparator();
   miImportICal = AddCommand(File, "miImportICal", tr("&Import iCalendar..."), &TfrmMain::miImportICalClick);
+  miImportAddress =
+      AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
+  File->addSeparator();
+  miPublishSite = AddCommand(File, "miPublishSite", tr("P&ublish site..."), &TfrmMain::miPublishSiteClick);
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -319,15 +337,23 @@ void TfrmMain::CreateMenus() {
   QMenu* Edit = menuBar()->addMenu(tr("&Edit"));
   miUndo =
       AddCommand(Edit, "miUndo", tr("&Undo"), &TfrmMain::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+  miUndoDays = AddCommand(Edit, "miUndoDays", tr("U&ndo Repeat"), &TfrmMain::miUndoDaysClick);
+  miUndoDays->setEnabled(false);
   Edit->addSeparator();
   miCut = AddCommand(Edit, "miCut", tr("Cu&t"), &TfrmMain::miCutClick, QKeySequence(Qt::CTRL | Qt::Key_X));
   miCopy =
       AddCommand(Edit, "miCopy", tr("&Copy"), &TfrmMain::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C));
   miPaste =
       AddCommand(Edit, "miPaste", tr("&Paste"), &TfrmMain::miPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V));
+  miCopyMonthHtml =
+      AddCommand(Edit, "miCopyMonthHtml", tr("Copy month as &HTML"), &TfrmMain::miCopyMonthHtmlClick);
   Edit->addSeparator();
   miSearch = AddCommand(Edit, "miSearch", tr("&Search..."), &TfrmMain::miSearchClick,
                         QKeySequence(Qt::CTRL | Qt::Key_F));
+  Edit->addSeparator();
+  miRepeat = AddCommand(Edit, "miRepeat", tr("&Repeat..."), &TfrmMain::miRepeatClick);
+  miRemoveFromDays =
+      AddCommand(Edit, "miRemoveFromDays", tr("Remove from &days..."), &TfrmMain::miRemoveFromDaysClick);
 
   QMenu* View = menuBar()->addMenu(tr("&View"));
   miPrevMonth = AddCommand(View, "miPrevMonth", tr("Prev &Month"), &TfrmMain::miPrevMonthClick);
@@ -429,6 +455,7 @@ void TfrmMain::ReplaceFailedDocument() {
 // ---------------------------------------------------------------- document
 
 void TfrmMain::CreateDocument() {
+  DropDayEdit();
   FEventList.reset();
   FEventList = std::make_unique<TEventList>();
   int Year = 0, Month = 0, Day = 0;
@@ -477,6 +504,7 @@ void TfrmMain::ProjectClose() {
 }
 
 void TfrmMain::ProjectChanged() {
+  ++FModifiedStamp;
   // The menu's Save and the tool bar's agree: there is something to save.
   miSave->setEnabled(Project.Modified());
   tbnSave->defaultAction()->setEnabled(Project.Modified());
@@ -536,7 +564,11 @@ void TfrmMain::ShowCurrentDay() { FDateChooser->SelectDate(FDateChooser->Date())
 
 void TfrmMain::mmEventChange() {
   if (!FUndoing) FUndoTakesBack = false;
-  if (!FLoading) Project.SetModified(true);
+  if (!FLoading) {
+    // Any text change ends what Undo Repeat / Undo Remove could take back.
+    DropDayEdit();
+    Project.SetModified(true);
+  }
   // The day's mark comes with its first character and goes with its last.
   if (const bool HasText = !IsBlank(ToStdString(BoxText(*mmEvent))); HasText != FBoxHasText) {
     FBoxHasText = HasText;
@@ -600,7 +632,8 @@ void TfrmMain::ShowContextMenu(const QPoint& Pos) {
       Menu->removeAction(Action);
     } else if (Action->objectName() == "edit-undo") {
       Action->disconnect();
-      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable());
+      Action->setEnabled(mmEvent->document()->isUndoAvailable() || mmEvent->document()->isRedoAvailable() ||
+                         FDayEdit);
       connect(Action, &QAction::triggered, this, [this] { RunCommand([this] { miUndoClick(); }); });
     }
   }
@@ -620,6 +653,11 @@ void TfrmMain::miExitClick() { close(); }
 
 void TfrmMain::miUndoClick() {
   QTextDocument* Doc = mmEvent->document();
+  // The box's own history first; with none, the last Repeat or Remove.
+  if (!Doc->isUndoAvailable() && !(FUndoTakesBack && Doc->isRedoAvailable()) && FDayEdit) {
+    miUndoDaysClick();
+    return;
+  }
   FUndoing = true;
   struct TUndoGuard {
     bool& Flag;
@@ -638,6 +676,20 @@ void TfrmMain::miUndoClick() {
 void TfrmMain::miCutClick() { mmEvent->cut(); }
 void TfrmMain::miCopyClick() { mmEvent->copy(); }
 void TfrmMain::miPasteClick() { mmEvent->paste(); }
+
+// The month of the chosen day as a fragment for another site's page: as HTML
+// for editors that take formatted text, and as its source for the HTML
+// blocks of a CMS.
+void TfrmMain::miCopyMonthHtmlClick() {
+  StoreCurrentDay();
+  int Year = 0, Month = 0, Day = 0;
+  DecodeDate(FDateChooser->Date(), Year, Month, Day);
+  const QString Html = ToQString(MonthFragment(*FEventList, Year, Month));
+  auto* Data = new QMimeData;
+  Data->setHtml(Html);
+  Data->setText(Html);
+  QGuiApplication::clipboard()->setMimeData(Data);
+}
 
 void TfrmMain::miPrevMonthClick() { FDateChooser->SelectDate(IncMonth(FDateChooser->Date(), -1)); }
 void TfrmMain::miPrevDayClick() { FDateChooser->SelectDate(FDateChooser->Date() - 1); }
@@ -741,12 +793,30 @@ void TfrmMain::miImportICalClick() {
   const std::optional<TDayRange> Days = ExecuteRangeDialog(
       this, tr("Import iCalendar"), tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
   if (!Days) return;
-  const TICalImportResult Added =
-      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList));
+  ShowImportResult(
+      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)));
+}
+
+void TfrmMain::miImportAddressClick() {
+  StoreCurrentDay();
+  const QString Title = tr("Import from Address");
+  const std::optional<std::string> Address = AskCalendarAddress(this, Title);
+  if (!Address) return;
+  const std::optional<std::string> Calendar = FetchCalendarWithProgress(this, Title, *Address);
+  if (!Calendar) return;
+  const std::optional<TDayRange> Days = ExecuteRangeDialog(
+      this, Title, tr("Import the events of these days:"), DefaultImportRange(ShownYear()));
+  if (!Days) return;
+  ShowImportResult(ImportICalendar(*FEventList, *Calendar, AddressForMessages(*Address), Days->From, Days->To,
+                                   EventTextFormOf(*FEventList)));
+}
+
+void TfrmMain::ShowImportResult(const TICalImportResult& Added) {
   const QString Events = Added.Events == 1 ? tr("1 event") : tr("%1 events").arg(Added.Events);
   const QString OnDays = Added.Days == 1 ? tr("1 day") : tr("%1 days").arg(Added.Days);
   StatusPanel2->setText(tr("Added %1 on %2").arg(Events, OnDays));
   if (Added.Days == 0) return;
+  DropDayEdit();
   Project.SetModified(true);
   // The day on show may have received lines: the box takes them before the
   // day is left, so that leaving it does not write the old text back.
@@ -777,11 +847,92 @@ void TfrmMain::miExportICalClick() {
   ShowWritten(tr("iCalendar feed written to %1"), *Chosen);
 }
 
+QString TfrmMain::LineAtCaret() const {
+  const QTextCursor Cursor = mmEvent->textCursor();
+  if (!Cursor.hasSelection()) {
+    // A block may hold line separators (Shift+Enter), which are stored as
+    // line breaks too.
+    const QString Block = Cursor.block().text();
+    const int At = Cursor.positionInBlock();
+    const int Start = At == 0 ? 0 : Block.lastIndexOf(QChar(0x2028), At - 1) + 1;
+    const int End = Block.indexOf(QChar(0x2028), At);
+    return Block.mid(Start, End < 0 ? -1 : End - Start);
+  }
+  QString Selected = Cursor.selectedText();
+  Selected.replace(QChar(0x2028), QChar(0x2029)).replace(QChar('\n'), QChar(0x2029));
+  return Selected.section(QChar(0x2029), 0, 0);
+}
+
+void TfrmMain::miRepeatClick() {
+  StoreCurrentDay();
+  const std::optional<TRepeatAnswer> Answer =
+      ExecuteRepeatDialog(this, LineAtCaret(), FDateChooser->Date(), FEventList->Style().FirstWeekDay());
+  if (!Answer) return;
+  auto Undo = std::make_unique<TDayEditUndo>(AppendLineToDays(*FEventList, Answer->Line, Answer->Days));
+  const int Days = Undo->Days();
+  StatusPanel2->setText(Days == 1 ? tr("Added to 1 day") : tr("Added to %1 days").arg(Days));
+  if (Days > 0) KeepDayEdit(std::move(Undo), tr("U&ndo Repeat"));
+}
+
+void TfrmMain::miRemoveFromDaysClick() {
+  StoreCurrentDay();
+  const int Year = ShownYear();
+  const std::optional<TRemoveLineAnswer> Answer =
+      ExecuteRemoveLineDialog(this, LineAtCaret(), {EncodeDate(Year, 1, 1), EncodeDate(Year, 12, 31)},
+                              [this](const std::string& Line, const TDayRange& Range) {
+                                return CountDaysHoldingLine(*FEventList, Line, Range);
+                              });
+  if (!Answer) return;
+  auto Undo = std::make_unique<TDayEditUndo>(RemoveLineFromDays(*FEventList, Answer->Line, Answer->Range));
+  const int Days = Undo->Days();
+  StatusPanel2->setText(Days == 1 ? tr("Removed from 1 day") : tr("Removed from %1 days").arg(Days));
+  if (Days > 0) KeepDayEdit(std::move(Undo), tr("U&ndo Remove"));
+}
+
+void TfrmMain::KeepDayEdit(std::unique_ptr<TDayEditUndo> Undo, const QString& UndoCaption) {
+  FSearch.Restart();
+  FDayEdit = std::move(Undo);
+  FDayEditFromClean = !Project.Modified();
+  Project.SetModified(true);
+  FDayEditStamp = FModifiedStamp;
+  miUndoDays->setText(UndoCaption);
+  miUndoDays->setEnabled(true);
+  ReloadDay();
+}
+
+void TfrmMain::DropDayEdit() {
+  if (!FDayEdit) return;
+  FDayEdit.reset();
+  miUndoDays->setEnabled(false);
+}
+
+void TfrmMain::ReloadDay() {
+  LoadDay(FDateChooser->Date());
+  mmEvent->document()->clearUndoRedoStacks();
+  FUndoTakesBack = false;
+}
+
+void TfrmMain::miUndoDaysClick() {
+  if (!FDayEdit) return;
+  const std::unique_ptr<TDayEditUndo> Undo = std::move(FDayEdit);
+  const bool Clean = FDayEditFromClean && FDayEditStamp == FModifiedStamp;
+  miUndoDays->setEnabled(false);
+  FSearch.Restart();
+  Undo->Undo(*FEventList);
+  Project.SetModified(!Clean);
+  ReloadDay();
+  StatusPanel2->setText(Undo->Days() == 1 ? tr("Restored 1 day") : tr("Restored %1 days").arg(Undo->Days()));
+}
+
 void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
   StoreCurrentDay();
   const uint32_t Before = FEventList->Checksum();
   Dialog();
   if (FEventList->Checksum() != Before) Project.SetModified(true);
+}
+
+void TfrmMain::miPublishSiteClick() {
+  RunDocumentDialog([this] { ExecutePublishDialog(this, *FEventList, Project.FileName()); });
 }
 
 void TfrmMain::miExportYearClick() {
@@ -797,7 +948,12 @@ void TfrmMain::miStyleClick() {
 }
 
 void TfrmMain::ShowHelpTopic(int Topic) {
-  const std::string Page = Platform().SharedDataFolder() + "/help/" + HelpPageOfTopic(Topic);
+  // The pages in the windows' language where they exist, else the English ones.
+  const std::string Folder = Platform().SharedDataFolder() + "/help/";
+  const std::string Translated = Folder + ToStdString(TranslationLanguage()) + "/" + HelpPageOfTopic(Topic);
+  const std::string Page = !TranslationLanguage().isEmpty() && QFileInfo(ToQString(Translated)).isFile()
+                               ? Translated
+                               : Folder + HelpPageOfTopic(Topic);
   if (!QFileInfo(ToQString(Page)).isFile()) throw EQuillbayError(FormatMessage("Cannot open file %s", Page));
   ShellOpen(Page);
 }

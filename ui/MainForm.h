@@ -19,6 +19,7 @@
 #include "project/PrjLib.h"
 
 class QAction;
+struct TICalImportResult;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -26,6 +27,7 @@ class QPlainTextEdit;
 class QToolBar;
 class QToolButton;
 class TDateChooser;
+class TDayEditUndo;
 class TEventList;
 class TFindDialog;
 class TQtKeptForm;
@@ -56,7 +58,14 @@ class TfrmMain : public QMainWindow {
   void miCutClick();
   void miCopyClick();
   void miPasteClick();
+  void miCopyMonthHtmlClick();
   void miSearchClick();
+  // Appends a line to the days of a rule, from the day on show on.
+  void miRepeatClick();
+  // Removes a line from the days of a range that hold it.
+  void miRemoveFromDaysClick();
+  // Takes back the last Repeat or Remove from days.
+  void miUndoDaysClick();
   void miPrevMonthClick();
   void miPrevDayClick();
   void miNextDayClick();
@@ -64,9 +73,13 @@ class TfrmMain : public QMainWindow {
   void miPreviewClick();
   void miPublishClick();
   void miExportYearClick();
+  void miPublishSiteClick();
   // Merges the events of an iCalendar file into the document for a range of
   // days and shows the first day that received one.
   void miImportICalClick();
+  // The same for a calendar fetched from a web address; the address is
+  // asked for each time and never kept.
+  void miImportAddressClick();
   // Writes the document's iCalendar feed for a range of days.
   void miExportICalClick();
   void miStyleClick();
@@ -112,9 +125,12 @@ class TfrmMain : public QMainWindow {
   TFindDialog* fdgEvent = nullptr;
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
-  QAction *miImportICal = nullptr, *miExportICal = nullptr;
+  QAction *miImportICal = nullptr, *miImportAddress = nullptr, *miExportICal = nullptr,
+          *miPublishSite = nullptr;
   QMenu* miReopen = nullptr;
+  QAction *miUndoDays = nullptr, *miRepeat = nullptr, *miRemoveFromDays = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;
+  QAction* miCopyMonthHtml = nullptr;
   QAction *miPrevMonth = nullptr, *miPrevDay = nullptr, *miNextDay = nullptr, *miNextMonth = nullptr;
   QAction* miMarkDays = nullptr;  // marks in the date chooser; kept in the settings
   QAction *miPreview = nullptr, *miPublish = nullptr, *miExportYear = nullptr, *miStyle = nullptr;
@@ -160,6 +176,19 @@ class TfrmMain : public QMainWindow {
   int ShownYear() const;
   // The file dialog of an iCalendar import or feed.
   TFileDialogRequest ICalendarFileRequest(const QString& Title) const;
+  // Shows what an import added in the status bar and the first day that
+  // received a line; marks the document modified when a day changed.
+  void ShowImportResult(const TICalImportResult& Added);
+  // The line under the caret, or the first line of the selection.
+  QString LineAtCaret() const;
+  // Keeps the record of a Repeat or Remove from days that changed the texts,
+  // marks the document modified and shows the day on show afresh.
+  void KeepDayEdit(std::unique_ptr<TDayEditUndo> Undo, const QString& UndoCaption);
+  // Forgets the record: the texts changed otherwise.
+  void DropDayEdit();
+  // The day on show from the document, with the text box's own undo
+  // history started afresh.
+  void ReloadDay();
   // Runs a document dialog; a changed checksum marks the project modified.
   void RunDocumentDialog(const std::function<void()>& Dialog);
 
@@ -177,6 +206,14 @@ class TfrmMain : public QMainWindow {
   bool FUndoTakesBack = false;
   bool FUndoing = false;
   bool FOpenFailed = false;
+  // The one Repeat or Remove from days that Undo can take back, whether the
+  // document was unmodified before it, and the count of modified-mark
+  // changes just after it: when the count has not moved since, nothing else
+  // changed or was saved, and the undo may clear the mark again.
+  std::unique_ptr<TDayEditUndo> FDayEdit;
+  bool FDayEditFromClean = false;
+  uint64_t FDayEditStamp = 0;
+  uint64_t FModifiedStamp = 0;
   std::unique_ptr<TQtReopenMenu> FReopenMenu;
   // Keeps the window's geometry in the settings through FKeptForm, which is
   // declared first so that it is made first.

@@ -10,8 +10,6 @@
 
 #include "ui/DateChooser.h"
 
-namespace {
-// A date field in the locale's short form, always with the whole year.
 QDateEdit* MakeDateEdit(QWidget* Parent) {
   auto* Edit = new QDateEdit(Parent);
   QString Format = QLocale().dateFormat(QLocale::ShortFormat);
@@ -21,7 +19,6 @@ QDateEdit* MakeDateEdit(QWidget* Parent) {
   Edit->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
   return Edit;
 }
-}  // namespace
 
 TfrmRange::TfrmRange(QWidget* Parent) : QDialog(Parent) {
   setObjectName(QStringLiteral("frmRange"));

@@ -33,6 +33,10 @@ class TfrmRange : public QDialog {
   QPushButton* btnCancel;
 };
 
+// A date field in the locale's short form, always with the whole year, with a
+// calendar to pick from, for the days 1 January 0001 to 31 December 9999.
+QDateEdit* MakeDateEdit(QWidget* Parent);
+
 // Asks for a range of days, proposing Proposed; nothing when cancelled.
 std::optional<TDayRange> ExecuteRangeDialog(QWidget* Parent, const QString& Title, const QString& Prompt,
                                             const TDayRange& Proposed);

@@ -42,6 +42,8 @@ bool InstallTranslations(const QLocale& Locale, const QStringList& Folders) {
   return false;
 }
 
+QString TranslationLanguage() { return GProgram ? GProgram->language().section('_', 0, 0) : QString(); }
+
 void RemoveTranslations() {
   for (auto* Slot : {&GProgram, &GQt}) {
     if (!*Slot) continue;

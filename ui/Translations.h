@@ -20,3 +20,7 @@ QStringList TranslationFolders();
 // English.
 bool InstallTranslations(const QLocale& Locale, const QStringList& Folders);
 void RemoveTranslations();
+
+// The language of the installed catalogue ("de"), empty while the texts are
+// English; the help pages follow it.
+QString TranslationLanguage();

@@ -12,6 +12,7 @@
 #include "generator/CalGen.h"
 #include "model/EventList.h"
 #include "platform/LinuxPlatform.h"
+#include "site/Fragment.h"
 #include "tests/common/WorkedExample.h"
 #include "tests/generator/TestSupport.h"
 #include "tests/support/FakePlatform.h"
@@ -178,7 +179,7 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   const char* const SavedZone = std::getenv("TZ");
   const std::string Zone = SavedZone ? SavedZone : "";
   ::setenv("TZ", "Europe/Berlin", 1);  // the tool runs in the calendar's zone
-  const std::string Ics = QUILLBAY_TEST_SOURCE_DIR "/tests/model/ical/google.ics";
+  const std::string Ics = QUILLBAY_TEST_SOURCE_DIR "/tests/ical/data/google.ics";
   const std::string Merged = Folder / "merged.qby", Feed = Folder / "club.ics";
   auto Args = [&](std::initializer_list<std::string> Action, bool Merge = true) {
     std::vector<std::string> A{DocName, "--from", "2026-03-01", "--to", "2026-03-31"};
@@ -188,7 +189,8 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   };
   auto Events = [](const std::string& Text) {
     size_t N = 0;
-    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos; P = Text.find("BEGIN:VEVENT\r\n", P + 1))
+    for (size_t P = Text.find("BEGIN:VEVENT\r\n"); P != std::string::npos;
+         P = Text.find("BEGIN:VEVENT\r\n", P + 1))
       ++N;
     return N;
   };
@@ -217,7 +219,8 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
   EXPECT_EQ(Run(Args({"--save-as", Merged})).Status, 0);
   TEventList Plain;
   Plain.LoadFromFile(Merged);
-  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32), "17:00 Concert: Bach & sons <live");
+  EXPECT_EQ(Plain.FindEvent(false, EncodeDate(2026, 3, 28))->Text.substr(0, 32),
+            "17:00 Concert: Bach & sons <live");
   WriteFileBytes(DocName, SampleText());
 
   EXPECT_EQ(ReadFileBytes(DocName), SampleText()) << "the document changes only through --save-as";
@@ -225,6 +228,32 @@ TEST_F(QuillbayExportTest, MergesAnICalendarFileBeforeTheActionAndWritesTheFeed)
     ::setenv("TZ", Zone.c_str(), 1);
   else
     ::unsetenv("TZ");
+}
+
+TEST_F(QuillbayExportTest, SitePublishesIncrementallyAndRefusesFilesItDidNotWrite) {
+  const std::string Site = Folder / "site";
+  auto R = Run({DocName, "--site", Site, "--from", "2026-03", "--to", "2026-04"});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, "Site published: 5 pages written, 0 unchanged, 0 removed\n");
+  for (const char* Name : {"3_2026.html", "4_2026.html", "2026.html", "index.html", "club.ics"})
+    EXPECT_TRUE(fs::exists(Site + "/" + Name)) << Name;
+  R = Run({DocName, "--site", Site, "--from", "2026-03", "--to", "2026-03"});
+  // March loses its link to April, and the first page its April.
+  EXPECT_EQ(R.Out, "Site published: 2 pages written, 2 unchanged, 1 removed\n");
+
+  // The user's own first page in another folder: refused, listed, exit 3.
+  fs::create_directory(Folder / "own");
+  WriteFileBytes(Folder / "own/index.html", "mine");
+  R = Run({DocName, "--site", Folder / "own", "--from", "2026-03", "--to", "2026-03"});
+  EXPECT_EQ(R.Status, 3);
+  EXPECT_EQ(R.Err, "quillbay-export: these files in " + Folder / "own" +
+                       " were not written by Quillbay; give --replace to overwrite them:\n  index.html\n");
+  EXPECT_EQ(ReadFileBytes(Folder / "own/index.html"), "mine");
+  R = Run({DocName, "--site", Folder / "own", "--from", "2026-03", "--to", "2026-03", "--replace",
+           "--address=https://example.org/club/", "--upcoming=7"});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(R.Out, "Site published: 5 pages written, 0 unchanged, 0 removed\n");
+  EXPECT_TRUE(fs::exists(Folder / "own/sitemap.xml"));
 }
 
 TEST_F(QuillbayExportTest, DocumentAndFileErrors) {
@@ -272,8 +301,9 @@ TEST_F(QuillbayExportTest, FullOutputIsAWriteError) {
 TEST_F(QuillbayExportTest, WrongUsage) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> Cases = {
       {{}, "no document given"},
-      {{DocName}, "nothing to do: give --month, --year, --save-as or --ical"},
-      {{DocName, "--merge-ical", "x.ics"}, "nothing to do: give --month, --year, --save-as or --ical"},
+      {{DocName}, "nothing to do: give --month, --year, --save-as, --ical or --site"},
+      {{DocName, "--merge-ical", "x.ics"},
+       "nothing to do: give --month, --year, --save-as, --ical or --site"},
       {{DocName, "--month", "2026-13"}, "invalid month '2026-13' (expected YYYY-MM)"},
       {{DocName, "--month", "2026"}, "invalid month '2026' (expected YYYY-MM)"},
       {{DocName, "--month", "x-03"}, "invalid year 'x-03' (expected YYYY)"},
@@ -285,16 +315,31 @@ TEST_F(QuillbayExportTest, WrongUsage) {
       {{DocName, "--year", "2026", "--months", "1,,3"},
        "invalid month list '1,,3' (expected numbers and ranges of 1 to 12, such as 1,3,12 or 4-9)"},
       {{DocName, "--month", "2026-03", "--months", "3"}, "--months goes with --year"},
-      {{DocName, "--month", "2026-03", "--year", "2026"}, "choose one of --month, --year, --save-as and --ical"},
-      {{DocName, "--ical", "--save-as", "x.qby"}, "choose one of --month, --year, --save-as and --ical"},
+      {{DocName, "--month", "2026-03", "--year", "2026"},
+       "choose one of --month, --year, --save-as, --ical and --site"},
+      {{DocName, "--ical", "--save-as", "x.qby"},
+       "choose one of --month, --year, --save-as, --ical and --site"},
       {{DocName, "--ical", "--from", "2026-02-30"}, "invalid date '2026-02-30' (expected YYYY-MM-DD)"},
-      {{DocName, "--month", "2026-03", "--to", "2026-12-31"}, "--from and --to go with --merge-ical and --ical"},
+      {{DocName, "--month", "2026-03", "--to", "2026-12-31"},
+       "--from and --to go with --merge-ical, --ical and --site"},
       {{DocName, "--ical", "--from", "2026-03-02", "--to", "2026-03-01"},
        "the range from 2026-03-02 to 2026-03-01 ends before it begins"},
       {{DocName, "--merge-ical", "x.ics", "--from", "2026-01-01", "--to", "2036-01-01", "--ical"},
        "the range from 2026-01-01 to 2036-01-01 is too long: a merge takes at most 10 years"},
       {{DocName, "--save-as", "x.qby", "-o", "y"}, "-o does not go with --save-as"},
+      {{DocName, "--month", "2026-03", "--ca-file", "ca.pem"},
+       "--ca-file goes with --merge-ical or --upload"},
+      {{DocName, "--month", "2026-03", "--upload", "sftp://a@b/c/"}, "--upload goes with --site"},
+      {{DocName, "--site", "s", "--verbose"},
+       "--accept-host-key, --password-file, --insecure-ftp, --dry-run and --verbose go with --upload"},
       {{DocName, "--year"}, "option '--year' needs a value"},
+      {{DocName, "--site", "s", "--from", "2026-03-01"}, "invalid month '2026-03-01' (expected YYYY-MM)"},
+      {{DocName, "--site", "s", "--from", "2026-05", "--to", "2026-04"},
+       "the months from 2026-05 to 2026-04 end before they begin"},
+      {{DocName, "--site", "s", "--upcoming=400"},
+       "invalid number of days '400' (expected 1 to 366 with --site)"},
+      {{DocName, "--upcoming", "--site", "s"}, "--upcoming takes its days as --upcoming=DAYS with --site"},
+      {{DocName, "--month", "2026-03", "--replace"}, "--address and --replace go with --site"},
       {{DocName, "--colour"}, "unknown option '--colour'"},
       {{DocName, "other.qby", "--year", "2026"}, "more than one document: '" + DocName + "' and 'other.qby'"},
   };
@@ -304,6 +349,29 @@ TEST_F(QuillbayExportTest, WrongUsage) {
     EXPECT_EQ(R.Err,
               "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
     EXPECT_EQ(R.Out, "");
+  }
+}
+
+TEST_F(QuillbayExportTest, FragmentsOfAMonthAndOfTheDaysComingUp) {
+  TEventList Doc;
+  Doc.LoadFromFile(DocName);
+  auto Month = Run({DocName, "--month", "2026-03", "--fragment"});
+  EXPECT_EQ(Month.Status, 0) << Month.Err;
+  EXPECT_EQ(Month.Out, MonthFragment(Doc, 2026, 3));
+  auto Coming = Run({DocName, "--upcoming=9999", "--fragment"});
+  EXPECT_EQ(Coming.Status, 0) << Coming.Err;
+  EXPECT_EQ(Coming.Out, UpcomingFragment(Doc, TLinuxPlatform().Now(), 9999));
+  const std::pair<std::vector<std::string>, std::string> Wrong[] = {
+      {{DocName, "--year", "2026", "--fragment"}, "--fragment goes with --month or --upcoming"},
+      {{DocName, "--upcoming"}, "--upcoming goes with --fragment"},
+      {{DocName, "--upcoming=0", "--fragment"}, "invalid number of days '0' (expected 1 to 9999)"},
+      {{DocName, "--upcoming=12345", "--fragment"}, "invalid number of days '12345' (expected 1 to 9999)"},
+  };
+  for (const auto& [Args, Message] : Wrong) {
+    auto R = Run(Args);
+    EXPECT_EQ(R.Status, 2) << Message;
+    EXPECT_EQ(R.Err,
+              "quillbay-export: " + Message + "\nTry 'quillbay-export --help' for more information.\n");
   }
 }
 

@@ -189,6 +189,10 @@ TEST(InstalledProgramTest, DesktopEntryCommandOpensTheDocumentAndShowsItsEventsI
   } Languages[] = {
       {"C.UTF-8", {"File", "Edit", "View", "Tools", "Help"}, "May"},
       {"de_DE.UTF-8", {"Datei", "Bearbeiten", "Ansicht", "Extras", "Hilfe"}, "Mai"},
+      {"es_ES.UTF-8", {"Archivo", "Editar", "Ver", "Herramientas", "Ayuda"}, "mayo"},
+      {"fr_FR.UTF-8", {"Fichier", "Édition", "Affichage", "Outils", "Aide"}, "mai"},
+      {"it_IT.UTF-8", {"File", "Modifica", "Visualizza", "Strumenti", "Aiuto"}, "maggio"},
+      {"nl_NL.UTF-8", {"Bestand", "Bewerken", "Beeld", "Extra", "Help"}, "mei"},
   };
   for (const auto& Language : Languages) {
     Env.insert("LC_ALL", Language.Locale);

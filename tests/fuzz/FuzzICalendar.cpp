@@ -11,7 +11,7 @@
 
 #include "model/ObjectText.h"
 #include "model/EventList.h"
-#include "model/ICalendar.h"
+#include "ical/ICalendar.h"
 
 namespace {
 std::string Saved(const TEventList& Doc) { return WriteObjectText(Doc, Doc.ClassName()); }

@@ -64,3 +64,24 @@ TEST(CalDateTest, ValuesOutsideTheCalendarStayOutsideWithoutOverflow) {
     EXPECT_EQ(Y * 10000 + M * 100 + D, 10101);
   }
 }
+
+// Unix time counts days from 1 January 1970; the proleptic Gregorian calendar
+// runs on before year 1 (year 0 is a leap year) and after 9999.
+TEST(CalDateTest, DayCountsOfUnixTime) {
+  EXPECT_EQ(UnixEpochDay, EncodeDate(1970, 1, 1));
+  const struct {
+    int64_t Year;
+    int Month, Day;
+    int64_t Days;
+  } Cases[] = {{1970, 1, 1, 0},     {2000, 3, 1, 11017},    {1, 1, 1, -719162},
+               {0, 2, 29, -719469}, {10000, 1, 1, 2932897}, {1969, 12, 31, -1}};
+  for (const auto& C : Cases) {
+    EXPECT_EQ(DaysFromCivil(C.Year, C.Month, C.Day), C.Days) << C.Year << "-" << C.Month << "-" << C.Day;
+    int64_t Year = 0;
+    int Month = 0, Day = 0;
+    CivilFromDays(C.Days, Year, Month, Day);
+    EXPECT_EQ(Year, C.Year);
+    EXPECT_EQ(Month, C.Month);
+    EXPECT_EQ(Day, C.Day);
+  }
+}

@@ -203,6 +203,27 @@ TEST_F(EventListTest, ExportMonthsIsNotStored) {
   EXPECT_EQ(Back.ExportMonths, 0);
 }
 
+TEST_F(EventListTest, SiteSettingsAreWrittenOnlyOnceSetAndReadBack) {
+  TEventList Doc;
+  MakeWorkedExample(Doc);
+  const std::string Plain = WriteObjectText(Doc, "TEventList");
+  EXPECT_EQ(Plain.find("Site"), std::string::npos);
+  Doc.SiteFolder = "/srv/www/club";
+  Doc.SiteAddress = "https://example.org/club/";
+  Doc.SiteFrom = "2026-01";
+  Doc.SiteTo = "2027-06";
+  Doc.SiteUpcomingDays = 30;
+  Doc.SiteFeedMonthsAhead = 12;
+  const std::string Set = WriteObjectText(Doc, "TEventList");
+  for (const char* Line : {"SiteFolder = '/srv/www/club'", "SiteFrom = '2026-01'", "SiteUpcomingDays = 30",
+                           "SiteFeedMonthsAhead = 12"})
+    EXPECT_NE(Set.find(Line), std::string::npos) << Line;
+  EXPECT_EQ(Set.find("SiteFeedMonthsBack"), std::string::npos);
+  TEventList Back;
+  ReadObjectText(Back, Set);
+  EXPECT_EQ(WriteObjectText(Back, "TEventList"), Set);
+}
+
 TEST_F(EventListTest, FreshDocumentIsEmptyUntilTheWindowFillsIt) {
   TEventList Doc;
   EXPECT_EQ(Doc.ExportYear, 0);

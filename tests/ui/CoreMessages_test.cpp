@@ -23,7 +23,7 @@ std::set<std::string> RaisedTexts() {
   const QRegularExpression Raised(
       R"re((?:EQuillbayError\(|FormatMessage\(|\.Caption = |\bFail\([^;"]*,\s*)"((?:[^"\\]|\\.)*)"(?:\)|,|\s*,))re");
   std::set<std::string> Texts;
-  for (const char* Folder : {"model", "generator", "project", "platform", "ui"}) {
+  for (const char* Folder : {"model", "generator", "project", "platform", "net", "ui"}) {
     QDirIterator Files(QStringLiteral(QUILLBAY_SOURCE_DIR "/") + Folder, {"*.cpp", "*.h"}, QDir::Files);
     while (Files.hasNext()) {
       QFile File(Files.next());

@@ -7,14 +7,18 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
 #include <QTabWidget>
@@ -22,9 +26,12 @@
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
+#include <map>
 
 #include "model/EventList.h"
+#include "platform/LinuxPlatform.h"
 #include "project/RegistryLib.h"
+#include "tests/net/FetchServer.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
@@ -347,23 +354,75 @@ TEST_F(MainFormTest, MenusHaveOneDistinctAccessKeyEachAndKeepTheirShortcuts) {
   EXPECT_TRUE(W->isVisible());
 }
 
-TEST_F(MainFormTest, GermanAndCLocalesGiveMenusAndCoreErrorsInTheirLanguageWithCaptionsWhole) {
+// Under each language's locale: the menus, the style dialog and a core error
+// speak that language with every caption whole, and the pages name the days
+// and months as the C library's locale does.
+TEST_F(MainFormTest, EachLanguageGivesMenusDialogsCoreErrorsAndPageNamesWithCaptionsWhole) {
   const std::string Missing = Root + "/docs/fehlt.qby";
   const struct {
-    QLocale Locale;
+    const char* Locale;
     QStringList Menus;
-    QString Error;
+    const char* StyleTitle;
+    const char* Error;
+    const char* MonthCaption;  // March 2026
+    const char* Sunday;
   } Cases[] = {
-      {QLocale("de_DE"),
+      {"C.UTF-8",
+       {"&File", "&Edit", "&View", "&Tools", "&Help"},
+       "Calendar Style",
+       "Cannot open file %1",
+       "March 2026",
+       "Sunday"},
+      {"de_DE.UTF-8",
        {"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Hilfe"},
-       QString::fromUtf8("Die Datei %1 kann nicht geöffnet werden")},
-      {QLocale::c(), {"&File", "&Edit", "&View", "&Tools", "&Help"}, "Cannot open file %1"},
+       "Kalenderstil",
+       "Die Datei %1 kann nicht geöffnet werden",
+       "März 2026",
+       "Sonntag"},
+      {"es_ES.UTF-8",
+       {"&Archivo", "&Editar", "&Ver", "&Herramientas", "A&yuda"},
+       "Estilo del calendario",
+       "No se puede abrir el archivo %1",
+       "marzo 2026",
+       "domingo"},
+      {"fr_FR.UTF-8",
+       {"&Fichier", "É&dition", "&Affichage", "&Outils", "A&ide"},
+       "Style du calendrier",
+       "Impossible d'ouvrir le fichier %1",
+       "mars 2026",
+       "dimanche"},
+      {"it_IT.UTF-8",
+       {"&File", "&Modifica", "&Visualizza", "&Strumenti", "&Aiuto"},
+       "Stile del calendario",
+       "Impossibile aprire il file %1",
+       "marzo 2026",
+       "domenica"},
+      {"nl_NL.UTF-8",
+       {"&Bestand", "Be&werken", "Beel&d", "E&xtra", "&Help"},
+       "Kalenderstijl",
+       "Kan bestand %1 niet openen",
+       "maart 2026",
+       "zondag"},
   };
+  // The folders of the test with the day and month names of the C library.
+  struct TLocalePlatform : TFakePlatform {
+    TLinuxPlatform Names;
+    std::string LongDayName(int Day) const override { return Names.LongDayName(Day); }
+    std::string ShortDayName(int Day) const override { return Names.ShortDayName(Day); }
+    std::string LongMonthName(int Month) const override { return Names.LongMonthName(Month); }
+  } Localized;
+  static_cast<TFakePlatform&>(Localized) = Fake;
+  TScopedPlatform UseLocalized(Localized);
+  const QByteArray OldLcAll = qgetenv("LC_ALL");
   TQtDialogs QtDialogs;  // the message box as the user sees it
   TScopedUserDialogs RealDialogs(QtDialogs);
   for (const auto& C : Cases) {
-    const std::string Language = C.Locale.name().toStdString();
-    InstallTranslations(C.Locale, {QUILLBAY_QM_DIR});
+    const std::string Language = C.Locale;
+    // The program's start under this locale: the C library's, Qt's and the catalogues.
+    qputenv("LC_ALL", C.Locale);
+    const QLocale Locale(QString::fromLatin1(C.Locale).section('.', 0, 0));
+    QLocale::setDefault(Locale);
+    InstallTranslations(Locale, {QUILLBAY_QM_DIR});
     auto W = MakeWindow();
     QStringList Menus;
     for (QAction* Menu : W->menuBar()->actions()) Menus << Menu->text();
@@ -375,22 +434,39 @@ TEST_F(MainFormTest, GermanAndCLocalesGiveMenusAndCoreErrorsInTheirLanguageWithC
       Box.accept();
     });
     W->OpenNamedFile(Missing);
-    EXPECT_EQ(Shown, C.Error.arg(QString::fromStdString(Missing))) << Language;
+    EXPECT_EQ(Shown, QString::fromUtf8(C.Error).arg(QString::fromStdString(Missing))) << Language;
 
-    // Every window of the program shows its captions whole in this language.
+    // Every window of the program shows its captions whole in this language,
+    // the date chooser's week-day names too.
     EXPECT_EQ(CutCaptions(*W).join(", ").toStdString(), "") << Language;
+    EXPECT_GE(W->DateChooser().width(), W->DateChooser().minimumSizeHint().width()) << Language;
     W->miSearch->trigger();
     EXPECT_EQ(CutCaptions(*W->fdgEvent).join(", ").toStdString(), "") << Language;
     W->fdgEvent->close();
-    for (QAction* Command : {W->miExportYear, W->miAbout}) {
+    for (QAction* Command : {W->miExportYear, W->miAbout, W->miStyle}) {
       WhenModal<QDialog>([&](QDialog& Dialog) {
         EXPECT_EQ(CutCaptions(Dialog).join(", ").toStdString(), "")
             << Language << ", " << Dialog.objectName().toStdString();
+        if (Command == W->miStyle)
+          EXPECT_EQ(Dialog.windowTitle(), QString::fromUtf8(C.StyleTitle)) << Language;
         Dialog.reject();
       });
       Command->trigger();
     }
+
+    // The page of the month names its month and days in the locale's words.
+    W->Document().Style().Language.clear();
+    W->Document().Style().WeekDaysLength = 0;  // full names
+    W->DateChooser().SelectDate(Day(2026, 3, 5));
+    W->tbnPreview->click();
+    ASSERT_FALSE(Localized.Opened.empty()) << Language;
+    const std::string Page = ReadFileBytes(Localized.Opened.back());
+    EXPECT_NE(Page.find(C.MonthCaption), std::string::npos) << Language;
+    EXPECT_NE(Page.find(C.Sunday), std::string::npos) << Language;
+    W->Project.SetModified(false);
   }
+  OldLcAll.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", OldLcAll);
+  QLocale::setDefault(QLocale::system());
   RemoveTranslations();
 }
 
@@ -647,6 +723,47 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   EXPECT_FALSE(W->Project.Modified());
   EXPECT_EQ(W->StatusPanel2->text(), "Added 0 events on 0 days");
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Choir tea\r\n10:00 Coffee");
+}
+
+TEST_F(MainFormTest, ImportFromAddressFetchesWhileTheWindowRunsAndCancelChangesNothing) {
+  TFetchServer Server;
+  setenv("XDG_CACHE_HOME", (Root + "/cache").c_str(), 1);
+  auto W = MakeWindow();  // on 5 March 2026
+  W->Project.SetModified(false);
+  auto Import = [&](const std::string& Address) {
+    WhenModal<QInputDialog>([Address](QInputDialog& Dialog) {
+      Dialog.setTextValue(QString::fromStdString(Address));
+      Dialog.accept();
+    });
+    W->miImportAddress->trigger();
+  };
+
+  // Cancelled while the server is silent: the progress dialog answers, and
+  // the document stays as it was.
+  QTimer Canceller;
+  QObject::connect(&Canceller, &QTimer::timeout, [&] {
+    auto* Progress = W->findChild<QProgressDialog*>("dlgFetch");
+    if (!Progress || !Progress->isVisible()) return;
+    if (auto* Cancel = Progress->findChild<QPushButton*>()) Cancel->click();
+  });
+  Canceller.start(10);
+  Import(Server.Http("/stall"));
+  Canceller.stop();
+  EXPECT_TRUE(Dialogs.Messages.empty()) << Dialogs.Messages[0].Text;
+  EXPECT_FALSE(W->Project.Modified());
+  EXPECT_EQ(Text(*W, Day(2026, 3, 14)), "<none>");
+
+  WhenModal<TfrmRange>([](TfrmRange& Dialog) { Dialog.btnOK->click(); });
+  Import(Server.Http("/good.ics"));
+  EXPECT_EQ(Text(*W, Day(2026, 3, 14)), "Spring fair");
+  EXPECT_EQ(W->StatusPanel2->text(), "Added 1 event on 1 day");
+  EXPECT_TRUE(W->Project.Modified());
+
+  W->Project.SetModified(false);
+  Import(Server.Http("/missing"));
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The server of " + Server.Http("/… answered 404 Not Found"));
+  EXPECT_FALSE(W->Project.Modified());
 }
 
 TEST_F(MainFormTest, ExportICalendarProposesTheDocumentsNameAndWritesTheFeed) {
@@ -914,6 +1031,30 @@ TEST_F(MainFormTest, HelpOpensThePagesInTheBrowser) {
   EXPECT_EQ(Dialogs.Messages[0].Text, "Cannot open file " + Root + "/share/help/index.html");
 }
 
+// F1 and Help Topics open the pages in the windows' language where they exist,
+// else the English ones.
+TEST_F(MainFormTest, HelpOpensThePagesOfTheWindowsLanguageWhereTheyExist) {
+  ASSERT_TRUE(std::filesystem::create_directories(Root + "/share/help/de"));
+  for (const char* Page :
+       {"help/index.html", "help/main-window.html", "help/de/index.html", "help/de/main-window.html"})
+    WriteFileBytes(Root + "/share/" + Page, "<html></html>");
+  const struct {
+    QLocale Locale;
+    const char* Folder;
+  } Cases[] = {{QLocale("de_DE"), "help/de/"}, {QLocale("fr_FR"), "help/"}, {QLocale::c(), "help/"}};
+  for (const auto& C : Cases) {
+    InstallTranslations(C.Locale, {QUILLBAY_QM_DIR});
+    auto W = MakeWindow();
+    Fake.Opened.clear();
+    W->miHelpTopics->trigger();
+    QTest::keyClick(W->mmEvent, Qt::Key_F1);
+    const std::vector<std::string> Expected = {Root + "/share/" + C.Folder + "index.html",
+                                               Root + "/share/" + C.Folder + "main-window.html"};
+    EXPECT_EQ(Fake.Opened, Expected) << C.Locale.name().toStdString();
+  }
+  RemoveTranslations();
+}
+
 TEST_F(MainFormTest, WithoutABrowserPreviewAndHelpNameWhatTheyCouldNotOpen) {
   WriteFileBytes(Root + "/share/help/index.html", "<html></html>");
   WriteFileBytes(Root + "/share/help/main-window.html", "<html></html>");
@@ -941,6 +1082,20 @@ TEST_F(MainFormTest, PreviewWritesTheStoredDayAndOpensThePage) {
   ASSERT_EQ(Fake.Opened.size(), 1u);
   EXPECT_NE(ReadFileBytes(Fake.Opened[0]).find("Preview me"), std::string::npos);
   EXPECT_EQ(Text(*W, Day(2026, 3, 5)), "Preview me");
+}
+
+TEST_F(MainFormTest, CopyMonthAsHtmlPutsTheFragmentOnTheClipboardAsHtmlAndText) {
+  auto W = MakeWindow();
+  QTest::keyClicks(W->mmEvent, "Spring <b>fair</b>");
+  W->miCopyMonthHtml->trigger();
+  const QMimeData* Data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(Data, nullptr);
+  ASSERT_TRUE(Data->hasHtml());
+  EXPECT_TRUE(Data->html().startsWith("<div class=\"quillbay-cal "));
+  EXPECT_TRUE(Data->html().contains("<caption>March 2026</caption>"));
+  EXPECT_TRUE(Data->html().contains("<span class=\"qb-day\">5</span>Spring <b>fair</b></td>"))
+      << "the day being edited is stored first";
+  EXPECT_EQ(Data->text(), Data->html());
 }
 
 TEST_F(MainFormTest, StyleDialogMarksModifiedOnlyWhenTheStyleChanged) {
@@ -995,30 +1150,33 @@ TEST_F(MainFormTest, AboutShowsTheProductLine) {
 
 // Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
 // picture of the window holding a small calendar, in the language of the
-// locale (LC_ALL=de_DE.UTF-8 for German).
+// locale (LC_ALL=de_DE.UTF-8 for German, fr_FR.UTF-8 for French).
 TEST_F(MainFormTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
   // QUILLBAY_SCREENSHOT_DARK=1: under a dark desktop palette.
   const QPalette Kept = QApplication::palette();
   if (qEnvironmentVariableIsSet("QUILLBAY_SCREENSHOT_DARK")) QApplication::setPalette(DarkPalette());
-  const bool German = InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
+  InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
+  // A rehearsal on the 14th and a spring fair on the 21st, in the windows' language.
+  const std::map<QString, std::vector<const char*>> Samples = {
+      {"",
+       {"Choir rehearsal, 19:30", "Spring fair on the village green", "", "10:00 stalls open",
+        "11:30 children's races", "14:00 brass band", "16:00 raffle draw"}},
+      {"de",
+       {"Chorprobe, 19:30", "Frühlingsfest auf dem Dorfanger", "", "10:00 Die Stände öffnen",
+        "11:30 Kinderwettlauf", "14:00 Blaskapelle", "16:00 Tombola"}},
+      {"fr",
+       {"Répétition de la chorale, 19 h 30", "Fête du printemps sur la place du village", "",
+        "10 h 00 ouverture des stands", "11 h 30 courses des enfants", "14 h 00 fanfare",
+        "16 h 00 tirage de la tombola"}},
+  };
+  const auto Sample = Samples.find(TranslationLanguage());
+  const std::vector<const char*>& Texts = (Sample != Samples.end() ? Sample : Samples.find(""))->second;
   auto W = MakeWindow();
-  W->Document().FindEvent(true, Day(2026, 3, 14))->Text =
-      German ? "Chorprobe, 19:30" : "Choir rehearsal, 19:30";
+  W->Document().FindEvent(true, Day(2026, 3, 14))->Text = Texts[0];
   W->DateChooser().SelectDate(Day(2026, 3, 21));
-  const std::vector<const char*> Lines = German ? std::vector<const char*>{"Frühlingsfest auf dem Dorfanger",
-                                                                           "",
-                                                                           "10:00 Die Stände öffnen",
-                                                                           "11:30 Kinderwettlauf",
-                                                                           "14:00 Blaskapelle",
-                                                                           "16:00 Tombola"}
-                                                : std::vector<const char*>{"Spring fair on the village green",
-                                                                           "",
-                                                                           "10:00 stalls open",
-                                                                           "11:30 children's races",
-                                                                           "14:00 brass band",
-                                                                           "16:00 raffle draw"};
+  const std::vector<const char*> Lines(Texts.begin() + 1, Texts.end());
   for (const char* Line : Lines) {
     W->mmEvent->insertPlainText(QString::fromUtf8(Line));
     QTest::keyClick(W->mmEvent, Qt::Key_Return);

@@ -258,8 +258,9 @@ TEST_F(StyleFormTest, TheArrowIsWholeAndNeverCoveredByThePreviewAlsoInALargeFont
   }
 }
 
-TEST_F(StyleFormTest, EveryCaptionShowsWholeInEnglishAndGermanAndTheStyleKeepsItsEnglishValues) {
-  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE")}) {
+TEST_F(StyleFormTest, EveryCaptionShowsWholeInEveryLanguageAndTheStyleKeepsItsEnglishValues) {
+  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE"), QLocale("es_ES"), QLocale("fr_FR"),
+                                QLocale("it_IT"), QLocale("nl_NL")}) {
     InstallTranslations(Locale, {QUILLBAY_QM_DIR});
     TStyleForm& F = Open();
     F.show();

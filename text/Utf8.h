@@ -1,7 +1,7 @@
 #pragma once
-// The text conversions of the object text form's strings: UTF-8 encoding and
-// checking, and the Windows-1252 code page of files written before the form
-// was UTF-8. Nothing here allocates beyond the output string.
+// UTF-8 encoding and checking, and the Windows-1252 code page of documents
+// and calendar files written by older programs. Nothing here allocates
+// beyond the output string.
 
 #include <cstddef>
 #include <cstdint>

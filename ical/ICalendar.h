@@ -4,13 +4,14 @@
 // day texts of a document, all or nothing; the feed holds one all-day event
 // per day with text, for calendar programs to subscribe to. libical parses,
 // expands recurrences, converts time zones and writes; it stays private to
-// this unit, so that nothing that includes this header needs it. Nothing
-// here keeps state between calls or shows anything to the user.
+// the units of this folder, so that nothing that includes this header needs
+// it. Nothing here keeps state between calls or shows anything to the user.
 
 #include <cstdint>
 #include <string>
 
 #include "model/CalDate.h"
+#include "text/Html.h"  // HtmlToPlainText
 
 class TEventList;
 
@@ -91,9 +92,3 @@ std::string ICalFeedFileName(const std::string& DocumentFileName);
 // (the desktop and a web server's script), and "untitled" for a document
 // that has no name yet.
 std::string ICalDocumentKey(const std::string& DocumentFileName);
-
-// The plain text of an event text written in HTML: "<br>" becomes a line
-// break (CR LF), other tags and comments are removed, character references
-// (&amp;, &#233;, &#xE9; and the common named ones) are decoded. A "<" that
-// starts no tag stays as it is.
-std::string HtmlToPlainText(const std::string& Html);

@@ -3,7 +3,7 @@
 // zones; merging into existing texts; broken files; bounded work; the feed
 // read back through libical as a subscriber's program reads it.
 
-#include "model/ICalendar.h"
+#include "ical/ICalendar.h"
 
 #include <gtest/gtest.h>
 #include <libical/ical.h>
@@ -20,7 +20,7 @@
 
 namespace {
 
-const std::string FixtureFolder = QUILLBAY_TEST_SOURCE_DIR "/tests/model/ical/";
+const std::string FixtureFolder = QUILLBAY_TEST_SOURCE_DIR "/tests/ical/data/";
 
 TDateTime Day(const std::string& Iso) {
   int Y = 0, M = 0, D = 0;

@@ -1,4 +1,4 @@
-#include "model/Utf8.h"
+#include "text/Utf8.h"
 
 #include <cstring>
 

@@ -1,0 +1,1258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is not valid</source>
+        <translation>Le fichier n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s</source>
+        <translation>Impossible d&apos;ouvrir le fichier %s</translation>
+    </message>
+    <message>
+        <source>Cannot create file %s</source>
+        <translation>Impossible de créer le fichier %s</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%s)</source>
+        <translation>Indice de liste hors limites (%s)</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Date non valide</translation>
+    </message>
+    <message>
+        <source>Date is outside the calendar&apos;s range</source>
+        <translation>La date est en dehors de la période du calendrier</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is a symbolic link; remove it and try again</source>
+        <translation>Le dossier d&apos;aperçu %s est un lien symbolique&#xa0;; supprimez-le et réessayez</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is not a folder; remove it and try again</source>
+        <translation>Le dossier d&apos;aperçu %s n&apos;est pas un dossier&#xa0;; supprimez-le et réessayez</translation>
+    </message>
+    <message>
+        <source>The preview folder %s belongs to another user</source>
+        <translation>Le dossier d&apos;aperçu %s appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>The preview folder %s can be changed by other users</source>
+        <translation>Le dossier d&apos;aperçu %s peut être modifié par d&apos;autres utilisateurs</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%s&apos;</source>
+        <translation>Type de données non valide pour «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%s&apos;</source>
+        <translation>Impossible de lire les données de «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%s&apos;</source>
+        <translation>Impossible d&apos;enregistrer les données de «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Le fichier de paramètres %s est endommagé. Il a été renommé en %s, et Quillbay démarre avec de nouveaux paramètres.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Le fichier de paramètres %s n&apos;a pas pu être lu. Il a été renommé en %s, et Quillbay démarre avec de nouveaux paramètres.</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Le fichier de paramètres %s est endommagé et ne peut pas être mis de côté. Les calendriers récents et la position des fenêtres ne seront pas conservés pendant cette session.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Le fichier de paramètres %s n&apos;a pas pu être lu ni mis de côté. Les calendriers récents et la position des fenêtres ne seront pas conservés pendant cette session.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>No dialogs are available to ask the user</source>
+        <translation>Aucune boîte de dialogue n&apos;est disponible pour interroger l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Une erreur inattendue s&apos;est produite</translation>
+    </message>
+    <message>
+        <source>this is not an iCalendar file</source>
+        <translation>ce n&apos;est pas un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>cette ligne est illisible</translation>
+    </message>
+    <message>
+        <source>the value of %s cannot be read</source>
+        <translation>la valeur de %s est illisible</translation>
+    </message>
+    <message>
+        <source>%s is not ended</source>
+        <translation>%s n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>a date of this event is not valid</source>
+        <translation>une date de cet événement n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be used</source>
+        <translation>le fuseau horaire est inutilisable</translation>
+    </message>
+    <message>
+        <source>the repeat rule of this event cannot be used</source>
+        <translation>la règle de répétition de cet événement est inutilisable</translation>
+    </message>
+    <message>
+        <source>this event repeats too often to be imported</source>
+        <translation>cet événement se répète trop souvent pour être importé</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop volumineux</translation>
+    </message>
+    <message>
+        <source>The range of days ends before it begins</source>
+        <translation>La période se termine avant de commencer</translation>
+    </message>
+    <message>
+        <source>The range of days is not valid</source>
+        <translation>La période n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>A range of more than %s years cannot be imported</source>
+        <translation>Impossible d&apos;importer une période de plus de %s ans</translation>
+    </message>
+    <message>
+        <source>%s, line %s: %s</source>
+        <translation>%s, ligne %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, line %s</source>
+        <translation>Le fichier n&apos;est pas valide
+%s, ligne %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, larger than %s MB</source>
+        <translation>Le fichier n&apos;est pas valide
+%s, plus de %s Mo</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %s</source>
+        <translation>Aucun programme n&apos;a pu être lancé pour ouvrir %s</translation>
+    </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Ce n&apos;est pas une adresse web&#xa0;: l&apos;adresse d&apos;un calendrier commence par https://, http:// ou webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Le serveur %s est introuvable</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>Le serveur %s a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Délai dépassé&#xa0;: le serveur %s n&apos;a rien envoyé pendant %s secondes</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>La connexion sécurisée à %s a échoué&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>Le serveur de %s a répondu %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>Le calendrier à l&apos;adresse %s dépasse %s Mo</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>La connexion à %s a été interrompue avant la fin du calendrier</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>L&apos;adresse %s est redirigée plus de %s fois</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>L&apos;adresse %s est redirigée vers une adresse qui n&apos;est pas suivie</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>L&apos;adresse %s ne fournit pas de fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Le téléchargement a été annulé</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>Impossible de récupérer %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Impossible de calculer une empreinte SHA-256</translation>
+    </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossible de démarrer la bibliothèque réseau</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossible de générer un sel aléatoire</translation>
+    </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Le manifeste du site n&apos;est pas valide (ligne %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>Impossible de remplacer %s : c&apos;est un lien symbolique ou pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Impossible de supprimer le fichier %s</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>Le site dans %s est déjà en cours de publication</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>La période de mois n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Les jours « À venir » ou les mois du flux ne sont pas valides</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Le flux %s dépasse 1 Mo ; certains services d&apos;agenda (Google Agenda) ignorent de tels flux</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Adresse du calendrier (https://, http:// ou webcal://), telle que le service d&apos;agenda l&apos;indique sous «&#xa0;Adresse secrète au format iCal&#xa0;» ou «&#xa0;Publier le calendrier&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>Récupération du calendrier depuis %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>Récupération du calendrier depuis %1
+%2 reçus</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Courriel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Web:</source>
+        <translation>Web&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TColorEdit</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Contient des événements</translation>
+    </message>
+</context>
+<context>
+    <name>TFindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>Respecter la &amp;casse</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TNaturalEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Diminuer</translation>
+    </message>
+</context>
+<context>
+    <name>TParaEditor</name>
+    <message>
+        <source> Font </source>
+        <translation> Police </translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>à gauche</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation>centré</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>à droite</translation>
+    </message>
+    <message>
+        <source>A&amp;lign</source>
+        <translation>&amp;Alignement</translation>
+    </message>
+    <message>
+        <source>&amp;Fill color</source>
+        <translation>&amp;Couleur de fond</translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>C&amp;ouleur</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Gras</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italique</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Souligné</translation>
+    </message>
+</context>
+<context>
+    <name>TStyleForm</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Calendar Style</source>
+        <translation>Style du calendrier</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Events %1</source>
+        <translation>Événements %1</translation>
+    </message>
+    <message>
+        <source>Append scheme</source>
+        <translation>Ajouter une palette</translation>
+    </message>
+    <message>
+        <source>Enter the scheme name</source>
+        <translation>Nom de la palette</translation>
+    </message>
+    <message>
+        <source>Invalid name</source>
+        <translation>Nom non valide</translation>
+    </message>
+    <message>
+        <source>Style &quot;%1&quot; already exists. Override?</source>
+        <translation>La palette «&#xa0;%1&#xa0;» existe déjà. La remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete &quot;%1&quot; scheme?</source>
+        <translation>Voulez-vous supprimer la palette «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Moderne</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;Général</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ption</source>
+        <translation>&amp;Titre du mois</translation>
+    </message>
+    <message>
+        <source>Wee&amp;k Days</source>
+        <translation>&amp;Jours de la semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation>J&amp;ours</translation>
+    </message>
+    <message>
+        <source>E&amp;vents</source>
+        <translation>&amp;Événements</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>A&amp;ppliquer</translation>
+    </message>
+    <message>
+        <source>Cell &amp;width</source>
+        <translation>&amp;Largeur des cellules</translation>
+    </message>
+    <message>
+        <source>&amp;Cell height</source>
+        <translation>Ha&amp;uteur des cellules</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>La&amp;ngue</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>T&amp;itre de la page</translation>
+    </message>
+    <message>
+        <source>Table width (pi&amp;xels or %)</source>
+        <translation>Larg&amp;eur du tableau (pixels ou %)</translation>
+    </message>
+    <message>
+        <source>Border si&amp;ze</source>
+        <translation>Épai&amp;sseur de la bordure</translation>
+    </message>
+    <message>
+        <source>Cell padd&amp;ing</source>
+        <translation>&amp;Marge intérieure</translation>
+    </message>
+    <message>
+        <source>&amp;Border color</source>
+        <translation>&amp;Couleur de la bordure</translation>
+    </message>
+    <message>
+        <source>Backgro&amp;und</source>
+        <translation>&amp;Fond</translation>
+    </message>
+    <message>
+        <source>Page &amp;form</source>
+        <translation>Forme &amp;de la page</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Color sche&amp;mes</source>
+        <translation>&amp;Palettes de couleurs</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>Month as te&amp;xt</source>
+        <translation>&amp;Mois en toutes lettres</translation>
+    </message>
+    <message>
+        <source>&amp;Month as number</source>
+        <translation>&amp;Mois en chiffres</translation>
+    </message>
+    <message>
+        <source>Show y&amp;ear</source>
+        <translation>&amp;Afficher l&apos;année</translation>
+    </message>
+    <message>
+        <source>Bo&amp;ttom margin</source>
+        <translation>&amp;Marge inférieure</translation>
+    </message>
+    <message>
+        <source>Full na&amp;mes</source>
+        <translation>&amp;Noms complets</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t names</source>
+        <translation>Noms a&amp;brégés</translation>
+    </message>
+    <message>
+        <source>On&amp;e char names</source>
+        <translation>&amp;Une lettre</translation>
+    </message>
+    <message>
+        <source>&amp;Week starts on</source>
+        <translation>&amp;La semaine commence le</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap the event words</source>
+        <translation>Retour &amp;à la ligne automatique</translation>
+    </message>
+    <message>
+        <source>Show &amp;event text as written (not HTML)</source>
+        <translation>Afficher le te&amp;xte tel quel (pas en HTML)</translation>
+    </message>
+    <message>
+        <source>&amp;Text for blank events</source>
+        <translation>Texte des jours sans é&amp;vénement</translation>
+    </message>
+    <message>
+        <source>Hide &apos;&amp;Created by&apos; line</source>
+        <translation>Mas&amp;quer la ligne «&#xa0;Created by&#xa0;»</translation>
+    </message>
+    <message>
+        <source>H&amp;eader</source>
+        <translation>En-t&amp;ête</translation>
+    </message>
+    <message>
+        <source>&amp;Footer</source>
+        <translation>&amp;Pied de page</translation>
+    </message>
+    <message>
+        <source>Preview in brow&amp;ser</source>
+        <translation>Aper&amp;çu dans le navigateur</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Col spacing</source>
+        <translation>Espace entre les colonnes</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>Fichiers HTML</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; already exists. Override?</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Parcourir</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Année</translation>
+    </message>
+    <message>
+        <source>&amp;Months</source>
+        <translation>&amp;Mois</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect</source>
+        <translation>T&amp;out désélectionner</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month &amp;tables</source>
+        <translation>Ma&amp;rge sous les tableaux des mois</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Calendar Files</source>
+        <translation>Fichiers de calendrier</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Le calendrier a été modifié. L&apos;enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Documents &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Search...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Prev &amp;Month</source>
+        <translation>&amp;Mois précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Prev Day</source>
+        <translation>Jour &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>&amp;Jour suivant</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Month</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>A&amp;perçu</translation>
+    </message>
+    <message>
+        <source>Export &amp;month...</source>
+        <translation>Exporter le &amp;mois...</translation>
+    </message>
+    <message>
+        <source>Export &amp;year...</source>
+        <translation>Exporter l&apos;&amp;année...</translation>
+    </message>
+    <message>
+        <source>&amp;Style...</source>
+        <translation>&amp;Style...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Export month</source>
+        <translation>Exporter le mois</translation>
+    </message>
+    <message>
+        <source>Export year</source>
+        <translation>Exporter l&apos;année</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Finished searching</source>
+        <translation>Recherche terminée</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>Fichiers HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar...</source>
+        <translation>&amp;Importer un fichier iCalendar...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>Exporter au format &amp;iCalendar...</translation>
+    </message>
+    <message>
+        <source>Import iCalendar</source>
+        <translation>Importer un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>Import the events of these days:</source>
+        <translation>Importer les événements de ces jours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 événement</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 événements</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>Added %1 on %2</source>
+        <translation>Importation terminée&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Export iCalendar</source>
+        <translation>Exporter au format iCalendar</translation>
+    </message>
+    <message>
+        <source>Put the days of this range into the feed:</source>
+        <translation>Mettre dans le flux les jours de cette période&#xa0;:</translation>
+    </message>
+    <message>
+        <source>iCalendar Files</source>
+        <translation>Fichiers iCalendar</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importer depuis une a&amp;dresse...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Importer depuis une adresse</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Annuler la ré&amp;pétition</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copier le mois en &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Répé&amp;ter...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>&amp;Enlever des jours...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Page du mois écrite dans %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Flux iCalendar écrit dans %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Ajouté à 1 jour</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Ajouté à %1 jours</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Enlevé de 1 jour</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Enlevé de %1 jours</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Annuler le retrait des &amp;jours</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 jour rétabli</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 jours rétablis</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Page de l&apos;année écrite dans %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Annuler la ré&amp;pétition</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Saisissez les événements de ce jour ; choisissez un autre jour à gauche</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Marquer les jours avec é&amp;vénements</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Publier le site...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Publier le site</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>P&amp;ublier</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>mois avant,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>mois après</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Mois (AAAA-MM) :</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Sans mois : chaque mois du premier au dernier ayant du texte, toujours avec l&apos;année en cours.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Adresse publique :</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>À &amp;venir (jours) :</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Flux :</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Le mois %1 n&apos;est pas valide ; écrivez-le sous la forme AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Dossier du site</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Publication du site...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Ces fichiers du dossier n&apos;ont pas été écrits par Quillbay :
+
+%1
+
+Les remplacer par les pages du site ?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Site publié : %1 pages écrites, %2 inchangées, %3 supprimées</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Ouvrir le &amp;site</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Ouvrir le &amp;dossier</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRange</name>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Enlever des jours</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Ligne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Aucun jour de la période ne contient cette ligne.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Elle sera enlevée de 1 jour.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Elle sera enlevée de %1 jours.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Enlever des jours</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Le %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Nombre de fois</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Intervalle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Le premier %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Le deuxième %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Le troisième %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Le quatrième %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Le cinquième %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Le %1 du mois</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>Le dernier %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>Le dernier jour du mois</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>semaine</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>ans</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Une répétition atteint au plus %1 jours&#xa0;; choisissez moins de fois.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Une répétition va au plus %1 ans en avant&#xa0;; choisissez une fin plus tôt ou moins de fois.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Aucun jour ne correspond à la règle.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, dont %2 omis</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Répéter</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillbay turns a list of dated events into calendar pages for a web site.</source>
+        <translation>Quillbay transforme une liste d&apos;événements datés en pages de calendrier pour un site web.</translation>
+    </message>
+    <message>
+        <source>The calendar document to open.</source>
+        <translation>Le document de calendrier à ouvrir.</translation>
+    </message>
+    <message>
+        <source>give at most one document to open</source>
+        <translation>indiquez au plus un document à ouvrir</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is not valid</source>
+        <translation>Il file non è valido</translation>
+    </message>
+    <message>
+        <source>Cannot open file %s</source>
+        <translation>Impossibile aprire il file %s</translation>
+    </message>
+    <message>
+        <source>Cannot create file %s</source>
+        <translation>Impossibile creare il file %s</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Errore di scrittura</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%s)</source>
+        <translation>Indice di lista fuori dai limiti (%s)</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Data non valida</translation>
+    </message>
+    <message>
+        <source>Date is outside the calendar&apos;s range</source>
+        <translation>La data è fuori dal periodo del calendario</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is a symbolic link; remove it and try again</source>
+        <translation>La cartella di anteprima %s è un collegamento simbolico; rimuovila e riprova</translation>
+    </message>
+    <message>
+        <source>The preview folder %s is not a folder; remove it and try again</source>
+        <translation>La cartella di anteprima %s non è una cartella; rimuovila e riprova</translation>
+    </message>
+    <message>
+        <source>The preview folder %s belongs to another user</source>
+        <translation>La cartella di anteprima %s appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>The preview folder %s can be changed by other users</source>
+        <translation>La cartella di anteprima %s può essere modificata da altri utenti</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%s&apos;</source>
+        <translation>Tipo di dati non valido per «%s»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%s&apos;</source>
+        <translation>Impossibile leggere i dati di «%s»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%s&apos;</source>
+        <translation>Impossibile salvare i dati di «%s»</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Il file delle impostazioni %s è danneggiato. È stato rinominato in %s e Quillbay si avvia con impostazioni nuove.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read. It was renamed to %s, and Quillbay starts with fresh settings.</source>
+        <translation>Non è stato possibile leggere il file delle impostazioni %s. È stato rinominato in %s e Quillbay si avvia con impostazioni nuove.</translation>
+    </message>
+    <message>
+        <source>The settings file %s is damaged and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Il file delle impostazioni %s è danneggiato e non può essere messo da parte. I calendari usati di recente e le posizioni delle finestre non verranno conservati in questa sessione.</translation>
+    </message>
+    <message>
+        <source>The settings file %s could not be read and cannot be set aside. Recently used calendars and window positions will not be kept in this session.</source>
+        <translation>Non è stato possibile leggere il file delle impostazioni %s né metterlo da parte. I calendari usati di recente e le posizioni delle finestre non verranno conservati in questa sessione.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>No dialogs are available to ask the user</source>
+        <translation>Nessuna finestra di dialogo disponibile per chiedere all&apos;utente</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred</source>
+        <translation>Si è verificato un errore imprevisto</translation>
+    </message>
+    <message>
+        <source>this is not an iCalendar file</source>
+        <translation>questo non è un file iCalendar</translation>
+    </message>
+    <message>
+        <source>this line cannot be read</source>
+        <translation>questa riga non è leggibile</translation>
+    </message>
+    <message>
+        <source>the value of %s cannot be read</source>
+        <translation>il valore di %s non è leggibile</translation>
+    </message>
+    <message>
+        <source>%s is not ended</source>
+        <translation>%s non è chiuso</translation>
+    </message>
+    <message>
+        <source>a date of this event is not valid</source>
+        <translation>una data di questo evento non è valida</translation>
+    </message>
+    <message>
+        <source>the time zone cannot be used</source>
+        <translation>il fuso orario non è utilizzabile</translation>
+    </message>
+    <message>
+        <source>the repeat rule of this event cannot be used</source>
+        <translation>la regola di ripetizione di questo evento non è utilizzabile</translation>
+    </message>
+    <message>
+        <source>this event repeats too often to be imported</source>
+        <translation>questo evento si ripete troppo spesso per essere importato</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>il file è troppo grande</translation>
+    </message>
+    <message>
+        <source>The range of days ends before it begins</source>
+        <translation>Il periodo finisce prima di iniziare</translation>
+    </message>
+    <message>
+        <source>The range of days is not valid</source>
+        <translation>Il periodo non è valido</translation>
+    </message>
+    <message>
+        <source>A range of more than %s years cannot be imported</source>
+        <translation>Impossibile importare un periodo di più di %s anni</translation>
+    </message>
+    <message>
+        <source>%s, line %s: %s</source>
+        <translation>%s, riga %s: %s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, line %s</source>
+        <translation>Il file non è valido
+%s, riga %s</translation>
+    </message>
+    <message>
+        <source>The file is not valid
+%s, larger than %s MB</source>
+        <translation>Il file non è valido
+%s, più di %s MB</translation>
+    </message>
+    <message>
+        <source>No program could be started to open %s</source>
+        <translation>Impossibile avviare un programma per aprire %s</translation>
+    </message>
+    <message>
+        <source>Not a web address: a calendar&apos;s address begins with https://, http:// or webcal://</source>
+        <translation>Non è un indirizzo web: l&apos;indirizzo di un calendario inizia con https://, http:// o webcal://</translation>
+    </message>
+    <message>
+        <source>Cannot find the server %s</source>
+        <translation>Impossibile trovare il server %s</translation>
+    </message>
+    <message>
+        <source>The server %s refused the connection</source>
+        <translation>Il server %s ha rifiutato la connessione</translation>
+    </message>
+    <message>
+        <source>Timed out: the server %s sent nothing for %s seconds</source>
+        <translation>Tempo scaduto: il server %s non ha inviato nulla per %s secondi</translation>
+    </message>
+    <message>
+        <source>The secure connection to %s failed: %s</source>
+        <translation>La connessione sicura a %s non è riuscita: %s</translation>
+    </message>
+    <message>
+        <source>The server of %s answered %s</source>
+        <translation>Il server di %s ha risposto %s</translation>
+    </message>
+    <message>
+        <source>The calendar at %s is larger than %s MB</source>
+        <translation>Il calendario all&apos;indirizzo %s supera %s MB</translation>
+    </message>
+    <message>
+        <source>The connection to %s broke off before the calendar was complete</source>
+        <translation>La connessione a %s si è interrotta prima che il calendario fosse completo</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected more than %s times</source>
+        <translation>L&apos;indirizzo %s viene reindirizzato più di %s volte</translation>
+    </message>
+    <message>
+        <source>The address %s is redirected to one that is not followed</source>
+        <translation>L&apos;indirizzo %s viene reindirizzato a un indirizzo che non viene seguito</translation>
+    </message>
+    <message>
+        <source>The address %s does not give an iCalendar file</source>
+        <translation>L&apos;indirizzo %s non fornisce un file iCalendar</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Lo scaricamento è stato annullato</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %s: %s</source>
+        <translation>Impossibile scaricare %s: %s</translation>
+    </message>
+    <message>
+        <source>Cannot compute a SHA-256 digest</source>
+        <translation>Impossibile calcolare un&apos;impronta SHA-256</translation>
+    </message>
+    <message>
+        <source>Cannot start the network library</source>
+        <translation>Impossibile avviare la libreria di rete</translation>
+    </message>
+    <message>
+        <source>Cannot make a random salt</source>
+        <translation>Impossibile generare un salt casuale</translation>
+    </message>
+    <message>
+        <source>The site&apos;s manifest is not valid (line %s)</source>
+        <translation>Il manifesto del sito non è valido (riga %s)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %s: it is a symbolic link or not a regular file</source>
+        <translation>Impossibile sostituire %s: è un collegamento simbolico o non è un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %s</source>
+        <translation>Impossibile eliminare il file %s</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %s is running</source>
+        <translation>Il sito in %s è già in corso di pubblicazione</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>L&apos;intervallo di mesi non è valido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>I giorni di «Prossimamente» o i mesi del feed non sono validi</translation>
+    </message>
+    <message>
+        <source>The feed %s is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Il feed %s supera 1 MB; alcuni servizi di calendario (Google Calendar) ignorano questi feed</translation>
+    </message>
+</context>
+<context>
+    <name>FetchDlg</name>
+    <message>
+        <source>Address of the calendar (https://, http:// or webcal://), as the calendar service shows it under &quot;secret address in iCal format&quot; or &quot;publish calendar&quot;:</source>
+        <translation>Indirizzo del calendario (https://, http:// o webcal://), come lo mostra il servizio di calendario alla voce «Indirizzo segreto in formato iCal» o «Pubblica calendario»:</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1</source>
+        <translation>Scaricamento del calendario da %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Fetching the calendar from %1
+%2 received</source>
+        <translation>Scaricamento del calendario da %1
+%2 ricevuti</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Web:</source>
+        <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>TColorEdit</name>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+</context>
+<context>
+    <name>TDateChooser</name>
+    <message>
+        <source>Has events</source>
+        <translation>Ha eventi</translation>
+    </message>
+</context>
+<context>
+    <name>TFindDialog</name>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Trova:</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>Trova &amp;successivo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TNaturalEdit</name>
+    <message>
+        <source>Step up</source>
+        <translation>Aumenta</translation>
+    </message>
+    <message>
+        <source>Step down</source>
+        <translation>Diminuisci</translation>
+    </message>
+</context>
+<context>
+    <name>TParaEditor</name>
+    <message>
+        <source> Font </source>
+        <translation> Carattere </translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>a sinistra</translation>
+    </message>
+    <message>
+        <source>center</source>
+        <translation>al centro</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>a destra</translation>
+    </message>
+    <message>
+        <source>A&amp;lign</source>
+        <translation>&amp;Allineamento</translation>
+    </message>
+    <message>
+        <source>&amp;Fill color</source>
+        <translation>&amp;Colore di sfondo</translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Dimensione</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>C&amp;olore</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Grassetto</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>Co&amp;rsivo</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Sottolineato</translation>
+    </message>
+</context>
+<context>
+    <name>TStyleForm</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Calendar Style</source>
+        <translation>Stile del calendario</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Lingua di sistema</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Events %1</source>
+        <translation>Eventi %1</translation>
+    </message>
+    <message>
+        <source>Append scheme</source>
+        <translation>Aggiungi schema</translation>
+    </message>
+    <message>
+        <source>Enter the scheme name</source>
+        <translation>Inserisci il nome dello schema</translation>
+    </message>
+    <message>
+        <source>Invalid name</source>
+        <translation>Nome non valido</translation>
+    </message>
+    <message>
+        <source>Style &quot;%1&quot; already exists. Override?</source>
+        <translation>Lo schema «%1» esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete &quot;%1&quot; scheme?</source>
+        <translation>Eliminare lo schema «%1»?</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classica</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Moderna</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;Generale</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ption</source>
+        <translation>&amp;Titolo del mese</translation>
+    </message>
+    <message>
+        <source>Wee&amp;k Days</source>
+        <translation>G&amp;iorni della settimana</translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation>Gi&amp;orni</translation>
+    </message>
+    <message>
+        <source>E&amp;vents</source>
+        <translation>&amp;Eventi</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>A&amp;pplica</translation>
+    </message>
+    <message>
+        <source>Cell &amp;width</source>
+        <translation>&amp;Larghezza celle</translation>
+    </message>
+    <message>
+        <source>&amp;Cell height</source>
+        <translation>Alte&amp;zza celle</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Li&amp;ngua</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>Titolo &amp;della pagina</translation>
+    </message>
+    <message>
+        <source>Table width (pi&amp;xels or %)</source>
+        <translation>Larghezza ta&amp;bella (pixel o %)</translation>
+    </message>
+    <message>
+        <source>Border si&amp;ze</source>
+        <translation>&amp;Spessore bordo</translation>
+    </message>
+    <message>
+        <source>Cell padd&amp;ing</source>
+        <translation>Spaziat&amp;ura interna</translation>
+    </message>
+    <message>
+        <source>&amp;Border color</source>
+        <translation>&amp;Colore bordo</translation>
+    </message>
+    <message>
+        <source>Backgro&amp;und</source>
+        <translation>S&amp;fondo</translation>
+    </message>
+    <message>
+        <source>Page &amp;form</source>
+        <translation>For&amp;ma della pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Color sche&amp;mes</source>
+        <translation>&amp;Schemi di colori</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>&amp;Mostra</translation>
+    </message>
+    <message>
+        <source>Month as te&amp;xt</source>
+        <translation>&amp;Mese in lettere</translation>
+    </message>
+    <message>
+        <source>&amp;Month as number</source>
+        <translation>&amp;Mese in cifre</translation>
+    </message>
+    <message>
+        <source>Show y&amp;ear</source>
+        <translation>&amp;Mostra l&apos;anno</translation>
+    </message>
+    <message>
+        <source>Bo&amp;ttom margin</source>
+        <translation>&amp;Margine inferiore</translation>
+    </message>
+    <message>
+        <source>Full na&amp;mes</source>
+        <translation>&amp;Nomi completi</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t names</source>
+        <translation>Nomi bre&amp;vi</translation>
+    </message>
+    <message>
+        <source>On&amp;e char names</source>
+        <translation>&amp;Una lettera</translation>
+    </message>
+    <message>
+        <source>&amp;Week starts on</source>
+        <translation>&amp;La settimana inizia di</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap the event words</source>
+        <translation>&amp;A capo automatico negli eventi</translation>
+    </message>
+    <message>
+        <source>Show &amp;event text as written (not HTML)</source>
+        <translation>Mostra il testo degli eventi cos&amp;ì com&apos;è (non HTML)</translation>
+    </message>
+    <message>
+        <source>&amp;Text for blank events</source>
+        <translation>&amp;Testo per i giorni senza eventi</translation>
+    </message>
+    <message>
+        <source>Hide &apos;&amp;Created by&apos; line</source>
+        <translation>Nascondi la riga «Created b&amp;y»</translation>
+    </message>
+    <message>
+        <source>H&amp;eader</source>
+        <translation>&amp;Intestazione</translation>
+    </message>
+    <message>
+        <source>&amp;Footer</source>
+        <translation>Pi&amp;è di pagina</translation>
+    </message>
+    <message>
+        <source>Preview in brow&amp;ser</source>
+        <translation>Anteprima nel bro&amp;wser</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Col spacing</source>
+        <translation>Spazio tra le colonne</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>File HTML</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; already exists. Override?</source>
+        <translation>Il file «%1» esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Sfoglia</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Anno</translation>
+    </message>
+    <message>
+        <source>&amp;Months</source>
+        <translation>&amp;Mesi</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>S&amp;eleziona tutti</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect</source>
+        <translation>&amp;Deseleziona tutti</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month &amp;tables</source>
+        <translation>Ma&amp;rgine sotto le tabelle dei mesi</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>Es&amp;porta</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Calendar Files</source>
+        <translation>File di calendario</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>The calendar has been changed. Save?</source>
+        <translation>Il calendario è stato modificato. Salvarlo?</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen</source>
+        <translation>Documenti &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva c&amp;on nome...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>&amp;Search...</source>
+        <translation>Ce&amp;rca...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Prev &amp;Month</source>
+        <translation>&amp;Mese precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Prev Day</source>
+        <translation>Giorno &amp;precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>&amp;Giorno successivo</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Month</source>
+        <translation>Mese &amp;successivo</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>A&amp;nteprima</translation>
+    </message>
+    <message>
+        <source>Export &amp;month...</source>
+        <translation>Esporta &amp;mese...</translation>
+    </message>
+    <message>
+        <source>Export &amp;year...</source>
+        <translation>Esporta &amp;anno...</translation>
+    </message>
+    <message>
+        <source>&amp;Style...</source>
+        <translation>&amp;Stile...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Export month</source>
+        <translation>Esporta mese</translation>
+    </message>
+    <message>
+        <source>Export year</source>
+        <translation>Esporta anno</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+    <message>
+        <source>Finished searching</source>
+        <translation>Ricerca completata</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>HTML Files</source>
+        <translation>File HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Import iCalendar...</source>
+        <translation>&amp;Importa file iCalendar...</translation>
+    </message>
+    <message>
+        <source>Export &amp;iCalendar...</source>
+        <translation>Esporta in &amp;iCalendar...</translation>
+    </message>
+    <message>
+        <source>Import iCalendar</source>
+        <translation>Importa file iCalendar</translation>
+    </message>
+    <message>
+        <source>Import the events of these days:</source>
+        <translation>Importa gli eventi di questi giorni:</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 evento</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 eventi</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>Added %1 on %2</source>
+        <translation>Importazione completata: %1 in %2</translation>
+    </message>
+    <message>
+        <source>Export iCalendar</source>
+        <translation>Esporta in iCalendar</translation>
+    </message>
+    <message>
+        <source>Put the days of this range into the feed:</source>
+        <translation>Includi nel feed i giorni di questo periodo:</translation>
+    </message>
+    <message>
+        <source>iCalendar Files</source>
+        <translation>File iCalendar</translation>
+    </message>
+    <message>
+        <source>Import from a&amp;ddress...</source>
+        <translation>Importa da un in&amp;dirizzo...</translation>
+    </message>
+    <message>
+        <source>Import from Address</source>
+        <translation>Importa da un indirizzo</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Repeat</source>
+        <translation>Annulla ripetizio&amp;ne</translation>
+    </message>
+    <message>
+        <source>Copy month as &amp;HTML</source>
+        <translation>Copia mese come &amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat...</source>
+        <translation>Ri&amp;peti...</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;days...</source>
+        <translation>Rimuovi dai &amp;giorni...</translation>
+    </message>
+    <message>
+        <source>Month page written to %1</source>
+        <translation>Pagina del mese scritta in %1</translation>
+    </message>
+    <message>
+        <source>iCalendar feed written to %1</source>
+        <translation>Feed iCalendar scritto in %1</translation>
+    </message>
+    <message>
+        <source>Added to 1 day</source>
+        <translation>Aggiunto a 1 giorno</translation>
+    </message>
+    <message>
+        <source>Added to %1 days</source>
+        <translation>Aggiunto a %1 giorni</translation>
+    </message>
+    <message>
+        <source>Removed from 1 day</source>
+        <translation>Rimosso da 1 giorno</translation>
+    </message>
+    <message>
+        <source>Removed from %1 days</source>
+        <translation>Rimosso da %1 giorni</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Remove</source>
+        <translation>Annulla rimozio&amp;ne</translation>
+    </message>
+    <message>
+        <source>Restored 1 day</source>
+        <translation>1 giorno ripristinato</translation>
+    </message>
+    <message>
+        <source>Restored %1 days</source>
+        <translation>%1 giorni ripristinati</translation>
+    </message>
+    <message>
+        <source>Year page written to %1</source>
+        <translation>Pagina dell&apos;anno scritta in %1</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Annulla ripetizio&amp;ne</translation>
+    </message>
+    <message>
+        <source>Type the events of this day; pick another day on the left</source>
+        <translation>Scrivi gli eventi di questo giorno; scegli un altro giorno a sinistra</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Days with Events</source>
+        <translation>Segna i giorni con &amp;eventi</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish site...</source>
+        <translation>&amp;Pubblica sito web...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPublish</name>
+    <message>
+        <source>Publish Site</source>
+        <translation>Pubblica sito web</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Sfo&amp;glia...</translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation>Pu&amp;bblica</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>months back,</source>
+        <translation>mesi prima,</translation>
+    </message>
+    <message>
+        <source>months ahead</source>
+        <translation>mesi dopo</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Cartella:</translation>
+    </message>
+    <message>
+        <source>&amp;Months (YYYY-MM):</source>
+        <translation>&amp;Mesi (AAAA-MM):</translation>
+    </message>
+    <message>
+        <source>Leave the months empty for every month from the first to the last with text, always with this year.</source>
+        <translation>Senza mesi: ogni mese dal primo all&apos;ultimo con testo, sempre con l&apos;anno in corso.</translation>
+    </message>
+    <message>
+        <source>Public &amp;address:</source>
+        <translation>&amp;Indirizzo pubblico:</translation>
+    </message>
+    <message>
+        <source>&amp;Coming up (days):</source>
+        <translation>&amp;Prossimamente (giorni):</translation>
+    </message>
+    <message>
+        <source>Fee&amp;d:</source>
+        <translation>&amp;Feed:</translation>
+    </message>
+    <message>
+        <source>The month %1 is not valid; write it as YYYY-MM.</source>
+        <translation>Il mese %1 non è valido; scrivilo come AAAA-MM.</translation>
+    </message>
+    <message>
+        <source>Folder of the Site</source>
+        <translation>Cartella del sito</translation>
+    </message>
+    <message>
+        <source>Publishing the site...</source>
+        <translation>Pubblicazione del sito...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>These files in the folder were not written by Quillbay:
+
+%1
+
+Replace them with the site&apos;s pages?</source>
+        <translation>Questi file nella cartella non sono stati scritti da Quillbay:
+
+%1
+
+Sostituirli con le pagine del sito?</translation>
+    </message>
+    <message>
+        <source>Site published: %1 pages written, %2 unchanged, %3 removed</source>
+        <translation>Sito pubblicato: %1 pagine scritte, %2 invariate, %3 eliminate</translation>
+    </message>
+    <message>
+        <source>Open &amp;Site</source>
+        <translation>Apri il &amp;sito</translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>Apri la &amp;cartella</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRange</name>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Da:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;A:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoveLine</name>
+    <message>
+        <source>Remove from Days</source>
+        <translation>Rimuovi dai giorni</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ri&amp;muovi</translation>
+    </message>
+    <message>
+        <source>&amp;Line:</source>
+        <translation>&amp;Riga:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Da:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;A:</translation>
+    </message>
+    <message>
+        <source>No day of the range holds this line.</source>
+        <translation>Nessun giorno del periodo contiene questa riga.</translation>
+    </message>
+    <message>
+        <source>It will be removed from 1 day.</source>
+        <translation>Sarà rimossa da 1 giorno.</translation>
+    </message>
+    <message>
+        <source>It will be removed from %1 days.</source>
+        <translation>Sarà rimossa da %1 giorni.</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Rimuovi dai giorni</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRepeat</name>
+    <message>
+        <source>Repeat</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>On %1</source>
+        <translation>Il %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>&amp;Fino al</translation>
+    </message>
+    <message>
+        <source>&amp;Number of times</source>
+        <translation>&amp;Numero di volte</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Testo:</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Ogni</translation>
+    </message>
+    <message>
+        <source>On the first %1</source>
+        <translation>Il primo %1</translation>
+    </message>
+    <message>
+        <source>On the second %1</source>
+        <translation>Il secondo %1</translation>
+    </message>
+    <message>
+        <source>On the third %1</source>
+        <translation>Il terzo %1</translation>
+    </message>
+    <message>
+        <source>On the fourth %1</source>
+        <translation>Il quarto %1</translation>
+    </message>
+    <message>
+        <source>On the fifth %1</source>
+        <translation>Il quinto %1</translation>
+    </message>
+    <message>
+        <source>On day %1</source>
+        <translation>Il giorno %1</translation>
+    </message>
+    <message>
+        <source>On the last %1</source>
+        <translation>L&apos;ultimo %1</translation>
+    </message>
+    <message>
+        <source>On the last day of the month</source>
+        <translation>L&apos;ultimo giorno del mese</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>giorni</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>giorno</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>settimane</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>settimana</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mesi</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>mese</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>anni</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>anno</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 days; choose fewer times.</source>
+        <translation>Una ripetizione arriva al massimo a %1 giorni; scegli meno volte.</translation>
+    </message>
+    <message>
+        <source>A repeat reaches at most %1 years ahead; choose an earlier end or fewer times.</source>
+        <translation>Una ripetizione arriva al massimo a %1 anni avanti; scegli una fine più vicina o meno volte.</translation>
+    </message>
+    <message>
+        <source>No day matches the rule.</source>
+        <translation>Nessun giorno corrisponde alla regola.</translation>
+    </message>
+    <message>
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>%1, %2 of them left out</source>
+        <translation>%1, di cui %2 esclusi</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation>Ripeti</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillbay turns a list of dated events into calendar pages for a web site.</source>
+        <translation>Quillbay trasforma un elenco di eventi con data in pagine di calendario per un sito web.</translation>
+    </message>
+    <message>
+        <source>The calendar document to open.</source>
+        <translation>Il documento di calendario da aprire.</translation>
+    </message>
+    <message>
+        <source>give at most one document to open</source>
+        <translation>indicare al massimo un documento da aprire</translation>
+    </message>
+</context>
+</TS>
