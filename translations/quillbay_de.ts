@@ -339,40 +339,8 @@
 <context>
     <name>TParaEditor</name>
     <message>
-        <source>Align</source>
-        <translation>Ausrichtung</translation>
-    </message>
-    <message>
         <source> Font </source>
         <translation> Schrift </translation>
-    </message>
-    <message>
-        <source>Background color</source>
-        <translation>Hintergrundfarbe</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Fett</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>Kursiv</translation>
-    </message>
-    <message>
-        <source>Underline</source>
-        <translation>Unterstrichen</translation>
     </message>
     <message>
         <source>left</source>
@@ -386,6 +354,38 @@
         <source>right</source>
         <translation>rechts</translation>
     </message>
+    <message>
+        <source>A&amp;lign</source>
+        <translation>Ausrichtun&amp;g</translation>
+    </message>
+    <message>
+        <source>&amp;Fill color</source>
+        <translation>F&amp;üllfarbe</translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>Gr&amp;öße</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>F&amp;arbe</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>Unterstri&amp;chen</translation>
+    </message>
 </context>
 <context>
     <name>TStyleForm</name>
@@ -398,46 +398,6 @@
         <translation>Kalenderstil</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>Caption</source>
-        <translation>Überschrift</translation>
-    </message>
-    <message>
-        <source>Week Days</source>
-        <translation>Wochentage</translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation>Tage</translation>
-    </message>
-    <message>
-        <source>Events</source>
-        <translation>Termine</translation>
-    </message>
-    <message>
-        <source>HTML</source>
-        <translation>HTML</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Übernehmen</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>Englisch</translation>
     </message>
@@ -446,112 +406,8 @@
         <translation>Systemsprache</translation>
     </message>
     <message>
-        <source>Cell width</source>
-        <translation>Zellenbreite</translation>
-    </message>
-    <message>
-        <source>Cell height</source>
-        <translation>Zellenhöhe</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Table width</source>
-        <translation>Tabellenbreite</translation>
-    </message>
-    <message>
-        <source>Border width</source>
-        <translation>Rahmenbreite</translation>
-    </message>
-    <message>
-        <source>Cell padding</source>
-        <translation>Zellenabstand</translation>
-    </message>
-    <message>
-        <source>Border color</source>
-        <translation>Rahmenfarbe</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Hintergrund</translation>
-    </message>
-    <message>
-        <source>Color schemes</source>
-        <translation>Farbschemata</translation>
-    </message>
-    <message>
-        <source>Show</source>
-        <translation>Anzeigen</translation>
-    </message>
-    <message>
-        <source>String month</source>
-        <translation>Monat als Name</translation>
-    </message>
-    <message>
-        <source>Numeric month</source>
-        <translation>Monat als Zahl</translation>
-    </message>
-    <message>
-        <source>Show year</source>
-        <translation>Jahr anzeigen</translation>
-    </message>
-    <message>
-        <source>Bottom margin</source>
-        <translation>Abstand unten</translation>
-    </message>
-    <message>
-        <source>Full names</source>
-        <translation>Volle Namen</translation>
-    </message>
-    <message>
-        <source>Short names</source>
-        <translation>Kurze Namen</translation>
-    </message>
-    <message>
-        <source>One char names</source>
-        <translation>Ein Buchstabe</translation>
-    </message>
-    <message>
-        <source>Wrap the event words</source>
-        <translation>Termintexte umbrechen</translation>
-    </message>
-    <message>
-        <source>Text for blank events</source>
-        <translation>Text für Tage ohne Termine</translation>
-    </message>
-    <message>
-        <source>Hide &apos;Created by&apos; line</source>
-        <translation>Zeile „Created by“ ausblenden</translation>
-    </message>
-    <message>
-        <source>Header</source>
-        <translation>Seitenkopf</translation>
-    </message>
-    <message>
-        <source>Footer</source>
-        <translation>Seitenfuß</translation>
-    </message>
-    <message>
         <source>Preview</source>
         <translation>Vorschau</translation>
-    </message>
-    <message>
-        <source>Preview in browser</source>
-        <translation>Vorschau im Browser</translation>
     </message>
     <message>
         <source>Events %1</source>
@@ -586,16 +442,160 @@
         <translation>Modern</translation>
     </message>
     <message>
-        <source>Page form</source>
-        <translation>Seitenform</translation>
+        <source>&amp;General</source>
+        <translation>A&amp;llgemein</translation>
     </message>
     <message>
-        <source>Week starts on</source>
-        <translation>Woche beginnt am</translation>
+        <source>Ca&amp;ption</source>
+        <translation>Über&amp;schrift</translation>
     </message>
     <message>
-        <source>Show event text as written (not HTML)</source>
-        <translation>Termintext wörtlich zeigen (nicht als HTML)</translation>
+        <source>Wee&amp;k Days</source>
+        <translation>&amp;Wochentage</translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation>&amp;Tage</translation>
+    </message>
+    <message>
+        <source>E&amp;vents</source>
+        <translation>T&amp;ermine</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>Z&amp;urücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>Übe&amp;rnehmen</translation>
+    </message>
+    <message>
+        <source>Cell &amp;width</source>
+        <translation>&amp;Zellenbreite</translation>
+    </message>
+    <message>
+        <source>&amp;Cell height</source>
+        <translation>Zelle&amp;nhöhe</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>T&amp;itel</translation>
+    </message>
+    <message>
+        <source>Table width (pi&amp;xels or %)</source>
+        <translation>Tabellenbreite (Pi&amp;xel oder %)</translation>
+    </message>
+    <message>
+        <source>Border si&amp;ze</source>
+        <translation>Rahmenst&amp;ärke</translation>
+    </message>
+    <message>
+        <source>Cell padd&amp;ing</source>
+        <translation>Innenabstan&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Border color</source>
+        <translation>R&amp;ahmenfarbe</translation>
+    </message>
+    <message>
+        <source>Backgro&amp;und</source>
+        <translation>Hinter&amp;grund</translation>
+    </message>
+    <message>
+        <source>Page &amp;form</source>
+        <translation>Seiten&amp;form</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hinzuf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>L&amp;öschen</translation>
+    </message>
+    <message>
+        <source>Color sche&amp;mes</source>
+        <translation>Farbs&amp;chemata</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>Anze&amp;igen</translation>
+    </message>
+    <message>
+        <source>Month as te&amp;xt</source>
+        <translation>Monat als Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>&amp;Month as number</source>
+        <translation>Monat als &amp;Zahl</translation>
+    </message>
+    <message>
+        <source>Show y&amp;ear</source>
+        <translation>&amp;Jahr anzeigen</translation>
+    </message>
+    <message>
+        <source>Bo&amp;ttom margin</source>
+        <translation>Abstan&amp;d unten</translation>
+    </message>
+    <message>
+        <source>Full na&amp;mes</source>
+        <translation>&amp;Volle Namen</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t names</source>
+        <translation>Abgekür&amp;zte Namen</translation>
+    </message>
+    <message>
+        <source>On&amp;e char names</source>
+        <translation>E&amp;in Buchstabe</translation>
+    </message>
+    <message>
+        <source>&amp;Week starts on</source>
+        <translation>Erster Tag &amp;der Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap the event words</source>
+        <translation>Term&amp;intexte umbrechen</translation>
+    </message>
+    <message>
+        <source>Show &amp;event text as written (not HTML)</source>
+        <translation>Termintext wörtlich &amp;zeigen (nicht als HTML)</translation>
+    </message>
+    <message>
+        <source>&amp;Text for blank events</source>
+        <translation>Te&amp;xt für Tage ohne Termine</translation>
+    </message>
+    <message>
+        <source>Hide &apos;&amp;Created by&apos; line</source>
+        <translation>&amp;Zeile „Created by“ ausblenden</translation>
+    </message>
+    <message>
+        <source>H&amp;eader</source>
+        <translation>Seite&amp;nkopf</translation>
+    </message>
+    <message>
+        <source>&amp;Footer</source>
+        <translation>Se&amp;itenfuß</translation>
+    </message>
+    <message>
+        <source>Preview in brow&amp;ser</source>
+        <translation>Vorschau i&amp;m Browser</translation>
     </message>
 </context>
 <context>
@@ -605,44 +605,12 @@
         <translation>Exportieren</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Durchsuchen</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Jahr</translation>
-    </message>
-    <message>
-        <source>Months</source>
-        <translation>Monate</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Alle auswählen</translation>
-    </message>
-    <message>
-        <source>Unselect</source>
-        <translation>Keine auswählen</translation>
-    </message>
-    <message>
-        <source>Bottom margin of month tables</source>
-        <translation>Abstand unter den Monatstabellen</translation>
-    </message>
-    <message>
         <source>Columns</source>
         <translation>Spalten</translation>
     </message>
     <message>
         <source>Col spacing</source>
         <translation>Spaltenabstand</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>HTML Files</source>
@@ -659,6 +627,42 @@
     <message>
         <source>File &quot;%1&quot; already exists. Override?</source>
         <translation>Die Datei „%1“ gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>Durch&amp;suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Months</source>
+        <translation>&amp;Monate</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect</source>
+        <translation>&amp;Keine auswählen</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month &amp;tables</source>
+        <translation>Abstand &amp;unter den Monatstabellen</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
     </message>
 </context>
 <context>
@@ -1068,6 +1072,14 @@ Sollen sie durch die Seiten der Website ersetzt werden?</translation>
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
     </message>
 </context>
 <context>

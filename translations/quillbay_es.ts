@@ -339,40 +339,8 @@
 <context>
     <name>TParaEditor</name>
     <message>
-        <source>Align</source>
-        <translation>Alineación</translation>
-    </message>
-    <message>
         <source> Font </source>
         <translation> Fuente </translation>
-    </message>
-    <message>
-        <source>Background color</source>
-        <translation>Color de fondo</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Negrita</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>Cursiva</translation>
-    </message>
-    <message>
-        <source>Underline</source>
-        <translation>Subrayado</translation>
     </message>
     <message>
         <source>left</source>
@@ -386,6 +354,38 @@
         <source>right</source>
         <translation>a la derecha</translation>
     </message>
+    <message>
+        <source>A&amp;lign</source>
+        <translation>&amp;Alineación</translation>
+    </message>
+    <message>
+        <source>&amp;Fill color</source>
+        <translation>&amp;Color de fondo</translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>C&amp;olor</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>N&amp;egrita</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>C&amp;ursiva</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Subrayado</translation>
+    </message>
 </context>
 <context>
     <name>TStyleForm</name>
@@ -398,46 +398,6 @@
         <translation>Estilo del calendario</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>Caption</source>
-        <translation>Título del mes</translation>
-    </message>
-    <message>
-        <source>Week Days</source>
-        <translation>Días de la semana</translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation>Días</translation>
-    </message>
-    <message>
-        <source>Events</source>
-        <translation>Eventos</translation>
-    </message>
-    <message>
-        <source>HTML</source>
-        <translation>HTML</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Restablecer</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Aplicar</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>Inglés</translation>
     </message>
@@ -446,112 +406,8 @@
         <translation>Idioma del sistema</translation>
     </message>
     <message>
-        <source>Cell width</source>
-        <translation>Ancho de celda</translation>
-    </message>
-    <message>
-        <source>Cell height</source>
-        <translation>Alto de celda</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Título de la página</translation>
-    </message>
-    <message>
-        <source>Table width</source>
-        <translation>Ancho de la tabla</translation>
-    </message>
-    <message>
-        <source>Border width</source>
-        <translation>Grosor del borde</translation>
-    </message>
-    <message>
-        <source>Cell padding</source>
-        <translation>Relleno de celda</translation>
-    </message>
-    <message>
-        <source>Border color</source>
-        <translation>Color del borde</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Fondo</translation>
-    </message>
-    <message>
-        <source>Color schemes</source>
-        <translation>Esquemas de color</translation>
-    </message>
-    <message>
-        <source>Show</source>
-        <translation>Mostrar</translation>
-    </message>
-    <message>
-        <source>String month</source>
-        <translation>Mes en letras</translation>
-    </message>
-    <message>
-        <source>Numeric month</source>
-        <translation>Mes en números</translation>
-    </message>
-    <message>
-        <source>Show year</source>
-        <translation>Mostrar el año</translation>
-    </message>
-    <message>
-        <source>Bottom margin</source>
-        <translation>Margen inferior</translation>
-    </message>
-    <message>
-        <source>Full names</source>
-        <translation>Nombres completos</translation>
-    </message>
-    <message>
-        <source>Short names</source>
-        <translation>Nombres cortos</translation>
-    </message>
-    <message>
-        <source>One char names</source>
-        <translation>Una letra</translation>
-    </message>
-    <message>
-        <source>Wrap the event words</source>
-        <translation>Ajustar el texto de los eventos</translation>
-    </message>
-    <message>
-        <source>Text for blank events</source>
-        <translation>Texto para días sin eventos</translation>
-    </message>
-    <message>
-        <source>Hide &apos;Created by&apos; line</source>
-        <translation>Ocultar la línea «Created by»</translation>
-    </message>
-    <message>
-        <source>Header</source>
-        <translation>Encabezado</translation>
-    </message>
-    <message>
-        <source>Footer</source>
-        <translation>Pie de página</translation>
-    </message>
-    <message>
         <source>Preview</source>
         <translation>Vista previa</translation>
-    </message>
-    <message>
-        <source>Preview in browser</source>
-        <translation>Vista previa en el navegador</translation>
     </message>
     <message>
         <source>Events %1</source>
@@ -586,16 +442,160 @@
         <translation>Moderna</translation>
     </message>
     <message>
-        <source>Page form</source>
-        <translation>Forma de la página</translation>
+        <source>&amp;General</source>
+        <translation>&amp;General</translation>
     </message>
     <message>
-        <source>Week starts on</source>
-        <translation>La semana empieza el</translation>
+        <source>Ca&amp;ption</source>
+        <translation>&amp;Título del mes</translation>
     </message>
     <message>
-        <source>Show event text as written (not HTML)</source>
-        <translation>Mostrar el texto de los eventos tal cual (no HTML)</translation>
+        <source>Wee&amp;k Days</source>
+        <translation>&amp;Días de la semana</translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation>D&amp;ías</translation>
+    </message>
+    <message>
+        <source>E&amp;vents</source>
+        <translation>&amp;Eventos</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>Cell &amp;width</source>
+        <translation>A&amp;ncho de celda</translation>
+    </message>
+    <message>
+        <source>&amp;Cell height</source>
+        <translation>A&amp;lto de celda</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>Tít&amp;ulo de la página</translation>
+    </message>
+    <message>
+        <source>Table width (pi&amp;xels or %)</source>
+        <translation>Anch&amp;o de la tabla (píxeles o %)</translation>
+    </message>
+    <message>
+        <source>Border si&amp;ze</source>
+        <translation>Gro&amp;sor del borde</translation>
+    </message>
+    <message>
+        <source>Cell padd&amp;ing</source>
+        <translation>&amp;Relleno de celda</translation>
+    </message>
+    <message>
+        <source>&amp;Border color</source>
+        <translation>Color del &amp;borde</translation>
+    </message>
+    <message>
+        <source>Backgro&amp;und</source>
+        <translation>&amp;Fondo</translation>
+    </message>
+    <message>
+        <source>Page &amp;form</source>
+        <translation>For&amp;ma de la página</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;ñadir</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Color sche&amp;mes</source>
+        <translation>Es&amp;quemas de color</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Month as te&amp;xt</source>
+        <translation>&amp;Mes en letras</translation>
+    </message>
+    <message>
+        <source>&amp;Month as number</source>
+        <translation>Mes en n&amp;úmeros</translation>
+    </message>
+    <message>
+        <source>Show y&amp;ear</source>
+        <translation>&amp;Mostrar el año</translation>
+    </message>
+    <message>
+        <source>Bo&amp;ttom margin</source>
+        <translation>&amp;Margen inferior</translation>
+    </message>
+    <message>
+        <source>Full na&amp;mes</source>
+        <translation>&amp;Nombres completos</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t names</source>
+        <translation>&amp;Nombres cortos</translation>
+    </message>
+    <message>
+        <source>On&amp;e char names</source>
+        <translation>&amp;Una letra</translation>
+    </message>
+    <message>
+        <source>&amp;Week starts on</source>
+        <translation>La semana empie&amp;za el</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap the event words</source>
+        <translation>A&amp;justar el texto de los eventos</translation>
+    </message>
+    <message>
+        <source>Show &amp;event text as written (not HTML)</source>
+        <translation>Mostrar el te&amp;xto de los eventos tal cual (no HTML)</translation>
+    </message>
+    <message>
+        <source>&amp;Text for blank events</source>
+        <translation>Texto para días sin e&amp;ventos</translation>
+    </message>
+    <message>
+        <source>Hide &apos;&amp;Created by&apos; line</source>
+        <translation>Ocultar la línea «Created b&amp;y»</translation>
+    </message>
+    <message>
+        <source>H&amp;eader</source>
+        <translation>&amp;Encabezado</translation>
+    </message>
+    <message>
+        <source>&amp;Footer</source>
+        <translation>Pie de p&amp;ágina</translation>
+    </message>
+    <message>
+        <source>Preview in brow&amp;ser</source>
+        <translation>&amp;Vista previa en el navegador</translation>
     </message>
 </context>
 <context>
@@ -605,44 +605,12 @@
         <translation>Exportar</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Examinar</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Año</translation>
-    </message>
-    <message>
-        <source>Months</source>
-        <translation>Meses</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Seleccionar todos</translation>
-    </message>
-    <message>
-        <source>Unselect</source>
-        <translation>Quitar selección</translation>
-    </message>
-    <message>
-        <source>Bottom margin of month tables</source>
-        <translation>Margen bajo las tablas de los meses</translation>
-    </message>
-    <message>
         <source>Columns</source>
         <translation>Columnas</translation>
     </message>
     <message>
         <source>Col spacing</source>
         <translation>Espacio entre columnas</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>HTML Files</source>
@@ -659,6 +627,42 @@
     <message>
         <source>File &quot;%1&quot; already exists. Override?</source>
         <translation>El archivo «%1» ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Examinar</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>A&amp;ño</translation>
+    </message>
+    <message>
+        <source>&amp;Months</source>
+        <translation>&amp;Meses</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Seleccionar todos</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect</source>
+        <translation>&amp;Quitar selección</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month &amp;tables</source>
+        <translation>Ma&amp;rgen bajo las tablas de los meses</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1068,6 +1072,14 @@ Replace them with the site&apos;s pages?</source>
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>

@@ -339,40 +339,8 @@
 <context>
     <name>TParaEditor</name>
     <message>
-        <source>Align</source>
-        <translation>Alignement</translation>
-    </message>
-    <message>
         <source> Font </source>
         <translation> Police </translation>
-    </message>
-    <message>
-        <source>Background color</source>
-        <translation>Couleur de fond</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Gras</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>Italique</translation>
-    </message>
-    <message>
-        <source>Underline</source>
-        <translation>Souligné</translation>
     </message>
     <message>
         <source>left</source>
@@ -386,6 +354,38 @@
         <source>right</source>
         <translation>à droite</translation>
     </message>
+    <message>
+        <source>A&amp;lign</source>
+        <translation>&amp;Alignement</translation>
+    </message>
+    <message>
+        <source>&amp;Fill color</source>
+        <translation>&amp;Couleur de fond</translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>C&amp;ouleur</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Gras</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italique</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Souligné</translation>
+    </message>
 </context>
 <context>
     <name>TStyleForm</name>
@@ -398,46 +398,6 @@
         <translation>Style du calendrier</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>Caption</source>
-        <translation>Titre du mois</translation>
-    </message>
-    <message>
-        <source>Week Days</source>
-        <translation>Jours de la semaine</translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation>Jours</translation>
-    </message>
-    <message>
-        <source>Events</source>
-        <translation>Événements</translation>
-    </message>
-    <message>
-        <source>HTML</source>
-        <translation>HTML</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Appliquer</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>Anglais</translation>
     </message>
@@ -446,112 +406,8 @@
         <translation>Langue du système</translation>
     </message>
     <message>
-        <source>Cell width</source>
-        <translation>Largeur des cellules</translation>
-    </message>
-    <message>
-        <source>Cell height</source>
-        <translation>Hauteur des cellules</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titre de la page</translation>
-    </message>
-    <message>
-        <source>Table width</source>
-        <translation>Largeur du tableau</translation>
-    </message>
-    <message>
-        <source>Border width</source>
-        <translation>Épaisseur de la bordure</translation>
-    </message>
-    <message>
-        <source>Cell padding</source>
-        <translation>Marge intérieure</translation>
-    </message>
-    <message>
-        <source>Border color</source>
-        <translation>Couleur de la bordure</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Fond</translation>
-    </message>
-    <message>
-        <source>Color schemes</source>
-        <translation>Palettes de couleurs</translation>
-    </message>
-    <message>
-        <source>Show</source>
-        <translation>Afficher</translation>
-    </message>
-    <message>
-        <source>String month</source>
-        <translation>Mois en toutes lettres</translation>
-    </message>
-    <message>
-        <source>Numeric month</source>
-        <translation>Mois en chiffres</translation>
-    </message>
-    <message>
-        <source>Show year</source>
-        <translation>Afficher l&apos;année</translation>
-    </message>
-    <message>
-        <source>Bottom margin</source>
-        <translation>Marge inférieure</translation>
-    </message>
-    <message>
-        <source>Full names</source>
-        <translation>Noms complets</translation>
-    </message>
-    <message>
-        <source>Short names</source>
-        <translation>Noms abrégés</translation>
-    </message>
-    <message>
-        <source>One char names</source>
-        <translation>Une lettre</translation>
-    </message>
-    <message>
-        <source>Wrap the event words</source>
-        <translation>Retour à la ligne automatique</translation>
-    </message>
-    <message>
-        <source>Text for blank events</source>
-        <translation>Texte des jours sans événement</translation>
-    </message>
-    <message>
-        <source>Hide &apos;Created by&apos; line</source>
-        <translation>Masquer la ligne «&#xa0;Created by&#xa0;»</translation>
-    </message>
-    <message>
-        <source>Header</source>
-        <translation>En-tête</translation>
-    </message>
-    <message>
-        <source>Footer</source>
-        <translation>Pied de page</translation>
-    </message>
-    <message>
         <source>Preview</source>
         <translation>Aperçu</translation>
-    </message>
-    <message>
-        <source>Preview in browser</source>
-        <translation>Aperçu dans le navigateur</translation>
     </message>
     <message>
         <source>Events %1</source>
@@ -586,16 +442,160 @@
         <translation>Moderne</translation>
     </message>
     <message>
-        <source>Page form</source>
-        <translation>Forme de la page</translation>
+        <source>&amp;General</source>
+        <translation>&amp;Général</translation>
     </message>
     <message>
-        <source>Week starts on</source>
-        <translation>La semaine commence le</translation>
+        <source>Ca&amp;ption</source>
+        <translation>&amp;Titre du mois</translation>
     </message>
     <message>
-        <source>Show event text as written (not HTML)</source>
-        <translation>Afficher le texte tel quel (pas en HTML)</translation>
+        <source>Wee&amp;k Days</source>
+        <translation>&amp;Jours de la semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation>J&amp;ours</translation>
+    </message>
+    <message>
+        <source>E&amp;vents</source>
+        <translation>&amp;Événements</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>A&amp;ppliquer</translation>
+    </message>
+    <message>
+        <source>Cell &amp;width</source>
+        <translation>&amp;Largeur des cellules</translation>
+    </message>
+    <message>
+        <source>&amp;Cell height</source>
+        <translation>Ha&amp;uteur des cellules</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>La&amp;ngue</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>T&amp;itre de la page</translation>
+    </message>
+    <message>
+        <source>Table width (pi&amp;xels or %)</source>
+        <translation>Larg&amp;eur du tableau (pixels ou %)</translation>
+    </message>
+    <message>
+        <source>Border si&amp;ze</source>
+        <translation>Épai&amp;sseur de la bordure</translation>
+    </message>
+    <message>
+        <source>Cell padd&amp;ing</source>
+        <translation>&amp;Marge intérieure</translation>
+    </message>
+    <message>
+        <source>&amp;Border color</source>
+        <translation>&amp;Couleur de la bordure</translation>
+    </message>
+    <message>
+        <source>Backgro&amp;und</source>
+        <translation>&amp;Fond</translation>
+    </message>
+    <message>
+        <source>Page &amp;form</source>
+        <translation>Forme &amp;de la page</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Color sche&amp;mes</source>
+        <translation>&amp;Palettes de couleurs</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>Month as te&amp;xt</source>
+        <translation>&amp;Mois en toutes lettres</translation>
+    </message>
+    <message>
+        <source>&amp;Month as number</source>
+        <translation>&amp;Mois en chiffres</translation>
+    </message>
+    <message>
+        <source>Show y&amp;ear</source>
+        <translation>&amp;Afficher l&apos;année</translation>
+    </message>
+    <message>
+        <source>Bo&amp;ttom margin</source>
+        <translation>&amp;Marge inférieure</translation>
+    </message>
+    <message>
+        <source>Full na&amp;mes</source>
+        <translation>&amp;Noms complets</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t names</source>
+        <translation>Noms a&amp;brégés</translation>
+    </message>
+    <message>
+        <source>On&amp;e char names</source>
+        <translation>&amp;Une lettre</translation>
+    </message>
+    <message>
+        <source>&amp;Week starts on</source>
+        <translation>&amp;La semaine commence le</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap the event words</source>
+        <translation>Retour &amp;à la ligne automatique</translation>
+    </message>
+    <message>
+        <source>Show &amp;event text as written (not HTML)</source>
+        <translation>Afficher le te&amp;xte tel quel (pas en HTML)</translation>
+    </message>
+    <message>
+        <source>&amp;Text for blank events</source>
+        <translation>Texte des jours sans é&amp;vénement</translation>
+    </message>
+    <message>
+        <source>Hide &apos;&amp;Created by&apos; line</source>
+        <translation>Mas&amp;quer la ligne «&#xa0;Created by&#xa0;»</translation>
+    </message>
+    <message>
+        <source>H&amp;eader</source>
+        <translation>En-t&amp;ête</translation>
+    </message>
+    <message>
+        <source>&amp;Footer</source>
+        <translation>&amp;Pied de page</translation>
+    </message>
+    <message>
+        <source>Preview in brow&amp;ser</source>
+        <translation>Aper&amp;çu dans le navigateur</translation>
     </message>
 </context>
 <context>
@@ -605,44 +605,12 @@
         <translation>Exporter</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Parcourir</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Année</translation>
-    </message>
-    <message>
-        <source>Months</source>
-        <translation>Mois</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Tout sélectionner</translation>
-    </message>
-    <message>
-        <source>Unselect</source>
-        <translation>Tout désélectionner</translation>
-    </message>
-    <message>
-        <source>Bottom margin of month tables</source>
-        <translation>Marge sous les tableaux des mois</translation>
-    </message>
-    <message>
         <source>Columns</source>
         <translation>Colonnes</translation>
     </message>
     <message>
         <source>Col spacing</source>
         <translation>Espace entre les colonnes</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>HTML Files</source>
@@ -659,6 +627,42 @@
     <message>
         <source>File &quot;%1&quot; already exists. Override?</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Parcourir</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Année</translation>
+    </message>
+    <message>
+        <source>&amp;Months</source>
+        <translation>&amp;Mois</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect</source>
+        <translation>T&amp;out désélectionner</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month &amp;tables</source>
+        <translation>Ma&amp;rge sous les tableaux des mois</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
     </message>
 </context>
 <context>
@@ -1068,6 +1072,14 @@ Les remplacer par les pages du site ?</translation>
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
     </message>
 </context>
 <context>

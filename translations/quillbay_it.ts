@@ -339,40 +339,8 @@
 <context>
     <name>TParaEditor</name>
     <message>
-        <source>Align</source>
-        <translation>Allineamento</translation>
-    </message>
-    <message>
         <source> Font </source>
         <translation> Carattere </translation>
-    </message>
-    <message>
-        <source>Background color</source>
-        <translation>Colore di sfondo</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Colore</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Grassetto</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>Corsivo</translation>
-    </message>
-    <message>
-        <source>Underline</source>
-        <translation>Sottolineato</translation>
     </message>
     <message>
         <source>left</source>
@@ -386,6 +354,38 @@
         <source>right</source>
         <translation>a destra</translation>
     </message>
+    <message>
+        <source>A&amp;lign</source>
+        <translation>&amp;Allineamento</translation>
+    </message>
+    <message>
+        <source>&amp;Fill color</source>
+        <translation>&amp;Colore di sfondo</translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Dimensione</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>C&amp;olore</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Grassetto</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>Co&amp;rsivo</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Sottolineato</translation>
+    </message>
 </context>
 <context>
     <name>TStyleForm</name>
@@ -398,46 +398,6 @@
         <translation>Stile del calendario</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>Generale</translation>
-    </message>
-    <message>
-        <source>Caption</source>
-        <translation>Titolo del mese</translation>
-    </message>
-    <message>
-        <source>Week Days</source>
-        <translation>Giorni della settimana</translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation>Giorni</translation>
-    </message>
-    <message>
-        <source>Events</source>
-        <translation>Eventi</translation>
-    </message>
-    <message>
-        <source>HTML</source>
-        <translation>HTML</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Ripristina</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Applica</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>Inglese</translation>
     </message>
@@ -446,112 +406,8 @@
         <translation>Lingua di sistema</translation>
     </message>
     <message>
-        <source>Cell width</source>
-        <translation>Larghezza celle</translation>
-    </message>
-    <message>
-        <source>Cell height</source>
-        <translation>Altezza celle</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Aggiungi</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Titolo della pagina</translation>
-    </message>
-    <message>
-        <source>Table width</source>
-        <translation>Larghezza tabella</translation>
-    </message>
-    <message>
-        <source>Border width</source>
-        <translation>Spessore bordo</translation>
-    </message>
-    <message>
-        <source>Cell padding</source>
-        <translation>Spaziatura interna</translation>
-    </message>
-    <message>
-        <source>Border color</source>
-        <translation>Colore bordo</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Sfondo</translation>
-    </message>
-    <message>
-        <source>Color schemes</source>
-        <translation>Schemi di colori</translation>
-    </message>
-    <message>
-        <source>Show</source>
-        <translation>Mostra</translation>
-    </message>
-    <message>
-        <source>String month</source>
-        <translation>Mese in lettere</translation>
-    </message>
-    <message>
-        <source>Numeric month</source>
-        <translation>Mese in cifre</translation>
-    </message>
-    <message>
-        <source>Show year</source>
-        <translation>Mostra l&apos;anno</translation>
-    </message>
-    <message>
-        <source>Bottom margin</source>
-        <translation>Margine inferiore</translation>
-    </message>
-    <message>
-        <source>Full names</source>
-        <translation>Nomi completi</translation>
-    </message>
-    <message>
-        <source>Short names</source>
-        <translation>Nomi brevi</translation>
-    </message>
-    <message>
-        <source>One char names</source>
-        <translation>Una lettera</translation>
-    </message>
-    <message>
-        <source>Wrap the event words</source>
-        <translation>A capo automatico negli eventi</translation>
-    </message>
-    <message>
-        <source>Text for blank events</source>
-        <translation>Testo per i giorni senza eventi</translation>
-    </message>
-    <message>
-        <source>Hide &apos;Created by&apos; line</source>
-        <translation>Nascondi la riga «Created by»</translation>
-    </message>
-    <message>
-        <source>Header</source>
-        <translation>Intestazione</translation>
-    </message>
-    <message>
-        <source>Footer</source>
-        <translation>Piè di pagina</translation>
-    </message>
-    <message>
         <source>Preview</source>
         <translation>Anteprima</translation>
-    </message>
-    <message>
-        <source>Preview in browser</source>
-        <translation>Anteprima nel browser</translation>
     </message>
     <message>
         <source>Events %1</source>
@@ -586,16 +442,160 @@
         <translation>Moderna</translation>
     </message>
     <message>
-        <source>Page form</source>
-        <translation>Forma della pagina</translation>
+        <source>&amp;General</source>
+        <translation>&amp;Generale</translation>
     </message>
     <message>
-        <source>Week starts on</source>
-        <translation>La settimana inizia di</translation>
+        <source>Ca&amp;ption</source>
+        <translation>&amp;Titolo del mese</translation>
     </message>
     <message>
-        <source>Show event text as written (not HTML)</source>
-        <translation>Mostra il testo degli eventi così com&apos;è (non HTML)</translation>
+        <source>Wee&amp;k Days</source>
+        <translation>G&amp;iorni della settimana</translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation>Gi&amp;orni</translation>
+    </message>
+    <message>
+        <source>E&amp;vents</source>
+        <translation>&amp;Eventi</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>A&amp;pplica</translation>
+    </message>
+    <message>
+        <source>Cell &amp;width</source>
+        <translation>&amp;Larghezza celle</translation>
+    </message>
+    <message>
+        <source>&amp;Cell height</source>
+        <translation>Alte&amp;zza celle</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Li&amp;ngua</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>Titolo &amp;della pagina</translation>
+    </message>
+    <message>
+        <source>Table width (pi&amp;xels or %)</source>
+        <translation>Larghezza ta&amp;bella (pixel o %)</translation>
+    </message>
+    <message>
+        <source>Border si&amp;ze</source>
+        <translation>&amp;Spessore bordo</translation>
+    </message>
+    <message>
+        <source>Cell padd&amp;ing</source>
+        <translation>Spaziat&amp;ura interna</translation>
+    </message>
+    <message>
+        <source>&amp;Border color</source>
+        <translation>&amp;Colore bordo</translation>
+    </message>
+    <message>
+        <source>Backgro&amp;und</source>
+        <translation>S&amp;fondo</translation>
+    </message>
+    <message>
+        <source>Page &amp;form</source>
+        <translation>For&amp;ma della pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Color sche&amp;mes</source>
+        <translation>&amp;Schemi di colori</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>&amp;Mostra</translation>
+    </message>
+    <message>
+        <source>Month as te&amp;xt</source>
+        <translation>&amp;Mese in lettere</translation>
+    </message>
+    <message>
+        <source>&amp;Month as number</source>
+        <translation>&amp;Mese in cifre</translation>
+    </message>
+    <message>
+        <source>Show y&amp;ear</source>
+        <translation>&amp;Mostra l&apos;anno</translation>
+    </message>
+    <message>
+        <source>Bo&amp;ttom margin</source>
+        <translation>&amp;Margine inferiore</translation>
+    </message>
+    <message>
+        <source>Full na&amp;mes</source>
+        <translation>&amp;Nomi completi</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t names</source>
+        <translation>Nomi bre&amp;vi</translation>
+    </message>
+    <message>
+        <source>On&amp;e char names</source>
+        <translation>&amp;Una lettera</translation>
+    </message>
+    <message>
+        <source>&amp;Week starts on</source>
+        <translation>&amp;La settimana inizia di</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap the event words</source>
+        <translation>&amp;A capo automatico negli eventi</translation>
+    </message>
+    <message>
+        <source>Show &amp;event text as written (not HTML)</source>
+        <translation>Mostra il testo degli eventi cos&amp;ì com&apos;è (non HTML)</translation>
+    </message>
+    <message>
+        <source>&amp;Text for blank events</source>
+        <translation>&amp;Testo per i giorni senza eventi</translation>
+    </message>
+    <message>
+        <source>Hide &apos;&amp;Created by&apos; line</source>
+        <translation>Nascondi la riga «Created b&amp;y»</translation>
+    </message>
+    <message>
+        <source>H&amp;eader</source>
+        <translation>&amp;Intestazione</translation>
+    </message>
+    <message>
+        <source>&amp;Footer</source>
+        <translation>Pi&amp;è di pagina</translation>
+    </message>
+    <message>
+        <source>Preview in brow&amp;ser</source>
+        <translation>Anteprima nel bro&amp;wser</translation>
     </message>
 </context>
 <context>
@@ -605,44 +605,12 @@
         <translation>Esporta</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Sfoglia</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Anno</translation>
-    </message>
-    <message>
-        <source>Months</source>
-        <translation>Mesi</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Seleziona tutti</translation>
-    </message>
-    <message>
-        <source>Unselect</source>
-        <translation>Deseleziona tutti</translation>
-    </message>
-    <message>
-        <source>Bottom margin of month tables</source>
-        <translation>Margine sotto le tabelle dei mesi</translation>
-    </message>
-    <message>
         <source>Columns</source>
         <translation>Colonne</translation>
     </message>
     <message>
         <source>Col spacing</source>
         <translation>Spazio tra le colonne</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
     <message>
         <source>HTML Files</source>
@@ -659,6 +627,42 @@
     <message>
         <source>File &quot;%1&quot; already exists. Override?</source>
         <translation>Il file «%1» esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>&amp;Sfoglia</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Anno</translation>
+    </message>
+    <message>
+        <source>&amp;Months</source>
+        <translation>&amp;Mesi</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>S&amp;eleziona tutti</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect</source>
+        <translation>&amp;Deseleziona tutti</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month &amp;tables</source>
+        <translation>Ma&amp;rgine sotto le tabelle dei mesi</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>Es&amp;porta</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
     </message>
 </context>
 <context>
@@ -1068,6 +1072,14 @@ Sostituirli con le pagine del sito?</translation>
     <message>
         <source>&amp;To:</source>
         <translation>&amp;A:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnulla</translation>
     </message>
 </context>
 <context>

@@ -339,40 +339,8 @@
 <context>
     <name>TParaEditor</name>
     <message>
-        <source>Align</source>
-        <translation>Uitlijning</translation>
-    </message>
-    <message>
         <source> Font </source>
         <translation> Lettertype </translation>
-    </message>
-    <message>
-        <source>Background color</source>
-        <translation>Achtergrondkleur</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Naam</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Grootte</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Kleur</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Vet</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>Cursief</translation>
-    </message>
-    <message>
-        <source>Underline</source>
-        <translation>Onderstreept</translation>
     </message>
     <message>
         <source>left</source>
@@ -386,6 +354,38 @@
         <source>right</source>
         <translation>rechts</translation>
     </message>
+    <message>
+        <source>A&amp;lign</source>
+        <translation>&amp;Uitlijning</translation>
+    </message>
+    <message>
+        <source>&amp;Fill color</source>
+        <translation>&amp;Achtergrondkleur</translation>
+    </message>
+    <message>
+        <source>N&amp;ame</source>
+        <translation>&amp;Naam</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Grootte</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Kleur</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Vet</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Cursief</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Onderstreept</translation>
+    </message>
 </context>
 <context>
     <name>TStyleForm</name>
@@ -398,46 +398,6 @@
         <translation>Kalenderstijl</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>Algemeen</translation>
-    </message>
-    <message>
-        <source>Caption</source>
-        <translation>Maandtitel</translation>
-    </message>
-    <message>
-        <source>Week Days</source>
-        <translation>Weekdagen</translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation>Dagen</translation>
-    </message>
-    <message>
-        <source>Events</source>
-        <translation>Activiteiten</translation>
-    </message>
-    <message>
-        <source>HTML</source>
-        <translation>HTML</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Herstellen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuleren</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Toepassen</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>Engels</translation>
     </message>
@@ -446,112 +406,8 @@
         <translation>Systeemtaal</translation>
     </message>
     <message>
-        <source>Cell width</source>
-        <translation>Celbreedte</translation>
-    </message>
-    <message>
-        <source>Cell height</source>
-        <translation>Celhoogte</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Toevoegen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Taal</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Paginatitel</translation>
-    </message>
-    <message>
-        <source>Table width</source>
-        <translation>Tabelbreedte</translation>
-    </message>
-    <message>
-        <source>Border width</source>
-        <translation>Randdikte</translation>
-    </message>
-    <message>
-        <source>Cell padding</source>
-        <translation>Celopvulling</translation>
-    </message>
-    <message>
-        <source>Border color</source>
-        <translation>Randkleur</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Achtergrond</translation>
-    </message>
-    <message>
-        <source>Color schemes</source>
-        <translation>Kleurenschema&apos;s</translation>
-    </message>
-    <message>
-        <source>Show</source>
-        <translation>Tonen</translation>
-    </message>
-    <message>
-        <source>String month</source>
-        <translation>Maand als naam</translation>
-    </message>
-    <message>
-        <source>Numeric month</source>
-        <translation>Maand als getal</translation>
-    </message>
-    <message>
-        <source>Show year</source>
-        <translation>Jaar tonen</translation>
-    </message>
-    <message>
-        <source>Bottom margin</source>
-        <translation>Ondermarge</translation>
-    </message>
-    <message>
-        <source>Full names</source>
-        <translation>Volledige namen</translation>
-    </message>
-    <message>
-        <source>Short names</source>
-        <translation>Korte namen</translation>
-    </message>
-    <message>
-        <source>One char names</source>
-        <translation>Eén letter</translation>
-    </message>
-    <message>
-        <source>Wrap the event words</source>
-        <translation>Automatische tekstterugloop</translation>
-    </message>
-    <message>
-        <source>Text for blank events</source>
-        <translation>Tekst voor dagen zonder activiteiten</translation>
-    </message>
-    <message>
-        <source>Hide &apos;Created by&apos; line</source>
-        <translation>Regel ‘Created by’ verbergen</translation>
-    </message>
-    <message>
-        <source>Header</source>
-        <translation>Koptekst</translation>
-    </message>
-    <message>
-        <source>Footer</source>
-        <translation>Voettekst</translation>
-    </message>
-    <message>
         <source>Preview</source>
         <translation>Voorbeeld</translation>
-    </message>
-    <message>
-        <source>Preview in browser</source>
-        <translation>Voorbeeld in browser</translation>
     </message>
     <message>
         <source>Events %1</source>
@@ -586,16 +442,160 @@
         <translation>Modern</translation>
     </message>
     <message>
-        <source>Page form</source>
-        <translation>Paginavorm</translation>
+        <source>&amp;General</source>
+        <translation>&amp;Algemeen</translation>
     </message>
     <message>
-        <source>Week starts on</source>
-        <translation>Week begint op</translation>
+        <source>Ca&amp;ption</source>
+        <translation>&amp;Maandtitel</translation>
     </message>
     <message>
-        <source>Show event text as written (not HTML)</source>
-        <translation>Tekst van activiteiten letterlijk tonen (geen HTML)</translation>
+        <source>Wee&amp;k Days</source>
+        <translation>&amp;Weekdagen</translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation>&amp;Dagen</translation>
+    </message>
+    <message>
+        <source>E&amp;vents</source>
+        <translation>A&amp;ctiviteiten</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>H&amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;nnuleren</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>&amp;Toepassen</translation>
+    </message>
+    <message>
+        <source>Cell &amp;width</source>
+        <translation>Ce&amp;lbreedte</translation>
+    </message>
+    <message>
+        <source>&amp;Cell height</source>
+        <translation>Celhoo&amp;gte</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Paginatitel</translation>
+    </message>
+    <message>
+        <source>Table width (pi&amp;xels or %)</source>
+        <translation>Ta&amp;belbreedte (pixels of %)</translation>
+    </message>
+    <message>
+        <source>Border si&amp;ze</source>
+        <translation>&amp;Randdikte</translation>
+    </message>
+    <message>
+        <source>Cell padd&amp;ing</source>
+        <translation>Celop&amp;vulling</translation>
+    </message>
+    <message>
+        <source>&amp;Border color</source>
+        <translation>Rand&amp;kleur</translation>
+    </message>
+    <message>
+        <source>Backgro&amp;und</source>
+        <translation>&amp;Achtergrond</translation>
+    </message>
+    <message>
+        <source>Page &amp;form</source>
+        <translation>Pag&amp;inavorm</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>Verwi&amp;jderen</translation>
+    </message>
+    <message>
+        <source>Color sche&amp;mes</source>
+        <translation>Kle&amp;urenschema&apos;s</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w</source>
+        <translation>&amp;Tonen</translation>
+    </message>
+    <message>
+        <source>Month as te&amp;xt</source>
+        <translation>Maand al&amp;s naam</translation>
+    </message>
+    <message>
+        <source>&amp;Month as number</source>
+        <translation>&amp;Maand als getal</translation>
+    </message>
+    <message>
+        <source>Show y&amp;ear</source>
+        <translation>&amp;Jaar tonen</translation>
+    </message>
+    <message>
+        <source>Bo&amp;ttom margin</source>
+        <translation>&amp;Ondermarge</translation>
+    </message>
+    <message>
+        <source>Full na&amp;mes</source>
+        <translation>&amp;Volledige namen</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t names</source>
+        <translation>&amp;Korte namen</translation>
+    </message>
+    <message>
+        <source>On&amp;e char names</source>
+        <translation>E&amp;én letter</translation>
+    </message>
+    <message>
+        <source>&amp;Week starts on</source>
+        <translation>&amp;Week begint op</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap the event words</source>
+        <translation>&amp;Automatische tekstterugloop</translation>
+    </message>
+    <message>
+        <source>Show &amp;event text as written (not HTML)</source>
+        <translation>&amp;Tekst van activiteiten letterlijk tonen (geen HTML)</translation>
+    </message>
+    <message>
+        <source>&amp;Text for blank events</source>
+        <translation>Tekst voor dagen &amp;zonder activiteiten</translation>
+    </message>
+    <message>
+        <source>Hide &apos;&amp;Created by&apos; line</source>
+        <translation>Regel ‘Created b&amp;y’ verbergen</translation>
+    </message>
+    <message>
+        <source>H&amp;eader</source>
+        <translation>&amp;Koptekst</translation>
+    </message>
+    <message>
+        <source>&amp;Footer</source>
+        <translation>&amp;Voettekst</translation>
+    </message>
+    <message>
+        <source>Preview in brow&amp;ser</source>
+        <translation>&amp;Voorbeeld in browser</translation>
     </message>
 </context>
 <context>
@@ -605,44 +605,12 @@
         <translation>Exporteren</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Bestand</translation>
-    </message>
-    <message>
-        <source>Browse</source>
-        <translation>Bladeren</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Jaar</translation>
-    </message>
-    <message>
-        <source>Months</source>
-        <translation>Maanden</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Alles selecteren</translation>
-    </message>
-    <message>
-        <source>Unselect</source>
-        <translation>Niets selecteren</translation>
-    </message>
-    <message>
-        <source>Bottom margin of month tables</source>
-        <translation>Ondermarge van de maandtabellen</translation>
-    </message>
-    <message>
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
         <source>Col spacing</source>
         <translation>Kolomafstand</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuleren</translation>
     </message>
     <message>
         <source>HTML Files</source>
@@ -659,6 +627,42 @@
     <message>
         <source>File &quot;%1&quot; already exists. Override?</source>
         <translation>Het bestand ‘%1’ bestaat al. Vervangen?</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <translation>B&amp;laderen</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jaar</translation>
+    </message>
+    <message>
+        <source>&amp;Months</source>
+        <translation>&amp;Maanden</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Alles selecteren</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect</source>
+        <translation>&amp;Niets selecteren</translation>
+    </message>
+    <message>
+        <source>Bottom margin of month &amp;tables</source>
+        <translation>&amp;Ondermarge van de maandtabellen</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporteren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Ann&amp;uleren</translation>
     </message>
 </context>
 <context>
@@ -1068,6 +1072,14 @@ Vervangen door de pagina&apos;s van de site?</translation>
     <message>
         <source>&amp;To:</source>
         <translation>&amp;Tot en met:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>

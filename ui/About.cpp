@@ -33,7 +33,7 @@ QLabel* MakeLinkLabel(QWidget* Parent, int Left, int Top) {
   Font.setUnderline(true);
   Label->setFont(Font);
   QPalette Palette = Label->palette();
-  Palette.setColor(QPalette::WindowText, Qt::blue);
+  Palette.setColor(QPalette::WindowText, Palette.color(QPalette::Link));
   Label->setPalette(Palette);
   Label->setCursor(Qt::PointingHandCursor);
   return Label;
@@ -43,7 +43,7 @@ QLabel* MakeLinkLabel(QWidget* Parent, int Left, int Top) {
 
 TAboutForm::TAboutForm(QWidget* Parent) : QDialog(Parent) {
   setWindowTitle(tr("About"));
-  setFixedSize(352, 243);
+  setFixedSize(352, 172);
 
   ProductImage = new QLabel(this);
   ProductImage->setGeometry(18, 16, 32, 32);
@@ -53,22 +53,23 @@ TAboutForm::TAboutForm(QWidget* Parent) : QDialog(Parent) {
   lblProduct->setTextFormat(Qt::PlainText);
   lblProduct->move(70, 16);
 
-  Label2 = MakeLabel(this, tr("Email:"), 70, 102);
-  Label3 = MakeLabel(this, tr("Web:"), 70, 127);
+  // The addresses follow the product line closely (it is at most 27 high).
+  Label2 = MakeLabel(this, tr("Email:"), 70, 56);
+  Label3 = MakeLabel(this, tr("Web:"), 70, 81);
   // The addresses start at 111 unless the captions are wider in the font at hand.
   const int AddressLeft = std::max(111, std::max(Label2->geometry().right(), Label3->geometry().right()) + 6);
-  lblMail = MakeLinkLabel(this, AddressLeft, 102);
-  lblSite = MakeLinkLabel(this, AddressLeft, 127);
+  lblMail = MakeLinkLabel(this, AddressLeft, 56);
+  lblSite = MakeLinkLabel(this, AddressLeft, 81);
   lblMail->installEventFilter(this);
   lblSite->installEventFilter(this);
 
   Bevel1 = new QFrame(this);
   Bevel1->setFrameShape(QFrame::HLine);
   Bevel1->setFrameShadow(QFrame::Sunken);
-  Bevel1->setGeometry(26, 162, 300, 2);
+  Bevel1->setGeometry(26, 114, 300, 2);
 
   btnClose = new QPushButton(tr("Close"), this);
-  btnClose->setGeometry(139, 205, 75, 25);
+  btnClose->setGeometry(139, 132, 75, 25);
   btnClose->setDefault(true);
   connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -80,7 +81,6 @@ void TAboutForm::FillLabels() {
   QFont Font(QStringLiteral("Verdana"));
   Font.setPointSize(ProductStartPointSize);
   Font.setBold(true);
-  Font.setUnderline(true);
   lblProduct->setFont(Font);
   lblProduct->adjustSize();
   while ((lblProduct->width() > ProductMaxWidth || lblProduct->height() > ProductMaxHeight) &&

@@ -232,7 +232,8 @@ QSize TNaturalEdit::minimumSizeHint() const {
 TColorDialogHook TColorEdit::ColorDialogHook;
 
 TColorEdit::TColorEdit(QWidget* Parent) : QWidget(Parent) {
-  setFocusPolicy(Qt::ClickFocus);
+  // Tab reaches the swatch; Space or Enter opens the dialog as a click does.
+  setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   resize(50, 21);
 }
@@ -256,10 +257,29 @@ void TColorEdit::paintEvent(QPaintEvent*) {
   QPainter Painter(this);
   Painter.fillRect(rect(),
                    SwatchColor(ColorToQColor(FColor), isEnabled(), palette().color(QPalette::Window)));
+  // The frame in the palette's text colour, so that it shows on dark desktops too.
   Painter.setPen(
-      QPen(isEnabled() ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText), 1));
+      QPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText), 1));
   Painter.setBrush(Qt::NoBrush);
   Painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  if (hasFocus()) {
+    // A dotted ring inside the frame while the swatch has the focus.
+    Painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    Painter.drawRect(rect().adjusted(2, 2, -3, -3));
+  }
+}
+
+void TColorEdit::keyPressEvent(QKeyEvent* Event) {
+  switch (Event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      Event->accept();
+      Click();
+      return;
+    default:
+      QWidget::keyPressEvent(Event);
+  }
 }
 
 void TColorEdit::mousePressEvent(QMouseEvent* Event) {

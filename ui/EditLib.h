@@ -3,7 +3,8 @@
 // takes only decimal digits, reads its number clamped between two bounds and
 // steps it with the arrow keys or its small up/down stepper; its text is the
 // only storage of the number. TColorEdit is a painted colour swatch that opens
-// a colour dialog when clicked and reports a confirmed choice. Neither control
+// a colour dialog when clicked or, with the focus, on Space or Enter, and
+// reports a confirmed choice. Neither control
 // reports errors: a text that is not a number reads as 0 (clamped), and a
 // cancelled colour dialog changes nothing.
 
@@ -128,6 +129,7 @@ class TColorEdit : public QWidget {
   void paintEvent(QPaintEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
 
  private:
   TColor FColor = clWindow;

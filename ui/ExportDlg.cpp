@@ -58,23 +58,23 @@ TfrmExport::TfrmExport(QWidget* Parent) : QDialog(Parent) {
 }
 
 void TfrmExport::CreateControls() {
-  Label1 = new QLabel(tr("File"), this);
+  Label1 = new QLabel(tr("&File"), this);
   edtFile = new QLineEdit(this);
-  btnBrowse = MakeButton(this, tr("Browse"));
-  Label4 = new QLabel(tr("Year"), this);
+  btnBrowse = MakeButton(this, tr("&Browse"));
+  Label4 = new QLabel(tr("&Year"), this);
   edtYear = MakeNumberEdit(this, 0, 9999, 0, 4);
-  Label2 = new QLabel(tr("Months"), this);
+  Label2 = new QLabel(tr("&Months"), this);
   lvwMonths = new QListWidget(this);
   lvwMonths->setViewMode(QListView::ListMode);
   lvwMonths->setFlow(QListView::TopToBottom);
   lvwMonths->setWrapping(true);
   lvwMonths->setResizeMode(QListView::Adjust);
   lvwMonths->setSpacing(1);
-  btnSelectAll = MakeButton(this, tr("Select All"));
+  btnSelectAll = MakeButton(this, tr("&Select All"));
   btnSelectAll->setProperty("Tag", 0);
-  btnUnselect = MakeButton(this, tr("Unselect"));
+  btnUnselect = MakeButton(this, tr("&Unselect"));
   btnUnselect->setProperty("Tag", 1);
-  Label6 = new QLabel(tr("Bottom margin of month tables"), this);
+  Label6 = new QLabel(tr("Bottom margin of month &tables"), this);
   edtRowSpacing = MakeNumberEdit(this, 0, 999, 15, 3);
   // Kept in the document and carried through the dialog, not shown.
   Label3 = new QLabel(tr("Columns"), this);
@@ -83,10 +83,8 @@ void TfrmExport::CreateControls() {
   edtColSpacing = MakeNumberEdit(this, 0, 999, 30, 3);
   for (QWidget* Hidden : std::initializer_list<QWidget*>{Label3, edtColumns, Label5, edtColSpacing})
     Hidden->hide();
-  btnExport = MakeButton(this, tr("Export"));
-  btnExport->setFocusPolicy(Qt::ClickFocus);
-  btnCancel = MakeButton(this, tr("Cancel"));
-  btnCancel->setFocusPolicy(Qt::ClickFocus);
+  btnExport = MakeButton(this, tr("&Export"));
+  btnCancel = MakeButton(this, tr("&Cancel"));
 
   Label1->setBuddy(edtFile);
   Label4->setBuddy(edtYear);
@@ -134,6 +132,8 @@ void TfrmExport::LayOutControls() {
   setTabOrder(lvwMonths, btnSelectAll);
   setTabOrder(btnSelectAll, btnUnselect);
   setTabOrder(btnUnselect, edtRowSpacing);
+  setTabOrder(edtRowSpacing, btnExport);
+  setTabOrder(btnExport, btnCancel);
   edtFile->setFocus();
 }
 

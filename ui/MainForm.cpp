@@ -379,6 +379,9 @@ void TfrmMain::CreateMenus() {
 
   QMenu* Help = menuBar()->addMenu(tr("&Help"));
   miHelpTopics = AddCommand(Help, "miHelpTopics", tr("&Help Topics"), &TfrmMain::miHelpTopicsClick);
+  // F1 opens the help of the main window (below); the menu shows the key beside the item.
+  miHelpTopics->setText(miHelpTopics->text() + '\t' +
+                        QKeySequence(Qt::Key_F1).toString(QKeySequence::NativeText));
   Help->addSeparator();
   miAbout = AddCommand(Help, "miAbout", tr("&About"), &TfrmMain::miAboutClick);
   auto* HelpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);

@@ -21,7 +21,7 @@ int SampleTextLeft(const QString& Align, int Left, int Right, int TextWidth) {
 TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
   setFixedSize(225, 235);
 
-  Label2 = new QLabel(tr("Align"), this);
+  Label2 = new QLabel(tr("A&lign"), this);
   Label2->setGeometry(8, 8, 60, 16);
   cbxAlign = new QComboBox(this);
   // The style keeps the CSS word whatever the language of the window.
@@ -36,10 +36,11 @@ TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
   GroupBox1->setGeometry(4, 34, 217, 158);
   CreateFontControls();
 
-  Label4 = new QLabel(tr("Background color"), this);
+  Label4 = new QLabel(tr("&Fill color"), this);
   Label4->setGeometry(8, 204, 130, 16);
   cetBGColor = new TColorEdit(this);
   cetBGColor->setGeometry(140, 201, 50, 21);
+  Label4->setBuddy(cetBGColor);
 
   FitToTexts();
 
@@ -55,7 +56,7 @@ TParaEditor::TParaEditor(QWidget* Parent) : QWidget(Parent) {
 }
 
 void TParaEditor::CreateFontControls() {
-  Label5 = new QLabel(tr("Name"), GroupBox1);
+  Label5 = new QLabel(tr("N&ame"), GroupBox1);
   Label5->setGeometry(8, 24, 60, 16);
   cbxFontName = new QComboBox(GroupBox1);
   cbxFontName->addItems({QStringLiteral("Arial"), QStringLiteral("Tahoma"), QStringLiteral("Times New Roman"),
@@ -64,7 +65,7 @@ void TParaEditor::CreateFontControls() {
   cbxFontName->setGeometry(76, 20, 133, 24);
   Label5->setBuddy(cbxFontName);
 
-  Label6 = new QLabel(tr("Size"), GroupBox1);
+  Label6 = new QLabel(tr("Si&ze"), GroupBox1);
   Label6->setGeometry(8, 54, 60, 16);
   edtFontSize = new TNaturalEdit(GroupBox1);
   edtFontSize->SetMinValue(1);
@@ -74,16 +75,17 @@ void TParaEditor::CreateFontControls() {
   edtFontSize->setGeometry(76, 50, 50, 22);
   Label6->setBuddy(edtFontSize);
 
-  Label7 = new QLabel(tr("Color"), GroupBox1);
+  Label7 = new QLabel(tr("&Color"), GroupBox1);
   Label7->setGeometry(8, 82, 60, 16);
   cetFontColor = new TColorEdit(GroupBox1);
   cetFontColor->setGeometry(76, 79, 50, 21);
+  Label7->setBuddy(cetFontColor);
 
-  cbxFontBold = new QCheckBox(tr("Bold"), GroupBox1);
+  cbxFontBold = new QCheckBox(tr("&Bold"), GroupBox1);
   cbxFontBold->setGeometry(8, 108, 100, 20);
-  cbxFontItalic = new QCheckBox(tr("Italic"), GroupBox1);
+  cbxFontItalic = new QCheckBox(tr("&Italic"), GroupBox1);
   cbxFontItalic->setGeometry(112, 108, 100, 20);
-  cbxFontUnderline = new QCheckBox(tr("Underline"), GroupBox1);
+  cbxFontUnderline = new QCheckBox(tr("&Underline"), GroupBox1);
   cbxFontUnderline->setGeometry(8, 130, 120, 20);
 }
 

@@ -34,6 +34,8 @@ TfrmRange::TfrmRange(QWidget* Parent) : QDialog(Parent) {
   auto* Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   btnOK = Buttons->button(QDialogButtonBox::Ok);
   btnCancel = Buttons->button(QDialogButtonBox::Cancel);
+  btnOK->setText(tr("&OK"));
+  btnCancel->setText(tr("&Cancel"));
 
   auto* Grid = new QGridLayout;
   Grid->addWidget(lblFrom, 0, 0);

@@ -104,6 +104,17 @@ QVBoxLayout* Column(std::initializer_list<QWidget*> Widgets) {
   return Layout;
 }
 
+// Whether two styles carry the same scheme: the colours a scheme sets, but for
+// the days' background, which the dialog takes from the events'.
+bool SameSchemeColors(const TCalStyle& A, const TCalStyle& B) {
+  const auto Colors = [](const TCalStyle& S) {
+    return std::vector<TColor>{S.Caption().FontColor, S.Caption().BGColor, S.WeekDays().FontColor,
+                               S.WeekDays().BGColor,  S.Days().FontColor,  S.Events().FontColor,
+                               S.Events().BGColor,    S.BorderColor,       S.BGColor};
+  };
+  return Colors(A) == Colors(B);
+}
+
 }  // namespace
 
 void ExecuteStyleDialog(QWidget* Owner, TEventList& Document, TCalStyle& Style, TDateTime Date) {
@@ -164,18 +175,18 @@ void TStyleForm::CreateControls() {
   PageControl = new QTabWidget(this);
   // Every page's tab stays in sight; longer titles widen the dialog.
   PageControl->setUsesScrollButtons(false);
-  PageControl->addTab(CreateGeneralPage(), tr("General"));
-  PageControl->addTab(CreateCaptionPage(), tr("Caption"));
-  PageControl->addTab(CreateWeekDaysPage(), tr("Week Days"));
-  PageControl->addTab(CreateDaysPage(), tr("Days"));
-  PageControl->addTab(CreateEventsPage(), tr("Events"));
-  PageControl->addTab(CreateHtmlPage(), tr("HTML"));
+  PageControl->addTab(CreateGeneralPage(), tr("&General"));
+  PageControl->addTab(CreateCaptionPage(), tr("Ca&ption"));
+  PageControl->addTab(CreateWeekDaysPage(), tr("Wee&k Days"));
+  PageControl->addTab(CreateDaysPage(), tr("&Days"));
+  PageControl->addTab(CreateEventsPage(), tr("E&vents"));
+  PageControl->addTab(CreateHtmlPage(), tr("&HTML"));
 
-  btnReset = new QPushButton(tr("Reset"), this);
-  btnOK = new QPushButton(tr("OK"), this);
+  btnReset = new QPushButton(tr("&Reset"), this);
+  btnOK = new QPushButton(tr("&OK"), this);
   btnOK->setDefault(true);
-  btnCancel = new QPushButton(tr("Cancel"), this);
-  btnApply = new QPushButton(tr("Apply"), this);
+  btnCancel = new QPushButton(tr("Ca&ncel"), this);
+  btnApply = new QPushButton(tr("Appl&y"), this);
 
   auto* Top = new QHBoxLayout;
   Top->addWidget(PageControl, 1);
@@ -203,10 +214,10 @@ QWidget* TStyleForm::CreateGeneralPage() {
   cbxLanguage->addItem(tr("Default"), QStringLiteral("Default"));
   edtTitle = new QLineEdit(Page);
   edtWidth = new QLineEdit(Page);
-  cbxCellWidth = new QCheckBox(tr("Cell width"), Page);
+  cbxCellWidth = new QCheckBox(tr("Cell &width"), Page);
   edtCellWidth = NewNumberEdit(Page, 2147483647, 0);
   edtBorderWidth = NewNumberEdit(Page, 20, 2);
-  cbxCellHeight = new QCheckBox(tr("Cell height"), Page);
+  cbxCellHeight = new QCheckBox(tr("&Cell height"), Page);
   edtCellHeight = NewNumberEdit(Page, 2147483647, 0);
   edtCellPadding = NewNumberEdit(Page, 20, 2);
   cetBorderColor = new TColorEdit(Page);
@@ -216,25 +227,25 @@ QWidget* TStyleForm::CreateGeneralPage() {
 
   auto* Grid = new QGridLayout;
   Grid->setColumnStretch(4, 1);
-  Grid->addWidget(NewLabel(tr("Language"), cbxLanguage, Page), 0, 0);
+  Grid->addWidget(NewLabel(tr("&Language"), cbxLanguage, Page), 0, 0);
   Grid->addWidget(cbxLanguage, 0, 1, 1, 2);
-  Grid->addWidget(NewLabel(tr("Title"), edtTitle, Page), 1, 0);
+  Grid->addWidget(NewLabel(tr("&Title"), edtTitle, Page), 1, 0);
   Grid->addWidget(edtTitle, 1, 1, 1, 4);
-  Grid->addWidget(NewLabel(tr("Table width"), edtWidth, Page), 2, 0);
+  Grid->addWidget(NewLabel(tr("Table width (pi&xels or %)"), edtWidth, Page), 2, 0);
   Grid->addWidget(edtWidth, 2, 1, 1, 2);
   Grid->addWidget(cbxCellWidth, 3, 0);
   Grid->addWidget(edtCellWidth, 3, 1);
   Grid->addWidget(cbxCellHeight, 3, 2);
   Grid->addWidget(edtCellHeight, 3, 3);
-  Grid->addWidget(NewLabel(tr("Border width"), edtBorderWidth, Page), 4, 0);
+  Grid->addWidget(NewLabel(tr("Border si&ze"), edtBorderWidth, Page), 4, 0);
   Grid->addWidget(edtBorderWidth, 4, 1);
-  Grid->addWidget(NewLabel(tr("Cell padding"), edtCellPadding, Page), 4, 2);
+  Grid->addWidget(NewLabel(tr("Cell padd&ing"), edtCellPadding, Page), 4, 2);
   Grid->addWidget(edtCellPadding, 4, 3);
-  Grid->addWidget(new QLabel(tr("Border color"), Page), 5, 0);
+  Grid->addWidget(NewLabel(tr("&Border color"), cetBorderColor, Page), 5, 0);
   Grid->addWidget(cetBorderColor, 5, 1, Qt::AlignLeft);
-  Grid->addWidget(new QLabel(tr("Background"), Page), 5, 2);
+  Grid->addWidget(NewLabel(tr("Backgro&und"), cetBGColor, Page), 5, 2);
   Grid->addWidget(cetBGColor, 5, 3, Qt::AlignLeft);
-  Grid->addWidget(NewLabel(tr("Page form"), cbxPageForm, Page), 6, 0);
+  Grid->addWidget(NewLabel(tr("Page &form"), cbxPageForm, Page), 6, 0);
   Grid->addWidget(cbxPageForm, 6, 1, 1, 2);
 
   auto* Line = new QFrame(Page);
@@ -252,38 +263,38 @@ QWidget* TStyleForm::CreateGeneralPage() {
 // The scheme list with its Add and Delete buttons, under their caption.
 void TStyleForm::AddSchemeControls(QVBoxLayout& Box, QWidget* Page) {
   cbxStyle = new QComboBox(Page);
-  btnAddStyle = new QPushButton(tr("Add"), Page);
-  btnDeleteStyle = new QPushButton(tr("Delete"), Page);
+  btnAddStyle = new QPushButton(tr("&Add"), Page);
+  btnDeleteStyle = new QPushButton(tr("D&elete"), Page);
   auto* Schemes = new QHBoxLayout;
   Schemes->addWidget(cbxStyle, 1);
   Schemes->addWidget(btnAddStyle);
   Schemes->addWidget(btnDeleteStyle);
-  Box.addWidget(NewLabel(tr("Color schemes"), cbxStyle, Page));
+  Box.addWidget(NewLabel(tr("Color sche&mes"), cbxStyle, Page));
   Box.addLayout(Schemes);
 }
 
 QWidget* TStyleForm::CreateCaptionPage() {
   auto* Page = new QWidget;
-  cbxShowCaption = new QCheckBox(tr("Show"), Page);
-  rbnStrMonth = new QRadioButton(tr("String month"), Page);
-  rbnNumMonth = new QRadioButton(tr("Numeric month"), Page);
-  cbxShowYear = new QCheckBox(tr("Show year"), Page);
+  cbxShowCaption = new QCheckBox(tr("Sho&w"), Page);
+  rbnStrMonth = new QRadioButton(tr("Month as te&xt"), Page);
+  rbnNumMonth = new QRadioButton(tr("&Month as number"), Page);
+  cbxShowYear = new QCheckBox(tr("Show y&ear"), Page);
   edtCaptionBottomMargin = NewNumberEdit(Page, 50, 2);
   edtCaptionBottomMargin->setMaximumWidth(60);
   petCaption = new TParaEditor(Page);
 
   QVBoxLayout* Options = Column({cbxShowCaption, rbnStrMonth, rbnNumMonth, cbxShowYear});
   Options->addSpacing(8);
-  Options->addWidget(NewLabel(tr("Bottom margin"), edtCaptionBottomMargin, Page));
+  Options->addWidget(NewLabel(tr("Bo&ttom margin"), edtCaptionBottomMargin, Page));
   Options->addWidget(edtCaptionBottomMargin);
   return OptionsBesideEditor(Page, Options, petCaption);
 }
 
 QWidget* TStyleForm::CreateWeekDaysPage() {
   auto* Page = new QWidget;
-  rbnFullNames = new QRadioButton(tr("Full names"), Page);
-  rbnShortNames = new QRadioButton(tr("Short names"), Page);
-  rbnCharNames = new QRadioButton(tr("One char names"), Page);
+  rbnFullNames = new QRadioButton(tr("Full na&mes"), Page);
+  rbnShortNames = new QRadioButton(tr("Shor&t names"), Page);
+  rbnCharNames = new QRadioButton(tr("On&e char names"), Page);
   auto* Group = new QButtonGroup(Page);
   Group->addButton(rbnFullNames);
   Group->addButton(rbnShortNames);
@@ -295,7 +306,7 @@ QWidget* TStyleForm::CreateWeekDaysPage() {
 
   QVBoxLayout* Options = Column({rbnFullNames, rbnShortNames, rbnCharNames});
   Options->addSpacing(8);
-  Options->addWidget(NewLabel(tr("Week starts on"), cbxWeekStart, Page));
+  Options->addWidget(NewLabel(tr("&Week starts on"), cbxWeekStart, Page));
   Options->addWidget(cbxWeekStart);
   return OptionsBesideEditor(Page, Options, petWeekDays);
 }
@@ -314,11 +325,11 @@ QWidget* TStyleForm::CreateDaysPage() {
 QWidget* TStyleForm::CreateEventsPage() {
   auto* Page = new QWidget;
   edtBlankEventsText = new QLineEdit(Page);
-  cbxWarpEvents = new QCheckBox(tr("Wrap the event words"), Page);
-  cbxEventsAsText = new QCheckBox(tr("Show event text as written (not HTML)"), Page);
+  cbxWarpEvents = new QCheckBox(tr("&Wrap the event words"), Page);
+  cbxEventsAsText = new QCheckBox(tr("Show &event text as written (not HTML)"), Page);
   petEvents = new TParaEditor(Page);
   auto* Box = new QVBoxLayout(Page);
-  Box->addWidget(NewLabel(tr("Text for blank events"), edtBlankEventsText, Page));
+  Box->addWidget(NewLabel(tr("&Text for blank events"), edtBlankEventsText, Page));
   Box->addWidget(edtBlankEventsText);
   Box->addWidget(cbxWarpEvents);
   Box->addWidget(cbxEventsAsText);
@@ -335,15 +346,17 @@ QWidget* TStyleForm::CreateHtmlPage() {
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     Memo->setMinimumHeight(60);
+    // Tab moves on to the next control, as everywhere in the dialog.
+    Memo->setTabChangesFocus(true);
     return Memo;
   };
   mmHeader = NewMemo();
   mmFooter = NewMemo();
-  cbxHideBanner = new QCheckBox(tr("Hide 'Created by' line"), Page);
+  cbxHideBanner = new QCheckBox(tr("Hide '&Created by' line"), Page);
   auto* Box = new QVBoxLayout(Page);
-  Box->addWidget(NewLabel(tr("Header"), mmHeader, Page));
+  Box->addWidget(NewLabel(tr("H&eader"), mmHeader, Page));
   Box->addWidget(mmHeader, 1);
-  Box->addWidget(NewLabel(tr("Footer"), mmFooter, Page));
+  Box->addWidget(NewLabel(tr("&Footer"), mmFooter, Page));
   Box->addWidget(mmFooter, 1);
   Box->addWidget(cbxHideBanner);
   return Page;
@@ -373,7 +386,7 @@ QWidget* TStyleForm::CreatePreviewPanel() {
   pbxPreview = Box;
   lblArrow->raise();
 
-  btnPreview = new QPushButton(tr("Preview in browser"), pnlPreview);
+  btnPreview = new QPushButton(tr("Preview in brow&ser"), pnlPreview);
   btnPreview->setGeometry(Left, PaintBoxTop + PaintBoxHeight + 12, PaintBoxWidth,
                           btnPreview->sizeHint().height());
   return pnlPreview;
@@ -472,9 +485,18 @@ void TStyleForm::LoadFromStyle(const TCalStyle& Style, bool ColorsOnly) {
   cetBorderColor->SetColor(Style.BorderColor);
   cetBGColor->SetColor(Style.BGColor);
 
+  if (!ColorsOnly) SelectMatchingScheme(Style);
   UpdateCaptionSample();
   UpdateControlStates();
   SetApplyState(false);
+}
+
+void TStyleForm::SelectMatchingScheme(const TCalStyle& Style) {
+  int Match = -1;
+  for (int I = 0; I < cbxStyle->count() && Match < 0; ++I)
+    if (TStyleGalleryItem* Item = FGallery->FindStyle(ToStdString(cbxStyle->itemText(I))))
+      if (SameSchemeColors(Item->Style(), Style)) Match = I;
+  cbxStyle->setCurrentIndex(Match);
 }
 
 void TStyleForm::SetWeekDaysLength(int Value) {

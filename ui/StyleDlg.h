@@ -145,6 +145,8 @@ class TStyleForm : public QDialog {
   QWidget* CreatePreviewPanel();
   void ConnectHandlers();
   void LoadGalleryNames();
+  // Shows in the scheme list the scheme whose colours Style carries, or none.
+  void SelectMatchingScheme(const TCalStyle& Style);
   void SaveGalleryFile();
   // The preview's layout with the values in the controls, recorded as the areas.
   StylePreview::TLayout LayoutAndRecord();

@@ -61,7 +61,7 @@ TEST(AboutForm, LongLineShrinksUntilItFitsAndAnUnfittableOneStopsAtTheSmallestSi
   EXPECT_LE(Form.lblProduct->width(), 260);
   EXPECT_LE(Form.lblProduct->height(), 27);
   EXPECT_TRUE(Form.lblProduct->font().bold());
-  EXPECT_TRUE(Form.lblProduct->font().underline());
+  EXPECT_FALSE(Form.lblProduct->font().underline());
   EXPECT_EQ(FittedSize(QString(400, QChar(u'W'))), TAboutForm::ProductMinPointSize);
 }
 
@@ -121,11 +121,22 @@ TEST(AboutForm, EscapeEnterAndCloseAllCloseTheBox) {
 
 TEST(AboutForm, FixedLayout) {
   TAboutForm Form;
-  EXPECT_EQ(Form.size(), QSize(352, 243));
+  EXPECT_EQ(Form.size(), QSize(352, 172));
   EXPECT_EQ(Form.windowTitle(), "About");
-  EXPECT_EQ(Form.btnClose->geometry(), QRect(139, 205, 75, 25));
+  EXPECT_EQ(Form.btnClose->geometry(), QRect(139, 132, 75, 25));
   EXPECT_TRUE(Form.btnClose->isDefault());
   EXPECT_EQ(Form.lblProduct->pos(), QPoint(70, 16));
+}
+
+TEST(AboutForm, TheProductLineIsNoLinkAndTheAddressesFollowIt) {
+  TAboutForm Form;
+  Form.ProductText = "Quillbay 1.3";
+  Form.FillLabels();
+  EXPECT_FALSE(Form.lblProduct->font().underline()) << "only the addresses are links";
+  EXPECT_TRUE(Form.lblSite->font().underline());
+  const int Gap = Form.Label2->y() - (Form.lblProduct->y() + TAboutForm::ProductMaxHeight);
+  EXPECT_GE(Gap, 8);
+  EXPECT_LE(Gap, 16) << "no large gap under the product line";
 }
 
 }  // namespace

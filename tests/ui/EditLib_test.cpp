@@ -241,6 +241,20 @@ TEST_F(ColorEditTest, ConfirmedChoiceSetsTheColourAndFiresOnChangeEvenWhenUnchan
   EXPECT_EQ(Offered[1], 0x00FF00);
 }
 
+TEST_F(ColorEditTest, TabGivesTheFocusAndSpaceOrEnterOpensTheDialog) {
+  TColorEdit Edit;
+  EXPECT_TRUE(Edit.focusPolicy() & Qt::TabFocus);
+  int Opened = 0;
+  TColorEdit::ColorDialogHook = [&](QWidget*, TColor) -> std::optional<TColor> {
+    ++Opened;
+    return std::nullopt;
+  };
+  for (Qt::Key Key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(&Edit, Key);
+  EXPECT_EQ(Opened, 3);
+  QTest::keyClick(&Edit, Qt::Key_A);
+  EXPECT_EQ(Opened, 3) << "other keys open nothing";
+}
+
 TEST_F(ColorEditTest, CancelledDialogChangesNothing) {
   TColorEdit Edit;
   Edit.SetColor(0x654321);

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QSet>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -37,6 +38,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/ui/CaptionCheck.h"
 #include "tests/ui/DarkPalette.h"
+#include "tests/ui/KeyboardCheck.h"
 #include "tests/ui/WhenModal.h"
 #include "ui/About.h"
 #include "ui/CaptionLabel.h"
@@ -914,6 +916,38 @@ TEST_F(MainFormTest, TheDateCaptionIsReadableOnLightAndDarkPalettes) {
   }
 }
 
+TEST_F(MainFormTest, DialogsHaveDistinctAccessKeysAndTabReachesEveryControl) {
+  Dialogs.FailOnUnscripted = false;
+  // Each dialog with each of its pages: the keys in English and German, then a walk with Tab.
+  const auto Check = [](QDialog& Dialog, const std::string& Language) {
+    auto* Pages = Dialog.findChild<QTabWidget*>();
+    for (int Page = 0; Page < (Pages ? Pages->count() : 1); ++Page) {
+      if (Pages) Pages->setCurrentIndex(Page);
+      const std::string Where =
+          Language + ", " + Dialog.objectName().toStdString() + " page " + std::to_string(Page);
+      EXPECT_EQ(AccessKeyFaults(Dialog).join("; ").toStdString(), "") << Where;
+      Dialog.activateWindow();
+      if (Pages) Pages->tabBar()->setFocus();
+      EXPECT_EQ(ControlsTabMisses(Dialog).join("; ").toStdString(), "") << Where;
+    }
+    Dialog.reject();
+  };
+  for (const QLocale& Locale : {QLocale::c(), QLocale("de_DE")}) {
+    InstallTranslations(Locale, {QUILLBAY_QM_DIR});
+    const std::string Language = Locale.name().toStdString();
+    auto W = MakeWindow();
+    WhenModal<TStyleForm>([&](TStyleForm& D) { Check(D, Language); });
+    W->miStyle->trigger();
+    WhenModal<TfrmExport>([&](TfrmExport& D) { Check(D, Language); });
+    W->miExportYear->trigger();
+    Dialogs.SaveAnswers.push_back(Root + "/docs/feed.ics");
+    WhenModal<TfrmRange>([&](TfrmRange& D) { Check(D, Language); });
+    W->miExportICal->trigger();
+    EXPECT_NE(W->miHelpTopics->text().indexOf("\tF1"), -1) << "the menu shows F1 beside Help Topics";
+  }
+  RemoveTranslations();
+}
+
 TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {
   auto W = MakeWindow();
   Dialogs.SaveAnswers.push_back(Root + "/missing/folder/page.html");
@@ -1130,6 +1164,9 @@ TEST_F(MainFormTest, AboutShowsTheProductLine) {
 TEST_F(MainFormTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  // QUILLBAY_SCREENSHOT_DARK=1: under a dark desktop palette.
+  const QPalette Kept = QApplication::palette();
+  if (qEnvironmentVariableIsSet("QUILLBAY_SCREENSHOT_DARK")) QApplication::setPalette(DarkPalette());
   InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
   // A rehearsal on the 14th and a spring fair on the 21st, in the windows' language.
   const std::map<QString, std::vector<const char*>> Samples = {
@@ -1157,5 +1194,6 @@ TEST_F(MainFormTest, Screenshot) {
   QTest::mouseClick(W->mmEvent->viewport(), Qt::LeftButton, {}, QPoint(40, 8));
   QTest::qWait(200);
   EXPECT_TRUE(W->grab().save(Target));
+  QApplication::setPalette(Kept);
   RemoveTranslations();
 }

@@ -31,6 +31,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/ui/AppFont.h"
 #include "tests/ui/CaptionCheck.h"
+#include "tests/ui/DarkPalette.h"
 #include "ui/EditLib.h"
 #include "ui/ParaEdit.h"
 #include "ui/StylePreview.h"
@@ -140,7 +141,7 @@ TEST_F(StyleFormTest, OpensCleanOnGeneralWithTheDefaultAreasRecorded) {
   EXPECT_EQ(F.windowTitle(), "Calendar Style");
   EXPECT_EQ(F.PageControl->currentIndex(), spGeneral);
   EXPECT_EQ(F.PageControl->count(), 6);
-  EXPECT_EQ(F.PageControl->tabText(2), "Week Days");
+  EXPECT_EQ(F.PageControl->tabText(2), "Wee&k Days");
   EXPECT_FALSE(F.btnApply->isEnabled());
   EXPECT_FALSE(F.btnReset->isEnabled());
   EXPECT_TRUE(F.lblArrow->isHidden());
@@ -419,6 +420,27 @@ TEST_F(StyleFormTest, StoringEveryControlGivesBackTheLoadedStyle) {
   TCalStyle Stored;
   F.StoreToStyle(Stored);
   EXPECT_EQ(WriteObjectText(Stored, "TCalStyle"), Before);
+}
+
+TEST_F(StyleFormTest, SchemeListShowsTheSchemeTheStyleCarries) {
+  WriteGallery(UserGallery(), {{"Verdana colours", true}});
+  EXPECT_EQ(Open().cbxStyle->currentIndex(), -1) << "the default colours are no scheme of the gallery";
+  Close();
+  TCalStyle Scheme;
+  MakeVerdanaScheme(Scheme);
+  // The scheme's colours on a style whose fonts are the defaults.
+  TCalStyle& S = Document.Style();
+  S.BorderColor = Scheme.BorderColor;
+  S.BGColor = Scheme.BGColor;
+  for (auto [To, From] :
+       {std::pair{&S.Caption(), &Scheme.Caption()}, std::pair{&S.WeekDays(), &Scheme.WeekDays()},
+        std::pair{&S.Days(), &Scheme.Days()}, std::pair{&S.Events(), &Scheme.Events()}}) {
+    To->FontColor = From->FontColor;
+    To->BGColor = From->BGColor;
+  }
+  TStyleForm& F = Open();
+  EXPECT_EQ(F.cbxStyle->currentText(), "Verdana colours");
+  EXPECT_FALSE(F.btnApply->isEnabled());
 }
 
 TEST_F(StyleFormTest, SchemeChangesOnlyTheTenColours) {
@@ -826,6 +848,9 @@ TEST(StarterSchemes, AreWellFormedNamedAndReadable) {
 TEST_F(StyleFormTest, Screenshot) {
   const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
   if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  // QUILLBAY_SCREENSHOT_DARK=1: under a dark desktop palette.
+  const QPalette Kept = QApplication::palette();
+  if (qEnvironmentVariableIsSet("QUILLBAY_SCREENSHOT_DARK")) QApplication::setPalette(DarkPalette());
   InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
   TStyleForm& F = Open();
   F.show();
@@ -833,5 +858,6 @@ TEST_F(StyleFormTest, Screenshot) {
   QTest::qWait(200);
   EXPECT_TRUE(F.grab().save(Target));
   Close();
+  QApplication::setPalette(Kept);
   RemoveTranslations();
 }
