@@ -4,6 +4,7 @@
 
 #include "Version.h"
 #include "model/CalDate.h"
+#include "platform/TextUtil.h"
 
 namespace {
 constexpr size_t MaxLineOctets = 75;
@@ -102,4 +103,48 @@ std::string WriteFeed(const TFeed& Feed) {
   }
   Line("END:VCALENDAR");
   return Out;
+}
+
+std::string ICalFeedFileName(const std::string& DocumentFileName) {
+  std::string Name = DocumentFileName.substr(DocumentFileName.find_last_of('/') + 1);
+  const size_t Dot = Name.find_last_of('.');
+  if (Dot != std::string::npos && Dot > 0) Name.erase(Dot);
+  return (Name.empty() ? "calendar" : Name) + ".ics";
+}
+
+std::string ICalDocumentKey(const std::string& DocumentFileName) {
+  const size_t Slash = DocumentFileName.find_last_of('/');
+  const std::string Name = Slash == std::string::npos ? DocumentFileName : DocumentFileName.substr(Slash + 1);
+  return Name.empty() ? "untitled" : Name;
+}
+
+std::string FeedTextValue(const std::string& Plain) {
+  std::string Out;
+  Out.reserve(Plain.size());
+  for (size_t I = 0; I < Plain.size(); ++I) {
+    const unsigned char C = static_cast<unsigned char>(Plain[I]);
+    if (C == '\r') {
+      if (I + 1 < Plain.size() && Plain[I + 1] == '\n') continue;
+      Out += '\n';
+    } else if (C < 0x20 && C != '\n' && C != '\t') {
+      Out += ' ';
+    } else if (C == 0x7F) {
+      Out += ' ';
+    } else {
+      Out += static_cast<char>(C);
+    }
+  }
+  return Out;
+}
+
+std::string FirstVisibleLine(const std::string& Plain) {
+  size_t I = 0;
+  while (I <= Plain.size()) {
+    size_t Break = Plain.find('\n', I);
+    if (Break == std::string::npos) Break = Plain.size();
+    std::string Line = TrimControls(Plain.substr(I, Break - I));
+    if (!Line.empty()) return Line;
+    I = Break + 1;
+  }
+  return {};
 }

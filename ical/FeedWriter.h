@@ -38,3 +38,20 @@ void AppendICalLine(std::string& Out, std::string_view Line);
 std::string FeedUid(int Year, int Month, int Day, const std::string& Key);
 // Seconds since 1970-01-01 UTC as an iCalendar UTC time "YYYYMMDDTHHMMSSZ".
 std::string ICalUtcTime(int64_t Seconds);
+
+// The feed's file name proposed for a document: its name with ".ics" in
+// place of its extension, without the folder; "calendar.ics" for a document
+// that has no name yet.
+std::string ICalFeedFileName(const std::string& DocumentFileName);
+
+// What identifies a document in the feed's UIDs: its file name without the
+// folder, so that the same document gives the same UIDs wherever it lies
+// (the desktop and a web server's script), and "untitled" for a document
+// that has no name yet.
+std::string ICalDocumentKey(const std::string& DocumentFileName);
+
+// Plain text fit for a TEXT value: CR LF and CR become LF, other control
+// characters spaces.
+std::string FeedTextValue(const std::string& Plain);
+// The first line of a plain text that holds something, trimmed.
+std::string FirstVisibleLine(const std::string& Plain);

@@ -15,59 +15,6 @@
 
 using namespace ICal;
 
-namespace {
-
-// Plain text fit for a TEXT value: control characters other than line
-// breaks and tabs become spaces; line breaks are LF.
-std::string TextValue(const std::string& Plain) {
-  std::string Out;
-  Out.reserve(Plain.size());
-  for (size_t I = 0; I < Plain.size(); ++I) {
-    const unsigned char C = static_cast<unsigned char>(Plain[I]);
-    if (C == '\r') {
-      if (I + 1 < Plain.size() && Plain[I + 1] == '\n') continue;
-      Out += '\n';
-    } else if (C < 0x20 && C != '\n' && C != '\t') {
-      Out += ' ';
-    } else if (C == 0x7F) {
-      Out += ' ';
-    } else {
-      Out += static_cast<char>(C);
-    }
-  }
-  return Out;
-}
-
-// The first line of a plain text that holds something, trimmed.
-std::string FirstVisibleLine(const std::string& Plain) {
-  size_t I = 0;
-  while (I <= Plain.size()) {
-    size_t Break = Plain.find('\n', I);
-    if (Break == std::string::npos) Break = Plain.size();
-    std::string Line = TrimControls(Plain.substr(I, Break - I));
-    if (!Line.empty()) return Line;
-    I = Break + 1;
-  }
-  return {};
-}
-
-// Named character references that event texts use; the Latin-1 letters and
-// signs are looked up by their code.
-}  // namespace
-
-std::string ICalFeedFileName(const std::string& DocumentFileName) {
-  std::string Name = DocumentFileName.substr(DocumentFileName.find_last_of('/') + 1);
-  const size_t Dot = Name.find_last_of('.');
-  if (Dot != std::string::npos && Dot > 0) Name.erase(Dot);
-  return (Name.empty() ? "calendar" : Name) + ".ics";
-}
-
-std::string ICalDocumentKey(const std::string& DocumentFileName) {
-  const size_t Slash = DocumentFileName.find_last_of('/');
-  const std::string Name = Slash == std::string::npos ? DocumentFileName : DocumentFileName.substr(Slash + 1);
-  return Name.empty() ? "untitled" : Name;
-}
-
 std::string WriteICalendarFeed(const TEventList& Doc, const TICalFeedOptions& Options) {
   TQuietErrors Quiet;
   TComponentPtr Calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
@@ -77,7 +24,7 @@ std::string WriteICalendarFeed(const TEventList& Doc, const TICalFeedOptions& Op
   icalcomponent_add_property(Calendar.get(), icalproperty_new_calscale("GREGORIAN"));
   icalcomponent_add_property(Calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
   // The name subscribers see for the calendar: the page title.
-  const std::string Title = FirstVisibleLine(TextValue(
+  const std::string Title = FirstVisibleLine(FeedTextValue(
       Options.Form == TEventTextForm::Html ? HtmlToPlainText(Doc.Style().Title) : Doc.Style().Title));
   if (!Title.empty()) {
     icalproperty* Name = icalproperty_new_x(Title.c_str());
@@ -93,7 +40,7 @@ std::string WriteICalendarFeed(const TEventList& Doc, const TICalFeedOptions& Op
     const TEvent* Event = Doc.Items().Find(static_cast<TDateTime>(Day));
     if (!Event) continue;
     const std::string Plain =
-        TextValue(Options.Form == TEventTextForm::Html ? HtmlToPlainText(Event->Text) : Event->Text);
+        FeedTextValue(Options.Form == TEventTextForm::Html ? HtmlToPlainText(Event->Text) : Event->Text);
     const std::string Summary = FirstVisibleLine(Plain);
     if (Summary.empty()) continue;
     const icaltimetype Date = DateOfDay(Day);

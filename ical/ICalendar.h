@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ical/FeedWriter.h"
 #include "model/CalDate.h"
 #include "platform/Messages.h"
 #include "text/Html.h"  // HtmlToPlainText
@@ -111,13 +112,5 @@ std::string WriteICalendarFeed(const TEventList& Doc, const TICalFeedOptions& Op
 // previous file as it was ("Cannot create file %s", "Stream write error").
 void SaveICalendarFeed(const TEventList& Doc, const std::string& FileName, const TICalFeedOptions& Options);
 
-// The feed's file name proposed for a document: its name with ".ics" in
-// place of its extension, without the folder; "calendar.ics" for a document
-// that has no name yet.
-std::string ICalFeedFileName(const std::string& DocumentFileName);
-
-// What identifies a document in the feed's UIDs: its file name without the
-// folder, so that the same document gives the same UIDs wherever it lies
-// (the desktop and a web server's script), and "untitled" for a document
-// that has no name yet.
-std::string ICalDocumentKey(const std::string& DocumentFileName);
+// ICalFeedFileName and ICalDocumentKey, the feed's proposed name and UID key,
+// come with the feed writer (ical/FeedWriter.h), which the light tool shares.

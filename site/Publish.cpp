@@ -179,48 +179,14 @@ std::string MonthPageName(TMonthIndex M) {
 }
 std::string YearPageName(int Year) { return std::to_string(Year) + ".html"; }
 
-// The feed's name that the program proposes for a document: its name with
-// ".ics" in place of its extension.
+// The feed's name that the program proposes for a document; one that would
+// be hidden (a document named ".qby") is "calendar.ics", a name of the site.
 std::string FeedNameOf(const std::string& DocumentFileName) {
-  std::string Name = DocumentFileName.substr(DocumentFileName.find_last_of('/') + 1);
-  const size_t Dot = Name.find_last_of('.');
-  if (Dot != std::string::npos && Dot > 0) Name.erase(Dot);
-  return (Name.empty() || Name[0] == '.' ? "calendar" : Name) + ".ics";
+  const std::string Name = ICalFeedFileName(DocumentFileName);
+  return Name[0] == '.' ? "calendar.ics" : Name;
 }
 
-// What keys the feed's UIDs: the document's file name without its folder.
-std::string UidKeyOf(const std::string& DocumentFileName) {
-  const std::string Name = DocumentFileName.substr(DocumentFileName.find_last_of('/') + 1);
-  return Name.empty() ? "untitled" : Name;
-}
-
-// A plain text as a feed's value: CR LF and CR as LF, other control
-// characters as spaces.
-std::string FeedText(const std::string& Plain) {
-  std::string Out;
-  Out.reserve(Plain.size());
-  for (size_t I = 0; I < Plain.size(); ++I) {
-    const unsigned char C = static_cast<unsigned char>(Plain[I]);
-    if (C == '\r') {
-      if (I + 1 < Plain.size() && Plain[I + 1] == '\n') continue;
-      Out += '\n';
-    } else {
-      Out += (C < 0x20 && C != '\n' && C != '\t') || C == 0x7F ? ' ' : static_cast<char>(C);
-    }
-  }
-  return TrimControls(Out);
-}
-
-std::string FirstVisibleLine(const std::string& Text) {
-  for (size_t I = 0; I <= Text.size();) {
-    size_t Break = Text.find('\n', I);
-    if (Break == std::string::npos) Break = Text.size();
-    std::string Line = TrimControls(Text.substr(I, Break - I));
-    if (!Line.empty()) return Line;
-    I = Break + 1;
-  }
-  return {};
-}
+std::string FeedText(const std::string& Plain) { return TrimControls(FeedTextValue(Plain)); }
 
 // The hash of a page's inputs: only told whether anything changed, so a fast
 // 128-bit mix (two multiply-rotate lanes over 8-byte words) rather than a
@@ -447,7 +413,7 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
   const TManifest Old = OldText.empty() ? TManifest() : ReadManifest(OldText);
   TManifest New;
   New.FeedName = Old.FeedName.empty() ? FeedNameOf(DocumentFileName) : Old.FeedName;
-  New.UidKey = Old.UidKey.empty() ? UidKeyOf(DocumentFileName) : Old.UidKey;
+  New.UidKey = Old.UidKey.empty() ? ICalDocumentKey(DocumentFileName) : Old.UidKey;
   R.FeedName = New.FeedName;
 
   // The names of the new site, in the order they are renamed into place.
