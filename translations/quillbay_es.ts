@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Table width (pi&amp;xels or %)</source>
-        <translation>Anch&amp;o de la tabla (píxeles o %)</translation>
+        <translation>Ancho de la tabla (pí&amp;xeles o %)</translation>
     </message>
     <message>
         <source>Border si&amp;ze</source>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>Cell padd&amp;ing</source>
-        <translation>&amp;Relleno de celda</translation>
+        <translation>Rellen&amp;o de celda</translation>
     </message>
     <message>
         <source>&amp;Border color</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>D&amp;elete</source>
-        <translation>&amp;Eliminar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Color sche&amp;mes</source>

@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation>A&amp;ppliquer</translation>
+        <translation>Appli&amp;quer</translation>
     </message>
     <message>
         <source>Cell &amp;width</source>
@@ -499,11 +499,11 @@
     </message>
     <message>
         <source>Table width (pi&amp;xels or %)</source>
-        <translation>Larg&amp;eur du tableau (pixels ou %)</translation>
+        <translation>Largeur du tableau (pi&amp;xels ou %)</translation>
     </message>
     <message>
         <source>Border si&amp;ze</source>
-        <translation>Épai&amp;sseur de la bordure</translation>
+        <translation>Épaisseur de la &amp;bordure</translation>
     </message>
     <message>
         <source>Cell padd&amp;ing</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Ajouter</translation>
+        <translation>Ajout&amp;er</translation>
     </message>
     <message>
         <source>D&amp;elete</source>

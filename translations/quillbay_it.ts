@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>E&amp;vents</source>
-        <translation>&amp;Eventi</translation>
+        <translation>E&amp;venti</translation>
     </message>
     <message>
         <source>&amp;HTML</source>
@@ -499,11 +499,11 @@
     </message>
     <message>
         <source>Table width (pi&amp;xels or %)</source>
-        <translation>Larghezza ta&amp;bella (pixel o %)</translation>
+        <translation>Larghezza tabella (pi&amp;xel o %)</translation>
     </message>
     <message>
         <source>Border si&amp;ze</source>
-        <translation>&amp;Spessore bordo</translation>
+        <translation>Spessore &amp;bordo</translation>
     </message>
     <message>
         <source>Cell padd&amp;ing</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Aggiungi</translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>D&amp;elete</source>

@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>Appl&amp;y</source>
-        <translation>&amp;Toepassen</translation>
+        <translation>Toepa&amp;ssen</translation>
     </message>
     <message>
         <source>Cell &amp;width</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Table width (pi&amp;xels or %)</source>
-        <translation>Ta&amp;belbreedte (pixels of %)</translation>
+        <translation>Tabelbreedte (pixels o&amp;f %)</translation>
     </message>
     <message>
         <source>Border si&amp;ze</source>
@@ -515,7 +515,7 @@
     </message>
     <message>
         <source>Backgro&amp;und</source>
-        <translation>&amp;Achtergrond</translation>
+        <translation>Achtergrond</translation>
     </message>
     <message>
         <source>Page &amp;form</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Toevoegen</translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>D&amp;elete</source>
@@ -595,7 +595,7 @@
     </message>
     <message>
         <source>Preview in brow&amp;ser</source>
-        <translation>&amp;Voorbeeld in browser</translation>
+        <translation>Voor&amp;beeld in browser</translation>
     </message>
 </context>
 <context>
