@@ -35,14 +35,7 @@ bool InRange(TDateTime Day, const TDayRange& Range) { return Day >= Range.From &
 // The index of the event whose sequence number is Sequence, or -1: Items
 // holds its events in rising order of these numbers.
 int IndexOfSequence(const TEventList& Doc, uint64_t Sequence) {
-  int Low = 0, High = Doc.Count();
-  while (Low < High) {
-    const int Middle = Low + (High - Low) / 2;
-    if (Doc.Events(Middle).Sequence() < Sequence)
-      Low = Middle + 1;
-    else
-      High = Middle;
-  }
+  const int Low = Doc.FirstFromSequence(Sequence);
   return Low < Doc.Count() && Doc.Events(Low).Sequence() == Sequence ? Low : -1;
 }
 }  // namespace

@@ -311,3 +311,15 @@ void SetDocumentDefaults(TEventList& Document, const std::string& Folder, uint16
   Document.ColSpacing = 30;
   Document.RowSpacing = 15;
 }
+
+int TEventList::FirstFromSequence(uint64_t Sequence) const {
+  int Low = 0, High = Count();
+  while (Low < High) {
+    const int Middle = Low + (High - Low) / 2;
+    if (Events(Middle).Sequence() < Sequence)
+      Low = Middle + 1;
+    else
+      High = Middle;
+  }
+  return Low;
+}

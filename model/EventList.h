@@ -110,6 +110,9 @@ class TEventList : public TDataStore {
   ~TEventList() override;
 
   int Count() const { return FItems.Count(); }
+  // The index of the first event whose sequence number is Sequence or
+  // greater (Count() when none): events are held in rising order of it.
+  int FirstFromSequence(uint64_t Sequence) const;
   // Raises "List index out of bounds (%d)" for an index outside 0..Count()-1.
   TEvent& Events(int Index) const { return FItems.Item(Index); }
   // The event of the day of Date; when there is none, a new event of that day

@@ -51,14 +51,7 @@ std::optional<TEventMatch> TEventSearch::FindNext(TEventList& Document, const st
                                                   TMatchCase Case) {
   // The first event at or after the search's place; events before it may
   // have left since the last search.
-  int Low = 0, High = Document.Count();
-  while (Low < High) {
-    const int Middle = Low + (High - Low) / 2;
-    if (Document.Events(Middle).Sequence() < FSequence)
-      Low = Middle + 1;
-    else
-      High = Middle;
-  }
+  const int Low = Document.FirstFromSequence(FSequence);
   if (Low < Document.Count() && Document.Events(Low).Sequence() != FSequence) FLastStart.reset();
   for (int Index = Low; Index < Document.Count(); ++Index, FLastStart.reset()) {
     TEvent& Event = Document.Events(Index);
