@@ -331,6 +331,8 @@ void TfrmMain::CreateMenus() {
       AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
   File->addSeparator();
   miPublishSite = AddCommand(File, "miPublishSite", tr("P&ublish site..."), &TfrmMain::miPublishSiteClick);
+  miPublishAgain = AddCommand(File, "miPublishAgain", tr("Publish a&gain"), &TfrmMain::miPublishAgainClick,
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -803,8 +805,8 @@ void TfrmMain::miImportICalClick() {
   const std::optional<TDayRange> Days =
       ExecuteRangeDialog(this, tr("Import iCalendar"), tr("Import the events of these days:"), Proposed);
   if (!Days) return;
-  ShowImportResult(ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)),
-                   *Days);
+  ShowImportResult(
+      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)), *Days);
 }
 
 void TfrmMain::miImportAddressClick() {
@@ -826,7 +828,8 @@ void TfrmMain::miImportAddressClick() {
       ExecuteRangeDialog(this, Title, tr("Import the events of these days:"), Proposed);
   if (!Days) return;
   ShowImportResult(
-      ImportICalendar(*FEventList, *Calendar, Name, Days->From, Days->To, EventTextFormOf(*FEventList)), *Days);
+      ImportICalendar(*FEventList, *Calendar, Name, Days->From, Days->To, EventTextFormOf(*FEventList)),
+      *Days);
 }
 
 void TfrmMain::ShowImportResult(const TICalImportResult& Added, const TDayRange& Days) {
@@ -967,6 +970,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
 
 void TfrmMain::miPublishSiteClick() {
   RunDocumentDialog([this] { ExecutePublishDialog(this, *FEventList, Project.FileName()); });
+}
+
+void TfrmMain::miPublishAgainClick() {
+  RunDocumentDialog([this] { RepublishSite(this, *FEventList, Project.FileName()); });
 }
 
 void TfrmMain::miExportYearClick() {

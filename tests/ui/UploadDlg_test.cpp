@@ -1,0 +1,188 @@
+// Publishing with an upload through the window, to a real OpenSSH server
+// started by the test: the site arrives whole, a target that came with the
+// document and a host seen for the first time are each asked about once,
+// "Publish again" then sends nothing, and a changed host key is refused
+// without a question that could let it through.
+
+#include "ui/UploadDlg.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <deque>
+#include <filesystem>
+
+#include "model/EventList.h"
+#include "net/KnownHosts.h"
+#include "project/UploadTrust.h"
+#include "tests/net/NetTestSupport.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/ui/WhenModal.h"
+#include "ui/PublishDlg.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+// Sets an environment variable for the test's time, then puts it back.
+class TScopedEnv {
+ public:
+  TScopedEnv(const char* Name, const char* Value) : FName(Name) {
+    if (const char* Old = getenv(Name)) FOld = Old;
+    FHad = getenv(Name) != nullptr;
+    Value ? setenv(Name, Value, 1) : unsetenv(Name);
+  }
+  ~TScopedEnv() { FHad ? setenv(FName, FOld.c_str(), 1) : unsetenv(FName); }
+
+ private:
+  const char* FName;
+  std::string FOld;
+  bool FHad = false;
+};
+
+// The message boxes that the next call shows, answered in turn; every text
+// shown is kept, so that an unexpected box explains a failure.
+class TMessageAnswers {
+ public:
+  using TAnswer = std::function<void(QMessageBox&)>;
+  explicit TMessageAnswers(std::deque<TAnswer> Answers) : FAnswers(std::move(Answers)) { Next(); }
+  QStringList Texts;
+
+ private:
+  void Next() {
+    if (FAnswers.empty()) return;
+    WhenModal<QMessageBox>([this](QMessageBox& Box) {
+      Texts << Box.text();
+      TAnswer Answer = std::move(FAnswers.front());
+      FAnswers.pop_front();
+      Answer(Box);
+      Next();
+    });
+  }
+  std::deque<TAnswer> FAnswers;
+};
+
+void Click(QMessageBox& Box, const QString& Caption) {
+  for (QAbstractButton* Button : Box.buttons())
+    if (Button->text() == Caption) return Button->click();
+  ADD_FAILURE() << "no button " << Caption.toStdString() << " in: " << Box.text().toStdString();
+  Box.reject();
+}
+
+class UploadDlgTest : public ::testing::Test {
+ protected:
+  UploadDlgTest() : PlatformScope(Fake) {
+    Fake.FConfigFolder = Temp / "config";
+    fs::create_directories(Temp / "home/.ssh");
+    chmod((Temp / "home/.ssh").c_str(), 0700);
+    for (const char* Key : {"id_ed25519", "id_ed25519.pub"})
+      fs::copy_file(Server.ClientSshFolder() + "/" + Key, Temp / "home/.ssh/" + Key);
+    Doc.Style().ResetToDefaults();
+    Doc.FindEvent(true, EncodeDate(2026, 3, 14))->Text = "Spring fair";
+    Doc.SiteFolder = Temp / "site";
+    Doc.SiteFrom = Doc.SiteTo = "2026-03";
+  }
+  // The server's key fingerprint as OpenSSH prints it.
+  std::string ServerFingerprint() {
+    std::string Output;
+    RunProgram({"ssh-keygen", "-l", "-f", Server.HostKeyFile() + ".pub"}, &Output);
+    return Output.substr(Output.find(' ') + 1, Output.find(' ', Output.find(' ') + 1) - Output.find(' ') - 1);
+  }
+  TKeyBlob ServerKey() {
+    std::string Line = ReadFileBytes(Server.HostKeyFile() + ".pub"), Blob;
+    Line = Line.substr(Line.find(' ') + 1);
+    Base64Decode(Line.substr(0, Line.find(' ')), Blob);
+    return Blob;
+  }
+  std::string KnownHosts() const { return Temp / "home/.ssh/known_hosts"; }
+
+  TSshServer Server;
+  TTempFolder Temp;
+  TFakePlatform Fake;
+  TScopedPlatform PlatformScope;
+  TScopedEnv Home{"HOME", (Temp / "home").c_str()};
+  TScopedEnv NoAgent{"SSH_AUTH_SOCK", nullptr};
+  TEventList Doc;
+};
+
+TEST_F(UploadDlgTest, PublishUploadsOnceAskedAndPublishAgainSendsNothing) {
+  // A document from someone else that names where its site goes.
+  Doc.UploadAddress = Server.Address("club");
+  const std::string Shown = ParseUploadAddress(Doc.UploadAddress).Display();
+  TMessageAnswers First({
+      [](QMessageBox& Box) { Box.button(QMessageBox::Yes)->click(); },
+      [](QMessageBox& Box) { Click(Box, "&Trust this server"); },
+      [](QMessageBox& Box) { Box.button(QMessageBox::Close)->click(); },
+  });
+  {
+    TfrmPublish Dialog(nullptr, Doc, Temp / "club.qby");
+    ASSERT_TRUE(Dialog.grpUpload->isChecked());
+    EXPECT_EQ(Dialog.edtServer->text().toStdString(), "127.0.0.1:" + std::to_string(Server.Port()));
+    Dialog.btnPublish->click();
+    EXPECT_EQ(Dialog.result(), QDialog::Accepted) << First.Texts.join("\n").toStdString();
+  }
+  ASSERT_EQ(First.Texts.size(), 3) << First.Texts.join("\n").toStdString();
+  EXPECT_EQ(First.Texts[0].toStdString(), "This document uploads to " + Shown + ". Upload there?");
+  EXPECT_TRUE(First.Texts[1].contains(QString::fromStdString("\n\n" + ServerFingerprint() + "\n\n")))
+      << First.Texts[1].toStdString();
+  std::map<std::string, std::string> Site = ReadFolder(Temp / "site");
+  const size_t Pages = Site.size() - Site.count(".quillbay-manifest");
+  EXPECT_TRUE(
+      First.Texts[2].endsWith("\nUploaded " + QString::number(Pages) + " files, 0 unchanged, 0 removed"))
+      << First.Texts[2].toStdString();
+  EXPECT_EQ(ReadFolder(Server.Root() + "/club"), Site) << "the remote folder holds the site";
+  EXPECT_EQ(TKnownHosts::Load(KnownHosts()).Check("127.0.0.1", Server.Port(), ServerKey()),
+            THostKeyVerdict::Known);
+  EXPECT_TRUE(UploadTargetTrusted(Doc.UploadAddress)) << "kept in the settings";
+
+  // Ctrl+Shift+P's step: no question this time, and nothing to send.
+  TMessageAnswers Again({[](QMessageBox& Box) { Box.button(QMessageBox::Close)->click(); }});
+  RepublishSite(nullptr, Doc, Temp / "club.qby");
+  ASSERT_EQ(Again.Texts.size(), 1);
+  EXPECT_TRUE(Again.Texts[0].startsWith("Site published: 0 pages written")) << Again.Texts[0].toStdString();
+  EXPECT_TRUE(
+      Again.Texts[0].endsWith("\nUploaded 0 files, " + QString::number(Pages) + " unchanged, 0 removed"))
+      << Again.Texts[0].toStdString();
+  EXPECT_EQ(ReadFolder(Server.Root() + "/club"), Site);
+}
+
+TEST_F(UploadDlgTest, AChangedHostKeyIsRefusedWithoutAQuestion) {
+  Doc.UploadAddress = Server.Address("club");
+  TrustUploadTarget(UploadAddressText(ParseUploadAddress(Doc.UploadAddress)));
+  // known_hosts holds another key for the server, and a line of another host.
+  TTempFolder Keys;
+  RunProgram({"ssh-keygen", "-q", "-t", "ed25519", "-N", "", "-f", Keys / "other"});
+  const std::string Other = ReadFileBytes(Keys / "other.pub");
+  const std::string Elsewhere = "example.org " + Other.substr(0, Other.rfind(' ')) + "\n";
+  WriteFileBytes(KnownHosts(), Elsewhere + "[127.0.0.1]:" + std::to_string(Server.Port()) + " " + Other);
+  QStringList Shown;
+  WhenModal<QMessageBox>([&Shown](QMessageBox& Box) {
+    Shown << Box.text();
+    Box.reject();
+  });
+  try {
+    RepublishSite(nullptr, Doc, Temp / "club.qby");
+    ADD_FAILURE() << "the upload went through";
+  } catch (const EUploadError& Error) {
+    EXPECT_EQ(Error.Kind(), TUploadFailure::HostKey);
+    EXPECT_TRUE(std::string(Error.what()).starts_with("WARNING: the key of host [127.0.0.1]:"))
+        << Error.what();
+  }
+  QApplication::processEvents();
+  EXPECT_TRUE(Shown.isEmpty()) << Shown.join("\n").toStdString();
+  EXPECT_FALSE(fs::exists(Server.Root() + "/club/index.html"));
+
+  // Forget host key drops that line only (its message is the first box of
+  // this test).
+  TfrmPublish Dialog(nullptr, Doc, Temp / "club.qby");
+  Dialog.btnForgetHostKey->click();
+  ASSERT_EQ(Shown.size(), 1);
+  EXPECT_TRUE(Shown[0].startsWith("The key of [127.0.0.1]:")) << Shown[0].toStdString();
+  EXPECT_EQ(ReadFileBytes(KnownHosts()), Elsewhere);
+}
+
+}  // namespace
