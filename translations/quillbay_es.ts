@@ -1348,7 +1348,7 @@ Replace them with the site&apos;s pages?</source>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation>&amp;Contraseña:</translation>
+        <translation>C&amp;ontraseña:</translation>
     </message>
     <message>
         <source>&amp;Keep the password in my keyring</source>

@@ -137,9 +137,6 @@ TfrmPublish::TfrmPublish(QWidget* Parent, TEventList& EventList, const std::stri
   UploadForm->addRow(tr("Us&er:"), edtUser);
   UploadForm->addRow(tr("&Remote folder:"), edtRemoteFolder);
   UploadForm->addRow(tr("Pass&word:"), edtPassword);
-  UploadForm->addRow(QString(), chkKeepPassword);
-  UploadForm->addRow(QString(), chkPlainFtp);
-  UploadForm->addRow(QString(), lblPlainFtpWarning);
   auto* UploadButtons = new QHBoxLayout;
   UploadButtons->addWidget(btnTestConnection);
   UploadButtons->addWidget(btnForgetPassword);
@@ -147,9 +144,14 @@ TfrmPublish::TfrmPublish(QWidget* Parent, TEventList& EventList, const std::stri
   UploadButtons->addStretch(1);
   auto* UploadLayout = new QVBoxLayout(grpUpload);
   UploadLayout->addLayout(UploadForm);
+  UploadLayout->addWidget(chkKeepPassword);
+  UploadLayout->addWidget(chkPlainFtp);
+  UploadLayout->addWidget(lblPlainFtpWarning);
   UploadLayout->addLayout(UploadButtons);
 
   auto* Layout = new QVBoxLayout(this);
+  // The group's rows come and go with the protocol: the dialog grows with them.
+  Layout->setSizeConstraint(QLayout::SetMinimumSize);
   Layout->addLayout(Form);
   Layout->addWidget(grpUpload);
   Layout->addWidget(Buttons);

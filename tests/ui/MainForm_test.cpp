@@ -20,8 +20,8 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTabBar>
 #include <QSet>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +46,7 @@
 #include "ui/DateChooser.h"
 #include "ui/EditLib.h"
 #include "ui/ExportDlg.h"
+#include "ui/PublishDlg.h"
 #include "ui/QtDialogs.h"
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
@@ -83,7 +84,8 @@ QString SharedAccessKeys(const QWidget& Window) {
   std::map<QChar, QStringList> Users;
   const auto Add = [&Users](const QString& Caption) {
     const qsizetype At = Caption.indexOf('&');
-    if (At >= 0 && At + 1 < Caption.size() && Caption[At + 1] != '&') Users[Caption[At + 1].toLower()] << Caption;
+    if (At >= 0 && At + 1 < Caption.size() && Caption[At + 1] != '&')
+      Users[Caption[At + 1].toLower()] << Caption;
   };
   for (const QWidget* Control : Window.findChildren<QWidget*>()) {
     if (!Control->isVisibleTo(&Window)) continue;
@@ -691,13 +693,35 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   W->Project.SetModified(false);
   const std::string Ics = Root + "/other/club.ics";
   std::string Calendar;
-  for (const char* Line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Test//Test//EN",  //
-                           "BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20260214", "SUMMARY:Valentine's dance",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:b", "DTSTART:20260220T190000", "SUMMARY:Quiz & cake",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:c", "DTSTART:20260305T100000", "SUMMARY:Coffee",
-                           "END:VEVENT", "BEGIN:VEVENT", "UID:d", "DTSTART;VALUE=DATE:20280101",
-                           "SUMMARY:Last of the file", "END:VEVENT", "BEGIN:VEVENT", "UID:e", "DTSTART:2026031",
-                           "SUMMARY:Unreadable", "END:VEVENT", "END:VCALENDAR"})
+  for (const char* Line : {"BEGIN:VCALENDAR",
+                           "VERSION:2.0",
+                           "PRODID:-//Test//Test//EN",  //
+                           "BEGIN:VEVENT",
+                           "UID:a",
+                           "DTSTART;VALUE=DATE:20260214",
+                           "SUMMARY:Valentine's dance",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:b",
+                           "DTSTART:20260220T190000",
+                           "SUMMARY:Quiz & cake",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:c",
+                           "DTSTART:20260305T100000",
+                           "SUMMARY:Coffee",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:d",
+                           "DTSTART;VALUE=DATE:20280101",
+                           "SUMMARY:Last of the file",
+                           "END:VEVENT",
+                           "BEGIN:VEVENT",
+                           "UID:e",
+                           "DTSTART:2026031",
+                           "SUMMARY:Unreadable",
+                           "END:VEVENT",
+                           "END:VCALENDAR"})
     Calendar += std::string(Line) + "\r\n";
   WriteFileBytes(Ics, Calendar);
   auto Import = [&](TDayRange* Proposed) {
@@ -946,6 +970,19 @@ TEST_F(MainFormTest, DialogsHaveDistinctAccessKeysAndTabReachesEveryControl) {
     EXPECT_NE(W->miHelpTopics->text().indexOf("\tF1"), -1) << "the menu shows F1 beside Help Topics";
   }
   RemoveTranslations();
+}
+
+TEST_F(MainFormTest, PublishAgainIsCtrlShiftPAndOpensTheDialogForANeverPublishedDocument) {
+  auto W = MakeWindow();
+  EXPECT_EQ(W->miPublishAgain->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  EXPECT_EQ(W->miPrevDay->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P)) << "Ctrl+P stays the previous day";
+  bool Opened = false;
+  WhenModal<TfrmPublish>([&Opened](TfrmPublish& Dialog) {
+    Opened = true;
+    Dialog.reject();
+  });
+  QTest::keyClick(W.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(Opened) << "nothing published yet: the dialog asks where";
 }
 
 TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {
