@@ -32,6 +32,7 @@
 #include "tests/ui/CaptionCheck.h"
 #include "tests/ui/DarkPalette.h"
 #include "tests/ui/KeyboardCheck.h"
+#include "tests/ui/UploadAnswers.h"
 #include "tests/ui/WhenModal.h"
 #include "ui/Contrast.h"
 #include "ui/PublishDlg.h"
@@ -39,51 +40,6 @@
 
 namespace {
 namespace fs = std::filesystem;
-
-// Sets an environment variable for the test's time, then puts it back.
-class TScopedEnv {
- public:
-  TScopedEnv(const char* Name, const char* Value) : FName(Name) {
-    if (const char* Old = getenv(Name)) FOld = Old;
-    FHad = getenv(Name) != nullptr;
-    Value ? setenv(Name, Value, 1) : unsetenv(Name);
-  }
-  ~TScopedEnv() { FHad ? setenv(FName, FOld.c_str(), 1) : unsetenv(FName); }
-
- private:
-  const char* FName;
-  std::string FOld;
-  bool FHad = false;
-};
-
-// The message boxes that the next call shows, answered in turn; every text
-// shown is kept, so that an unexpected box explains a failure.
-class TMessageAnswers {
- public:
-  using TAnswer = std::function<void(QMessageBox&)>;
-  explicit TMessageAnswers(std::deque<TAnswer> Answers) : FAnswers(std::move(Answers)) { Next(); }
-  QStringList Texts;
-
- private:
-  void Next() {
-    if (FAnswers.empty()) return;
-    WhenModal<QMessageBox>([this](QMessageBox& Box) {
-      Texts << Box.text();
-      TAnswer Answer = std::move(FAnswers.front());
-      FAnswers.pop_front();
-      Answer(Box);
-      Next();
-    });
-  }
-  std::deque<TAnswer> FAnswers;
-};
-
-void Click(QMessageBox& Box, const QString& Caption) {
-  for (QAbstractButton* Button : Box.buttons())
-    if (Button->text() == Caption) return Button->click();
-  ADD_FAILURE() << "no button " << Caption.toStdString() << " in: " << Box.text().toStdString();
-  Box.reject();
-}
 
 class UploadDlgTest : public ::testing::Test {
  protected:
@@ -118,6 +74,7 @@ class UploadDlgTest : public ::testing::Test {
   TScopedPlatform PlatformScope;
   TScopedEnv Home{"HOME", (Temp / "home").c_str()};
   TScopedEnv NoAgent{"SSH_AUTH_SOCK", nullptr};
+  TScopedEnv NoKeyring{"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus"};
   TEventList Doc;
 };
 
@@ -195,6 +152,47 @@ TEST_F(UploadDlgTest, AChangedHostKeyIsRefusedWithoutAQuestion) {
   ASSERT_EQ(Shown.size(), 1);
   EXPECT_TRUE(Shown[0].startsWith("The key of [127.0.0.1]:")) << Shown[0].toStdString();
   EXPECT_EQ(ReadFileBytes(KnownHosts()), Elsewhere);
+}
+
+// Without a keyring the password is asked for, and the dialog says why it
+// cannot be kept; plain FTP goes only with the user's tick.
+TEST(UploadWithoutKeyringTest, ThePasswordIsAskedAndTheKeyringProblemSaid) {
+  TFakePlatform Fake;
+  TScopedPlatform PlatformScope(Fake);
+  TTempFolder Temp;
+  Fake.FConfigFolder = Temp / "config";
+  TScopedEnv NoKeyring("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+  TFtpServer Server(TFtpServer::TTls::None);
+  Server.MakeFolder("plain");
+  TEventList Doc;
+  Doc.Style().ResetToDefaults();
+  Doc.FindEvent(true, EncodeDate(2026, 3, 14))->Text = "Spring fair";
+  TfrmPublish Dialog(nullptr, Doc, Temp / "club.qby");
+  Dialog.edtFolder->setText(QString::fromStdString(Temp / "site"));
+  Dialog.grpUpload->setChecked(true);
+  Dialog.cbxProtocol->setCurrentIndex(2);
+  Dialog.edtServer->setText("127.0.0.1:" + QString::number(Server.Port()));
+  Dialog.edtUser->setText(TFtpServer::kUser);
+  Dialog.edtRemoteFolder->setText("plain");
+  Dialog.chkPlainFtp->setChecked(true);
+  QString KeyringProblem;
+  bool KeepEnabled = true;
+  WhenModal<TfrmUploadPassword>([&](TfrmUploadPassword& Asked) {
+    if (auto* Label = Asked.findChild<QLabel*>("lblKeyring")) KeyringProblem = Label->text();
+    KeepEnabled = Asked.chkKeepPassword->isEnabled();
+    Asked.edtPassword->setText(TFtpServer::kPassword);
+    Asked.accept();
+  });
+  TMessageAnswers Answers({[](QMessageBox& Box) { Box.button(QMessageBox::Close)->click(); }});
+  Dialog.btnPublish->click();
+  EXPECT_TRUE(KeyringProblem.startsWith("The keyring cannot be used")) << KeyringProblem.toStdString();
+  EXPECT_FALSE(KeepEnabled);
+  ASSERT_EQ(Answers.Texts.size(), 1);
+  EXPECT_TRUE(Answers.Texts[0].contains("\nUploaded ")) << Answers.Texts[0].toStdString();
+  EXPECT_EQ(ReadFolder(Server.Root() + "/plain"), ReadFolder(Temp / "site"));
+  EXPECT_EQ(Doc.UploadAddress, "ftp://webmaster@127.0.0.1:" + std::to_string(Server.Port()) + "/plain/");
+  EXPECT_TRUE(Doc.UploadPlainFtp);
+  EXPECT_TRUE(UploadTargetTrusted(Doc.UploadAddress)) << "typed by the user: not asked";
 }
 
 // The upload group's fields without a server: what a pasted address fills,
