@@ -805,8 +805,8 @@ void TfrmMain::miImportICalClick() {
   const std::optional<TDayRange> Days =
       ExecuteRangeDialog(this, tr("Import iCalendar"), tr("Import the events of these days:"), Proposed);
   if (!Days) return;
-  ShowImportResult(
-      ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)), *Days);
+  ShowImportResult(ImportICalendarFile(*FEventList, *File, Days->From, Days->To, EventTextFormOf(*FEventList)),
+                   *Days);
 }
 
 void TfrmMain::miImportAddressClick() {
@@ -828,8 +828,7 @@ void TfrmMain::miImportAddressClick() {
       ExecuteRangeDialog(this, Title, tr("Import the events of these days:"), Proposed);
   if (!Days) return;
   ShowImportResult(
-      ImportICalendar(*FEventList, *Calendar, Name, Days->From, Days->To, EventTextFormOf(*FEventList)),
-      *Days);
+      ImportICalendar(*FEventList, *Calendar, Name, Days->From, Days->To, EventTextFormOf(*FEventList)), *Days);
 }
 
 void TfrmMain::ShowImportResult(const TICalImportResult& Added, const TDayRange& Days) {

@@ -1,3 +1,11 @@
+// How it works: the dialog moves the document's site options and upload
+// target into its fields and back (LoadFromDocument, StoreToDocument). Publish
+// checks the fields, publishes with a progress bar (asking before it replaces
+// a file that Quillbay did not write), stores the options in the document and,
+// when the upload group is ticked, confirms a target that came with the
+// document (UploadTrust.h) and hands the upload to UploadWithPrompts, whose
+// summary joins the end message. Questions and progress go to the dialog, or
+// to its owner while the dialog is hidden (RepublishSite).
 #include "ui/PublishDlg.h"
 
 #include <QApplication>
@@ -199,8 +207,9 @@ void TfrmPublish::LoadFromDocument() {
       const TUploadTarget Target = ParseUploadAddress(FDocumentTarget);
       FDocumentTarget = UploadAddressText(Target);
       FillUploadFields(Target);
-    } catch (const EQuillbayError&) {
-      edtServer->setText(ToQString(FDocumentTarget));  // shown as it is, refused at Publish
+    } catch (const EQuillbayError& Error) {
+      // Not shown in the fields (it may hold a password): refused at Publish.
+      FDocumentTargetProblem = Error.what();
     }
   }
   chkPlainFtp->setChecked(FEventList.UploadPlainFtp);
@@ -241,6 +250,8 @@ void TfrmPublish::UpdateUploadFields() {
 }
 
 TUploadRequest TfrmPublish::UploadRequest() const {
+  if (!FDocumentTargetProblem.empty() && edtServer->text().trimmed().isEmpty())
+    throw EQuillbayError(FDocumentTargetProblem);
   TUploadRequest Request;
   Request.Target = UploadTargetOf(SchemeOfRow(cbxProtocol->currentIndex()), ToStdString(edtServer->text()),
                                   ToStdString(edtUser->text()), ToStdString(edtRemoteFolder->text()));

@@ -91,7 +91,8 @@ class TfrmPublish : public QDialog {
   QWidget* Owner();
   TEventList& FEventList;
   std::string FDocumentFileName;
-  std::string FDocumentTarget;  // the upload address the document came with
+  std::string FDocumentTarget;         // the upload address the document came with
+  std::string FDocumentTargetProblem;  // why that address was refused
 };
 
 void ExecutePublishDialog(QWidget* Owner, TEventList& EventList, const std::string& DocumentFileName);

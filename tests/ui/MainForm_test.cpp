@@ -20,8 +20,8 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSet>
 #include <QTabBar>
+#include <QSet>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -84,8 +84,7 @@ QString SharedAccessKeys(const QWidget& Window) {
   std::map<QChar, QStringList> Users;
   const auto Add = [&Users](const QString& Caption) {
     const qsizetype At = Caption.indexOf('&');
-    if (At >= 0 && At + 1 < Caption.size() && Caption[At + 1] != '&')
-      Users[Caption[At + 1].toLower()] << Caption;
+    if (At >= 0 && At + 1 < Caption.size() && Caption[At + 1] != '&') Users[Caption[At + 1].toLower()] << Caption;
   };
   for (const QWidget* Control : Window.findChildren<QWidget*>()) {
     if (!Control->isVisibleTo(&Window)) continue;
@@ -693,35 +692,13 @@ TEST_F(MainFormTest, ImportICalendarMergesMarksModifiedAndShowsTheFirstNewDay) {
   W->Project.SetModified(false);
   const std::string Ics = Root + "/other/club.ics";
   std::string Calendar;
-  for (const char* Line : {"BEGIN:VCALENDAR",
-                           "VERSION:2.0",
-                           "PRODID:-//Test//Test//EN",  //
-                           "BEGIN:VEVENT",
-                           "UID:a",
-                           "DTSTART;VALUE=DATE:20260214",
-                           "SUMMARY:Valentine's dance",
-                           "END:VEVENT",
-                           "BEGIN:VEVENT",
-                           "UID:b",
-                           "DTSTART:20260220T190000",
-                           "SUMMARY:Quiz & cake",
-                           "END:VEVENT",
-                           "BEGIN:VEVENT",
-                           "UID:c",
-                           "DTSTART:20260305T100000",
-                           "SUMMARY:Coffee",
-                           "END:VEVENT",
-                           "BEGIN:VEVENT",
-                           "UID:d",
-                           "DTSTART;VALUE=DATE:20280101",
-                           "SUMMARY:Last of the file",
-                           "END:VEVENT",
-                           "BEGIN:VEVENT",
-                           "UID:e",
-                           "DTSTART:2026031",
-                           "SUMMARY:Unreadable",
-                           "END:VEVENT",
-                           "END:VCALENDAR"})
+  for (const char* Line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Test//Test//EN",  //
+                           "BEGIN:VEVENT", "UID:a", "DTSTART;VALUE=DATE:20260214", "SUMMARY:Valentine's dance",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:b", "DTSTART:20260220T190000", "SUMMARY:Quiz & cake",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:c", "DTSTART:20260305T100000", "SUMMARY:Coffee",
+                           "END:VEVENT", "BEGIN:VEVENT", "UID:d", "DTSTART;VALUE=DATE:20280101",
+                           "SUMMARY:Last of the file", "END:VEVENT", "BEGIN:VEVENT", "UID:e", "DTSTART:2026031",
+                           "SUMMARY:Unreadable", "END:VEVENT", "END:VCALENDAR"})
     Calendar += std::string(Line) + "\r\n";
   WriteFileBytes(Ics, Calendar);
   auto Import = [&](TDayRange* Proposed) {
