@@ -249,12 +249,16 @@ void TfrmPublish::UpdateUploadFields() {
   edtPassword->setPlaceholderText(Sftp ? tr("empty: SSH keys or the agent") : QString());
 }
 
+TUploadTarget TfrmPublish::FieldsTarget() const {
+  return UploadTargetOf(SchemeOfRow(cbxProtocol->currentIndex()), ToStdString(edtServer->text()),
+                        ToStdString(edtUser->text()), ToStdString(edtRemoteFolder->text()));
+}
+
 TUploadRequest TfrmPublish::UploadRequest() const {
   if (!FDocumentTargetProblem.empty() && edtServer->text().trimmed().isEmpty())
     throw EQuillbayError(FDocumentTargetProblem);
   TUploadRequest Request;
-  Request.Target = UploadTargetOf(SchemeOfRow(cbxProtocol->currentIndex()), ToStdString(edtServer->text()),
-                                  ToStdString(edtUser->text()), ToStdString(edtRemoteFolder->text()));
+  Request.Target = FieldsTarget();
   Request.PlainFtp = Request.Target.PlainFtpAsked && chkPlainFtp->isChecked();
   if (Request.Target.PlainFtpAsked && !Request.PlainFtp)
     throw EQuillbayError(
@@ -278,7 +282,7 @@ void TfrmPublish::btnTestConnectionClick() {
 }
 
 void TfrmPublish::btnForgetPasswordClick() {
-  const std::string Address = UploadRequest().Target.Display();
+  const std::string Address = FieldsTarget().Display();
   const bool Forgotten = ForgetUploadPassword(Address);
   QMessageBox::information(
       Owner(), windowTitle(),
@@ -287,7 +291,7 @@ void TfrmPublish::btnForgetPasswordClick() {
 }
 
 void TfrmPublish::btnForgetHostKeyClick() {
-  const TUploadTarget Target = UploadRequest().Target;
+  const TUploadTarget Target = FieldsTarget();
   const std::string File = UserKnownHostsFile();
   const QString Host = ToQString(KnownHostName(Target.Host, Target.Port));
   const bool Forgotten = RemoveKnownHost(File, Target.Host, Target.Port) > 0;

@@ -48,6 +48,8 @@ class TfrmPublish : public QDialog {
   // The upload target of the group's fields; raises EQuillbayError for fields
   // that make no valid address, and for plain FTP not allowed.
   TUploadRequest UploadRequest() const;
+  // The target alone, for forgetting its password or host key.
+  TUploadTarget FieldsTarget() const;
   // A whole address pasted or typed into Server fills the other fields.
   void ServerEdited();
   void UpdateUploadFields();

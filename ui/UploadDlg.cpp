@@ -177,6 +177,8 @@ std::optional<TUploadResult> UploadWithPrompts(QWidget* Parent, const QString& T
   for (;;) {
     TUploadJob Job(Target, Options, Mode, SiteFolder);
     WaitWithProgress(Parent, Title, Job, Address, Mode);
+    // A test cancelled while it connects has nothing to tell.
+    if (Mode == TUploadJob::TMode::Test && Job.Cancelled()) return std::nullopt;
     try {
       TUploadResult Result = Job.Take();
       if (Listed) *Listed = Job.Listed();
