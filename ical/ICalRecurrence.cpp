@@ -214,19 +214,38 @@ TRuleWalk WalkRule(const icalrecurrencetype& R, icaltimetype Start, int64_t Firs
   if (NeverMatches(R)) return TRuleWalk::Done;
   std::unique_ptr<icalrecur_iterator, TIteratorFree> It(icalrecur_iterator_new(R, Start));
   if (!It) return TRuleWalk::Unusable;
-  // An endless rule is begun near the range instead of at DTSTART. libical
-  // can do that for rules of whole days and longer without COUNT; rules of
-  // hours, minutes and seconds are walked from their start.
-  icaltimetype Walked = Start;
-  if (R.count == 0 && R.freq >= ICAL_DAILY_RECURRENCE && R.freq <= ICAL_YEARLY_RECURRENCE &&
-      FirstDay > DayOf(Start)) {
-    Walked = AddDays(Start, FirstDay - DayOf(Start));
-    Walked.hour = Walked.minute = Walked.second = 0;
-    icalrecur_iterator_set_start(It.get(), Walked);
-  }
   // libical looks at every period of the rule (every hour of an hourly
   // rule) on its way to the next date: each counts as a step.
   const int64_t Period = std::max<int64_t>(PeriodSeconds(R.freq) * std::max<int64_t>(R.interval, 1), 1);
+  // A rule without COUNT is begun near the range instead of at DTSTART, so
+  // that an hourly rule begun centuries ago costs no more than one begun
+  // last week. libical can begin a rule of whole days and longer on the
+  // range's first day. A rule of hours, minutes or seconds is begun afresh
+  // on the last of its own instants (DTSTART plus whole intervals of
+  // elapsed time, counted in UTC as libical counts them) two days or more
+  // before the range, so that it gives the very same dates.
+  icaltimetype Walked = Start;
+  const bool WholeDays = R.freq >= ICAL_DAILY_RECURRENCE && R.freq <= ICAL_YEARLY_RECURRENCE;
+  if (R.count == 0 && WholeDays && FirstDay > DayOf(Start)) {
+    Walked = AddDays(Start, FirstDay - DayOf(Start));
+    Walked.hour = Walked.minute = Walked.second = 0;
+    icalrecur_iterator_set_start(It.get(), Walked);
+  } else if (R.count == 0 && !WholeDays && !Start.is_date && FirstDay > DayOf(Start) + 2) {
+    icaltimezone* Utc = icaltimezone_get_utc_timezone();
+    const icaltimetype Base = Start.zone ? icaltime_convert_to_zone(Start, Utc) : Start;
+    const int64_t Gap =
+        (FirstDay - 2 - DayOf(Base)) * SecondsPerDay - Base.hour * 3600 - Base.minute * 60 - Base.second;
+    if (Gap > Period) {
+      const int64_t Skipped = Gap / Period * Period;
+      icaltimetype Begun = AddDays(Base, Skipped / SecondsPerDay);
+      icaltime_adjust(&Begun, 0, 0, 0, static_cast<int>(Skipped % SecondsPerDay));
+      if (Start.zone) Begun = icaltime_convert_to_zone(Begun, const_cast<icaltimezone*>(Start.zone));
+      if (std::unique_ptr<icalrecur_iterator, TIteratorFree> Near(icalrecur_iterator_new(R, Begun)); Near) {
+        It = std::move(Near);
+        Walked = Begun;
+      }
+    }
+  }
   // libical gives only the dates that match the rule; when the start is not
   // one of them, it still counts toward COUNT (RFC 5545, 3.8.5.3).
   int64_t Left = R.count;

@@ -300,6 +300,8 @@ const TPropertyList& TEventList::Properties() const {
       Defaulted(OrdinalProperty("SiteUpcomingDays", TPropKind::Integer, &C::SiteUpcomingDays), 60),
       Defaulted(OrdinalProperty("SiteFeedMonthsBack", TPropKind::Integer, &C::SiteFeedMonthsBack), 12),
       Defaulted(OrdinalProperty("SiteFeedMonthsAhead", TPropKind::Integer, &C::SiteFeedMonthsAhead), 24),
+      StringProperty("UploadAddress", &C::UploadAddress),
+      Defaulted(OrdinalProperty("UploadPlainFtp", TPropKind::Boolean, &C::UploadPlainFtp), false),
   };
   return List;
 }

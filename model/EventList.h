@@ -141,6 +141,11 @@ class TEventList : public TDataStore {
   std::string SiteFolder, SiteAddress, SiteFrom, SiteTo;
   int32_t SiteUpcomingDays = 60;
   int32_t SiteFeedMonthsBack = 12, SiteFeedMonthsAhead = 24;
+  // Where the published site is uploaded, stored only once set: the address
+  // without any secret ("sftp://user@host:22/folder/"; empty: no upload),
+  // and whether plain FTP, which sends the password unencrypted, was allowed.
+  std::string UploadAddress;
+  bool UploadPlainFtp = false;
 
   std::string ClassName() const override { return "TEventList"; }
   const TPropertyList& Properties() const override;

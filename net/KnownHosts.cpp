@@ -250,3 +250,73 @@ void AppendKnownHost(const std::string& FileName, const std::string& Host, int P
   close(Fd);
   if (!Written) throw EQuillbayError(TMessageId::CannotCreateFile, {FileName});
 }
+
+namespace {
+
+constexpr size_t kNone = std::string_view::npos;
+
+// Line without Name: a hashed line for it gives nothing, a plain pattern list
+// loses that name; Removed counts the names taken out. An empty result means
+// the line goes.
+std::string LineWithoutHost(std::string_view Line, const std::string& Name, int& Removed) {
+  std::string_view Rest = Line;
+  std::string_view First = NextField(Rest);
+  if (First.empty() || First[0] == '#' || First[0] == '@') return std::string(Line);
+  if (First.starts_with("|1|")) {
+    if (!HashedNameMatches(Name, First)) return std::string(Line);
+    ++Removed;
+    return {};
+  }
+  std::string Kept;
+  int Dropped = 0;
+  std::string_view Patterns = First;
+  while (true) {
+    size_t Comma = Patterns.find(',');
+    std::string_view Pattern = Patterns.substr(0, Comma);
+    if (Lower(Pattern) == Name) {
+      ++Dropped;
+    } else {
+      if (!Kept.empty()) Kept += ',';
+      Kept += Pattern;
+    }
+    if (Comma == kNone) break;
+    Patterns.remove_prefix(Comma + 1);
+  }
+  if (Dropped == 0) return std::string(Line);
+  Removed += Dropped;
+  if (Kept.empty()) return {};
+  const size_t Start = static_cast<size_t>(First.data() - Line.data());
+  return std::string(Line.substr(0, Start)) + Kept + std::string(Line.substr(Start + First.size()));
+}
+
+}  // namespace
+
+int RemoveKnownHost(const std::string& FileName, const std::string& Host, int Port) {
+  std::string Text;
+  const TReadStatus Status = TryReadFile(FileName, Text, 16 << 20);
+  if (Status == TReadStatus::Missing) return 0;
+  if (Status != TReadStatus::Read) throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
+  const std::string Name = KnownHostName(Host, Port);
+  std::string Result;
+  int Removed = 0;
+  std::string_view Rest = Text;
+  while (!Rest.empty()) {
+    const size_t End = Rest.find('\n');
+    // The line with its own ending, so that kept lines stay byte for byte.
+    const std::string_view Whole = Rest.substr(0, End == kNone ? Rest.size() : End + 1);
+    Rest.remove_prefix(Whole.size());
+    std::string_view Body = Whole;
+    if (Body.ends_with('\n')) Body.remove_suffix(1);
+    if (Body.ends_with('\r')) Body.remove_suffix(1);
+    const int Before = Removed;
+    const std::string Line = LineWithoutHost(Body, Name, Removed);
+    if (Removed == Before) {
+      Result += Whole;
+    } else if (!Line.empty()) {
+      Result += Line;
+      Result += Whole.substr(Body.size());
+    }
+  }
+  if (Removed > 0) WriteStringToFile(FileName, Result, TNewFileAccess::OwnerOnly);
+  return Removed;
+}

@@ -4,9 +4,11 @@
 // negations, "[host]:port" for other ports than 22, and the "@revoked" and
 // "@cert-authority" markers. It decides whether a key that a server shows is
 // known, unknown, changed or revoked, and appends a key the user accepted as
-// one hashed line. It never rewrites the file: lines it does not understand
-// stay as they are, and an unreadable line only means that it vouches for
-// nothing. Fingerprints are written as ssh-keygen prints them.
+// one hashed line. Only forgetting a host rewrites the file, whole and in one
+// piece, with every line that does not name that host byte for byte as it
+// was; otherwise lines it does not understand stay as they are, and an
+// unreadable line only means that it vouches for nothing. Fingerprints are
+// written as ssh-keygen prints them.
 
 #include <cstdint>
 #include <string>
@@ -67,6 +69,15 @@ std::string HashedKnownHostLine(const std::string& Host, int Port, const TKeyBlo
 // folder (0700) when missing; an existing file is only appended to, never
 // rewritten. Raises EQuillbayError when it cannot be written.
 void AppendKnownHost(const std::string& FileName, const std::string& Host, int Port, const TKeyBlob& Key);
+
+// Forgets Host on Port: drops the hashed lines for it, and its exact name
+// from plain pattern lists (the line goes when no name is left). Wildcards,
+// negations and "@revoked" or "@cert-authority" lines stay: they speak for
+// other hosts too, and a revoked key must stay refused. The file is replaced
+// whole (its permissions kept) only when something was removed. Returns how
+// many names were removed; raises EQuillbayError when the file cannot be
+// written.
+int RemoveKnownHost(const std::string& FileName, const std::string& Host, int Port);
 
 // Base64 without line breaks; Decode gives false on a character outside the
 // alphabet or a bad length (padding optional).

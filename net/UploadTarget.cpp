@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 #include "platform/Errors.h"
 
@@ -38,7 +39,61 @@ bool HasUnsafeCharacter(const std::string& Text) {
   });
 }
 
+std::string PercentEncode(const std::string& Text, const char* Kept) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string Result;
+  for (unsigned char C : Text) {
+    if (std::isalnum(C) || std::strchr("-._~", C) || (C && std::strchr(Kept, C))) {
+      Result += static_cast<char>(C);
+      continue;
+    }
+    Result += '%';
+    Result += kHex[C >> 4];
+    Result += kHex[C & 15];
+  }
+  return Result;
+}
+
+std::string Trimmed(const std::string& Text) {
+  const size_t First = Text.find_first_not_of(" \t");
+  if (First == std::string::npos) return {};
+  return Text.substr(First, Text.find_last_not_of(" \t") - First + 1);
+}
+
 }  // namespace
+
+std::string UploadAddressText(const TUploadTarget& Target) {
+  const std::string Scheme = Target.Protocol == TUploadProtocol::Sftp ? "sftp"
+                             : Target.PlainFtpAsked                   ? "ftp"
+                                                                      : "ftps";
+  const std::string Host = Target.Host.find(':') != std::string::npos ? "[" + Target.Host + "]" : Target.Host;
+  return Scheme + "://" + PercentEncode(Target.User, "") + "@" + Host + ":" + std::to_string(Target.Port) +
+         PercentEncode(Target.Folder, "/");
+}
+
+TUploadTarget UploadTargetOf(TUploadScheme Scheme, const std::string& Server, const std::string& User,
+                             const std::string& Folder) {
+  const std::string Host = Trimmed(Server);
+  // A user or a password belongs in its own field; the message leaves it out.
+  if (const size_t At = Host.rfind('@'); At != std::string::npos)
+    Refuse(Host.substr(At + 1), "the server must not hold a user or a password");
+  if (Host.find_first_of("/?# \t") != std::string::npos) Refuse(Host, "the host is not valid");
+  std::string Path = Trimmed(Folder);
+  // SFTP starts at the root, FTP at the login folder.
+  if (Scheme == TUploadScheme::Sftp) {
+    if (Path == "~" || Path.starts_with("~/"))
+      Path = "/" + Path;
+    else if (!Path.starts_with('/'))
+      Path = "/~/" + Path;
+  } else if (!Path.starts_with('/')) {
+    Path = "/" + Path;
+  }
+  const char* Prefix = Scheme == TUploadScheme::Sftp   ? "sftp://"
+                       : Scheme == TUploadScheme::Ftps ? "ftps://"
+                                                       : "ftp://";
+  return ParseUploadAddress(Prefix + PercentEncode(Trimmed(User), "") + "@" + Host +
+                            PercentEncode(Path, "/"));
+}
 
 std::string TUploadTarget::Display() const {
   std::string Scheme = Protocol == TUploadProtocol::Sftp ? "sftp" : PlainFtpAsked ? "ftp" : "ftps";

@@ -30,6 +30,18 @@ struct TUploadTarget {
 // port, or a folder with control characters, quotes or "..".
 TUploadTarget ParseUploadAddress(const std::string& Address);
 
+// The ways to upload that the window offers.
+enum class TUploadScheme { Sftp, Ftps, Ftp };
+
+// The target given by its parts as a user types them: Server is "host",
+// "host:port" or "[address]:port"; Folder is absolute, or relative to the
+// login folder (empty: the login folder itself). Raises as ParseUploadAddress.
+TUploadTarget UploadTargetOf(TUploadScheme Scheme, const std::string& Server, const std::string& User,
+                             const std::string& Folder);
+// The address that ParseUploadAddress reads back as Target: Display() with
+// the user and the folder percent-encoded where they need it.
+std::string UploadAddressText(const TUploadTarget& Target);
+
 // The password in FileName: its first line, without the line end. Raises
 // EQuillbayError when the file is a symbolic link, not a regular file, not
 // the user's own, or readable or writable by the group or others.

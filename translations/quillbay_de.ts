@@ -971,6 +971,10 @@
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 Termine konnten nicht gelesen werden (erster: %2)</translation>
     </message>
+    <message>
+        <source>Publish a&amp;gain</source>
+        <translation>Erneut &amp;veröffentlichen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPublish</name>
@@ -1061,6 +1065,102 @@ Sollen sie durch die Seiten der Website ersetzt werden?</translation>
     <message>
         <source>Open &amp;Folder</source>
         <translation>&amp;Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Upload to my web host</source>
+        <translation>Zu meinem Webhoster &amp;hochladen</translation>
+    </message>
+    <message>
+        <source>SFTP</source>
+        <translation>SFTP</translation>
+    </message>
+    <message>
+        <source>FTP with TLS</source>
+        <translation>FTP mit TLS</translation>
+    </message>
+    <message>
+        <source>FTP without encryption</source>
+        <translation>FTP ohne Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>Host oder Host:Port</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>Passwort in meinem Sch&amp;lüsselbund behalten</translation>
+    </message>
+    <message>
+        <source>Send my password u&amp;nencrypted</source>
+        <translation>Mein Passwort &amp;unverschlüsselt senden</translation>
+    </message>
+    <message>
+        <source>Anyone on the network path between you and the server can read your password and your pages.</source>
+        <translation>Jeder auf dem Netzweg zwischen Ihnen und dem Server kann Ihr Passwort und Ihre Seiten lesen.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbindung &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>F&amp;orget password</source>
+        <translation>Passwort ver&amp;gessen</translation>
+    </message>
+    <message>
+        <source>Forget &amp;host key</source>
+        <translation>Host-Schlüssel vergesse&amp;n</translation>
+    </message>
+    <message>
+        <source>Protoco&amp;l:</source>
+        <translation>Pro&amp;tokoll:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>Us&amp;er:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <source>&amp;Remote folder:</source>
+        <translation>&amp;Entfernter Ordner:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>empty: SSH keys or the agent</source>
+        <translation>leer: SSH-Schlüssel oder der Agent</translation>
+    </message>
+    <message>
+        <source>FTP without encryption sends your password as it is. Tick &quot;Send my password unencrypted&quot; to allow that, or choose another protocol.</source>
+        <translation>FTP ohne Verschlüsselung sendet Ihr Passwort im Klartext. Kreuzen Sie „Mein Passwort unverschlüsselt senden“ an, um das zu erlauben, oder wählen Sie ein anderes Protokoll.</translation>
+    </message>
+    <message>
+        <source>Connected to %1: the login works and the folder holds %2 entries.</source>
+        <translation>Verbunden mit %1: Die Anmeldung funktioniert, und der Ordner enthält %2 Einträge.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was removed from the keyring.</source>
+        <translation>Das Passwort für %1 wurde aus dem Schlüsselbund entfernt.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for %1.</source>
+        <translation>Der Schlüsselbund enthält kein Passwort für %1.</translation>
+    </message>
+    <message>
+        <source>The key of %1 was removed from %2.</source>
+        <translation>Der Schlüssel von %1 wurde aus %2 entfernt.</translation>
+    </message>
+    <message>
+        <source>%2 holds no key for %1.</source>
+        <translation>%2 enthält keinen Schlüssel für %1.</translation>
+    </message>
+    <message>
+        <source>This document uploads to %1. Upload there?</source>
+        <translation>Dieses Dokument lädt nach %1 hoch. Dorthin hochladen?</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1334,86 @@ Sollen sie durch die Seiten der Website ersetzt werden?</translation>
     <message>
         <source>%1, %2 of them left out</source>
         <translation>%1, davon %2 ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmUploadPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>The password for %1</source>
+        <translation>Das Passwort für %1</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>Passwort in meinem Sch&amp;lüsselbund behalten</translation>
+    </message>
+</context>
+<context>
+    <name>UploadDlg</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbindung zu %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Uploading to %1
+%2 of %3 files, %4 of %5</source>
+        <translation>Hochladen nach %1
+%2 von %3 Dateien, %4 von %5</translation>
+    </message>
+    <message>
+        <source>Cancelling after the current file...</source>
+        <translation>Wird nach der aktuellen Datei abgebrochen...</translation>
+    </message>
+    <message>
+        <source>The server %1 is not known yet. Its key&apos;s SHA-256 fingerprint is
+
+%2
+
+Compare it with the fingerprint that your web host gives you. Trust this server?</source>
+        <translation>Der Server %1 ist noch nicht bekannt. Der SHA-256-Fingerabdruck seines Schlüssels ist
+
+%2
+
+Vergleichen Sie ihn mit dem Fingerabdruck, den Ihr Webhoster Ihnen nennt. Diesem Server vertrauen?</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this server</source>
+        <translation>Diesem Server &amp;vertrauen</translation>
+    </message>
+    <message>
+        <source>The server&apos;s key was accepted for this upload but could not be kept: %1</source>
+        <translation>Der Schlüssel des Servers wurde für dieses Hochladen angenommen, konnte aber nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading 1 file, %1 unchanged, %2 removed</source>
+        <translation>Abgebrochen nach 1 hochgeladenen Datei, %1 unverändert, %2 entfernt</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading %1 files, %2 unchanged, %3 removed</source>
+        <translation>Abgebrochen nach %1 hochgeladenen Dateien, %2 unverändert, %3 entfernt</translation>
+    </message>
+    <message>
+        <source>Uploaded 1 file, %1 unchanged, %2 removed</source>
+        <translation>1 Datei hochgeladen, %1 unverändert, %2 entfernt</translation>
+    </message>
+    <message>
+        <source>Uploaded %1 files, %2 unchanged, %3 removed</source>
+        <translation>%1 Dateien hochgeladen, %2 unverändert, %3 entfernt</translation>
     </message>
 </context>
 <context>

@@ -971,6 +971,10 @@
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 eventos no se pudieron leer (primero: %2)</translation>
     </message>
+    <message>
+        <source>Publish a&amp;gain</source>
+        <translation>Publicar de nue&amp;vo</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPublish</name>
@@ -1061,6 +1065,102 @@ Replace them with the site&apos;s pages?</source>
     <message>
         <source>Open &amp;Folder</source>
         <translation>Abrir la &amp;carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Upload to my web host</source>
+        <translation>Subir a mi alo&amp;jamiento web</translation>
+    </message>
+    <message>
+        <source>SFTP</source>
+        <translation>SFTP</translation>
+    </message>
+    <message>
+        <source>FTP with TLS</source>
+        <translation>FTP con TLS</translation>
+    </message>
+    <message>
+        <source>FTP without encryption</source>
+        <translation>FTP sin cifrado</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>servidor o servidor:puerto</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>&amp;Guardar la contraseña en mi llavero</translation>
+    </message>
+    <message>
+        <source>Send my password u&amp;nencrypted</source>
+        <translation>Enviar mi contraseña si&amp;n cifrar</translation>
+    </message>
+    <message>
+        <source>Anyone on the network path between you and the server can read your password and your pages.</source>
+        <translation>Cualquiera en el camino de red entre usted y el servidor puede leer su contraseña y sus páginas.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Probar la conex&amp;ión</translation>
+    </message>
+    <message>
+        <source>F&amp;orget password</source>
+        <translation>O&amp;lvidar la contraseña</translation>
+    </message>
+    <message>
+        <source>Forget &amp;host key</source>
+        <translation>Olvidar la cla&amp;ve del servidor</translation>
+    </message>
+    <message>
+        <source>Protoco&amp;l:</source>
+        <translation>Pro&amp;tocolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>Us&amp;er:</source>
+        <translation>&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Remote folder:</source>
+        <translation>Carpeta &amp;remota:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>C&amp;ontraseña:</translation>
+    </message>
+    <message>
+        <source>empty: SSH keys or the agent</source>
+        <translation>vacía: claves SSH o el agente</translation>
+    </message>
+    <message>
+        <source>FTP without encryption sends your password as it is. Tick &quot;Send my password unencrypted&quot; to allow that, or choose another protocol.</source>
+        <translation>El FTP sin cifrado envía su contraseña tal cual. Marque «Enviar mi contraseña sin cifrar» para permitirlo, o elija otro protocolo.</translation>
+    </message>
+    <message>
+        <source>Connected to %1: the login works and the folder holds %2 entries.</source>
+        <translation>Conectado a %1: el inicio de sesión funciona y la carpeta contiene %2 elementos.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was removed from the keyring.</source>
+        <translation>La contraseña de %1 se ha quitado del llavero.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for %1.</source>
+        <translation>El llavero no contiene ninguna contraseña para %1.</translation>
+    </message>
+    <message>
+        <source>The key of %1 was removed from %2.</source>
+        <translation>La clave de %1 se ha quitado de %2.</translation>
+    </message>
+    <message>
+        <source>%2 holds no key for %1.</source>
+        <translation>%2 no contiene ninguna clave para %1.</translation>
+    </message>
+    <message>
+        <source>This document uploads to %1. Upload there?</source>
+        <translation>Este documento se sube a %1. ¿Subirlo allí?</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1334,86 @@ Replace them with the site&apos;s pages?</source>
     <message>
         <source>%1, %2 of them left out</source>
         <translation>%1 (omitidos: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmUploadPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>The password for %1</source>
+        <translation>La contraseña de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>C&amp;ontraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>&amp;Guardar la contraseña en mi llavero</translation>
+    </message>
+</context>
+<context>
+    <name>UploadDlg</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Conectando con %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Uploading to %1
+%2 of %3 files, %4 of %5</source>
+        <translation>Subiendo a %1
+%2 de %3 archivos, %4 de %5</translation>
+    </message>
+    <message>
+        <source>Cancelling after the current file...</source>
+        <translation>Se cancelará después del archivo actual...</translation>
+    </message>
+    <message>
+        <source>The server %1 is not known yet. Its key&apos;s SHA-256 fingerprint is
+
+%2
+
+Compare it with the fingerprint that your web host gives you. Trust this server?</source>
+        <translation>El servidor %1 aún no es conocido. La huella SHA-256 de su clave es
+
+%2
+
+Compárela con la huella que le da su proveedor de alojamiento. ¿Confiar en este servidor?</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this server</source>
+        <translation>&amp;Confiar en este servidor</translation>
+    </message>
+    <message>
+        <source>The server&apos;s key was accepted for this upload but could not be kept: %1</source>
+        <translation>La clave del servidor se aceptó para esta subida pero no se pudo guardar: %1</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>No se pudo guardar la contraseña en el llavero: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading 1 file, %1 unchanged, %2 removed</source>
+        <translation>Cancelado después de subir 1 archivo, %1 sin cambios, %2 eliminados</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading %1 files, %2 unchanged, %3 removed</source>
+        <translation>Cancelado después de subir %1 archivos, %2 sin cambios, %3 eliminados</translation>
+    </message>
+    <message>
+        <source>Uploaded 1 file, %1 unchanged, %2 removed</source>
+        <translation>1 archivo subido, %1 sin cambios, %2 eliminados</translation>
+    </message>
+    <message>
+        <source>Uploaded %1 files, %2 unchanged, %3 removed</source>
+        <translation>%1 archivos subidos, %2 sin cambios, %3 eliminados</translation>
     </message>
 </context>
 <context>

@@ -971,6 +971,10 @@
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 événements n&apos;ont pas pu être lus (premier : %2)</translation>
     </message>
+    <message>
+        <source>Publish a&amp;gain</source>
+        <translation>Publier de nou&amp;veau</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPublish</name>
@@ -1061,6 +1065,102 @@ Les remplacer par les pages du site ?</translation>
     <message>
         <source>Open &amp;Folder</source>
         <translation>Ouvrir le &amp;dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Upload to my web host</source>
+        <translation>Envoyer sur mon &amp;hébergeur web</translation>
+    </message>
+    <message>
+        <source>SFTP</source>
+        <translation>SFTP</translation>
+    </message>
+    <message>
+        <source>FTP with TLS</source>
+        <translation>FTP avec TLS</translation>
+    </message>
+    <message>
+        <source>FTP without encryption</source>
+        <translation>FTP sans chiffrement</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>hôte ou hôte:port</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>&amp;Garder le mot de passe dans mon trousseau</translation>
+    </message>
+    <message>
+        <source>Send my password u&amp;nencrypted</source>
+        <translation>Envoyer mon mot de passe &amp;non chiffré</translation>
+    </message>
+    <message>
+        <source>Anyone on the network path between you and the server can read your password and your pages.</source>
+        <translation>Toute personne sur le chemin réseau entre vous et le serveur peut lire votre mot de passe et vos pages.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Tester la &amp;connexion</translation>
+    </message>
+    <message>
+        <source>F&amp;orget password</source>
+        <translation>&amp;Oublier le mot de passe</translation>
+    </message>
+    <message>
+        <source>Forget &amp;host key</source>
+        <translation>Oublier la c&amp;lé de l&apos;hôte</translation>
+    </message>
+    <message>
+        <source>Protoco&amp;l:</source>
+        <translation>P&amp;rotocole :</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur :</translation>
+    </message>
+    <message>
+        <source>Us&amp;er:</source>
+        <translation>U&amp;tilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Remote folder:</source>
+        <translation>Dossier d&amp;istant :</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Mot de pass&amp;e :</translation>
+    </message>
+    <message>
+        <source>empty: SSH keys or the agent</source>
+        <translation>vide : clés SSH ou l&apos;agent</translation>
+    </message>
+    <message>
+        <source>FTP without encryption sends your password as it is. Tick &quot;Send my password unencrypted&quot; to allow that, or choose another protocol.</source>
+        <translation>Le FTP sans chiffrement envoie votre mot de passe en clair. Cochez « Envoyer mon mot de passe non chiffré » pour l&apos;accepter, ou choisissez un autre protocole.</translation>
+    </message>
+    <message>
+        <source>Connected to %1: the login works and the folder holds %2 entries.</source>
+        <translation>Connecté à %1 : la connexion fonctionne et le dossier contient %2 éléments.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was removed from the keyring.</source>
+        <translation>Le mot de passe de %1 a été retiré du trousseau.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for %1.</source>
+        <translation>Le trousseau ne contient aucun mot de passe pour %1.</translation>
+    </message>
+    <message>
+        <source>The key of %1 was removed from %2.</source>
+        <translation>La clé de %1 a été retirée de %2.</translation>
+    </message>
+    <message>
+        <source>%2 holds no key for %1.</source>
+        <translation>%2 ne contient aucune clé pour %1.</translation>
+    </message>
+    <message>
+        <source>This document uploads to %1. Upload there?</source>
+        <translation>Ce document s&apos;envoie vers %1. Envoyer là-bas ?</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1334,86 @@ Les remplacer par les pages du site ?</translation>
     <message>
         <source>%1, %2 of them left out</source>
         <translation>%1, dont %2 omis</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmUploadPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>The password for %1</source>
+        <translation>Le mot de passe de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>&amp;Garder le mot de passe dans mon trousseau</translation>
+    </message>
+</context>
+<context>
+    <name>UploadDlg</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connexion à %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Uploading to %1
+%2 of %3 files, %4 of %5</source>
+        <translation>Envoi vers %1
+%2 fichiers sur %3, %4 sur %5</translation>
+    </message>
+    <message>
+        <source>Cancelling after the current file...</source>
+        <translation>Annulation après le fichier en cours...</translation>
+    </message>
+    <message>
+        <source>The server %1 is not known yet. Its key&apos;s SHA-256 fingerprint is
+
+%2
+
+Compare it with the fingerprint that your web host gives you. Trust this server?</source>
+        <translation>Le serveur %1 n&apos;est pas encore connu. L&apos;empreinte SHA-256 de sa clé est
+
+%2
+
+Comparez-la avec l&apos;empreinte que votre hébergeur vous donne. Faire confiance à ce serveur ?</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this server</source>
+        <translation>&amp;Faire confiance à ce serveur</translation>
+    </message>
+    <message>
+        <source>The server&apos;s key was accepted for this upload but could not be kept: %1</source>
+        <translation>La clé du serveur a été acceptée pour cet envoi mais n&apos;a pas pu être conservée : %1</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Le mot de passe n&apos;a pas pu être conservé dans le trousseau : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading 1 file, %1 unchanged, %2 removed</source>
+        <translation>Annulé après l&apos;envoi de 1 fichier, %1 inchangés, %2 supprimés</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading %1 files, %2 unchanged, %3 removed</source>
+        <translation>Annulé après l&apos;envoi de %1 fichiers, %2 inchangés, %3 supprimés</translation>
+    </message>
+    <message>
+        <source>Uploaded 1 file, %1 unchanged, %2 removed</source>
+        <translation>1 fichier envoyé, %1 inchangés, %2 supprimés</translation>
+    </message>
+    <message>
+        <source>Uploaded %1 files, %2 unchanged, %3 removed</source>
+        <translation>%1 fichiers envoyés, %2 inchangés, %3 supprimés</translation>
     </message>
 </context>
 <context>

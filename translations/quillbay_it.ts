@@ -971,6 +971,10 @@
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 eventi non sono stati letti (primo: %2)</translation>
     </message>
+    <message>
+        <source>Publish a&amp;gain</source>
+        <translation>Pubblica di nuo&amp;vo</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPublish</name>
@@ -1061,6 +1065,102 @@ Sostituirli con le pagine del sito?</translation>
     <message>
         <source>Open &amp;Folder</source>
         <translation>Apri la &amp;cartella</translation>
+    </message>
+    <message>
+        <source>&amp;Upload to my web host</source>
+        <translation>Carica sul mio &amp;hosting web</translation>
+    </message>
+    <message>
+        <source>SFTP</source>
+        <translation>SFTP</translation>
+    </message>
+    <message>
+        <source>FTP with TLS</source>
+        <translation>FTP con TLS</translation>
+    </message>
+    <message>
+        <source>FTP without encryption</source>
+        <translation>FTP senza cifratura</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>host o host:porta</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>Conser&amp;va la password nel mio portachiavi</translation>
+    </message>
+    <message>
+        <source>Send my password u&amp;nencrypted</source>
+        <translation>Invia la mia password &amp;non cifrata</translation>
+    </message>
+    <message>
+        <source>Anyone on the network path between you and the server can read your password and your pages.</source>
+        <translation>Chiunque sul percorso di rete tra te e il server può leggere la tua password e le tue pagine.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Prova la conn&amp;essione</translation>
+    </message>
+    <message>
+        <source>F&amp;orget password</source>
+        <translation>Dimentica la passw&amp;ord</translation>
+    </message>
+    <message>
+        <source>Forget &amp;host key</source>
+        <translation>Dimentica &amp;la chiave dell&apos;host</translation>
+    </message>
+    <message>
+        <source>Protoco&amp;l:</source>
+        <translation>Pro&amp;tocollo:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>Us&amp;er:</source>
+        <translation>&amp;Utente:</translation>
+    </message>
+    <message>
+        <source>&amp;Remote folder:</source>
+        <translation>Cartella &amp;remota:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message>
+        <source>empty: SSH keys or the agent</source>
+        <translation>vuota: chiavi SSH o l&apos;agente</translation>
+    </message>
+    <message>
+        <source>FTP without encryption sends your password as it is. Tick &quot;Send my password unencrypted&quot; to allow that, or choose another protocol.</source>
+        <translation>L&apos;FTP senza cifratura invia la password così com&apos;è. Spunta «Invia la mia password non cifrata» per consentirlo, oppure scegli un altro protocollo.</translation>
+    </message>
+    <message>
+        <source>Connected to %1: the login works and the folder holds %2 entries.</source>
+        <translation>Connesso a %1: l&apos;accesso funziona e la cartella contiene %2 elementi.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was removed from the keyring.</source>
+        <translation>La password per %1 è stata rimossa dal portachiavi.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for %1.</source>
+        <translation>Il portachiavi non contiene alcuna password per %1.</translation>
+    </message>
+    <message>
+        <source>The key of %1 was removed from %2.</source>
+        <translation>La chiave di %1 è stata rimossa da %2.</translation>
+    </message>
+    <message>
+        <source>%2 holds no key for %1.</source>
+        <translation>%2 non contiene alcuna chiave per %1.</translation>
+    </message>
+    <message>
+        <source>This document uploads to %1. Upload there?</source>
+        <translation>Questo documento viene caricato su %1. Caricarlo lì?</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1334,86 @@ Sostituirli con le pagine del sito?</translation>
     <message>
         <source>%1, %2 of them left out</source>
         <translation>%1 (esclusi: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmUploadPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>The password for %1</source>
+        <translation>La password per %1</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>Conser&amp;va la password nel mio portachiavi</translation>
+    </message>
+</context>
+<context>
+    <name>UploadDlg</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connessione a %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Uploading to %1
+%2 of %3 files, %4 of %5</source>
+        <translation>Caricamento su %1
+%2 di %3 file, %4 di %5</translation>
+    </message>
+    <message>
+        <source>Cancelling after the current file...</source>
+        <translation>Annullamento dopo il file corrente...</translation>
+    </message>
+    <message>
+        <source>The server %1 is not known yet. Its key&apos;s SHA-256 fingerprint is
+
+%2
+
+Compare it with the fingerprint that your web host gives you. Trust this server?</source>
+        <translation>Il server %1 non è ancora conosciuto. L&apos;impronta SHA-256 della sua chiave è
+
+%2
+
+Confrontala con l&apos;impronta che ti fornisce il tuo hosting. Fidarsi di questo server?</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this server</source>
+        <translation>&amp;Fidati di questo server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s key was accepted for this upload but could not be kept: %1</source>
+        <translation>La chiave del server è stata accettata per questo caricamento ma non è stato possibile conservarla: %1</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Non è stato possibile conservare la password nel portachiavi: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading 1 file, %1 unchanged, %2 removed</source>
+        <translation>Annullato dopo aver caricato 1 file, %1 invariati, %2 rimossi</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading %1 files, %2 unchanged, %3 removed</source>
+        <translation>Annullato dopo aver caricato %1 file, %2 invariati, %3 rimossi</translation>
+    </message>
+    <message>
+        <source>Uploaded 1 file, %1 unchanged, %2 removed</source>
+        <translation>1 file caricato, %1 invariati, %2 rimossi</translation>
+    </message>
+    <message>
+        <source>Uploaded %1 files, %2 unchanged, %3 removed</source>
+        <translation>%1 file caricati, %2 invariati, %3 rimossi</translation>
     </message>
 </context>
 <context>

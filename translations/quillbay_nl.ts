@@ -971,6 +971,10 @@
         <source>; %1 events could not be read (first: %2)</source>
         <translation>; %1 afspraken konden niet worden gelezen (eerste: %2)</translation>
     </message>
+    <message>
+        <source>Publish a&amp;gain</source>
+        <translation>Opnieuw publi&amp;ceren</translation>
+    </message>
 </context>
 <context>
     <name>TfrmPublish</name>
@@ -1061,6 +1065,102 @@ Vervangen door de pagina&apos;s van de site?</translation>
     <message>
         <source>Open &amp;Folder</source>
         <translation>&amp;Map openen</translation>
+    </message>
+    <message>
+        <source>&amp;Upload to my web host</source>
+        <translation>&amp;Uploaden naar mijn webhost</translation>
+    </message>
+    <message>
+        <source>SFTP</source>
+        <translation>SFTP</translation>
+    </message>
+    <message>
+        <source>FTP with TLS</source>
+        <translation>FTP met TLS</translation>
+    </message>
+    <message>
+        <source>FTP without encryption</source>
+        <translation>FTP zonder versleuteling</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>host of host:poort</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>Wachtwoord in mijn s&amp;leutelbos bewaren</translation>
+    </message>
+    <message>
+        <source>Send my password u&amp;nencrypted</source>
+        <translation>Mijn wachtwoord onversleuteld ve&amp;rsturen</translation>
+    </message>
+    <message>
+        <source>Anyone on the network path between you and the server can read your password and your pages.</source>
+        <translation>Iedereen op het netwerkpad tussen u en de server kan uw wachtwoord en uw pagina&apos;s lezen.</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbin&amp;ding testen</translation>
+    </message>
+    <message>
+        <source>F&amp;orget password</source>
+        <translation>Wachtwoord &amp;vergeten</translation>
+    </message>
+    <message>
+        <source>Forget &amp;host key</source>
+        <translation>&amp;Hostsleutel vergeten</translation>
+    </message>
+    <message>
+        <source>Protoco&amp;l:</source>
+        <translation>Pro&amp;tocol:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>Us&amp;er:</source>
+        <translation>&amp;Gebruiker:</translation>
+    </message>
+    <message>
+        <source>&amp;Remote folder:</source>
+        <translation>&amp;Externe map:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>empty: SSH keys or the agent</source>
+        <translation>leeg: SSH-sleutels of de agent</translation>
+    </message>
+    <message>
+        <source>FTP without encryption sends your password as it is. Tick &quot;Send my password unencrypted&quot; to allow that, or choose another protocol.</source>
+        <translation>FTP zonder versleuteling verstuurt uw wachtwoord zoals het is. Vink „Mijn wachtwoord onversleuteld versturen” aan om dat toe te staan, of kies een ander protocol.</translation>
+    </message>
+    <message>
+        <source>Connected to %1: the login works and the folder holds %2 entries.</source>
+        <translation>Verbonden met %1: het aanmelden werkt en de map bevat %2 items.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was removed from the keyring.</source>
+        <translation>Het wachtwoord voor %1 is uit de sleutelbos verwijderd.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for %1.</source>
+        <translation>De sleutelbos bevat geen wachtwoord voor %1.</translation>
+    </message>
+    <message>
+        <source>The key of %1 was removed from %2.</source>
+        <translation>De sleutel van %1 is uit %2 verwijderd.</translation>
+    </message>
+    <message>
+        <source>%2 holds no key for %1.</source>
+        <translation>%2 bevat geen sleutel voor %1.</translation>
+    </message>
+    <message>
+        <source>This document uploads to %1. Upload there?</source>
+        <translation>Dit document wordt geüpload naar %1. Daarheen uploaden?</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1334,86 @@ Vervangen door de pagina&apos;s van de site?</translation>
     <message>
         <source>%1, %2 of them left out</source>
         <translation>%1, waarvan %2 overgeslagen</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmUploadPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>The password for %1</source>
+        <translation>Het wachtwoord voor %1</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the password in my keyring</source>
+        <translation>Wachtwoord in mijn s&amp;leutelbos bewaren</translation>
+    </message>
+</context>
+<context>
+    <name>UploadDlg</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbinden met %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Uploading to %1
+%2 of %3 files, %4 of %5</source>
+        <translation>Uploaden naar %1
+%2 van %3 bestanden, %4 van %5</translation>
+    </message>
+    <message>
+        <source>Cancelling after the current file...</source>
+        <translation>Annuleren na het huidige bestand...</translation>
+    </message>
+    <message>
+        <source>The server %1 is not known yet. Its key&apos;s SHA-256 fingerprint is
+
+%2
+
+Compare it with the fingerprint that your web host gives you. Trust this server?</source>
+        <translation>De server %1 is nog niet bekend. De SHA-256-vingerafdruk van zijn sleutel is
+
+%2
+
+Vergelijk die met de vingerafdruk die uw webhost u geeft. Deze server vertrouwen?</translation>
+    </message>
+    <message>
+        <source>&amp;Trust this server</source>
+        <translation>Deze server &amp;vertrouwen</translation>
+    </message>
+    <message>
+        <source>The server&apos;s key was accepted for this upload but could not be kept: %1</source>
+        <translation>De sleutel van de server is voor deze upload aanvaard, maar kon niet worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Het wachtwoord kon niet in de sleutelbos worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading 1 file, %1 unchanged, %2 removed</source>
+        <translation>Geannuleerd na het uploaden van 1 bestand, %1 ongewijzigd, %2 verwijderd</translation>
+    </message>
+    <message>
+        <source>Cancelled after uploading %1 files, %2 unchanged, %3 removed</source>
+        <translation>Geannuleerd na het uploaden van %1 bestanden, %2 ongewijzigd, %3 verwijderd</translation>
+    </message>
+    <message>
+        <source>Uploaded 1 file, %1 unchanged, %2 removed</source>
+        <translation>1 bestand geüpload, %1 ongewijzigd, %2 verwijderd</translation>
+    </message>
+    <message>
+        <source>Uploaded %1 files, %2 unchanged, %3 removed</source>
+        <translation>%1 bestanden geüpload, %2 ongewijzigd, %3 verwijderd</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,8 @@ void TfrmMain::CreateMenus() {
       AddCommand(File, "miImportAddress", tr("Import from a&ddress..."), &TfrmMain::miImportAddressClick);
   File->addSeparator();
   miPublishSite = AddCommand(File, "miPublishSite", tr("P&ublish site..."), &TfrmMain::miPublishSiteClick);
+  miPublishAgain = AddCommand(File, "miPublishAgain", tr("Publish a&gain"), &TfrmMain::miPublishAgainClick,
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   File->addSeparator();
   miExit =
       AddCommand(File, "miExit", tr("E&xit"), &TfrmMain::miExitClick, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -967,6 +969,10 @@ void TfrmMain::RunDocumentDialog(const std::function<void()>& Dialog) {
 
 void TfrmMain::miPublishSiteClick() {
   RunDocumentDialog([this] { ExecutePublishDialog(this, *FEventList, Project.FileName()); });
+}
+
+void TfrmMain::miPublishAgainClick() {
+  RunDocumentDialog([this] { RepublishSite(this, *FEventList, Project.FileName()); });
 }
 
 void TfrmMain::miExportYearClick() {

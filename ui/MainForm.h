@@ -74,6 +74,8 @@ class TfrmMain : public QMainWindow {
   void miPublishClick();
   void miExportYearClick();
   void miPublishSiteClick();
+  // Publishes and uploads again as the document remembers (Ctrl+Shift+P).
+  void miPublishAgainClick();
   // Merges the events of an iCalendar file into the document for a range of
   // days and shows the first day that received one.
   void miImportICalClick();
@@ -126,7 +128,7 @@ class TfrmMain : public QMainWindow {
 
   QAction *miNew = nullptr, *miOpen = nullptr, *miSave = nullptr, *miSaveAs = nullptr, *miExit = nullptr;
   QAction *miImportICal = nullptr, *miImportAddress = nullptr, *miExportICal = nullptr,
-          *miPublishSite = nullptr;
+          *miPublishSite = nullptr, *miPublishAgain = nullptr;
   QMenu* miReopen = nullptr;
   QAction *miUndoDays = nullptr, *miRepeat = nullptr, *miRemoveFromDays = nullptr;
   QAction *miUndo = nullptr, *miCut = nullptr, *miCopy = nullptr, *miPaste = nullptr, *miSearch = nullptr;

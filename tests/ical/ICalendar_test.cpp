@@ -589,6 +589,50 @@ TEST_F(ICalendarTest, RangeIsAtMostTenYearsAndEndlessRulesStayWithinIt) {
   }
 }
 
+// RFC 5545 counts the instants of an hourly rule from DTSTART in whole
+// intervals, however long ago it began: walking it from near the range must
+// give what walking it from DTSTART gives.
+TEST_F(ICalendarTest, RulesOfHoursBegunLongAgoGiveTheirOwnInstants) {
+  UseZone("UTC");
+  // Every 25 hours from 02:00 UTC on 25 March 1601, in March only: the hours
+  // of March 2026 that lie a multiple of 25 hours after the start.
+  TEventList Doc;
+  ImportICalendar(Doc,
+                  Calendar({"BEGIN:VEVENT", "UID:tick", "DTSTART:16010325T020000Z",
+                            "RRULE:FREQ=HOURLY;INTERVAL=25;BYMONTH=3", "SUMMARY:Tick", "END:VEVENT"}),
+                  "x.ics", Day("2026-02-20"), Day("2026-04-10"), TEventTextForm::Plain);
+  TDayTexts Expected;
+  const int64_t First = DaysFromCivil(1601, 3, 25) * 24 + 2;
+  for (int64_t Hour = DaysFromCivil(2026, 3, 1) * 24; Hour < DaysFromCivil(2026, 4, 1) * 24; ++Hour) {
+    if ((Hour - First) % 25 != 0) continue;
+    char Text[32];
+    std::snprintf(Text, sizeof Text, "%02d:00 Tick", static_cast<int>(Hour % 24));
+    int64_t Y;
+    int M, D;
+    CivilFromDays(Hour / 24, Y, M, D);
+    Expected[IsoDate(EncodeDate(static_cast<int>(Y), M, D))] = Text;
+  }
+  EXPECT_EQ(Expected.size(), 30u);
+  EXPECT_EQ(DayTexts(Doc), Expected);
+
+  // In a zone with a change of clocks inside the range (29 March 2026), the
+  // same rule with and without a COUNT that never ends it within the range
+  // (the first is walked from DTSTART, the second from near the range).
+  UseZone("Europe/Berlin");
+  auto Walked = [](const std::string& Rule) {
+    TEventList D;
+    ImportICalendar(D,
+                    Calendar({"BEGIN:VEVENT", "UID:shift", "DTSTART;TZID=Europe/Berlin:20230301T101500",
+                              "RRULE:" + Rule, "SUMMARY:Shift", "END:VEVENT"}),
+                    "x.ics", Day("2026-03-20"), Day("2026-04-05"), TEventTextForm::Plain);
+    return DayTexts(D);
+  };
+  const TDayTexts FromStart = Walked("FREQ=HOURLY;INTERVAL=7;COUNT=100000");
+  EXPECT_EQ(FromStart.size(), 17u);
+  EXPECT_EQ(Walked("FREQ=HOURLY;INTERVAL=7"), FromStart);
+  EXPECT_EQ(Walked("FREQ=MINUTELY;INTERVAL=420"), FromStart);
+}
+
 // The days of a feed as a subscriber's program reads them.
 struct TFeedEvent {
   std::string Uid, Start, End, Summary, Description;

@@ -224,6 +224,44 @@ TEST_F(EventListTest, SiteSettingsAreWrittenOnlyOnceSetAndReadBack) {
   EXPECT_EQ(WriteObjectText(Back, "TEventList"), Set);
 }
 
+// The upload target is opt-in: a document without one is written as before,
+// and one with it reads back the same, the address as written.
+TEST_F(EventListTest, UploadTargetIsWrittenOnlyOnceSetAndReadBack) {
+  TEventList Doc;
+  MakeWorkedExample(Doc);
+  const std::string Plain = WriteObjectText(Doc, "TEventList");
+  EXPECT_EQ(Plain.find("Upload"), std::string::npos);
+  struct TCase {
+    const char* Address;
+    bool PlainFtp;
+    std::vector<std::string> Lines;
+  };
+  const TCase Cases[] = {
+      {"sftp://ann@example.org:2222/var/www/club/",
+       false,
+       {"  UploadAddress = 'sftp://ann@example.org:2222/var/www/club/'\r\n"}},
+      {"ftp://club@ftp.example.net:21/htdocs/",
+       true,
+       {"  UploadAddress = 'ftp://club@ftp.example.net:21/htdocs/'\r\n", "  UploadPlainFtp = True\r\n"}},
+  };
+  for (const TCase& Case : Cases) {
+    Doc.UploadAddress = Case.Address;
+    Doc.UploadPlainFtp = Case.PlainFtp;
+    const std::string Set = WriteObjectText(Doc, "TEventList");
+    size_t Added = 0;
+    for (const std::string& Line : Case.Lines) {
+      EXPECT_NE(Set.find(Line), std::string::npos) << Line;
+      Added += Line.size();
+    }
+    EXPECT_EQ(Set.size(), Plain.size() + Added) << "nothing else changes";
+    TEventList Back;
+    ReadObjectText(Back, Set);
+    EXPECT_EQ(Back.UploadAddress, Case.Address);
+    EXPECT_EQ(Back.UploadPlainFtp, Case.PlainFtp);
+    EXPECT_EQ(WriteObjectText(Back, "TEventList"), Set);
+  }
+}
+
 TEST_F(EventListTest, FreshDocumentIsEmptyUntilTheWindowFillsIt) {
   TEventList Doc;
   EXPECT_EQ(Doc.ExportYear, 0);

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "tests/net/NetTestSupport.h"
 
 namespace {
@@ -121,6 +124,60 @@ TEST_F(KnownHostsTest, AnAcceptedKeyIsAppendedAsALineOpenSshFinds) {
       EXPECT_EQ(Info.st_mode & 0777, 0600u);
     }
   }
+}
+
+// Forgetting a host drops its own lines only; every other line, even one
+// with a CR LF end or none at all, stays byte for byte, and the file keeps its
+// mode with no temporary file left beside it.
+TEST_F(KnownHostsTest, ForgettingAHostRemovesOnlyItsLinesForThatPort) {
+  TKey A = MakeKey(Folder, "a", "ed25519"), B = MakeKey(Folder, "b", "ed25519");
+  const std::string KeyA = A.Line.substr(0, A.Line.rfind(' '));
+  const std::string KeyB = B.Line.substr(0, B.Line.rfind(' '));
+  // A line for example.org hashed by OpenSSH itself.
+  const std::string Hashing = Folder / "hashing";
+  WriteFileBytes(Hashing, "example.org " + KeyB + "\n");
+  ASSERT_EQ(RunProgram({"ssh-keygen", "-H", "-f", Hashing}), 0);
+  const std::string Hashed = ReadFileBytes(Hashing);
+  ASSERT_TRUE(Hashed.starts_with("|1|")) << Hashed;
+  const std::string Kept[] = {
+      "# my hosts\r\n",
+      "[example.org]:2222 " + KeyA + "\n",
+      "*.org " + KeyA + "\n",
+      "@revoked example.org " + KeyB + "\n",
+      "!example.org,*.org " + KeyB + "\n",
+      "example.net " + KeyA + "\r\n",
+  };
+  const std::string Original = Kept[0] + "example.org " + KeyA + "\n" + Kept[1] + Hashed + Kept[2] +
+                               "example.net,EXAMPLE.org " + KeyA + "\n" + Kept[3] + Kept[4] + Kept[5] +
+                               "example.com " + KeyB;  // no line end
+  const std::string File = Folder / "known_hosts";
+  WriteFileBytes(File, Original);
+  chmod(File.c_str(), 0644);
+  EXPECT_EQ(RemoveKnownHost(File, "Example.org", 22), 3);
+  EXPECT_EQ(ReadFileBytes(File), Kept[0] + Kept[1] + Kept[2] + "example.net " + KeyA + "\n" + Kept[3] +
+                                     Kept[4] + Kept[5] + "example.com " + KeyB);
+  std::string Found;
+  EXPECT_EQ(RunProgram({"ssh-keygen", "-F", "[example.org]:2222", "-f", File}, &Found), 0) << Found;
+  struct stat Info {};
+  stat(File.c_str(), &Info);
+  EXPECT_EQ(Info.st_mode & 0777, 0644u);
+
+  const std::string Before = ReadFileBytes(File);
+  EXPECT_EQ(RemoveKnownHost(File, "example.org", 22), 0) << "nothing left for port 22";
+  EXPECT_EQ(RemoveKnownHost(File, "unknown.example", 2222), 0);
+  EXPECT_EQ(ReadFileBytes(File), Before);
+  EXPECT_EQ(RemoveKnownHost(File, "example.org", 2222), 1);
+  EXPECT_EQ(ReadFileBytes(File), Kept[0] + Kept[2] + "example.net " + KeyA + "\n" + Kept[3] + Kept[4] +
+                                     Kept[5] + "example.com " + KeyB);
+  EXPECT_EQ(RemoveKnownHost(Folder / "missing", "example.org", 22), 0);
+  EXPECT_FALSE(std::filesystem::exists(Folder / "missing"));
+  const std::vector<std::string> Names = {"a",       "a.pub",       "b",          "b.pub",
+                                          "hashing", "hashing.old", "known_hosts"};
+  std::vector<std::string> Present;
+  for (const auto& Entry : std::filesystem::directory_iterator(Folder.Path()))
+    Present.push_back(Entry.path().filename());
+  std::sort(Present.begin(), Present.end());
+  EXPECT_EQ(Present, Names) << "no temporary file left";
 }
 
 }  // namespace

@@ -46,6 +46,7 @@
 #include "ui/DateChooser.h"
 #include "ui/EditLib.h"
 #include "ui/ExportDlg.h"
+#include "ui/PublishDlg.h"
 #include "ui/QtDialogs.h"
 #include "ui/RangeDlg.h"
 #include "ui/StyleDlg.h"
@@ -946,6 +947,19 @@ TEST_F(MainFormTest, DialogsHaveDistinctAccessKeysAndTabReachesEveryControl) {
     EXPECT_NE(W->miHelpTopics->text().indexOf("\tF1"), -1) << "the menu shows F1 beside Help Topics";
   }
   RemoveTranslations();
+}
+
+TEST_F(MainFormTest, PublishAgainIsCtrlShiftPAndOpensTheDialogForANeverPublishedDocument) {
+  auto W = MakeWindow();
+  EXPECT_EQ(W->miPublishAgain->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  EXPECT_EQ(W->miPrevDay->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P)) << "Ctrl+P stays the previous day";
+  bool Opened = false;
+  WhenModal<TfrmPublish>([&Opened](TfrmPublish& Dialog) {
+    Opened = true;
+    Dialog.reject();
+  });
+  QTest::keyClick(W.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(Opened) << "nothing published yet: the dialog asks where";
 }
 
 TEST_F(MainFormTest, AFailingCommandIsShownAndTheWindowGoesOn) {
