@@ -96,7 +96,9 @@ TfrmPublish::TfrmPublish(QWidget* Parent, TEventList& EventList, const std::stri
   FeedRow->addWidget(new QLabel(tr("months ahead"), this));
   FeedRow->addStretch(1);
   auto* Form = new QFormLayout;
-  Form->addRow(tr("&Folder:"), FolderRow);
+  auto* lblFolder = new QLabel(tr("&Folder:"));
+  lblFolder->setBuddy(edtFolder);
+  Form->addRow(lblFolder, FolderRow);
   auto* lblMonths = new QLabel(tr("&Months (YYYY-MM):"), this);
   lblMonths->setBuddy(edtFrom);
   Form->addRow(lblMonths, MonthRow);

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QTabBar>
@@ -16,16 +17,22 @@
 
 // The faults of the access keys on show, as "caption: reason".
 inline QStringList AccessKeyFaults(const QWidget& Dialog) {
-  QStringList Captions;
-  for (const QLabel* Label : Dialog.findChildren<QLabel*>())
-    if (Label->isVisibleTo(&Dialog) && Label->buddy()) Captions << Label->text();
+  QStringList Captions, Faults;
+  for (const QLabel* Label : Dialog.findChildren<QLabel*>()) {
+    if (!Label->isVisibleTo(&Dialog)) continue;
+    if (Label->buddy()) {
+      Captions << Label->text();
+    } else if (QString(Label->text()).replace(QLatin1String("&&"), QLatin1String("")).contains(
+                   QRegularExpression(QStringLiteral("&\\w")))) {
+      Faults << Label->text() + ": no control to go to, the & shows";
+    }
+  }
   for (const QAbstractButton* Button : Dialog.findChildren<QAbstractButton*>())
     if (Button->isVisibleTo(&Dialog) && Button->focusPolicy() != Qt::NoFocus && !Button->text().isEmpty())
       Captions << Button->text();
   for (const QTabBar* Tabs : Dialog.findChildren<QTabBar*>())
     if (Tabs->isVisibleTo(&Dialog))
       for (int I = 0; I < Tabs->count(); ++I) Captions << Tabs->tabText(I);
-  QStringList Faults;
   QSet<QChar> Keys;
   for (const QString& Caption : Captions) {
     const QString Plain = QString(Caption).replace(QLatin1String("&&"), QLatin1String(""));

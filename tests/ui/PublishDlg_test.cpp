@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QGroupBox>
 #include <QSpinBox>
+#include <QTest>
 
 #include <filesystem>
 
@@ -15,6 +17,7 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/TestFiles.h"
 #include "tests/ui/WhenModal.h"
+#include "ui/Translations.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -73,6 +76,29 @@ TEST_F(PublishDlgTest, AsksBeforeReplacingAFileQuillbayDidNotWrite) {
   EXPECT_EQ(ReadFileBytes(Temp / "site/index.html"), "mine");
   EXPECT_EQ(std::distance(fs::directory_iterator(Temp / "site"), {}), 1);
   EXPECT_TRUE(Doc.SiteFolder.empty()) << "nothing remembered without a publish";
+}
+
+// Not a test of behaviour: with QUILLBAY_SCREENSHOT set to a PNG path, saves a
+// picture of the Publish site dialog uploading to a club's web host, for the
+// help pages, in the locale's language.
+TEST_F(PublishDlgTest, Screenshot) {
+  const QString Target = qEnvironmentVariable("QUILLBAY_SCREENSHOT");
+  if (Target.isEmpty()) GTEST_SKIP() << "QUILLBAY_SCREENSHOT not set";
+  InstallTranslations(QLocale::system(), {QUILLBAY_QM_DIR});
+  {
+    TfrmPublish Dialog(nullptr, Doc, Temp / "club.qby");
+    Dialog.edtFolder->setText("/home/club/calendar-site");
+    Dialog.edtAddress->setText("https://example.org/calendar/");
+    Dialog.grpUpload->setChecked(true);
+    Dialog.edtServer->setText("example.org");
+    Dialog.edtUser->setText("club");
+    Dialog.edtRemoteFolder->setText("htdocs/calendar/");
+    Dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&Dialog));
+    QTest::qWait(200);
+    EXPECT_TRUE(Dialog.grab().save(Target));
+  }
+  RemoveTranslations();
 }
 
 }  // namespace
