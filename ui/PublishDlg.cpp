@@ -209,7 +209,7 @@ void TfrmPublish::LoadFromDocument() {
       FillUploadFields(Target);
     } catch (const EQuillbayError& Error) {
       // Not shown in the fields (it may hold a password): refused at Publish.
-      FDocumentTargetProblem = Error.what();
+      FDocumentTargetProblem = Error.Message();
     }
   }
   chkPlainFtp->setChecked(FEventList.UploadPlainFtp);
@@ -255,8 +255,8 @@ TUploadTarget TfrmPublish::FieldsTarget() const {
 }
 
 TUploadRequest TfrmPublish::UploadRequest() const {
-  if (!FDocumentTargetProblem.empty() && edtServer->text().trimmed().isEmpty())
-    throw EQuillbayError(FDocumentTargetProblem);
+  if (FDocumentTargetProblem && edtServer->text().trimmed().isEmpty())
+    throw EQuillbayError(*FDocumentTargetProblem);
   TUploadRequest Request;
   Request.Target = FieldsTarget();
   Request.PlainFtp = Request.Target.PlainFtpAsked && chkPlainFtp->isChecked();
