@@ -117,6 +117,12 @@ enum class TMessageId {
   // The site.
   SiteManifestNotValid,
   SiteAddressNotUsable,
+  PublishAlreadyRunning,
+  CannotReplaceNotRegular,
+  CannotRemoveFile,
+  MonthRangeNotValid,
+  SiteNumbersNotValid,
+  FeedTooLargeForServices,
   // Questions and the program's own troubles.
   NoProgramToOpen,
   Confirm,

@@ -399,6 +399,30 @@
         <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
         <translation>Die Datei %1 auf dem Server wurde nicht von Quillbay geschrieben und ist im Weg; verschieben oder entfernen Sie sie, dann laden Sie erneut hoch.</translation>
     </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Eine andere Veröffentlichung der Website in %1 läuft gerade</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>%1 kann nicht ersetzt werden: es ist eine symbolische Verknüpfung oder keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>Die Datei %1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>Der Monatsbereich ist ungültig</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Die Tage für „Demnächst“ oder die Monate des Feeds sind ungültig</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Der Feed %1 ist größer als 1 MB; manche Kalenderdienste (Google Kalender) ignorieren solche Feeds</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>

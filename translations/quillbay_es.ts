@@ -399,6 +399,30 @@
         <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
         <translation>El archivo %1 del servidor no lo escribió Quillbay y estorba; muévalo o elimínelo y vuelva a subir.</translation>
     </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Otra publicación del sitio de %1 está en curso</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>No se puede reemplazar %1: es un enlace simbólico o no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>No se puede eliminar el archivo %1</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>El intervalo de meses no es válido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Los días de «Próximamente» o los meses del feed no son válidos</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>El feed %1 ocupa más de 1 MB; algunos servicios de calendario (Google Calendar) ignoran esos feeds</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>

@@ -399,6 +399,30 @@
         <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
         <translation>Le fichier %1 sur le serveur n&apos;a pas été écrit par Quillbay et gêne ; déplacez-le ou supprimez-le, puis envoyez à nouveau.</translation>
     </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Une autre publication du site dans %1 est en cours</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>Impossible de remplacer %1&#xa0;: c&apos;est un lien symbolique ou pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>Impossible de supprimer le fichier %1</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>La plage de mois n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Les jours de «&#xa0;À venir&#xa0;» ou les mois du flux ne sont pas valides</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Le flux %1 dépasse 1 Mo ; certains services d&apos;agenda (Google Agenda) ignorent de tels flux</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>

@@ -399,6 +399,30 @@
         <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
         <translation>Il file %1 sul server non è stato scritto da Quillbay ed è d&apos;intralcio; lo sposti o lo rimuova, poi carichi di nuovo.</translation>
     </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Un&apos;altra pubblicazione del sito in %1 è in corso</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>Impossibile sostituire %1: è un collegamento simbolico o non è un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>Impossibile rimuovere il file %1</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>L&apos;intervallo di mesi non è valido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>I giorni di «Prossimamente» o i mesi del feed non sono validi</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Il feed %1 supera 1 MB; alcuni servizi di calendario (Google Calendar) ignorano questi feed</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>

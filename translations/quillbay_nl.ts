@@ -399,6 +399,30 @@
         <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
         <translation>Het bestand %1 op de server is niet door Quillbay geschreven en zit in de weg; verplaats of verwijder het en upload dan opnieuw.</translation>
     </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Er loopt al een andere publicatie van de website in %1</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>Kan %1 niet vervangen: het is een symbolische koppeling of geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>Kan bestand %1 niet verwijderen</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>Het bereik van maanden is ongeldig</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>De dagen van &apos;Binnenkort&apos; of de maanden van de feed zijn ongeldig</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>De feed %1 is groter dan 1 MB; sommige agendadiensten (Google Agenda) negeren zulke feeds</translation>
+    </message>
 </context>
 <context>
     <name>FetchDlg</name>

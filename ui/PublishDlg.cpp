@@ -410,7 +410,7 @@ void TfrmPublish::ShowResult(const TPublishResult& Result, const std::string& Fo
                      .arg(Result.Unchanged.size())
                      .arg(Result.Removed.size());
   if (!Upload.isEmpty()) Text += "\n" + Upload;
-  for (const std::string& Warning : Result.Warnings) Text += "\n\n" + ToQString(Warning);
+  for (const TMessage& Warning : Result.Warnings) Text += "\n\n" + CoreMessageText(Warning);
   QMessageBox Box(Result.Warnings.empty() ? QMessageBox::Information : QMessageBox::Warning, windowTitle(),
                   Text, QMessageBox::Close, parentWidget());
   QPushButton* OpenSite = Box.addButton(tr("Open &Site"), QMessageBox::ActionRole);
