@@ -8,6 +8,7 @@
 
 #include "ical/ICalParse.h"
 #include "ical/ICalZones.h"
+#include "model/CalDate.h"
 #include "text/Ascii.h"
 
 namespace ICal {
@@ -245,6 +246,19 @@ TRuleWalk WalkRule(const icalrecurrencetype& R, icaltimetype Start, int64_t Firs
         Walked = Begun;
       }
     }
+  }
+  // A walk goes on until the range ends or the rule's UNTIL (less a year:
+  // the last date that BYMONTH and the like allow may come that much
+  // earlier), or until its COUNT of dates, each at least a step. When the
+  // periods libical would look at on the way already pass what is left of
+  // the budget, the walk is refused at once instead of after seconds of
+  // work.
+  if (LastDay < 10000000) {  // not a walk to the end of time
+    int64_t End = (LastDay + 1 - UnixEpochDay) * SecondsPerDay;
+    if (!icaltime_is_null_time(R.until)) End = std::min(End, NaiveSeconds(R.until));
+    int64_t Ahead = (End - NaiveSeconds(Walked) - 366 * SecondsPerDay) / Period;
+    if (R.count > 0) Ahead = std::min<int64_t>(Ahead, R.count);
+    if (Ahead > MaxRuleSteps - Steps) return TRuleWalk::TooManySteps;
   }
   // libical gives only the dates that match the rule; when the start is not
   // one of them, it still counts toward COUNT (RFC 5545, 3.8.5.3).

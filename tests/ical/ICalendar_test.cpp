@@ -238,6 +238,11 @@ TEST_F(ICalendarTest, BrokenFilesChangeNothingAndNameTheLine) {
       {WithGood(
            {"BEGIN:VEVENT", "SUMMARY:Tick", "DTSTART:20251201T000000Z", "RRULE:FREQ=SECONDLY", "END:VEVENT"}),
        "club.ics, line 9: this event repeats too often to be imported"},
+      // Hourly since 1601, each time lasting until the range: millions of
+      // dates overlap it.
+      {WithGood({"BEGIN:VEVENT", "SUMMARY:Age", "DTSTART:16010325T020000", "DTEND:20260315T000000",
+                 "RRULE:FREQ=HOURLY;BYMONTH=3", "END:VEVENT"}),
+       "club.ics, line 9: this event repeats too often to be imported"},
   };
   for (const TCase& C : Cases) {
     TEventList Doc;
