@@ -525,8 +525,8 @@ void PublishSiteFrom(const TEventList& Doc, const TOptions& O) {
     throw EFileError{E.what(), O.SiteFolder};
   }
   if (!Result.Foreign.empty() && !O.Replace) throw EForeignFiles{O.SiteFolder, Result.Foreign};
-  for (const std::string& Warning : Result.Warnings)
-    std::fprintf(stderr, "%s: %s\n", ToolName, Warning.c_str());
+  for (const TMessage& Warning : Result.Warnings)
+    std::fprintf(stderr, "%s: %s\n", ToolName, EnglishText(Warning).c_str());
   WriteStandardOutput(PublishSummary(Result) + "\n");
   int Status = 0;
 #ifdef QUILLBAY_EXPORT_ICAL

@@ -25,6 +25,7 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <thread>
 
 #include "net/Curl.h"
@@ -110,6 +111,28 @@ std::string PercentEncodePath(const std::string& Path) {
   return Result;
 }
 
+// A request's step, for the messages of its failure: the message when the
+// connection fails, the one when the server refuses, and the step's names.
+struct TStep {
+  TMessageId NetworkFailed;
+  TMessageId ServerRefused;
+  std::vector<std::string> Names;
+};
+
+TStep LoginStep() { return {TMessageId::ConnectionFailedLogin, TMessageId::ServerRefusedLogin, {}}; }
+TStep ListingStep(const std::string& Folder) {
+  return {TMessageId::ConnectionFailedListing, TMessageId::ServerRefusedListing, {Folder}};
+}
+TStep FileStep(const std::string& Name) {
+  return {TMessageId::ConnectionFailedFile, TMessageId::ServerRefusedFile, {Name}};
+}
+TStep RenamingStep(const std::string& From, const std::string& To) {
+  return {TMessageId::ConnectionFailedRenaming, TMessageId::ServerRefusedRenaming, {From, To}};
+}
+TStep RemovingStep(const std::string& Name) {
+  return {TMessageId::ConnectionFailedRemoving, TMessageId::ServerRefusedRemoving, {Name}};
+}
+
 }  // namespace
 
 int UploadExitCode(TUploadFailure Kind) {
@@ -147,8 +170,8 @@ struct TCurlRemote::TState {
   THostKeyVerdict Verdict = THostKeyVerdict::Known;
   bool KeyRejected = false;
   std::string Fingerprint;
-  std::string KeyProblem;  // a known_hosts line that could not be appended
-  std::string Pinned;      // the fingerprint of the key that passed, without "SHA256:"
+  std::optional<TMessage> KeyProblem;  // a known_hosts line that could not be appended
+  std::string Pinned;                  // the fingerprint of the key that passed, without "SHA256:"
   bool FtpDeletesBeforeRename = false;
 
   std::string BaseAddress() const {
@@ -183,7 +206,7 @@ struct TCurlRemote::TState {
       try {
         AppendKnownHost(S.Options.KnownHostsFile, S.Target.Host, S.Target.Port, Key);
       } catch (const EQuillbayError& Error) {
-        S.KeyProblem = Error.what();  // the key passes for this upload all the same
+        S.KeyProblem = Error.Message();  // the key passes for this upload all the same
       }
       S.Verdict = THostKeyVerdict::Known;
     }
@@ -235,51 +258,40 @@ struct TCurlRemote::TState {
     curl_easy_setopt(Easy, CURLOPT_FTP_USE_EPSV, 1L);
   }
 
-  [[noreturn]] void Fail(CURLcode Code, const std::string& What) {
-    std::string Address = Target.Display();
+  [[noreturn]] void Fail(CURLcode Code, const TStep& What) {
     std::string Detail = ErrorText[0] ? ErrorText : curl_easy_strerror(Code);
     if (Target.Protocol == TUploadProtocol::Sftp && KeyRejected) {
       std::string Host = KnownHostName(Target.Host, Target.Port);
       if (Verdict == THostKeyVerdict::Unknown)
-        throw EUploadError(TUploadFailure::HostKey,
-                           "The host " + Host + " is not known. Its key's fingerprint is " + Fingerprint +
-                               ". Compare it with the one your host's administrator gives, then accept it.",
+        throw EUploadError(TUploadFailure::HostKey, {TMessageId::HostKeyUnknown, {Host, Fingerprint}},
                            Fingerprint);
       if (Verdict == THostKeyVerdict::Revoked)
-        throw EUploadError(TUploadFailure::HostKey,
-                           "The key of host " + Host + " (" + Fingerprint +
-                               ") is marked as revoked in known_hosts; the upload is refused.");
-      throw EUploadError(
-          TUploadFailure::HostKey,
-          "WARNING: the key of host " + Host + " has changed (it now shows " + Fingerprint +
-              "). Someone may be intercepting the connection, so the upload is refused. If the "
-              "host's administrator confirms the new key, remove the old one from " +
-              Options.KnownHostsFile + ".");
+        throw EUploadError(TUploadFailure::HostKey, {TMessageId::HostKeyRevoked, {Host, Fingerprint}});
+      throw EUploadError(TUploadFailure::HostKey,
+                         {TMessageId::HostKeyChanged, {Host, Fingerprint, Options.KnownHostsFile}});
     }
     if (Code == CURLE_PEER_FAILED_VERIFICATION && Target.Protocol == TUploadProtocol::Sftp)
-      throw EUploadError(TUploadFailure::HostKey,
-                         "The key of host " + Target.Host + " is not the one accepted: " + Detail);
+      throw EUploadError(TUploadFailure::HostKey, {TMessageId::HostKeyNotAccepted, {Target.Host, Detail}});
     if (IsCertificateFailure(Code))
       throw EUploadError(TUploadFailure::Certificate,
-                         "The certificate of " + Target.Host + " cannot be trusted: " + Detail);
+                         {TMessageId::CertificateNotTrusted, {Target.Host, Detail}});
     if (Code == CURLE_USE_SSL_FAILED)
-      throw EUploadError(
-          TUploadFailure::Certificate,
-          "The server " + Target.Host +
-              " does not offer encryption (TLS), so the password would be sent in the clear; the "
-              "upload is refused. Ask your host for FTPS or SFTP.");
+      throw EUploadError(TUploadFailure::Certificate, {TMessageId::ServerOffersNoTls, {Target.Host}});
     if (Code == CURLE_LOGIN_DENIED)
-      throw EUploadError(TUploadFailure::Login, "The server " + Target.Host + " refused the login of " +
-                                                    Target.User + ": " + Detail);
-    if (IsTemporary(Code, Target.Protocol))
-      throw EUploadError(TUploadFailure::Network,
-                         "The connection to " + Address + " failed (" + What + "): " + Detail);
-    throw EUploadError(TUploadFailure::Remote, "The server refused " + What + ": " + Detail);
+      throw EUploadError(TUploadFailure::Login,
+                         {TMessageId::LoginRefused, {Target.Host, Target.User, Detail}});
+    std::vector<std::string> Args = What.Names;
+    Args.push_back(Detail);
+    if (IsTemporary(Code, Target.Protocol)) {
+      Args.insert(Args.begin(), Target.Display());
+      throw EUploadError(TUploadFailure::Network, {What.NetworkFailed, Args});
+    }
+    throw EUploadError(TUploadFailure::Remote, {What.ServerRefused, Args});
   }
 
   // Runs one request, configured by Setup, with the retries; OkCodes are
   // codes that the caller handles as an answer rather than a failure.
-  CURLcode Perform(const std::string& What, const std::function<void()>& Setup,
+  CURLcode Perform(const TStep& What, const std::function<void()>& Setup,
                    std::initializer_list<CURLcode> OkCodes = {}) {
     int Pause = Options.Retry.FirstPauseMs;
     for (int Attempt = 1;; ++Attempt) {
@@ -316,7 +328,7 @@ struct TCurlRemote::TState {
       int Fd;
       ~TCloser() { close(Fd); }
     } Closer{Fd};
-    Perform("the file " + Name, [&] {
+    Perform(FileStep(Name), [&] {
       lseek(Fd, 0, SEEK_SET);
       curl_easy_setopt(Easy, CURLOPT_URL, FileAddress(Name).c_str());
       curl_easy_setopt(Easy, CURLOPT_UPLOAD, 1L);
@@ -332,7 +344,7 @@ struct TCurlRemote::TState {
     });
   }
 
-  void Command(const std::string& What, std::initializer_list<std::string> Commands) {
+  void Command(const TStep& What, std::initializer_list<std::string> Commands) {
     TSlist List(Commands);
     bool Sftp = Target.Protocol == TUploadProtocol::Sftp;
     Perform(What, [&] {
@@ -373,19 +385,18 @@ TCurlRemote::~TCurlRemote() { curl_easy_cleanup(F->Easy); }
 
 std::string TCurlRemote::HostKeyFingerprint() const { return F->Fingerprint; }
 
-std::string TCurlRemote::KnownHostsProblem() const { return F->KeyProblem; }
+const std::optional<TMessage>& TCurlRemote::KnownHostsProblem() const { return F->KeyProblem; }
 
 void TCurlRemote::Connect() {
   if (F->Connected) return;
   if (F->Target.Protocol == TUploadProtocol::Sftp && F->Logins.empty())
-    throw EUploadError(TUploadFailure::Login, "No key in " + F->Options.SshFolder +
-                                                  ", no SSH agent and no password to log in to " +
-                                                  F->Target.Host);
+    throw EUploadError(TUploadFailure::Login,
+                       {TMessageId::NoKeyAgentOrPassword, {F->Options.SshFolder, F->Target.Host}});
   if (F->Target.Protocol != TUploadProtocol::Sftp && F->Options.Password.empty())
-    throw EUploadError(TUploadFailure::Login, "No password to log in to " + F->Target.Host);
+    throw EUploadError(TUploadFailure::Login, {TMessageId::NoPassword, {F->Target.Host}});
   for (F->LoginIndex = 0;; ++F->LoginIndex) {
     try {
-      F->Perform("the login", [&] {
+      F->Perform(LoginStep(), [&] {
         curl_easy_setopt(F->Easy, CURLOPT_URL, F->BaseAddress().append("/").c_str());
         curl_easy_setopt(F->Easy, CURLOPT_NOBODY, 1L);
       });
@@ -401,7 +412,7 @@ void TCurlRemote::Connect() {
 std::vector<std::string> TCurlRemote::List() {
   Connect();
   std::string Text;
-  CURLcode Code = F->Perform("the listing of " + F->Target.Folder,
+  CURLcode Code = F->Perform(ListingStep(F->Target.Folder),
                              [&] {
                                Text.clear();
                                curl_easy_setopt(F->Easy, CURLOPT_URL, F->FolderAddress().c_str());
@@ -429,7 +440,7 @@ std::vector<std::string> TCurlRemote::List() {
 bool TCurlRemote::Read(const std::string& Name, std::string& Data) {
   Connect();
   CURLcode Code =
-      F->Perform("the file " + Name,
+      F->Perform(FileStep(Name),
                  [&] {
                    Data.clear();
                    curl_easy_setopt(F->Easy, CURLOPT_URL, F->FileAddress(Name).c_str());
@@ -468,7 +479,7 @@ void TCurlRemote::Replace(const std::string& Name, const std::string& Temporary,
 
 void TCurlRemote::Rename(const std::string& From, const std::string& To) {
   Connect();
-  std::string What = "renaming " + From + " to " + To;
+  const TStep What = RenamingStep(From, To);
   std::string Source = F->CommandPath(From), Target = F->CommandPath(To);
   if (F->Target.Protocol == TUploadProtocol::Sftp) {
     // OpenSSH's server renames only onto a free name: delete first (a
@@ -494,6 +505,6 @@ void TCurlRemote::Rename(const std::string& From, const std::string& To) {
 void TCurlRemote::Remove(const std::string& Name) {
   Connect();
   std::string Path = F->CommandPath(Name);
-  F->Command("removing " + Name,
+  F->Command(RemovingStep(Name),
              {F->Target.Protocol == TUploadProtocol::Sftp ? "rm " + Path : "DELE " + Path});
 }

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "net/RemoteFolder.h"
@@ -54,8 +55,8 @@ class TCurlRemote : public TRemoteFolder {
   // The fingerprint of the key the SFTP server showed; empty before that.
   std::string HostKeyFingerprint() const;
   // Why an accepted host key could not be added to known_hosts (it passed
-  // for this upload all the same); empty when it was added or none was.
-  std::string KnownHostsProblem() const;
+  // for this upload all the same); none when it was added or none was.
+  const std::optional<TMessage>& KnownHostsProblem() const;
 
   std::vector<std::string> List() override;
   bool Read(const std::string& Name, std::string& Data) override;

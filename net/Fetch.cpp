@@ -284,7 +284,7 @@ TFetchResponse FetchAddress(const std::string& Address, const TFetchOptions& Opt
   TAddressParts Start;
   ParseAddress(Url, Start);
   std::unique_ptr<CURL, TCurlFree> Handle(curl_easy_init());
-  if (!Handle) throw EQuillbayError(TMessageId::CannotFetch, {Start.ForMessages(), "out of memory"});
+  if (!Handle) throw EQuillbayError(TMessageId::CannotFetchOutOfMemory, {Start.ForMessages()});
   curl_slist* HeaderList = nullptr;
   auto AddHeader = [&](const std::string& Line) {
     if (Line.find_first_of("\r\n") != std::string::npos) return;  // a kept value must not add headers

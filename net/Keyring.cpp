@@ -25,9 +25,9 @@ const SecretSchema* UploadSchema() {
 // Raises the keyring's own error text, and frees it.
 void ThrowIfFailed(GError* Error) {
   if (!Error) return;
-  std::string Message = "The keyring cannot be used: " + std::string(Error->message);
+  const std::string Detail = Error->message;
   g_error_free(Error);
-  throw EQuillbayError(Message);
+  throw EQuillbayError(TMessageId::KeyringUnusable, {Detail});
 }
 
 }  // namespace

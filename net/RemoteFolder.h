@@ -26,8 +26,8 @@ enum class TUploadFailure {
 
 class EUploadError : public EQuillbayError {
  public:
-  EUploadError(TUploadFailure Kind, const std::string& Message, std::string Fingerprint = {})
-      : EQuillbayError(Message), FKind(Kind), FFingerprint(std::move(Fingerprint)) {}
+  EUploadError(TUploadFailure Kind, TMessage Message, std::string Fingerprint = {})
+      : EQuillbayError(std::move(Message)), FKind(Kind), FFingerprint(std::move(Fingerprint)) {}
   TUploadFailure Kind() const { return FKind; }
   // For an unknown host key: its "SHA256:..." fingerprint, for asking the user.
   const std::string& Fingerprint() const { return FFingerprint; }

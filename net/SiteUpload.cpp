@@ -24,8 +24,7 @@ TListing ToListing(const std::vector<TSiteFile>& Files) {
   TListing Result;
   for (const TSiteFile& File : Files) {
     if (!IsSafeSiteName(File.Name))
-      throw EUploadError(TUploadFailure::Refused,
-                         "The manifest on the server names a file that Quillbay never writes: " + File.Name);
+      throw EUploadError(TUploadFailure::Refused, {TMessageId::RemoteManifestNamesForeignFile, {File.Name}});
     Result[File.Name] = File;
   }
   return Result;
@@ -86,8 +85,12 @@ TUploadPlan TSiteUpload::Plan() {
     } catch (const EUploadError&) {
       throw;
     } catch (const EQuillbayError& Error) {
-      throw EUploadError(TUploadFailure::Refused,
-                         std::string("The manifest on the server is not valid: ") + Error.what());
+      // The manifest's own fault is said as one message; another reader's
+      // text is put in as it is.
+      const TMessage& Why = Error.Message();
+      if (Why.Id == TMessageId::SiteManifestNotValid && Why.File.empty())
+        throw EUploadError(TUploadFailure::Refused, {TMessageId::RemoteManifestNotValidAtLine, Why.Args});
+      throw EUploadError(TUploadFailure::Refused, {TMessageId::RemoteManifestNotValid, {Error.what()}});
     }
   }
   TUploadPlan Plan;
@@ -113,10 +116,7 @@ TUploadPlan TSiteUpload::Plan() {
       continue;
     }
     if (!Ours.count(File.Name))
-      throw EUploadError(TUploadFailure::Foreign,
-                         "The file " + File.Name +
-                             " on the server was not written by Quillbay and is in the "
-                             "way; move it away or remove it, then upload again.");
+      throw EUploadError(TUploadFailure::Foreign, {TMessageId::ForeignFileInTheWay, {File.Name}});
     // After a broken upload the remote file is the old manifest's version or
     // the broken upload's: unchanged only when both agree with ours.
     auto InOld = Old.find(File.Name);

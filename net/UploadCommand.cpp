@@ -30,9 +30,9 @@ int RunUploadCommand(const TUploadCommand& Command, const std::vector<TSiteFile>
     TCurlRemote Remote(Target, Options);
     TSiteUpload Upload(Remote, Command.SiteFolder, Files, Reader);
     TUploadPlan Plan = Upload.Plan();
-    if (!Remote.KnownHostsProblem().empty())
+    if (Remote.KnownHostsProblem())
       Err << "Warning: the host's key was accepted for this upload but not kept: "
-          << Remote.KnownHostsProblem() << "\n";
+          << EnglishText(*Remote.KnownHostsProblem()) << "\n";
     if (Command.DryRun) {
       if (Command.Verbose) {
         for (const TSiteFile& File : Plan.Send)

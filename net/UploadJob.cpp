@@ -7,11 +7,9 @@
 #include "site/Manifest.h"
 
 std::vector<TSiteFile> PublishedSiteFiles(const std::string& SiteFolder) {
-  std::vector<TSiteFile> Files =
-      SiteManifestFiles(ReadFileToString(SiteFolder + "/" + ManifestFileName));
+  std::vector<TSiteFile> Files = SiteManifestFiles(ReadFileToString(SiteFolder + "/" + ManifestFileName));
   if (std::any_of(Files.begin(), Files.end(), [](const TSiteFile& File) { return File.Sha256.empty(); }))
-    throw EQuillbayError("The site in " + SiteFolder +
-                         " was not published to the end; publish it again before uploading.");
+    throw EQuillbayError(TMessageId::SiteNotPublishedToEnd, {SiteFolder});
   return Files;
 }
 

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -38,7 +39,7 @@ class TUploadJob {
   // Test: how many names the remote folder holds.
   size_t Listed() const { return FListed; }
   // Why an accepted host key could not be added to known_hosts.
-  const std::string& KnownHostsProblem() const { return FKnownHostsProblem; }
+  const std::optional<TMessage>& KnownHostsProblem() const { return FKnownHostsProblem; }
 
  private:
   void Work(const TUploadTarget& Target, const TUploadOptions& Options, TMode Mode,
@@ -49,7 +50,7 @@ class TUploadJob {
   TUploadProgress FProgress;
   TUploadResult FResult;
   size_t FListed = 0;
-  std::string FKnownHostsProblem;
+  std::optional<TMessage> FKnownHostsProblem;
   std::exception_ptr FError;
   std::thread FThread;
 };

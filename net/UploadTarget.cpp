@@ -7,13 +7,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <optional>
 
 #include "platform/Errors.h"
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& Address, const std::string& Reason) {
-  throw EQuillbayError(TMessageId::UploadAddressNotValid, {Address, Reason});
+[[noreturn]] void Refuse(const std::string& Address, TMessageId Reason) {
+  throw EQuillbayError(Reason, {Address});
 }
 
 bool PercentDecode(std::string_view Text, std::string& Result) {
@@ -76,8 +77,8 @@ TUploadTarget UploadTargetOf(TUploadScheme Scheme, const std::string& Server, co
   const std::string Host = Trimmed(Server);
   // A user or a password belongs in its own field; the message leaves it out.
   if (const size_t At = Host.rfind('@'); At != std::string::npos)
-    Refuse(Host.substr(At + 1), "the server must not hold a user or a password");
-  if (Host.find_first_of("/?# \t") != std::string::npos) Refuse(Host, "the host is not valid");
+    Refuse(Host.substr(At + 1), TMessageId::UploadAddressServerHoldsUser);
+  if (Host.find_first_of("/?# \t") != std::string::npos) Refuse(Host, TMessageId::UploadAddressHostNotValid);
   std::string Path = Trimmed(Folder);
   // SFTP starts at the root, FTP at the login folder.
   if (Scheme == TUploadScheme::Sftp) {
@@ -114,7 +115,7 @@ TUploadTarget ParseUploadAddress(const std::string& Address) {
   } else {
     Shown = Address.substr(Address.rfind('@') == std::string::npos ? 0 : Address.rfind('@') + 1);
   }
-  if (SchemeEnd == std::string::npos) Refuse(Shown, "it must start with sftp://, ftps:// or ftp://");
+  if (SchemeEnd == std::string::npos) Refuse(Shown, TMessageId::UploadAddressNoProtocol);
   std::string Scheme = Address.substr(0, SchemeEnd);
   std::transform(Scheme.begin(), Scheme.end(), Scheme.begin(),
                  [](unsigned char C) { return std::tolower(C); });
@@ -122,25 +123,24 @@ TUploadTarget ParseUploadAddress(const std::string& Address) {
   size_t PathStart = Rest.find('/');
   std::string_view Authority = Rest.substr(0, PathStart);
   std::string_view Path = PathStart == std::string_view::npos ? "/" : Rest.substr(PathStart);
-  if (Path.find_first_of("?#") != std::string_view::npos) Refuse(Shown, "it holds a query or a fragment");
+  if (Path.find_first_of("?#") != std::string_view::npos) Refuse(Shown, TMessageId::UploadAddressHasQuery);
 
   size_t At = Authority.rfind('@');
-  if (At == std::string_view::npos) Refuse(Shown, "it names no user (user@host)");
+  if (At == std::string_view::npos) Refuse(Shown, TMessageId::UploadAddressNoUser);
   std::string_view UserInfo = Authority.substr(0, At);
-  if (UserInfo.find(':') != std::string_view::npos)
-    Refuse(Shown, "it holds a password; give the password another way, never in the address");
+  if (UserInfo.find(':') != std::string_view::npos) Refuse(Shown, TMessageId::UploadAddressHasPassword);
   if (!PercentDecode(UserInfo, Target.User) || Target.User.empty() || HasUnsafeCharacter(Target.User))
-    Refuse(Shown, "the user name is not valid");
+    Refuse(Shown, TMessageId::UploadAddressUserNotValid);
   Shown = Address;
 
   std::string_view HostPort = Authority.substr(At + 1);
   std::string_view PortText;
   if (HostPort.starts_with('[')) {
     size_t Close = HostPort.find(']');
-    if (Close == std::string_view::npos) Refuse(Shown, "the host is not valid");
+    if (Close == std::string_view::npos) Refuse(Shown, TMessageId::UploadAddressHostNotValid);
     Target.Host = std::string(HostPort.substr(1, Close - 1));
     std::string_view After = HostPort.substr(Close + 1);
-    if (!After.empty() && !After.starts_with(':')) Refuse(Shown, "the host is not valid");
+    if (!After.empty() && !After.starts_with(':')) Refuse(Shown, TMessageId::UploadAddressHostNotValid);
     if (!After.empty()) PortText = After.substr(1);
   } else {
     size_t Colon = HostPort.find(':');
@@ -150,7 +150,7 @@ TUploadTarget ParseUploadAddress(const std::string& Address) {
   bool HostOk = !Target.Host.empty() && std::all_of(Target.Host.begin(), Target.Host.end(), [](char C) {
     return std::isalnum(static_cast<unsigned char>(C)) || C == '.' || C == '-' || C == ':' || C == '_';
   });
-  if (!HostOk) Refuse(Shown, "the host is not valid");
+  if (!HostOk) Refuse(Shown, TMessageId::UploadAddressHostNotValid);
 
   if (Scheme == "sftp") {
     Target.Protocol = TUploadProtocol::Sftp;
@@ -160,24 +160,24 @@ TUploadTarget ParseUploadAddress(const std::string& Address) {
     Target.PlainFtpAsked = Scheme == "ftp";
     Target.Port = 21;
   } else {
-    Refuse(Shown, "it must start with sftp://, ftps:// or ftp://");
+    Refuse(Shown, TMessageId::UploadAddressNoProtocol);
   }
   if (!PortText.empty()) {
     if (PortText.size() > 5 || !std::all_of(PortText.begin(), PortText.end(), ::isdigit))
-      Refuse(Shown, "the port is not valid");
+      Refuse(Shown, TMessageId::UploadAddressPortNotValid);
     Target.Port = std::stoi(std::string(PortText));
-    if (Target.Port < 1 || Target.Port > 65535) Refuse(Shown, "the port is not valid");
+    if (Target.Port < 1 || Target.Port > 65535) Refuse(Shown, TMessageId::UploadAddressPortNotValid);
   }
   if (Scheme == "ftps" && Target.Port == 990) Target.Protocol = TUploadProtocol::FtpImplicitTls;
 
   if (!PercentDecode(Path, Target.Folder) || HasUnsafeCharacter(Target.Folder))
-    Refuse(Shown, "the folder is not valid");
+    Refuse(Shown, TMessageId::UploadAddressFolderNotValid);
   if (!Target.Folder.ends_with('/')) Target.Folder += '/';
   for (size_t Start = 0; Start < Target.Folder.size();) {
     size_t End = Target.Folder.find('/', Start);
     if (Target.Folder.compare(Start, End - Start, "..") == 0 ||
         Target.Folder.compare(Start, End - Start, ".") == 0)
-      Refuse(Shown, "the folder must not contain \".\" or \"..\"");
+      Refuse(Shown, TMessageId::UploadAddressFolderHasDots);
     Start = End + 1;
   }
   return Target;
@@ -187,22 +187,22 @@ std::string ReadPasswordFile(const std::string& FileName) {
   int Fd = open(FileName.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
   if (Fd < 0) throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
   struct stat Info {};
-  std::string Problem;
+  std::optional<TMessageId> Problem;
   if (fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode))
-    Problem = "it is not a regular file";
+    Problem = TMessageId::PasswordFileNotRegular;
   else if (Info.st_uid != geteuid())
-    Problem = "it does not belong to you";
+    Problem = TMessageId::PasswordFileNotYours;
   else if ((Info.st_mode & 077) != 0)
-    Problem = "others may read or change it (chmod 600)";
+    Problem = TMessageId::PasswordFileOpenToOthers;
   std::string Data;
-  if (Problem.empty()) {
+  if (!Problem) {
     char Buffer[4096];
     ssize_t Got = 0;
     while (Data.size() < 65536 && (Got = read(Fd, Buffer, sizeof Buffer)) > 0) Data.append(Buffer, Got);
-    if (Got < 0) Problem = "it cannot be read";
+    if (Got < 0) Problem = TMessageId::PasswordFileUnreadable;
   }
   close(Fd);
-  if (!Problem.empty()) throw EQuillbayError(TMessageId::PasswordFileRefused, {FileName, Problem});
+  if (Problem) throw EQuillbayError(*Problem, {FileName});
   Data = Data.substr(0, Data.find('\n'));
   if (!Data.empty() && Data.back() == '\r') Data.pop_back();
   return Data;

@@ -62,8 +62,7 @@ class TSiteFolder {
     std::filesystem::create_directory(Path, Ec);
     FFd = ::open(Path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (FFd < 0) throw EQuillbayError(TMessageId::CannotCreateFile, {Path});
-    if (::flock(FFd, LOCK_EX | LOCK_NB) != 0)
-      throw EQuillbayError("Another publish of the site in " + Path + " is running");
+    if (::flock(FFd, LOCK_EX | LOCK_NB) != 0) throw EQuillbayError(TMessageId::PublishAlreadyRunning, {Path});
   }
   ~TSiteFolder() {
     for (const std::string& Temp : FTemps) ::unlinkat(FFd, Temp.c_str(), 0);
@@ -115,7 +114,7 @@ class TSiteFolder {
   }
 
   [[noreturn]] void RefuseEntry(const std::string& Name) const {
-    throw EQuillbayError("Cannot replace " + PathOf(Name) + ": it is a symbolic link or not a regular file");
+    throw EQuillbayError(TMessageId::CannotReplaceNotRegular, {PathOf(Name)});
   }
 
   // Writes Bytes to the temporary file of Name (Tag tells two of one name
@@ -159,7 +158,7 @@ class TSiteFolder {
 
   void Remove(const std::string& Name) {
     if (::unlinkat(FFd, Name.c_str(), 0) != 0 && errno != ENOENT)
-      throw EQuillbayError("Cannot remove file " + PathOf(Name));
+      throw EQuillbayError(TMessageId::CannotRemoveFile, {PathOf(Name)});
   }
 
   // What a crashed run may have left of Name's temporary file.
@@ -401,10 +400,10 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
     To = To ? To : DefaultTo;
   }
   if (To < From || From < MonthIndex(1, 1) || To > MonthIndex(9999, 12))
-    throw EQuillbayError("The range of months is not valid");
+    throw EQuillbayError(TMessageId::MonthRangeNotValid);
   if (O.UpcomingDays < 0 || O.UpcomingDays > MaxUpcomingDays || O.FeedMonthsBack < 0 ||
       O.FeedMonthsBack > MaxFeedMonths || O.FeedMonthsAhead < 0 || O.FeedMonthsAhead > MaxFeedMonths)
-    throw EQuillbayError("The Coming-up days or the feed's months are not valid");
+    throw EQuillbayError(TMessageId::SiteNumbersNotValid);
 
   TSiteFolder Folder(O.Folder);
   struct stat St {};
@@ -529,9 +528,7 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       New.Days = Old.Days;
       Consider(New.FeedName, H.FinishHex(), [&] { return MakeFeed(Doc, First, Last, Now, Old, New); });
       if (New.Files[New.FeedName].Size > FeedWarningSize)
-        R.Warnings.push_back(
-            "The feed " + New.FeedName +
-            " is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds");
+        R.Warnings.push_back({TMessageId::FeedTooLargeForServices, {New.FeedName}});
     }
     if (!O.Address.empty()) {
       TInputHash H;

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "model/CalDate.h"
+#include "platform/Messages.h"
 
 class TEventList;
 
@@ -50,7 +51,7 @@ struct TPublishResult {
   // Files the site would write that Quillbay did not write; when any is
   // listed and Replace was not set, nothing was written.
   std::vector<std::string> Foreign;
-  std::vector<std::string> Warnings;
+  std::vector<TMessage> Warnings;
   bool Cancelled = false;
   std::string FeedName;
 };

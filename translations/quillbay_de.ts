@@ -228,14 +228,6 @@
         <translation>Es kann kein zufälliges Salt erzeugt werden</translation>
     </message>
     <message>
-        <source>The upload address %1 is not valid: %2</source>
-        <translation>Die Upload-Adresse %1 ist ungültig: %2</translation>
-    </message>
-    <message>
-        <source>The password file %1 is refused: %2</source>
-        <translation>Die Passwortdatei %1 wird abgelehnt: %2</translation>
-    </message>
-    <message>
         <source>The site holds a file that cannot be uploaded: %1</source>
         <translation>Die Website enthält eine Datei, die nicht hochgeladen werden kann: %1</translation>
     </message>
@@ -246,6 +238,190 @@
     <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>die Wiederholungsregel dieses Termins kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: out of memory</source>
+        <translation>%1 kann nicht abgerufen werden: zu wenig Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the server must not hold a user or a password</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: der Server darf keinen Benutzer und kein Passwort enthalten</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the host is not valid</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: der Host ist ungültig</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it must start with sftp://, ftps:// or ftp://</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: sie muss mit sftp://, ftps:// oder ftp:// beginnen</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a query or a fragment</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: sie enthält eine Abfrage oder ein Fragment</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it names no user (user@host)</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: sie nennt keinen Benutzer (benutzer@host)</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a password; give the password another way, never in the address</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: sie enthält ein Passwort; geben Sie das Passwort auf anderem Weg an, nie in der Adresse</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the user name is not valid</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: der Benutzername ist ungültig</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the port is not valid</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: der Port ist ungültig</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder is not valid</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: der Ordner ist ungültig</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder must not contain &quot;.&quot; or &quot;..&quot;</source>
+        <translation>Die Upload-Adresse %1 ist ungültig: der Ordner darf weder „.“ noch „..“ enthalten</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it is not a regular file</source>
+        <translation>Die Passwortdatei %1 wird abgelehnt: sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it does not belong to you</source>
+        <translation>Die Passwortdatei %1 wird abgelehnt: sie gehört nicht Ihnen</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: others may read or change it (chmod 600)</source>
+        <translation>Die Passwortdatei %1 wird abgelehnt: andere können sie lesen oder ändern (chmod 600)</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it cannot be read</source>
+        <translation>Die Passwortdatei %1 wird abgelehnt: sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be used: %1</source>
+        <translation>Der Schlüsselbund kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>The site in %1 was not published to the end; publish it again before uploading.</source>
+        <translation>Die Website in %1 wurde nicht vollständig veröffentlicht; veröffentlichen Sie sie erneut, bevor Sie hochladen.</translation>
+    </message>
+    <message>
+        <source>The host %1 is not known. Its key&apos;s fingerprint is %2. Compare it with the one your host&apos;s administrator gives, then accept it.</source>
+        <translation>Der Host %1 ist nicht bekannt. Der Fingerabdruck seines Schlüssels ist %2. Vergleichen Sie ihn mit dem, den der Administrator Ihres Hosts angibt, und nehmen Sie ihn dann an.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 (%2) is marked as revoked in known_hosts; the upload is refused.</source>
+        <translation>Der Schlüssel des Hosts %1 (%2) ist in known_hosts als widerrufen markiert; das Hochladen wird verweigert.</translation>
+    </message>
+    <message>
+        <source>WARNING: the key of host %1 has changed (it now shows %2). Someone may be intercepting the connection, so the upload is refused. If the host&apos;s administrator confirms the new key, remove the old one from %3.</source>
+        <translation>WARNUNG: Der Schlüssel des Hosts %1 hat sich geändert (er zeigt jetzt %2). Jemand könnte die Verbindung abfangen, darum wird das Hochladen verweigert. Wenn der Administrator des Hosts den neuen Schlüssel bestätigt, entfernen Sie den alten aus %3.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 is not the one accepted: %2</source>
+        <translation>Der Schlüssel des Hosts %1 ist nicht der angenommene: %2</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be trusted: %2</source>
+        <translation>Dem Zertifikat von %1 kann nicht vertraut werden: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 does not offer encryption (TLS), so the password would be sent in the clear; the upload is refused. Ask your host for FTPS or SFTP.</source>
+        <translation>Der Server %1 bietet keine Verschlüsselung (TLS) an, das Passwort würde also im Klartext gesendet; das Hochladen wird verweigert. Fragen Sie Ihren Host nach FTPS oder SFTP.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login of %2: %3</source>
+        <translation>Der Server %1 hat die Anmeldung von %2 abgelehnt: %3</translation>
+    </message>
+    <message>
+        <source>No key in %1, no SSH agent and no password to log in to %2</source>
+        <translation>Kein Schlüssel in %1, kein SSH-Agent und kein Passwort für die Anmeldung bei %2</translation>
+    </message>
+    <message>
+        <source>No password to log in to %1</source>
+        <translation>Kein Passwort für die Anmeldung bei %1</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the login): %2</source>
+        <translation>Die Verbindung zu %1 ist fehlgeschlagen (die Anmeldung): %2</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the listing of %2): %3</source>
+        <translation>Die Verbindung zu %1 ist fehlgeschlagen (die Liste von %2): %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the file %2): %3</source>
+        <translation>Die Verbindung zu %1 ist fehlgeschlagen (die Datei %2): %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (renaming %2 to %3): %4</source>
+        <translation>Die Verbindung zu %1 ist fehlgeschlagen (Umbenennen von %2 in %3): %4</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (removing %2): %3</source>
+        <translation>Die Verbindung zu %1 ist fehlgeschlagen (Entfernen von %2): %3</translation>
+    </message>
+    <message>
+        <source>The server refused the login: %1</source>
+        <translation>Der Server hat die Anmeldung abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>The server refused the listing of %1: %2</source>
+        <translation>Der Server hat die Liste von %1 verweigert: %2</translation>
+    </message>
+    <message>
+        <source>The server refused the file %1: %2</source>
+        <translation>Der Server hat die Datei %1 verweigert: %2</translation>
+    </message>
+    <message>
+        <source>The server refused renaming %1 to %2: %3</source>
+        <translation>Der Server hat das Umbenennen von %1 in %2 verweigert: %3</translation>
+    </message>
+    <message>
+        <source>The server refused removing %1: %2</source>
+        <translation>Der Server hat das Entfernen von %1 verweigert: %2</translation>
+    </message>
+    <message>
+        <source>The manifest on the server names a file that Quillbay never writes: %1</source>
+        <translation>Das Manifest auf dem Server nennt eine Datei, die Quillbay nie schreibt: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: %1</source>
+        <translation>Das Manifest auf dem Server ist ungültig: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: The site&apos;s manifest is not valid (line %1)</source>
+        <translation>Das Manifest auf dem Server ist ungültig (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
+        <translation>Die Datei %1 auf dem Server wurde nicht von Quillbay geschrieben und ist im Weg; verschieben oder entfernen Sie sie, dann laden Sie erneut hoch.</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Eine andere Veröffentlichung der Website in %1 läuft gerade</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>%1 kann nicht ersetzt werden: es ist eine symbolische Verknüpfung oder keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>Die Datei %1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>Der Monatsbereich ist ungültig</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Die Tage für „Demnächst“ oder die Monate des Feeds sind ungültig</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Der Feed %1 ist größer als 1 MB; manche Kalenderdienste (Google Kalender) ignorieren solche Feeds</translation>
     </message>
 </context>
 <context>

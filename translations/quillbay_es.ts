@@ -228,14 +228,6 @@
         <translation>No se puede generar una sal aleatoria</translation>
     </message>
     <message>
-        <source>The upload address %1 is not valid: %2</source>
-        <translation>La dirección de subida %1 no es válida: %2</translation>
-    </message>
-    <message>
-        <source>The password file %1 is refused: %2</source>
-        <translation>Se rechaza el archivo de contraseña %1: %2</translation>
-    </message>
-    <message>
         <source>The site holds a file that cannot be uploaded: %1</source>
         <translation>El sitio contiene un archivo que no se puede subir: %1</translation>
     </message>
@@ -246,6 +238,190 @@
     <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>la regla de repetición de este evento no se puede leer</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: out of memory</source>
+        <translation>No se puede descargar %1: memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the server must not hold a user or a password</source>
+        <translation>La dirección de subida %1 no es válida: el servidor no debe contener un usuario ni una contraseña</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the host is not valid</source>
+        <translation>La dirección de subida %1 no es válida: el host no es válido</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it must start with sftp://, ftps:// or ftp://</source>
+        <translation>La dirección de subida %1 no es válida: debe empezar por sftp://, ftps:// o ftp://</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a query or a fragment</source>
+        <translation>La dirección de subida %1 no es válida: contiene una consulta o un fragmento</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it names no user (user@host)</source>
+        <translation>La dirección de subida %1 no es válida: no indica ningún usuario (usuario@host)</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a password; give the password another way, never in the address</source>
+        <translation>La dirección de subida %1 no es válida: contiene una contraseña; indique la contraseña de otra forma, nunca en la dirección</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the user name is not valid</source>
+        <translation>La dirección de subida %1 no es válida: el nombre de usuario no es válido</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the port is not valid</source>
+        <translation>La dirección de subida %1 no es válida: el puerto no es válido</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder is not valid</source>
+        <translation>La dirección de subida %1 no es válida: la carpeta no es válida</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder must not contain &quot;.&quot; or &quot;..&quot;</source>
+        <translation>La dirección de subida %1 no es válida: la carpeta no debe contener «.» ni «..»</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it is not a regular file</source>
+        <translation>Se rechaza el archivo de contraseña %1: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it does not belong to you</source>
+        <translation>Se rechaza el archivo de contraseña %1: no le pertenece</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: others may read or change it (chmod 600)</source>
+        <translation>Se rechaza el archivo de contraseña %1: otros pueden leerlo o cambiarlo (chmod 600)</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it cannot be read</source>
+        <translation>Se rechaza el archivo de contraseña %1: no se puede leer</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be used: %1</source>
+        <translation>No se puede usar el llavero: %1</translation>
+    </message>
+    <message>
+        <source>The site in %1 was not published to the end; publish it again before uploading.</source>
+        <translation>El sitio de %1 no se publicó hasta el final; publíquelo de nuevo antes de subirlo.</translation>
+    </message>
+    <message>
+        <source>The host %1 is not known. Its key&apos;s fingerprint is %2. Compare it with the one your host&apos;s administrator gives, then accept it.</source>
+        <translation>El host %1 no es conocido. La huella de su clave es %2. Compárela con la que da el administrador de su proveedor y luego acéptela.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 (%2) is marked as revoked in known_hosts; the upload is refused.</source>
+        <translation>La clave del host %1 (%2) está marcada como revocada en known_hosts; se rechaza la subida.</translation>
+    </message>
+    <message>
+        <source>WARNING: the key of host %1 has changed (it now shows %2). Someone may be intercepting the connection, so the upload is refused. If the host&apos;s administrator confirms the new key, remove the old one from %3.</source>
+        <translation>ADVERTENCIA: la clave del host %1 ha cambiado (ahora muestra %2). Alguien podría estar interceptando la conexión, así que se rechaza la subida. Si el administrador del host confirma la nueva clave, quite la antigua de %3.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 is not the one accepted: %2</source>
+        <translation>La clave del host %1 no es la aceptada: %2</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be trusted: %2</source>
+        <translation>No se puede confiar en el certificado de %1: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 does not offer encryption (TLS), so the password would be sent in the clear; the upload is refused. Ask your host for FTPS or SFTP.</source>
+        <translation>El servidor %1 no ofrece cifrado (TLS), así que la contraseña se enviaría sin cifrar; se rechaza la subida. Pida FTPS o SFTP a su proveedor.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login of %2: %3</source>
+        <translation>El servidor %1 rechazó el inicio de sesión de %2: %3</translation>
+    </message>
+    <message>
+        <source>No key in %1, no SSH agent and no password to log in to %2</source>
+        <translation>No hay ninguna clave en %1, ningún agente SSH ni ninguna contraseña para iniciar sesión en %2</translation>
+    </message>
+    <message>
+        <source>No password to log in to %1</source>
+        <translation>No hay ninguna contraseña para iniciar sesión en %1</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the login): %2</source>
+        <translation>Falló la conexión con %1 (el inicio de sesión): %2</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the listing of %2): %3</source>
+        <translation>Falló la conexión con %1 (la lista de %2): %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the file %2): %3</source>
+        <translation>Falló la conexión con %1 (el archivo %2): %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (renaming %2 to %3): %4</source>
+        <translation>Falló la conexión con %1 (cambio de nombre de %2 a %3): %4</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (removing %2): %3</source>
+        <translation>Falló la conexión con %1 (eliminación de %2): %3</translation>
+    </message>
+    <message>
+        <source>The server refused the login: %1</source>
+        <translation>El servidor rechazó el inicio de sesión: %1</translation>
+    </message>
+    <message>
+        <source>The server refused the listing of %1: %2</source>
+        <translation>El servidor rechazó la lista de %1: %2</translation>
+    </message>
+    <message>
+        <source>The server refused the file %1: %2</source>
+        <translation>El servidor rechazó el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The server refused renaming %1 to %2: %3</source>
+        <translation>El servidor rechazó cambiar el nombre de %1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>The server refused removing %1: %2</source>
+        <translation>El servidor rechazó eliminar %1: %2</translation>
+    </message>
+    <message>
+        <source>The manifest on the server names a file that Quillbay never writes: %1</source>
+        <translation>El manifiesto del servidor nombra un archivo que Quillbay nunca escribe: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: %1</source>
+        <translation>El manifiesto del servidor no es válido: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: The site&apos;s manifest is not valid (line %1)</source>
+        <translation>El manifiesto del servidor no es válido (línea %1)</translation>
+    </message>
+    <message>
+        <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
+        <translation>El archivo %1 del servidor no lo escribió Quillbay y estorba; muévalo o elimínelo y vuelva a subir.</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Otra publicación del sitio de %1 está en curso</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>No se puede reemplazar %1: es un enlace simbólico o no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>No se puede eliminar el archivo %1</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>El intervalo de meses no es válido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Los días de «Próximamente» o los meses del feed no son válidos</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>El feed %1 ocupa más de 1 MB; algunos servicios de calendario (Google Calendar) ignoran esos feeds</translation>
     </message>
 </context>
 <context>

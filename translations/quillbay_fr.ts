@@ -228,14 +228,6 @@
         <translation>Impossible de générer un sel aléatoire</translation>
     </message>
     <message>
-        <source>The upload address %1 is not valid: %2</source>
-        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The password file %1 is refused: %2</source>
-        <translation>Le fichier de mot de passe %1 est refusé&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>The site holds a file that cannot be uploaded: %1</source>
         <translation>Le site contient un fichier qui ne peut pas être envoyé&#xa0;: %1</translation>
     </message>
@@ -246,6 +238,190 @@
     <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>la règle de répétition de cet événement est illisible</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: out of memory</source>
+        <translation>Impossible de récupérer %1&#xa0;: mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the server must not hold a user or a password</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: le serveur ne doit contenir ni utilisateur ni mot de passe</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the host is not valid</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: l&apos;hôte n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it must start with sftp://, ftps:// or ftp://</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: elle doit commencer par sftp://, ftps:// ou ftp://</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a query or a fragment</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: elle contient une requête ou un fragment</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it names no user (user@host)</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: elle ne nomme aucun utilisateur (utilisateur@hôte)</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a password; give the password another way, never in the address</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: elle contient un mot de passe ; donnez le mot de passe autrement, jamais dans l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the user name is not valid</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: le nom d&apos;utilisateur n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the port is not valid</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: le port n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder is not valid</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: le dossier n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder must not contain &quot;.&quot; or &quot;..&quot;</source>
+        <translation>L&apos;adresse de publication %1 n&apos;est pas valide&#xa0;: le dossier ne doit contenir ni «&#xa0;.&#xa0;» ni «&#xa0;..&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it is not a regular file</source>
+        <translation>Le fichier de mot de passe %1 est refusé&#xa0;: ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it does not belong to you</source>
+        <translation>Le fichier de mot de passe %1 est refusé&#xa0;: il ne vous appartient pas</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: others may read or change it (chmod 600)</source>
+        <translation>Le fichier de mot de passe %1 est refusé&#xa0;: d&apos;autres peuvent le lire ou le modifier (chmod 600)</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it cannot be read</source>
+        <translation>Le fichier de mot de passe %1 est refusé&#xa0;: il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be used: %1</source>
+        <translation>Le trousseau ne peut pas être utilisé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The site in %1 was not published to the end; publish it again before uploading.</source>
+        <translation>Le site dans %1 n&apos;a pas été publié jusqu&apos;au bout ; publiez-le à nouveau avant de l&apos;envoyer.</translation>
+    </message>
+    <message>
+        <source>The host %1 is not known. Its key&apos;s fingerprint is %2. Compare it with the one your host&apos;s administrator gives, then accept it.</source>
+        <translation>L&apos;hôte %1 n&apos;est pas connu. L&apos;empreinte de sa clé est %2. Comparez-la avec celle que donne l&apos;administrateur de votre hébergeur, puis acceptez-la.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 (%2) is marked as revoked in known_hosts; the upload is refused.</source>
+        <translation>La clé de l&apos;hôte %1 (%2) est marquée comme révoquée dans known_hosts ; l&apos;envoi est refusé.</translation>
+    </message>
+    <message>
+        <source>WARNING: the key of host %1 has changed (it now shows %2). Someone may be intercepting the connection, so the upload is refused. If the host&apos;s administrator confirms the new key, remove the old one from %3.</source>
+        <translation>ATTENTION&#xa0;: la clé de l&apos;hôte %1 a changé (elle affiche maintenant %2). Quelqu&apos;un intercepte peut-être la connexion, l&apos;envoi est donc refusé. Si l&apos;administrateur de l&apos;hôte confirme la nouvelle clé, retirez l&apos;ancienne de %3.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 is not the one accepted: %2</source>
+        <translation>La clé de l&apos;hôte %1 n&apos;est pas celle qui a été acceptée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be trusted: %2</source>
+        <translation>Le certificat de %1 n&apos;est pas digne de confiance&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 does not offer encryption (TLS), so the password would be sent in the clear; the upload is refused. Ask your host for FTPS or SFTP.</source>
+        <translation>Le serveur %1 ne propose pas de chiffrement (TLS), le mot de passe serait donc envoyé en clair ; l&apos;envoi est refusé. Demandez FTPS ou SFTP à votre hébergeur.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login of %2: %3</source>
+        <translation>Le serveur %1 a refusé la connexion de %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>No key in %1, no SSH agent and no password to log in to %2</source>
+        <translation>Aucune clé dans %1, aucun agent SSH et aucun mot de passe pour se connecter à %2</translation>
+    </message>
+    <message>
+        <source>No password to log in to %1</source>
+        <translation>Aucun mot de passe pour se connecter à %1</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the login): %2</source>
+        <translation>La connexion à %1 a échoué (la connexion)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the listing of %2): %3</source>
+        <translation>La connexion à %1 a échoué (la liste de %2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the file %2): %3</source>
+        <translation>La connexion à %1 a échoué (le fichier %2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (renaming %2 to %3): %4</source>
+        <translation>La connexion à %1 a échoué (renommage de %2 en %3)&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (removing %2): %3</source>
+        <translation>La connexion à %1 a échoué (suppression de %2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The server refused the login: %1</source>
+        <translation>Le serveur a refusé la connexion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The server refused the listing of %1: %2</source>
+        <translation>Le serveur a refusé la liste de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The server refused the file %1: %2</source>
+        <translation>Le serveur a refusé le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The server refused renaming %1 to %2: %3</source>
+        <translation>Le serveur a refusé de renommer %1 en %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The server refused removing %1: %2</source>
+        <translation>Le serveur a refusé de supprimer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The manifest on the server names a file that Quillbay never writes: %1</source>
+        <translation>Le manifeste sur le serveur nomme un fichier que Quillbay n&apos;écrit jamais&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: %1</source>
+        <translation>Le manifeste sur le serveur n&apos;est pas valide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: The site&apos;s manifest is not valid (line %1)</source>
+        <translation>Le manifeste sur le serveur n&apos;est pas valide (ligne %1)</translation>
+    </message>
+    <message>
+        <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
+        <translation>Le fichier %1 sur le serveur n&apos;a pas été écrit par Quillbay et gêne ; déplacez-le ou supprimez-le, puis envoyez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Une autre publication du site dans %1 est en cours</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>Impossible de remplacer %1&#xa0;: c&apos;est un lien symbolique ou pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>Impossible de supprimer le fichier %1</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>La plage de mois n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>Les jours de «&#xa0;À venir&#xa0;» ou les mois du flux ne sont pas valides</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Le flux %1 dépasse 1 Mo ; certains services d&apos;agenda (Google Agenda) ignorent de tels flux</translation>
     </message>
 </context>
 <context>

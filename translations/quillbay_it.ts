@@ -228,14 +228,6 @@
         <translation>Impossibile generare un salt casuale</translation>
     </message>
     <message>
-        <source>The upload address %1 is not valid: %2</source>
-        <translation>L&apos;indirizzo di caricamento %1 non è valido: %2</translation>
-    </message>
-    <message>
-        <source>The password file %1 is refused: %2</source>
-        <translation>Il file della password %1 viene rifiutato: %2</translation>
-    </message>
-    <message>
         <source>The site holds a file that cannot be uploaded: %1</source>
         <translation>Il sito contiene un file che non può essere caricato: %1</translation>
     </message>
@@ -246,6 +238,190 @@
     <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>la regola di ripetizione di questo evento non è leggibile</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: out of memory</source>
+        <translation>Impossibile scaricare %1: memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the server must not hold a user or a password</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: il server non deve contenere un utente né una password</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the host is not valid</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: l&apos;host non è valido</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it must start with sftp://, ftps:// or ftp://</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: deve iniziare con sftp://, ftps:// o ftp://</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a query or a fragment</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: contiene una query o un frammento</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it names no user (user@host)</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: non indica alcun utente (utente@host)</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a password; give the password another way, never in the address</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: contiene una password; fornisca la password in un altro modo, mai nell&apos;indirizzo</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the user name is not valid</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: il nome utente non è valido</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the port is not valid</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: la porta non è valida</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder is not valid</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: la cartella non è valida</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder must not contain &quot;.&quot; or &quot;..&quot;</source>
+        <translation>L&apos;indirizzo di caricamento %1 non è valido: la cartella non deve contenere «.» né «..»</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it is not a regular file</source>
+        <translation>Il file della password %1 viene rifiutato: non è un file normale</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it does not belong to you</source>
+        <translation>Il file della password %1 viene rifiutato: non appartiene a lei</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: others may read or change it (chmod 600)</source>
+        <translation>Il file della password %1 viene rifiutato: altri possono leggerlo o modificarlo (chmod 600)</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it cannot be read</source>
+        <translation>Il file della password %1 viene rifiutato: non può essere letto</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be used: %1</source>
+        <translation>Il portachiavi non può essere usato: %1</translation>
+    </message>
+    <message>
+        <source>The site in %1 was not published to the end; publish it again before uploading.</source>
+        <translation>Il sito in %1 non è stato pubblicato fino in fondo; lo pubblichi di nuovo prima di caricarlo.</translation>
+    </message>
+    <message>
+        <source>The host %1 is not known. Its key&apos;s fingerprint is %2. Compare it with the one your host&apos;s administrator gives, then accept it.</source>
+        <translation>L&apos;host %1 non è conosciuto. L&apos;impronta della sua chiave è %2. La confronti con quella indicata dall&apos;amministratore del suo provider, poi la accetti.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 (%2) is marked as revoked in known_hosts; the upload is refused.</source>
+        <translation>La chiave dell&apos;host %1 (%2) è segnata come revocata in known_hosts; il caricamento viene rifiutato.</translation>
+    </message>
+    <message>
+        <source>WARNING: the key of host %1 has changed (it now shows %2). Someone may be intercepting the connection, so the upload is refused. If the host&apos;s administrator confirms the new key, remove the old one from %3.</source>
+        <translation>ATTENZIONE: la chiave dell&apos;host %1 è cambiata (ora mostra %2). Qualcuno potrebbe intercettare la connessione, perciò il caricamento viene rifiutato. Se l&apos;amministratore dell&apos;host conferma la nuova chiave, rimuova quella vecchia da %3.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 is not the one accepted: %2</source>
+        <translation>La chiave dell&apos;host %1 non è quella accettata: %2</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be trusted: %2</source>
+        <translation>Il certificato di %1 non è affidabile: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 does not offer encryption (TLS), so the password would be sent in the clear; the upload is refused. Ask your host for FTPS or SFTP.</source>
+        <translation>Il server %1 non offre la cifratura (TLS), quindi la password verrebbe inviata in chiaro; il caricamento viene rifiutato. Chieda FTPS o SFTP al suo provider.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login of %2: %3</source>
+        <translation>Il server %1 ha rifiutato l&apos;accesso di %2: %3</translation>
+    </message>
+    <message>
+        <source>No key in %1, no SSH agent and no password to log in to %2</source>
+        <translation>Nessuna chiave in %1, nessun agente SSH e nessuna password per accedere a %2</translation>
+    </message>
+    <message>
+        <source>No password to log in to %1</source>
+        <translation>Nessuna password per accedere a %1</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the login): %2</source>
+        <translation>La connessione a %1 non è riuscita (l&apos;accesso): %2</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the listing of %2): %3</source>
+        <translation>La connessione a %1 non è riuscita (l&apos;elenco di %2): %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the file %2): %3</source>
+        <translation>La connessione a %1 non è riuscita (il file %2): %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (renaming %2 to %3): %4</source>
+        <translation>La connessione a %1 non è riuscita (rinomina di %2 in %3): %4</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (removing %2): %3</source>
+        <translation>La connessione a %1 non è riuscita (rimozione di %2): %3</translation>
+    </message>
+    <message>
+        <source>The server refused the login: %1</source>
+        <translation>Il server ha rifiutato l&apos;accesso: %1</translation>
+    </message>
+    <message>
+        <source>The server refused the listing of %1: %2</source>
+        <translation>Il server ha rifiutato l&apos;elenco di %1: %2</translation>
+    </message>
+    <message>
+        <source>The server refused the file %1: %2</source>
+        <translation>Il server ha rifiutato il file %1: %2</translation>
+    </message>
+    <message>
+        <source>The server refused renaming %1 to %2: %3</source>
+        <translation>Il server ha rifiutato di rinominare %1 in %2: %3</translation>
+    </message>
+    <message>
+        <source>The server refused removing %1: %2</source>
+        <translation>Il server ha rifiutato di rimuovere %1: %2</translation>
+    </message>
+    <message>
+        <source>The manifest on the server names a file that Quillbay never writes: %1</source>
+        <translation>Il manifesto sul server nomina un file che Quillbay non scrive mai: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: %1</source>
+        <translation>Il manifesto sul server non è valido: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: The site&apos;s manifest is not valid (line %1)</source>
+        <translation>Il manifesto sul server non è valido (riga %1)</translation>
+    </message>
+    <message>
+        <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
+        <translation>Il file %1 sul server non è stato scritto da Quillbay ed è d&apos;intralcio; lo sposti o lo rimuova, poi carichi di nuovo.</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Un&apos;altra pubblicazione del sito in %1 è in corso</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>Impossibile sostituire %1: è un collegamento simbolico o non è un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>Impossibile rimuovere il file %1</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>L&apos;intervallo di mesi non è valido</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>I giorni di «Prossimamente» o i mesi del feed non sono validi</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>Il feed %1 supera 1 MB; alcuni servizi di calendario (Google Calendar) ignorano questi feed</translation>
     </message>
 </context>
 <context>

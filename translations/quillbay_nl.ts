@@ -228,14 +228,6 @@
         <translation>Er kan geen willekeurige salt worden gemaakt</translation>
     </message>
     <message>
-        <source>The upload address %1 is not valid: %2</source>
-        <translation>Het uploadadres %1 is ongeldig: %2</translation>
-    </message>
-    <message>
-        <source>The password file %1 is refused: %2</source>
-        <translation>Het wachtwoordbestand %1 wordt geweigerd: %2</translation>
-    </message>
-    <message>
         <source>The site holds a file that cannot be uploaded: %1</source>
         <translation>De website bevat een bestand dat niet kan worden geüpload: %1</translation>
     </message>
@@ -246,6 +238,190 @@
     <message>
         <source>the repeat rule of this event cannot be read</source>
         <translation>de herhaalregel van deze afspraak kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Cannot fetch %1: out of memory</source>
+        <translation>Kan %1 niet ophalen: onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the server must not hold a user or a password</source>
+        <translation>Het uploadadres %1 is ongeldig: de server mag geen gebruiker of wachtwoord bevatten</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the host is not valid</source>
+        <translation>Het uploadadres %1 is ongeldig: de host is ongeldig</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it must start with sftp://, ftps:// or ftp://</source>
+        <translation>Het uploadadres %1 is ongeldig: het moet beginnen met sftp://, ftps:// of ftp://</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a query or a fragment</source>
+        <translation>Het uploadadres %1 is ongeldig: het bevat een query of een fragment</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it names no user (user@host)</source>
+        <translation>Het uploadadres %1 is ongeldig: het noemt geen gebruiker (gebruiker@host)</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: it holds a password; give the password another way, never in the address</source>
+        <translation>Het uploadadres %1 is ongeldig: het bevat een wachtwoord; geef het wachtwoord op een andere manier op, nooit in het adres</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the user name is not valid</source>
+        <translation>Het uploadadres %1 is ongeldig: de gebruikersnaam is ongeldig</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the port is not valid</source>
+        <translation>Het uploadadres %1 is ongeldig: de poort is ongeldig</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder is not valid</source>
+        <translation>Het uploadadres %1 is ongeldig: de map is ongeldig</translation>
+    </message>
+    <message>
+        <source>The upload address %1 is not valid: the folder must not contain &quot;.&quot; or &quot;..&quot;</source>
+        <translation>Het uploadadres %1 is ongeldig: de map mag geen &quot;.&quot; of &quot;..&quot; bevatten</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it is not a regular file</source>
+        <translation>Het wachtwoordbestand %1 wordt geweigerd: het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it does not belong to you</source>
+        <translation>Het wachtwoordbestand %1 wordt geweigerd: het is niet van u</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: others may read or change it (chmod 600)</source>
+        <translation>Het wachtwoordbestand %1 wordt geweigerd: anderen kunnen het lezen of wijzigen (chmod 600)</translation>
+    </message>
+    <message>
+        <source>The password file %1 is refused: it cannot be read</source>
+        <translation>Het wachtwoordbestand %1 wordt geweigerd: het kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The keyring cannot be used: %1</source>
+        <translation>De sleutelbos kan niet worden gebruikt: %1</translation>
+    </message>
+    <message>
+        <source>The site in %1 was not published to the end; publish it again before uploading.</source>
+        <translation>De website in %1 is niet tot het einde gepubliceerd; publiceer hem opnieuw voordat u uploadt.</translation>
+    </message>
+    <message>
+        <source>The host %1 is not known. Its key&apos;s fingerprint is %2. Compare it with the one your host&apos;s administrator gives, then accept it.</source>
+        <translation>De host %1 is niet bekend. De vingerafdruk van zijn sleutel is %2. Vergelijk hem met die van de beheerder van uw host en aanvaard hem dan.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 (%2) is marked as revoked in known_hosts; the upload is refused.</source>
+        <translation>De sleutel van host %1 (%2) is in known_hosts als ingetrokken gemarkeerd; de upload wordt geweigerd.</translation>
+    </message>
+    <message>
+        <source>WARNING: the key of host %1 has changed (it now shows %2). Someone may be intercepting the connection, so the upload is refused. If the host&apos;s administrator confirms the new key, remove the old one from %3.</source>
+        <translation>WAARSCHUWING: de sleutel van host %1 is gewijzigd (hij toont nu %2). Iemand onderschept mogelijk de verbinding, dus de upload wordt geweigerd. Als de beheerder van de host de nieuwe sleutel bevestigt, verwijder dan de oude uit %3.</translation>
+    </message>
+    <message>
+        <source>The key of host %1 is not the one accepted: %2</source>
+        <translation>De sleutel van host %1 is niet de aanvaarde: %2</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be trusted: %2</source>
+        <translation>Het certificaat van %1 kan niet worden vertrouwd: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 does not offer encryption (TLS), so the password would be sent in the clear; the upload is refused. Ask your host for FTPS or SFTP.</source>
+        <translation>De server %1 biedt geen versleuteling (TLS), dus het wachtwoord zou onversleuteld worden verzonden; de upload wordt geweigerd. Vraag uw host om FTPS of SFTP.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login of %2: %3</source>
+        <translation>De server %1 heeft de aanmelding van %2 geweigerd: %3</translation>
+    </message>
+    <message>
+        <source>No key in %1, no SSH agent and no password to log in to %2</source>
+        <translation>Geen sleutel in %1, geen SSH-agent en geen wachtwoord om aan te melden bij %2</translation>
+    </message>
+    <message>
+        <source>No password to log in to %1</source>
+        <translation>Geen wachtwoord om aan te melden bij %1</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the login): %2</source>
+        <translation>De verbinding met %1 is mislukt (de aanmelding): %2</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the listing of %2): %3</source>
+        <translation>De verbinding met %1 is mislukt (de lijst van %2): %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (the file %2): %3</source>
+        <translation>De verbinding met %1 is mislukt (het bestand %2): %3</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (renaming %2 to %3): %4</source>
+        <translation>De verbinding met %1 is mislukt (hernoemen van %2 naar %3): %4</translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (removing %2): %3</source>
+        <translation>De verbinding met %1 is mislukt (verwijderen van %2): %3</translation>
+    </message>
+    <message>
+        <source>The server refused the login: %1</source>
+        <translation>De server heeft de aanmelding geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>The server refused the listing of %1: %2</source>
+        <translation>De server heeft de lijst van %1 geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>The server refused the file %1: %2</source>
+        <translation>De server heeft het bestand %1 geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>The server refused renaming %1 to %2: %3</source>
+        <translation>De server heeft het hernoemen van %1 naar %2 geweigerd: %3</translation>
+    </message>
+    <message>
+        <source>The server refused removing %1: %2</source>
+        <translation>De server heeft het verwijderen van %1 geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>The manifest on the server names a file that Quillbay never writes: %1</source>
+        <translation>Het manifest op de server noemt een bestand dat Quillbay nooit schrijft: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: %1</source>
+        <translation>Het manifest op de server is ongeldig: %1</translation>
+    </message>
+    <message>
+        <source>The manifest on the server is not valid: The site&apos;s manifest is not valid (line %1)</source>
+        <translation>Het manifest op de server is ongeldig (regel %1)</translation>
+    </message>
+    <message>
+        <source>The file %1 on the server was not written by Quillbay and is in the way; move it away or remove it, then upload again.</source>
+        <translation>Het bestand %1 op de server is niet door Quillbay geschreven en zit in de weg; verplaats of verwijder het en upload dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>Another publish of the site in %1 is running</source>
+        <translation>Er loopt al een andere publicatie van de website in %1</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: it is a symbolic link or not a regular file</source>
+        <translation>Kan %1 niet vervangen: het is een symbolische koppeling of geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Cannot remove file %1</source>
+        <translation>Kan bestand %1 niet verwijderen</translation>
+    </message>
+    <message>
+        <source>The range of months is not valid</source>
+        <translation>Het bereik van maanden is ongeldig</translation>
+    </message>
+    <message>
+        <source>The Coming-up days or the feed&apos;s months are not valid</source>
+        <translation>De dagen van &apos;Binnenkort&apos; of de maanden van de feed zijn ongeldig</translation>
+    </message>
+    <message>
+        <source>The feed %1 is larger than 1 MB; some calendar services (Google Calendar) ignore such feeds</source>
+        <translation>De feed %1 is groter dan 1 MB; sommige agendadiensten (Google Agenda) negeren zulke feeds</translation>
     </message>
 </context>
 <context>

@@ -211,7 +211,7 @@ void TfrmPublish::LoadFromDocument() {
       FillUploadFields(Target);
     } catch (const EQuillbayError& Error) {
       // Not shown in the fields (it may hold a password): refused at Publish.
-      FDocumentTargetProblem = Error.what();
+      FDocumentTargetProblem = Error.Message();
     }
   }
   chkPlainFtp->setChecked(FEventList.UploadPlainFtp);
@@ -257,8 +257,8 @@ TUploadTarget TfrmPublish::FieldsTarget() const {
 }
 
 TUploadRequest TfrmPublish::UploadRequest() const {
-  if (!FDocumentTargetProblem.empty() && edtServer->text().trimmed().isEmpty())
-    throw EQuillbayError(FDocumentTargetProblem);
+  if (FDocumentTargetProblem && edtServer->text().trimmed().isEmpty())
+    throw EQuillbayError(*FDocumentTargetProblem);
   TUploadRequest Request;
   Request.Target = FieldsTarget();
   Request.PlainFtp = Request.Target.PlainFtpAsked && chkPlainFtp->isChecked();
@@ -412,7 +412,7 @@ void TfrmPublish::ShowResult(const TPublishResult& Result, const std::string& Fo
                      .arg(Result.Unchanged.size())
                      .arg(Result.Removed.size());
   if (!Upload.isEmpty()) Text += "\n" + Upload;
-  for (const std::string& Warning : Result.Warnings) Text += "\n\n" + ToQString(Warning);
+  for (const TMessage& Warning : Result.Warnings) Text += "\n\n" + CoreMessageText(Warning);
   QMessageBox Box(Result.Warnings.empty() ? QMessageBox::Information : QMessageBox::Warning, windowTitle(),
                   Text, QMessageBox::Close, parentWidget());
   QPushButton* OpenSite = Box.addButton(tr("Open &Site"), QMessageBox::ActionRole);

@@ -16,6 +16,7 @@
 // the dialog.
 
 #include <QDialog>
+#include <optional>
 #include <string>
 
 #include "site/Publish.h"
@@ -93,8 +94,8 @@ class TfrmPublish : public QDialog {
   QWidget* Owner();
   TEventList& FEventList;
   std::string FDocumentFileName;
-  std::string FDocumentTarget;         // the upload address the document came with
-  std::string FDocumentTargetProblem;  // why that address was refused
+  std::string FDocumentTarget;                     // the upload address the document came with
+  std::optional<TMessage> FDocumentTargetProblem;  // why that address was refused
 };
 
 void ExecutePublishDialog(QWidget* Owner, TEventList& EventList, const std::string& DocumentFileName);

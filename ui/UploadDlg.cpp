@@ -17,6 +17,7 @@
 
 #include "net/Keyring.h"
 #include "net/KnownHosts.h"
+#include "ui/CoreMessages.h"
 #include "ui/QtText.h"
 
 namespace {
@@ -158,7 +159,7 @@ std::optional<TUploadResult> UploadWithPrompts(QWidget* Parent, const QString& T
         return true;
       }
     } catch (const EQuillbayError& Error) {
-      KeyringProblem = ToQString(Error.what());
+      KeyringProblem = CoreMessageText(Error.Message());
     }
     return false;
   };
@@ -182,12 +183,12 @@ std::optional<TUploadResult> UploadWithPrompts(QWidget* Parent, const QString& T
     try {
       TUploadResult Result = Job.Take();
       if (Listed) *Listed = Job.Listed();
-      if (!Job.KnownHostsProblem().empty())
+      if (Job.KnownHostsProblem())
         QMessageBox::warning(
             Parent, Title,
             QCoreApplication::translate(
                 "UploadDlg", "The server's key was accepted for this upload but could not be kept: %1")
-                .arg(ToQString(Job.KnownHostsProblem())));
+                .arg(CoreMessageText(*Job.KnownHostsProblem())));
       if (KeepPassword) {
         try {
           StoreUploadPassword(KeyringName, Options.Password);
@@ -195,7 +196,7 @@ std::optional<TUploadResult> UploadWithPrompts(QWidget* Parent, const QString& T
           QMessageBox::warning(
               Parent, Title,
               QCoreApplication::translate("UploadDlg", "The password could not be kept in the keyring: %1")
-                  .arg(Error.what()));
+                  .arg(CoreMessageText(Error.Message())));
         }
       }
       return Result;
@@ -209,7 +210,7 @@ std::optional<TUploadResult> UploadWithPrompts(QWidget* Parent, const QString& T
       if (Error.Kind() != TUploadFailure::Login) throw;
       // Keys and the agent did not do: the keyring's password, else the user's.
       if (Options.Password.empty() && FromKeyring()) continue;
-      if (!Ask(ToQString(Error.what()))) return std::nullopt;
+      if (!Ask(CoreMessageText(Error.Message()))) return std::nullopt;
     }
   }
 }

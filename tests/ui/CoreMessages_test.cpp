@@ -67,6 +67,30 @@ TEST_F(CoreMessagesTest, NamesStayAsTheyWereAndTheToolGetsEnglish) {
       {{TMessageId::FileNotValidAtLine, {"/home/ann/Club, line 3 %2.qby", "12"}},
        "The file is not valid\n/home/ann/Club, line 3 %2.qby, line 12",
        "Die Datei ist ungültig\n/home/ann/Club, line 3 %2.qby, Zeile 12"},
+      // The upload's messages: the host, its key, the files and the library's
+      // detail are put in as they are, in the tool's English and in German.
+      {{TMessageId::HostKeyChanged,
+        {"[127.0.0.1]:2222", "SHA256:nThbg6kXUpJWGl7E1IGOCspRomTxdCARLviKw6E5SY8",
+         "/home/ann/.ssh/known_hosts"}},
+       "WARNING: the key of host [127.0.0.1]:2222 has changed (it now shows "
+       "SHA256:nThbg6kXUpJWGl7E1IGOCspRomTxdCARLviKw6E5SY8). Someone may be intercepting the connection, so "
+       "the upload is refused. If the host's administrator confirms the new key, remove the old one from "
+       "/home/ann/.ssh/known_hosts.",
+       "WARNUNG: Der Schlüssel des Hosts [127.0.0.1]:2222 hat sich geändert (er zeigt jetzt "
+       "SHA256:nThbg6kXUpJWGl7E1IGOCspRomTxdCARLviKw6E5SY8). Jemand könnte die Verbindung abfangen, darum "
+       "wird das Hochladen verweigert. Wenn der Administrator des Hosts den neuen Schlüssel bestätigt, "
+       "entfernen Sie den alten aus /home/ann/.ssh/known_hosts."},
+      {{TMessageId::ConnectionFailedRenaming,
+        {"sftp://ann@example.org:22/www/", ".quillbay-manifest.new", ".quillbay-manifest",
+         "Timeout was reached"}},
+       "The connection to sftp://ann@example.org:22/www/ failed (renaming .quillbay-manifest.new to "
+       ".quillbay-manifest): Timeout was reached",
+       "Die Verbindung zu sftp://ann@example.org:22/www/ ist fehlgeschlagen (Umbenennen von "
+       ".quillbay-manifest.new in .quillbay-manifest): Timeout was reached"},
+      {{TMessageId::PasswordFileOpenToOthers, {"/home/ann/ftp password"}},
+       "The password file /home/ann/ftp password is refused: others may read or change it (chmod 600)",
+       "Die Passwortdatei /home/ann/ftp password wird abgelehnt: andere können sie lesen oder ändern (chmod "
+       "600)"},
       {{TMessageId::Text, {"Couldn't resolve host name"}},
        "Couldn't resolve host name",
        "Couldn't resolve host name"},

@@ -28,6 +28,7 @@
 #include "project/UploadTrust.h"
 #include "tests/net/NetTestSupport.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/ui/AppFont.h"
 #include "tests/ui/CaptionCheck.h"
 #include "tests/ui/DarkPalette.h"
@@ -36,6 +37,7 @@
 #include "tests/ui/WhenModal.h"
 #include "ui/Contrast.h"
 #include "ui/PublishDlg.h"
+#include "ui/QtDialogs.h"
 #include "ui/Translations.h"
 
 namespace {
@@ -210,6 +212,52 @@ TEST(UploadWithoutKeyringTest, ThePasswordIsAskedAndTheKeyringProblemSaid) {
   EXPECT_EQ(Doc.UploadAddress, "ftp://webmaster@127.0.0.1:" + std::to_string(Server.Port()) + "/plain/");
   EXPECT_TRUE(Doc.UploadPlainFtp);
   EXPECT_TRUE(UploadTargetTrusted(Doc.UploadAddress)) << "typed by the user: not asked";
+}
+
+// In a German window the upload's failures read in German, with the
+// server's name, the user and the file as they are: a refused login (said
+// when the password is asked again) and a file in the way on the server.
+TEST(UploadInGermanTest, ARefusedLoginAndAFileInTheWayAreSaidInGerman) {
+  TFakePlatform Fake;
+  TScopedPlatform PlatformScope(Fake);
+  TTempFolder Temp;
+  Fake.FConfigFolder = Temp / "config";
+  TScopedEnv NoKeyring("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+  TQtDialogs QtDialogs;  // the error's message box as the user sees it
+  TScopedUserDialogs RealDialogs(QtDialogs);
+  TFtpServer Server(TFtpServer::TTls::None);
+  WriteFileBytes(Server.MakeFolder("plain") + "/index.html", "someone else's page");
+  ASSERT_TRUE(InstallTranslations(QLocale("de_DE"), {QUILLBAY_QM_DIR}));
+  struct TEnglishAgain {
+    ~TEnglishAgain() { RemoveTranslations(); }
+  } EnglishAgain;
+  TEventList Doc;
+  Doc.Style().ResetToDefaults();
+  Doc.FindEvent(true, EncodeDate(2026, 3, 14))->Text = "Frühlingsfest";
+  TfrmPublish Dialog(nullptr, Doc, Temp / "club.qby");
+  Dialog.edtFolder->setText(QString::fromStdString(Temp / "site"));
+  Dialog.grpUpload->setChecked(true);
+  Dialog.cbxProtocol->setCurrentIndex(2);
+  Dialog.edtServer->setText("127.0.0.1:" + QString::number(Server.Port()));
+  Dialog.edtUser->setText(TFtpServer::kUser);
+  Dialog.edtRemoteFolder->setText("plain");
+  Dialog.chkPlainFtp->setChecked(true);
+  Dialog.edtPassword->setText("not-the-password");
+  QString Problem;
+  WhenModal<TfrmUploadPassword>([&](TfrmUploadPassword& Asked) {
+    if (auto* Label = Asked.findChild<QLabel*>("lblProblem")) Problem = Label->text();
+    Asked.edtPassword->setText(TFtpServer::kPassword);
+    Asked.accept();
+  });
+  TMessageAnswers Answers({[](QMessageBox& Box) { Box.accept(); }});
+  Dialog.btnPublish->click();
+  EXPECT_TRUE(Problem.startsWith("Der Server 127.0.0.1 hat die Anmeldung von webmaster abgelehnt: "))
+      << Problem.toStdString();
+  ASSERT_EQ(Answers.Texts.size(), 1) << Answers.Texts.join("\n").toStdString();
+  EXPECT_EQ(Answers.Texts[0].toStdString(),
+            "Die Datei index.html auf dem Server wurde nicht von Quillbay geschrieben und ist im Weg; "
+            "verschieben oder entfernen Sie sie, dann laden Sie erneut hoch.");
+  EXPECT_EQ(ReadFileBytes(Server.Root() + "/plain/index.html"), "someone else's page");
 }
 
 // The upload group's fields without a server: what a pasted address fills,
