@@ -1,14 +1,13 @@
 #include "ui/FetchDlg.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressDialog>
-#include <QTimer>
 
 #include "net/FetchJob.h"
+#include "ui/JobProgress.h"
 #include "ui/QtText.h"
 
 std::optional<std::string> AskCalendarAddress(QWidget* Parent, const QString& Title) {
@@ -32,24 +31,10 @@ std::optional<std::string> FetchCalendarWithProgress(QWidget* Parent, const QStr
                                                      const std::string& Address) {
   TFetchJob Job(Address, TFetchOptions{}, CalendarCacheFolder());
   const QString Name = ToQString(AddressForMessages(Address));
-  QProgressDialog Progress(Parent);
-  Progress.setObjectName("dlgFetch");
-  Progress.setWindowTitle(Title);
-  Progress.setWindowModality(Qt::WindowModal);
-  Progress.setLabelText(QCoreApplication::translate("FetchDlg", "Fetching the calendar from %1").arg(Name));
-  Progress.setCancelButtonText(QCoreApplication::translate("FetchDlg", "Cancel"));
-  Progress.setRange(0, 0);  // busy until the size is known
-  Progress.setMinimumDuration(0);
-  Progress.setAutoReset(false);
-  Progress.setAutoClose(false);
-  QObject::connect(&Progress, &QProgressDialog::canceled, [&Job] { Job.Cancel(); });
-
-  QEventLoop Loop;
-  QTimer Poll;
-  Poll.setInterval(100);
-  QObject::connect(&Poll, &QTimer::timeout, [&] {
-    if (Job.Done()) return Loop.quit();
-    if (Progress.wasCanceled()) Job.Cancel();
+  TJobWatch Watch;
+  Watch.Done = [&Job] { return Job.Done(); };
+  Watch.Cancel = [&Job] { Job.Cancel(); };
+  Watch.Update = [&](QProgressDialog& Progress) {
     const uint64_t Received = Job.Received(), Total = Job.Total();
     const QString Size = QLocale().formattedDataSize(static_cast<qint64>(Received));
     Progress.setLabelText(
@@ -59,11 +44,10 @@ std::optional<std::string> FetchCalendarWithProgress(QWidget* Parent, const QStr
       Progress.setRange(0, static_cast<int>(Total));
       Progress.setValue(static_cast<int>(std::min(Received, Total)));
     }
-  });
-  Poll.start();
-  Progress.show();
-  Loop.exec();
-  Progress.hide();
+  };
+  WaitWithProgress(Parent, "dlgFetch", Title,
+                   QCoreApplication::translate("FetchDlg", "Fetching the calendar from %1").arg(Name),
+                   QCoreApplication::translate("FetchDlg", "Cancel"), Watch);
   if (Job.Cancelled()) return std::nullopt;
   return Job.Take().Bytes;
 }

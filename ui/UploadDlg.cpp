@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,38 +10,25 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
 
 #include "net/Keyring.h"
 #include "net/KnownHosts.h"
 #include "ui/CoreMessages.h"
+#include "ui/JobProgress.h"
 #include "ui/QtText.h"
 
 namespace {
 
 // Waits for the job with a progress dialog; Cancel ends the upload after the
 // file being sent.
-void WaitWithProgress(QWidget* Parent, const QString& Title, TUploadJob& Job, const QString& Address,
-                      TUploadJob::TMode Mode) {
-  QProgressDialog Progress(Parent);
-  Progress.setObjectName("dlgUpload");
-  Progress.setWindowTitle(Title);
-  Progress.setWindowModality(Qt::WindowModal);
-  Progress.setLabelText(QCoreApplication::translate("UploadDlg", "Connecting to %1...").arg(Address));
-  Progress.setCancelButtonText(QCoreApplication::translate("UploadDlg", "Cancel"));
-  Progress.setRange(0, 0);
-  Progress.setMinimumDuration(0);
-  Progress.setAutoReset(false);
-  Progress.setAutoClose(false);
-  QObject::connect(&Progress, &QProgressDialog::canceled, [&Job] { Job.Cancel(); });
-  QEventLoop Loop;
-  QTimer Poll;
-  Poll.setInterval(100);
-  QObject::connect(&Poll, &QTimer::timeout, [&] {
-    if (Job.Done()) return Loop.quit();
-    if (Progress.wasCanceled()) Job.Cancel();
+void WaitForUpload(QWidget* Parent, const QString& Title, TUploadJob& Job, const QString& Address,
+                   TUploadJob::TMode Mode) {
+  TJobWatch Watch;
+  Watch.Done = [&Job] { return Job.Done(); };
+  Watch.Cancel = [&Job] { Job.Cancel(); };
+  Watch.Update = [&](QProgressDialog& Progress) {
     const TUploadProgress Now = Job.Progress();
     if (Mode == TUploadJob::TMode::Test || Now.FilesTotal == 0) return;
     const QLocale Locale;
@@ -58,11 +44,10 @@ void WaitWithProgress(QWidget* Parent, const QString& Title, TUploadJob& Job, co
     // Bytes in kilobytes, so that a large site fits the bar's range.
     Progress.setRange(0, static_cast<int>(std::max<uint64_t>(Now.BytesTotal / 1024, 1)));
     Progress.setValue(static_cast<int>(std::min(Now.BytesDone, Now.BytesTotal) / 1024));
-  });
-  Poll.start();
-  Progress.show();
-  Loop.exec();
-  Progress.hide();
+  };
+  WaitWithProgress(Parent, "dlgUpload", Title,
+                   QCoreApplication::translate("UploadDlg", "Connecting to %1...").arg(Address),
+                   QCoreApplication::translate("UploadDlg", "Cancel"), Watch);
 }
 
 // Asks whether to trust an SSH server seen for the first time.
@@ -177,7 +162,7 @@ std::optional<TUploadResult> UploadWithPrompts(QWidget* Parent, const QString& T
 
   for (;;) {
     TUploadJob Job(Target, Options, Mode, SiteFolder);
-    WaitWithProgress(Parent, Title, Job, Address, Mode);
+    WaitForUpload(Parent, Title, Job, Address, Mode);
     // A test cancelled while it connects has nothing to tell.
     if (Mode == TUploadJob::TMode::Test && Job.Cancelled()) return std::nullopt;
     try {
