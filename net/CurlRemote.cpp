@@ -22,7 +22,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <optional>
@@ -30,6 +29,7 @@
 
 #include "net/Curl.h"
 #include "net/KnownHosts.h"
+#include "text/Ascii.h"
 
 namespace {
 
@@ -94,21 +94,6 @@ int ReportUpload(void* Progress, curl_off_t, curl_off_t, curl_off_t, curl_off_t 
   auto* Report = static_cast<const TByteProgress*>(Progress);
   if (*Report) (*Report)(static_cast<uint64_t>(Sent));
   return 0;
-}
-
-std::string PercentEncodePath(const std::string& Path) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string Result;
-  for (unsigned char C : Path) {
-    if (std::isalnum(C) || C == '/' || C == '-' || C == '.' || C == '_' || C == '~') {
-      Result += static_cast<char>(C);
-    } else {
-      Result += '%';
-      Result += kHex[C >> 4];
-      Result += kHex[C & 15];
-    }
-  }
-  return Result;
 }
 
 // A request's step, for the messages of its failure: the message when the
@@ -178,11 +163,12 @@ struct TCurlRemote::TState {
     std::string Scheme = Target.Protocol == TUploadProtocol::Sftp             ? "sftp"
                          : Target.Protocol == TUploadProtocol::FtpImplicitTls ? "ftps"
                                                                               : "ftp";
-    std::string Host = Target.Host.find(':') != std::string::npos ? "[" + Target.Host + "]" : Target.Host;
-    return Scheme + "://" + Host + ":" + std::to_string(Target.Port);
+    return Scheme + "://" + Target.HostInAddress() + ":" + std::to_string(Target.Port);
   }
-  std::string FolderAddress() const { return BaseAddress() + PercentEncodePath(Target.Folder); }
-  std::string FileAddress(const std::string& Name) const { return FolderAddress() + PercentEncodePath(Name); }
+  std::string FolderAddress() const { return BaseAddress() + PercentEncode(Target.Folder, "/"); }
+  std::string FileAddress(const std::string& Name) const {
+    return FolderAddress() + PercentEncode(Name, "/");
+  }
 
   // A file's path in a command: SFTP takes it from the root, or from the
   // login folder for "/~/..."; FTP runs the commands in the folder itself,
@@ -359,10 +345,7 @@ TCurlRemote::TCurlRemote(TUploadTarget Target, TUploadOptions Options) : F(std::
   InitCurlOnce();
   F->Target = std::move(Target);
   F->Options = std::move(Options);
-  if (F->Options.SshFolder.empty()) {
-    const char* Home = std::getenv("HOME");
-    F->Options.SshFolder = std::string(Home ? Home : "") + "/.ssh";
-  }
+  if (F->Options.SshFolder.empty()) F->Options.SshFolder = UserSshFolder();
   if (F->Options.KnownHostsFile.empty()) F->Options.KnownHostsFile = F->Options.SshFolder + "/known_hosts";
   F->Easy = curl_easy_init();
   if (!F->Easy) throw EQuillbayError(TMessageId::CannotStartNetworkLibrary);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/Errors.h"
@@ -232,6 +233,13 @@ std::string HashedKnownHostLine(const std::string& Host, int Port, const TKeyBlo
          Base64Encode(std::string_view(reinterpret_cast<const char*>(Digest), Length)) + " " +
          KeyTypeOf(Key) + " " + Base64Encode(Key);
 }
+
+std::string UserSshFolder() {
+  const char* Home = std::getenv("HOME");
+  return std::string(Home ? Home : "") + "/.ssh";
+}
+
+std::string UserKnownHostsFile() { return UserSshFolder() + "/known_hosts"; }
 
 void AppendKnownHost(const std::string& FileName, const std::string& Host, int Port, const TKeyBlob& Key) {
   std::string Line = HashedKnownHostLine(Host, Port, Key) + "\n";

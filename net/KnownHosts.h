@@ -65,6 +65,9 @@ bool HostMatchesPatterns(std::string_view Name, std::string_view Patterns);
 // A hashed line for Host, Port and Key ("|1|salt|hash type base64"), with a
 // fresh random salt, without the newline.
 std::string HashedKnownHostLine(const std::string& Host, int Port, const TKeyBlob& Key);
+// The user's own SSH folder ($HOME/.ssh) and known_hosts file in it.
+std::string UserSshFolder();
+std::string UserKnownHostsFile();
 // Appends that line to FileName, creating the file (mode 0600) and its
 // folder (0700) when missing; an existing file is only appended to, never
 // rewritten. Raises EQuillbayError when it cannot be written.

@@ -75,19 +75,21 @@ std::vector<TSiteFile> SiteManifestFiles(const std::string& Text) {
   return Files;
 }
 
+std::vector<TSiteFile> PublishedSiteFiles(const std::string& SiteFolder) {
+  std::vector<TSiteFile> Files = SiteManifestFiles(ReadFileToString(SiteFolder + "/" + ManifestFileName));
+  // A publish that did not end leaves names without files: the site is not
+  // whole, and only a whole site goes up.
+  if (std::any_of(Files.begin(), Files.end(), [](const TSiteFile& File) { return File.Sha256.empty(); }))
+    throw EQuillbayError(TMessageId::SiteNotPublishedToEnd, {SiteFolder});
+  return Files;
+}
+
 int RunUploadCommand(const TUploadCommand& Command, std::ostream& Out, std::ostream& Err) {
   std::vector<TSiteFile> Files;
   try {
-    Files = SiteManifestFiles(ReadFileToString(Command.SiteFolder + "/" + ManifestFileName));
+    Files = PublishedSiteFiles(Command.SiteFolder);
   } catch (const EQuillbayError& Error) {
     Err << "quillbay-export: " << Error.what() << "\n";
-    return 1;
-  }
-  // A publish that did not end leaves names without files: the site is not
-  // whole, and only a whole site goes up.
-  if (std::any_of(Files.begin(), Files.end(), [](const TSiteFile& File) { return File.Sha256.empty(); })) {
-    Err << "quillbay-export: the site in " << Command.SiteFolder
-        << " was not published to the end; publish it again before uploading\n";
     return 1;
   }
   return RunUploadCommand(Command, Files, SiteManifestFiles, Out, Err);

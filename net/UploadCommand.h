@@ -37,3 +37,7 @@ int RunUploadCommand(const TUploadCommand& Command, std::ostream& Out, std::ostr
 // that they are always sent. Raises EQuillbayError when the manifest is
 // refused.
 std::vector<TSiteFile> SiteManifestFiles(const std::string& Text);
+// The files of the site published whole in SiteFolder, as its manifest lists
+// them. Raises EQuillbayError when the manifest cannot be read or a publish
+// did not end (only a whole site goes up).
+std::vector<TSiteFile> PublishedSiteFiles(const std::string& SiteFolder);

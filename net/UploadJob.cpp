@@ -1,17 +1,6 @@
 #include "net/UploadJob.h"
 
-#include <algorithm>
-
 #include "net/UploadCommand.h"
-#include "platform/FileIO.h"
-#include "site/Manifest.h"
-
-std::vector<TSiteFile> PublishedSiteFiles(const std::string& SiteFolder) {
-  std::vector<TSiteFile> Files = SiteManifestFiles(ReadFileToString(SiteFolder + "/" + ManifestFileName));
-  if (std::any_of(Files.begin(), Files.end(), [](const TSiteFile& File) { return File.Sha256.empty(); }))
-    throw EQuillbayError(TMessageId::SiteNotPublishedToEnd, {SiteFolder});
-  return Files;
-}
 
 TUploadJob::TUploadJob(TUploadTarget Target, TUploadOptions Options, TMode Mode, std::string SiteFolder) {
   FThread = std::thread([this, Target = std::move(Target), Options = std::move(Options), Mode,

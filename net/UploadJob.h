@@ -54,8 +54,3 @@ class TUploadJob {
   std::exception_ptr FError;
   std::thread FThread;
 };
-
-// The files of the site published whole in SiteFolder, as its manifest lists
-// them. Raises EQuillbayError when the manifest cannot be read or a publish
-// did not end (only a whole site goes up).
-std::vector<TSiteFile> PublishedSiteFiles(const std::string& SiteFolder);

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <optional>
 
 #include "platform/Errors.h"
+#include "text/Ascii.h"
 
 namespace {
 
@@ -40,37 +40,26 @@ bool HasUnsafeCharacter(const std::string& Text) {
   });
 }
 
-std::string PercentEncode(const std::string& Text, const char* Kept) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string Result;
-  for (unsigned char C : Text) {
-    if (std::isalnum(C) || std::strchr("-._~", C) || (C && std::strchr(Kept, C))) {
-      Result += static_cast<char>(C);
-      continue;
-    }
-    Result += '%';
-    Result += kHex[C >> 4];
-    Result += kHex[C & 15];
-  }
-  return Result;
-}
-
 std::string Trimmed(const std::string& Text) {
   const size_t First = Text.find_first_not_of(" \t");
   if (First == std::string::npos) return {};
   return Text.substr(First, Text.find_last_not_of(" \t") - First + 1);
 }
 
+// "scheme://user@host:port/folder/", the user and the folder percent-encoded
+// where they need it when Encoded.
+std::string AddressOf(const TUploadTarget& Target, bool Encoded) {
+  const char* Scheme = Target.Protocol == TUploadProtocol::Sftp ? "sftp"
+                       : Target.PlainFtpAsked                   ? "ftp"
+                                                                : "ftps";
+  return std::string(Scheme) + "://" + (Encoded ? PercentEncode(Target.User) : Target.User) + "@" +
+         Target.HostInAddress() + ":" + std::to_string(Target.Port) +
+         (Encoded ? PercentEncode(Target.Folder, "/") : Target.Folder);
+}
+
 }  // namespace
 
-std::string UploadAddressText(const TUploadTarget& Target) {
-  const std::string Scheme = Target.Protocol == TUploadProtocol::Sftp ? "sftp"
-                             : Target.PlainFtpAsked                   ? "ftp"
-                                                                      : "ftps";
-  const std::string Host = Target.Host.find(':') != std::string::npos ? "[" + Target.Host + "]" : Target.Host;
-  return Scheme + "://" + PercentEncode(Target.User, "") + "@" + Host + ":" + std::to_string(Target.Port) +
-         PercentEncode(Target.Folder, "/");
-}
+std::string UploadAddressText(const TUploadTarget& Target) { return AddressOf(Target, true); }
 
 TUploadTarget UploadTargetOf(TUploadScheme Scheme, const std::string& Server, const std::string& User,
                              const std::string& Folder) {
@@ -92,14 +81,13 @@ TUploadTarget UploadTargetOf(TUploadScheme Scheme, const std::string& Server, co
   const char* Prefix = Scheme == TUploadScheme::Sftp   ? "sftp://"
                        : Scheme == TUploadScheme::Ftps ? "ftps://"
                                                        : "ftp://";
-  return ParseUploadAddress(Prefix + PercentEncode(Trimmed(User), "") + "@" + Host +
-                            PercentEncode(Path, "/"));
+  return ParseUploadAddress(Prefix + PercentEncode(Trimmed(User)) + "@" + Host + PercentEncode(Path, "/"));
 }
 
-std::string TUploadTarget::Display() const {
-  std::string Scheme = Protocol == TUploadProtocol::Sftp ? "sftp" : PlainFtpAsked ? "ftp" : "ftps";
-  std::string HostPart = Host.find(':') != std::string::npos ? "[" + Host + "]" : Host;
-  return Scheme + "://" + User + "@" + HostPart + ":" + std::to_string(Port) + Folder;
+std::string TUploadTarget::Display() const { return AddressOf(*this, false); }
+
+std::string TUploadTarget::HostInAddress() const {
+  return Host.find(':') != std::string::npos ? "[" + Host + "]" : Host;
 }
 
 TUploadTarget ParseUploadAddress(const std::string& Address) {

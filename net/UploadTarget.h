@@ -23,6 +23,8 @@ struct TUploadTarget {
 
   // "sftp://user@host:port/folder/" as the user wrote it, for messages.
   std::string Display() const;
+  // The host as an address writes it: an IPv6 address in brackets.
+  std::string HostInAddress() const;
 };
 
 // Raises EQuillbayError ("The upload address %s is not valid: ...") for an

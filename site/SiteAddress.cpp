@@ -1,6 +1,7 @@
 #include "site/SiteAddress.h"
 
 #include "platform/Errors.h"
+#include "text/Ascii.h"
 
 namespace {
 bool StartsNoCase(const std::string& Text, const std::string& Prefix) {
@@ -43,23 +44,6 @@ void CheckSiteAddress(const std::string& Address) {
   if (Host.empty() || Host[0] == ':' || Host[0] == '.') Refuse(Address, "it names no host");
   for (char C : Host)
     if (!IsHostChar(C)) Refuse(Address, "its host name must be written in ASCII letters, digits, - and .");
-}
-
-std::string PercentEncode(const std::string& Text) {
-  static const char Hex[] = "0123456789ABCDEF";
-  std::string Out;
-  for (char C : Text) {
-    const auto U = static_cast<unsigned char>(C);
-    if ((C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || (C >= '0' && C <= '9') || C == '-' || C == '.' ||
-        C == '_' || C == '~') {
-      Out += C;
-    } else {
-      Out += '%';
-      Out += Hex[U >> 4];
-      Out += Hex[U & 15];
-    }
-  }
-  return Out;
 }
 
 TSubscribeLinks SubscribeLinks(const std::string& Address, const std::string& FeedName) {

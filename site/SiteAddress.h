@@ -18,8 +18,6 @@ struct TSubscribeLinks {
 // Raises an EQuillbayError saying what is wrong when Address is not an
 // acceptable public address of a site.
 void CheckSiteAddress(const std::string& Address);
-// Every byte outside A-Z a-z 0-9 - . _ ~ as %XX (upper-case hex).
-std::string PercentEncode(const std::string& Text);
 // The links of the feed FeedName in the site at Address; a missing "/" at the
 // end of Address is added. Raises as CheckSiteAddress.
 TSubscribeLinks SubscribeLinks(const std::string& Address, const std::string& FeedName);

@@ -16,6 +16,7 @@
 #include "site/SiteAddress.h"
 #include "site/SitePages.h"
 #include "site/SiteTexts.h"
+#include "text/Ascii.h"
 
 namespace {
 std::string Hex(TColor Color) { return "#" + ColorToHtml(Color); }

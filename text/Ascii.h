@@ -1,7 +1,8 @@
 #pragma once
-// ASCII character tests and case mapping for formats whose syntax is ASCII
-// (HTML tags and references, iCalendar names), independent of the locale:
-// bytes of UTF-8 sequences are never letters, digits or blanks here.
+// ASCII character tests, case mapping and percent-encoding for formats whose
+// syntax is ASCII (HTML tags and references, iCalendar names, addresses),
+// independent of the locale: bytes of UTF-8 sequences are never letters,
+// digits or blanks here.
 
 #include <cstddef>
 #include <string>
@@ -39,4 +40,23 @@ inline bool ContainsWord(std::string_view Words, std::string_view Word) {
     if (Starts && Ends) return true;
   }
   return false;
+}
+
+// Text with every byte outside RFC 3986's unreserved characters (A-Z a-z 0-9
+// - . _ ~) and outside Kept written as %XX, in upper-case hexadecimal.
+inline std::string PercentEncode(std::string_view Text, std::string_view Kept = {}) {
+  static constexpr char Hex[] = "0123456789ABCDEF";
+  std::string Out;
+  for (const char C : Text) {
+    if (IsAsciiAlnum(C) || C == '-' || C == '.' || C == '_' || C == '~' ||
+        (C != '\0' && Kept.find(C) != std::string_view::npos)) {
+      Out += C;
+      continue;
+    }
+    const auto U = static_cast<unsigned char>(C);
+    Out += '%';
+    Out += Hex[U >> 4];
+    Out += Hex[U & 15];
+  }
+  return Out;
 }

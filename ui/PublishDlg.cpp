@@ -222,8 +222,7 @@ void TfrmPublish::LoadFromDocument() {
 void TfrmPublish::FillUploadFields(const TUploadTarget& Target) {
   const bool Sftp = Target.Protocol == TUploadProtocol::Sftp;
   cbxProtocol->setCurrentIndex(Sftp ? 0 : Target.PlainFtpAsked ? 2 : 1);
-  QString Server =
-      ToQString(Target.Host.find(':') != std::string::npos ? "[" + Target.Host + "]" : Target.Host);
+  QString Server = ToQString(Target.HostInAddress());
   if (Target.Port != (Sftp ? 22 : 21)) Server += ":" + QString::number(Target.Port);
   edtServer->setText(Server);
   edtUser->setText(ToQString(Target.User));

@@ -11,7 +11,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cstdlib>
 
 #include "net/Keyring.h"
 #include "net/KnownHosts.h"
@@ -219,9 +218,4 @@ QString UploadSummaryText(const TUploadResult& Result) {
                    .arg(Result.Sent)
                    .arg(Result.Unchanged)
                    .arg(Result.Removed);
-}
-
-std::string UserKnownHostsFile() {
-  const char* Home = std::getenv("HOME");
-  return std::string(Home ? Home : "") + "/.ssh/known_hosts";
 }

@@ -50,5 +50,3 @@ std::optional<TUploadResult> UploadWithPrompts(QWidget* Parent, const QString& T
 
 // "Uploaded 3 files, 361 unchanged, 1 removed", in the window's language.
 QString UploadSummaryText(const TUploadResult& Result);
-// The user's own known_hosts file.
-std::string UserKnownHostsFile();
