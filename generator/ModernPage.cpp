@@ -49,7 +49,6 @@ double Contrast(const TRgb& A, const TRgb& B) {
 std::string Num(int64_t Value) { return std::to_string(Value); }
 int Clamp(int32_t Value, int Low, int High) { return std::clamp<int>(Value, Low, High); }
 std::string Px(int Value) { return Num(Value) + "px"; }
-std::string HexColor(TColor Color) { return "#" + ColorToHtml(Color); }
 
 // A font family name as a CSS string with a generic family behind it, so that
 // a page never falls back to the browser's serif default by accident.
@@ -350,6 +349,8 @@ TColor PageTextColor(const TCalStyle& Style) {
 }
 
 std::string CssFontFamily(const std::string& Name) { return FontFamily(Name); }
+
+std::string HexColor(TColor Color) { return "#" + ColorToHtml(Color); }
 
 double ContrastRatio(TColor A, TColor B) { return Contrast(ToRgb(A), ToRgb(B)); }
 

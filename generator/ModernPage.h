@@ -45,6 +45,8 @@ std::string PageLanguage(const TCalStyle& Style);
 TColor PageTextColor(const TCalStyle& Style);
 // A font family name as a CSS value with a generic family behind it.
 std::string CssFontFamily(const std::string& Name);
+// A colour as CSS writes it: "#rrggbb" (system colours resolved).
+std::string HexColor(TColor Color);
 
 // The page of one month, with Addition's rules after the page's own and its
 // block right under the style's header.

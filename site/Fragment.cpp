@@ -136,8 +136,6 @@ std::string SafeTag(std::string_view Tag) {
   return Out + ">";
 }
 
-std::string Hex(TColor Color) { return "#" + ColorToHtml(Color); }
-
 // The event text of a day as it goes into a fragment, or "".
 std::string DayText(const TEventList& Doc, const TEvent* Event) {
   const TCalStyle& S = Doc.Style();
@@ -153,12 +151,14 @@ std::string CommonStyle(const TCalStyle& S) {
   std::string Css;
   // The colours have no weight of their own (:where), so that a host page's
   // rule for .quillbay-cal sets them wherever its style sheet stands.
-  Css += ":where(.quillbay-cal) { --qb-bg: " + Hex(S.BGColor) + "; --qb-text: " + Hex(Ink) +
-         "; --qb-caption-bg: " + Hex(S.Caption().BGColor) +
-         "; --qb-caption-text: " + Hex(S.Caption().FontColor) +
-         "; --qb-head-bg: " + Hex(S.WeekDays().BGColor) + "; --qb-head-text: " + Hex(S.WeekDays().FontColor) +
-         "; --qb-cell-bg: " + Hex(S.Events().BGColor) + "; --qb-cell-text: " + Hex(S.Events().FontColor) +
-         "; --qb-day: " + Hex(S.Days().FontColor) + "; --qb-line: " + Hex(S.BorderColor) +
+  Css += ":where(.quillbay-cal) { --qb-bg: " + HexColor(S.BGColor) + "; --qb-text: " + HexColor(Ink) +
+         "; --qb-caption-bg: " + HexColor(S.Caption().BGColor) +
+         "; --qb-caption-text: " + HexColor(S.Caption().FontColor) +
+         "; --qb-head-bg: " + HexColor(S.WeekDays().BGColor) +
+         "; --qb-head-text: " + HexColor(S.WeekDays().FontColor) +
+         "; --qb-cell-bg: " + HexColor(S.Events().BGColor) +
+         "; --qb-cell-text: " + HexColor(S.Events().FontColor) +
+         "; --qb-day: " + HexColor(S.Days().FontColor) + "; --qb-line: " + HexColor(S.BorderColor) +
          "; --qb-font: " + CssFontFamily(S.Events().FontName) + "; }\n";
   Css +=
       ".quillbay-cal { display: block; box-sizing: border-box; width: auto; max-width: 100%; margin: 0 0 "

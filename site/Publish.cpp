@@ -173,10 +173,7 @@ class TSiteFolder {
   std::vector<std::string> FTemps;
 };
 
-std::string MonthPageName(TMonthIndex M) {
-  return std::to_string(M % 12 + 1) + "_" + std::to_string(M / 12) + ".html";
-}
-std::string YearPageName(int Year) { return std::to_string(Year) + ".html"; }
+std::string MonthPageName(TMonthIndex M) { return SiteMonthPageName(M / 12, M % 12 + 1); }
 
 // The feed's name that the program proposes for a document; one that would
 // be hidden (a document named ".qby") is "calendar.ics", a name of the site.
@@ -274,21 +271,6 @@ void AddLinks(TInputHash& H, const TSiteLinks& L) {
     H.Add(*S);
 }
 
-std::string XmlEscape(const std::string& Text) {
-  std::string Out;
-  for (char C : Text) {
-    if (C == '&')
-      Out += "&amp;";
-    else if (C == '<')
-      Out += "&lt;";
-    else if (C == '>')
-      Out += "&gt;";
-    else
-      Out += C;
-  }
-  return Out;
-}
-
 // sitemap.xml (sitemaps.org 0.9): the first page and every month and year
 // page under the site's address.
 std::string Sitemap(std::string Address, const std::vector<std::string>& Pages) {
@@ -296,8 +278,9 @@ std::string Sitemap(std::string Address, const std::vector<std::string>& Pages) 
   std::string Out =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
-  Out += "  <url><loc>" + XmlEscape(Address) + "</loc></url>\n";
-  for (const std::string& Page : Pages) Out += "  <url><loc>" + XmlEscape(Address + Page) + "</loc></url>\n";
+  Out += "  <url><loc>" + EscapeHtmlContent(Address) + "</loc></url>\n";
+  for (const std::string& Page : Pages)
+    Out += "  <url><loc>" + EscapeHtmlContent(Address + Page) + "</loc></url>\n";
   return Out + "</urlset>\n";
 }
 
@@ -422,7 +405,7 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
     Pages.push_back(MonthPageName(M));
     if (Years.empty() || Years.back() != M / 12) Years.push_back(M / 12);
   }
-  for (int Y : Years) Pages.push_back(YearPageName(Y));
+  for (int Y : Years) Pages.push_back(SiteYearPageName(Y));
   Names = Pages;
   Names.push_back(New.FeedName);
   if (!O.Address.empty()) Names.push_back("sitemap.xml");
@@ -543,7 +526,7 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       TSiteLinks Links;
       if (M > From) Links.Prev = MonthPageName(M - 1);
       if (M < To) Links.Next = MonthPageName(M + 1);
-      Links.Year = YearPageName(Y);
+      Links.Year = SiteYearPageName(Y);
       TInputHash H;
       H.Add(Common);
       H.Add("month");
@@ -553,15 +536,15 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
     }
     for (size_t I = 0; I < Years.size(); ++I) {
       TSiteLinks Links;
-      if (I > 0) Links.PrevYear = YearPageName(Years[I - 1]);
-      if (I + 1 < Years.size()) Links.NextYear = YearPageName(Years[I + 1]);
+      if (I > 0) Links.PrevYear = SiteYearPageName(Years[I - 1]);
+      if (I + 1 < Years.size()) Links.NextYear = SiteYearPageName(Years[I + 1]);
       TInputHash H;
       H.Add(Common);
       H.Add("year");
       AddLinks(H, Links);
       for (int Month = 1; Month <= 12; ++Month)
         MonthSums[static_cast<size_t>(MonthIndex(Years[I], Month) - FirstMonth)].AddTo(H);
-      Consider(YearPageName(Years[I]), H.FinishHex(), [&] { return SiteYearPage(Doc, Years[I], Links); });
+      Consider(SiteYearPageName(Years[I]), H.FinishHex(), [&] { return SiteYearPage(Doc, Years[I], Links); });
     }
   } catch (const TCancelled&) {
     TPublishResult Cancelled;

@@ -4,13 +4,6 @@
 #include "text/Ascii.h"
 
 namespace {
-bool StartsNoCase(const std::string& Text, const std::string& Prefix) {
-  if (Text.size() < Prefix.size()) return false;
-  for (size_t I = 0; I < Prefix.size(); ++I)
-    if ((Text[I] | 0x20) != Prefix[I]) return false;
-  return true;
-}
-
 [[noreturn]] void Refuse(const std::string& Address, const char* Why) {
   throw EQuillbayError(TMessageId::SiteAddressNotUsable, {Address, Why});
 }
@@ -22,8 +15,8 @@ bool IsHostChar(char C) {
 
 // The address after its scheme: "//host[:port]/path".
 size_t SchemeLength(const std::string& Address) {
-  if (StartsNoCase(Address, "https://")) return 8;
-  if (StartsNoCase(Address, "http://")) return 7;
+  if (StartsWithNoCase(Address, 0, "https://")) return 8;
+  if (StartsWithNoCase(Address, 0, "http://")) return 7;
   return 0;
 }
 }  // namespace

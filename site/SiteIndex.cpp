@@ -19,20 +19,12 @@
 #include "text/Ascii.h"
 
 namespace {
-std::string Hex(TColor Color) { return "#" + ColorToHtml(Color); }
-
-std::string MonthPageName(int Year, int Month) {
-  return std::to_string(Month) + "_" + std::to_string(Year) + ".html";
-}
-
 class TIndexWriter {
  public:
   TIndexWriter(const TEventList& Doc, const TSiteIndex& Index)
       : FDoc(Doc), FStyle(Doc.Style()), FIndex(Index), FTexts(SiteTexts(Doc.Style())) {
-    const std::string Page = PageLanguage(FStyle);
-    FLanguage = Page;
-    if (Page.substr(0, Page.find('-')) != FTexts.Language)
-      FTextLang = std::string(" lang=\"") + FTexts.Language + "\"";
+    FLanguage = PageLanguage(FStyle);
+    FTextLang = LangAttribute(FStyle, FTexts);
     int D;
     DecodeDate(Index.Today, FThisYear, FThisMonth, D);
     for (const auto& [Y, M] : Index.Months) FSiteMonths.insert({Y * 100 + M, true});
@@ -90,7 +82,7 @@ class TIndexWriter {
     const std::string Heading = CssFontFamily(Cap.FontName);
     Out("<style>");
     Out("html { -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }");
-    Out("body { margin: 0; padding: 12px; background-color: " + Hex(Page) + "; color: " + Hex(Ink) +
+    Out("body { margin: 0; padding: 12px; background-color: " + HexColor(Page) + "; color: " + HexColor(Ink) +
         "; font-family: " + CssFontFamily(FStyle.Events().FontName) + "; line-height: 1.45; }");
     Out("a { color: inherit; text-decoration: underline; }");
     Out(".qby-index { box-sizing: border-box; max-width: 46rem; margin: 0 auto; overflow-wrap: anywhere; }");
@@ -99,20 +91,21 @@ class TIndexWriter {
     Out(".qby-index h2 { font-size: 1.35em; margin: 32px 0 10px; }");
     Out(".qby-index h3 { font-size: 1.1em; margin: 18px 0 8px; }");
     Out(".qby-coming { list-style: none; margin: 0; padding: 0; }");
-    Out(".qby-coming li { padding: 10px 0; border-top: 1px solid " + Hex(Ink) + "; }");
-    Out(".qby-coming li:last-child { border-bottom: 1px solid " + Hex(Ink) + "; }");
+    Out(".qby-coming li { padding: 10px 0; border-top: 1px solid " + HexColor(Ink) + "; }");
+    Out(".qby-coming li:last-child { border-bottom: 1px solid " + HexColor(Ink) + "; }");
     Out(".qby-coming .qby-date { display: block; font-weight: bold; }");
     Out(".qby-months { list-style: none; margin: 0; padding: 0; display: flex; flex-wrap: wrap; gap: 8px; }");
     Out(".qby-months a { display: inline-block; min-width: 2.5em; padding: 8px 12px; border: 1px solid " +
-        Hex(Ink) + "; border-radius: 6px; text-decoration: none; }");
+        HexColor(Ink) + "; border-radius: 6px; text-decoration: none; }");
     Out(".qby-months a:hover, .qby-months a:focus { text-decoration: underline; }");
     Out(".qby-months a[aria-current] { font-weight: bold; border-width: 2px; }");
     Out(".qby-buttons { display: flex; flex-wrap: wrap; gap: 10px; margin: 12px 0; padding: 0; list-style: "
         "none; }");
     Out(".qby-button { display: inline-block; box-sizing: border-box; padding: 10px 16px; border: 2px "
         "solid " +
-        Hex(ButtonInk) + "; border-radius: 6px; background-color: " + Hex(Cap.BGColor) + "; color: " +
-        Hex(ButtonInk) + "; font: inherit; font-weight: bold; text-decoration: none; cursor: pointer; }");
+        HexColor(ButtonInk) + "; border-radius: 6px; background-color: " + HexColor(Cap.BGColor) +
+        "; color: " + HexColor(ButtonInk) +
+        "; font: inherit; font-weight: bold; text-decoration: none; cursor: pointer; }");
     Out(".qby-button:hover, .qby-button:focus { text-decoration: underline; }");
     Out(".qby-buttons > li { flex: 1 1 14em; } .qby-buttons > li > .qby-button { display: block; text-align: "
         "center; }");
@@ -120,7 +113,7 @@ class TIndexWriter {
     Out(".qby-field input { flex: 1 1 14em; min-width: 0; box-sizing: border-box; padding: 10px; font: "
         "inherit; "
         "font-family: monospace; color: " +
-        Hex(Ink) + "; background-color: " + Hex(Page) + "; border: 1px solid " + Hex(Ink) +
+        HexColor(Ink) + "; background-color: " + HexColor(Page) + "; border: 1px solid " + HexColor(Ink) +
         "; border-radius: 4px; }");
     Out(".qby-field [hidden] { display: none; }");
     Out(".qby-note { font-size: 0.92em; }");
@@ -147,7 +140,7 @@ class TIndexWriter {
     const std::string Time = "<time datetime=\"" + IsoDate(Day) + "\">" + Date + "</time>";
     if (!FSiteMonths.count(Y * 100 + M)) return Time;
     const std::string Anchor = FStyle.ModernPage ? "#d" + IsoDate(Day) : "";
-    return "<a href=\"" + MonthPageName(Y, M) + Anchor + "\">" + Time + "</a>";
+    return "<a href=\"" + SiteMonthPageName(Y, M) + Anchor + "\">" + Time + "</a>";
   }
 
   void ComingUp() {
@@ -183,8 +176,8 @@ class TIndexWriter {
       Out("<ul class=\"qby-months\">");
       for (int M : Months) {
         const bool Now = Year == FThisYear && M == FThisMonth;
-        Out("<li><a href=\"" + MonthPageName(Year, M) + "\"" + (Now ? " aria-current=\"date\"" : "") + ">" +
-            EscapeHtml(TCalStyle::MonthName(static_cast<uint16_t>(M), FStyle.Language)) +
+        Out("<li><a href=\"" + SiteMonthPageName(Year, M) + "\"" + (Now ? " aria-current=\"date\"" : "") +
+            ">" + EscapeHtml(TCalStyle::MonthName(static_cast<uint16_t>(M), FStyle.Language)) +
             "<span class=\"qby-sr\"> " + Y + "</span></a></li>");
       }
       Out("</ul>");

@@ -53,12 +53,6 @@ std::vector<TNavLink> NavLinks(const TCalStyle& Style, const TSiteTexts& T, cons
   return Out;
 }
 
-std::string LangAttribute(const TCalStyle& Style, const TSiteTexts& T) {
-  const std::string Page = PageLanguage(Style);
-  const std::string Primary = Page.substr(0, Page.find('-'));
-  return Primary == T.Language ? "" : std::string(" lang=\"") + T.Language + "\"";
-}
-
 // The modern form: a list of links in a <nav> named for screen readers.
 TPageAddition ModernNavigation(const TCalStyle& Style, const TSiteLinks& Links) {
   const TSiteTexts& T = SiteTexts(Style);
@@ -107,6 +101,18 @@ TPageAddition Navigation(const TCalStyle& Style, const TSiteLinks& Links) {
   return Style.ModernPage ? ModernNavigation(Style, Links) : ClassicNavigation(Style, Links);
 }
 }  // namespace
+
+std::string LangAttribute(const TCalStyle& Style, const TSiteTexts& T) {
+  const std::string Page = PageLanguage(Style);
+  const std::string Primary = Page.substr(0, Page.find('-'));
+  return Primary == T.Language ? "" : std::string(" lang=\"") + T.Language + "\"";
+}
+
+std::string SiteMonthPageName(int Year, int Month) {
+  return std::to_string(Month) + "_" + std::to_string(Year) + ".html";
+}
+
+std::string SiteYearPageName(int Year) { return std::to_string(Year) + ".html"; }
 
 std::string SiteMonthPage(const TEventList& Doc, int Year, int Month, const TSiteLinks& Links) {
   EncodeDate(Year, Month, 1);

@@ -12,8 +12,10 @@
 
 #include "model/CalDate.h"
 
+class TCalStyle;
 class TEventList;
 class TEvent;
+struct TSiteTexts;
 
 // What one page of the site links to, as relative names.
 struct TSiteLinks {
@@ -26,6 +28,13 @@ struct TSiteLinks {
   std::string Index = "index.html";
   std::string Subscribe = "index.html#subscribe";
 };
+
+// The names of a month's page ("3_2026.html") and of a year's ("2026.html").
+std::string SiteMonthPageName(int Year, int Month);
+std::string SiteYearPageName(int Year);
+// ' lang="xx"' for the site's own words when their language is not the
+// page's; empty when it is.
+std::string LangAttribute(const TCalStyle& Style, const TSiteTexts& Texts);
 
 // Month 1..12 of Year 1..9999 in the document's page form (classic or modern)
 // with the site's navigation; raises "Invalid argument to date encode" for a
