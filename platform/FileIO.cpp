@@ -13,6 +13,17 @@
 
 #include "platform/Errors.h"
 
+bool WriteAll(int Fd, const char* Data, size_t Size) {
+  while (Size > 0) {
+    const ssize_t N = ::write(Fd, Data, Size);
+    if (N < 0 && errno == EINTR) continue;
+    if (N <= 0) return false;
+    Data += N;
+    Size -= static_cast<size_t>(N);
+  }
+  return true;
+}
+
 namespace {
 // An open descriptor, closed when it goes; with a path, a temporary file that
 // is also removed unless the write went through.
@@ -49,17 +60,6 @@ std::string FollowLink(const std::string& FileName) {
   if (!std::filesystem::is_symlink(FileName, Ec)) return FileName;
   const auto Resolved = std::filesystem::weakly_canonical(FileName, Ec);
   return Ec ? FileName : Resolved.string();
-}
-
-bool WriteAll(int Fd, const char* Data, size_t Size) {
-  while (Size > 0) {
-    const ssize_t N = ::write(Fd, Data, Size);
-    if (N < 0 && errno == EINTR) continue;
-    if (N <= 0) return false;
-    Data += N;
-    Size -= static_cast<size_t>(N);
-  }
-  return true;
 }
 
 TTextSink SinkTo(int Fd) {
@@ -165,6 +165,8 @@ ssize_t ReadUpTo(int Fd, char* Data, size_t Size) {
   return static_cast<ssize_t>(Done);
 }
 
+}  // namespace
+
 // A pipe, a device or a file of the /proc kind, whose size is known only at
 // its end: read in pieces, up to Limit bytes.
 TReadStatus ReadPieces(int Fd, std::string& Data, uint64_t Limit) {
@@ -181,7 +183,6 @@ TReadStatus ReadPieces(int Fd, std::string& Data, uint64_t Limit) {
     Data.append(Buffer, static_cast<size_t>(N));
   }
 }
-}  // namespace
 
 TReadStatus TryReadFile(const std::string& FileName, std::string& Data, uint64_t Limit) {
   Data.clear();

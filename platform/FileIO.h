@@ -68,6 +68,12 @@ class TFileBytes {
 // read error is Failed. A pipe that no one writes to reads as empty instead
 // of blocking.
 TReadStatus TryReadFile(const std::string& FileName, std::string& Data, uint64_t Limit = UINT64_MAX);
+// What is left to read of Fd, to its end, in pieces of up to 64 KiB (for
+// files whose size is known only at the end): TooLarge past Limit bytes.
+TReadStatus ReadPieces(int Fd, std::string& Data, uint64_t Limit = UINT64_MAX);
+// Writes Size bytes of Data to Fd, again after an interruption; false when
+// the system refuses.
+bool WriteAll(int Fd, const char* Data, size_t Size);
 // As TryReadFile, into pages of their own that can be given back.
 TReadStatus ReadWholeFile(const std::string& FileName, TFileBytes& Bytes, uint64_t Limit = UINT64_MAX);
 // The whole file; raises "Cannot open file %s" when it cannot be read.

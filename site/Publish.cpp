@@ -43,6 +43,7 @@
 #include "model/EventList.h"
 #include "model/ObjectText.h"
 #include "platform/Errors.h"
+#include "platform/FileIO.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 #include "site/Manifest.h"
@@ -104,12 +105,9 @@ class TSiteFolder {
       throw EQuillbayError(TMessageId::CannotOpenFile, {PathOf(Name)});
     }
     std::string Data;
-    char Buffer[65536];
-    ssize_t N;
-    while ((N = ::read(Fd, Buffer, sizeof Buffer)) > 0 || (N < 0 && errno == EINTR))
-      if (N > 0) Data.append(Buffer, static_cast<size_t>(N));
+    const TReadStatus Status = ReadPieces(Fd, Data);
     ::close(Fd);
-    if (N < 0) throw EQuillbayError(TMessageId::CannotOpenFile, {PathOf(Name)});
+    if (Status != TReadStatus::Read) throw EQuillbayError(TMessageId::CannotOpenFile, {PathOf(Name)});
     return Data;
   }
 
@@ -128,17 +126,9 @@ class TSiteFolder {
     if (Fd < 0) throw EQuillbayError(Failed);
     FTemps.push_back(Temp);
     if (Mode != 0666) ::fchmod(Fd, Mode);
-    const char* Data = Bytes.data();
-    size_t Left = Bytes.size();
-    while (Left > 0) {
-      const ssize_t N = ::write(Fd, Data, Left);
-      if (N < 0 && errno == EINTR) continue;
-      if (N <= 0) {
-        ::close(Fd);
-        throw EQuillbayError(Failed);
-      }
-      Data += N;
-      Left -= static_cast<size_t>(N);
+    if (!WriteAll(Fd, Bytes.data(), Bytes.size())) {
+      ::close(Fd);
+      throw EQuillbayError(Failed);
     }
     if (::close(Fd) != 0) throw EQuillbayError(Failed);
   }
