@@ -10,6 +10,7 @@
 #include "model/EventList.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
+#include "text/Ascii.h"
 
 namespace {
 // Below this width the month grid becomes a list of the days with events.
@@ -58,8 +59,7 @@ std::string FontFamily(const std::string& Name) {
     if (static_cast<unsigned char>(C) >= 0x20 &&
         std::string_view("\"\\<>;{}").find(C) == std::string_view::npos)
       Clean += C;
-  std::string Lowered;
-  for (char C : Clean) Lowered += static_cast<char>(C >= 'A' && C <= 'Z' ? C + 32 : C);
+  const std::string Lowered = AsciiLower(Clean);
   const char* Generic = "sans-serif";
   if (Lowered.find("courier") != std::string::npos || Lowered.find("mono") != std::string::npos ||
       Lowered.find("console") != std::string::npos)

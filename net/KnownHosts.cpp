@@ -8,29 +8,22 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
+#include "text/Ascii.h"
 
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-std::string Lower(std::string_view Text) {
-  std::string Result(Text);
-  for (char& C : Result) C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
-  return Result;
-}
-
 // Glob matching of one pattern ("*" any run, "?" one character), without case.
 bool GlobMatches(std::string_view Name, std::string_view Pattern) {
   size_t N = 0, P = 0, StarP = std::string_view::npos, StarN = 0;
   while (N < Name.size()) {
-    if (P < Pattern.size() && (Pattern[P] == '?' || std::tolower(static_cast<unsigned char>(Pattern[P])) ==
-                                                        std::tolower(static_cast<unsigned char>(Name[N])))) {
+    if (P < Pattern.size() && (Pattern[P] == '?' || AsciiLower(Pattern[P]) == AsciiLower(Name[N]))) {
       ++N;
       ++P;
     } else if (P < Pattern.size() && Pattern[P] == '*') {
@@ -57,7 +50,7 @@ bool HashedNameMatches(std::string_view Name, std::string_view Field) {
   if (Salt.size() != 20 || Hash.size() != 20) return false;
   unsigned char Digest[EVP_MAX_MD_SIZE];
   unsigned int Length = 0;
-  std::string LowerName = Lower(Name);
+  std::string LowerName = AsciiLower(Name);
   if (!HMAC(EVP_sha1(), Salt.data(), static_cast<int>(Salt.size()),
             reinterpret_cast<const unsigned char*>(LowerName.data()), LowerName.size(), Digest, &Length))
     return false;
@@ -159,7 +152,7 @@ std::string KeyFingerprint(const TKeyBlob& Key) {
 }
 
 std::string KnownHostName(const std::string& Host, int Port) {
-  std::string Name = Lower(Host);
+  std::string Name = AsciiLower(Host);
   return Port == 22 ? Name : "[" + Name + "]:" + std::to_string(Port);
 }
 
@@ -281,7 +274,7 @@ std::string LineWithoutHost(std::string_view Line, const std::string& Name, int&
   while (true) {
     size_t Comma = Patterns.find(',');
     std::string_view Pattern = Patterns.substr(0, Comma);
-    if (Lower(Pattern) == Name) {
+    if (AsciiLower(Pattern) == Name) {
       ++Dropped;
     } else {
       if (!Kept.empty()) Kept += ',';

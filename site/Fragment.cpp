@@ -6,7 +6,6 @@
 
 #include "site/Fragment.h"
 
-#include <cctype>
 #include <vector>
 
 #include "generator/HtmlText.h"
@@ -17,16 +16,11 @@
 #include "platform/TextUtil.h"
 #include "site/SitePages.h"
 #include "site/SiteTexts.h"
+#include "text/Ascii.h"
 #include "text/Html.h"
 
 namespace {
 bool IsSpace(char C) { return C == ' ' || C == '\t' || C == '\r' || C == '\n' || C == '\f'; }
-char Lower(char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C; }
-std::string Lowered(std::string_view S) {
-  std::string Out;
-  for (char C : S) Out += Lower(C);
-  return Out;
-}
 
 // An address that cannot run script or leave the allowed schemes: its part
 // before the first "/", "?" or "#" holds no character reference, blank or
@@ -38,7 +32,7 @@ bool IsSafeAddress(std::string_view Value) {
     if (C == '&' || static_cast<unsigned char>(C) <= 0x20 || C == 0x7F) return false;
   const size_t Colon = Head.find(':');
   if (Colon == std::string_view::npos) return true;  // relative
-  const std::string Scheme = Lowered(Head.substr(0, Colon));
+  const std::string Scheme = AsciiLower(Head.substr(0, Colon));
   return Scheme == "http" || Scheme == "https" || Scheme == "mailto" || Scheme == "tel";
 }
 
@@ -87,7 +81,7 @@ std::vector<TAttribute> Attributes(std::string_view Tag, size_t At) {
     const size_t Name = At;
     while (At < End && !IsSpace(Tag[At]) && Tag[At] != '/' && (Tag[At] != '=' || At == Name)) ++At;
     if (At == Name) break;
-    TAttribute A{Lowered(Tag.substr(Name, At - Name)), ""};
+    TAttribute A{AsciiLower(Tag.substr(Name, At - Name)), ""};
     size_t K = At;
     while (K < End && IsSpace(Tag[K])) ++K;
     if (K < End && Tag[K] == '=') {
@@ -117,8 +111,8 @@ std::string SafeTag(std::string_view Tag) {
   const bool Closing = Tag[I] == '/';
   if (Closing) ++I;
   const size_t Name = I;
-  while (I < Tag.size() && std::isalnum(static_cast<unsigned char>(Tag[I]))) ++I;
-  const std::string Element = Lowered(Tag.substr(Name, I - Name));
+  while (I < Tag.size() && IsAsciiAlnum(Tag[I])) ++I;
+  const std::string Element = AsciiLower(Tag.substr(Name, I - Name));
   if (Element.empty()) return EscapeHtml(Tag);
   if (Closing) return Element == "img" ? "" : "</" + Element + ">";
   const std::vector<TAttribute> List = Attributes(Tag, I);

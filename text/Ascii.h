@@ -15,6 +15,13 @@ inline bool IsHexDigit(char C) { return IsAsciiDigit(C) || (C >= 'a' && C <= 'f'
 inline char AsciiLower(char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C; }
 inline char AsciiUpper(char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 32) : C; }
 
+// Text with its ASCII letters in small letters.
+inline std::string AsciiLower(std::string_view Text) {
+  std::string Out(Text);
+  for (char& C : Out) C = AsciiLower(C);
+  return Out;
+}
+
 // Text with its ASCII letters in capitals.
 inline std::string AsciiUpper(std::string_view Text) {
   std::string Out(Text);
