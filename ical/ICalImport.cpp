@@ -544,8 +544,7 @@ TICalImportResult TImport::Commit() {
   TICalImportResult Result;
   Result.Events = FEvents;
   Result.Skipped = FSkipped;
-  if (FSkipped > 0)
-    Result.FirstSkipped = TMessage(FSkippedWhy).At(FFileName, FSkippedLine);
+  if (FSkipped > 0) Result.FirstSkipped = TMessage(FSkippedWhy).At(FFileName, FSkippedLine);
   for (auto& [Day, Plan] : FDays) {
     if (Plan.Added.empty()) continue;
     std::sort(Plan.Added.begin(), Plan.Added.end(), [](const TDayLine& A, const TDayLine& B) {
@@ -673,16 +672,23 @@ TDayRange ICalendarSpan(const std::string& Bytes, const std::string& FileName, T
   return SpanOf(ParseICalendar(Text, FileName), EndOfNextYear(Today));
 }
 
-TDayRange ICalendarFileSpan(const std::string& FileName, TDateTime Today) {
+namespace {
+// The bytes of a calendar file; raises when it is too large or cannot be read.
+std::string ReadCalendarFile(const std::string& FileName) {
   std::string Bytes;
   switch (TryReadFile(FileName, Bytes, MaxFileSize)) {
     case TReadStatus::Read:
-      return ICalendarSpan(Bytes, FileName, Today);
+      return Bytes;
     case TReadStatus::TooLarge:
       Fail(FileName, 0, TMessageId::ICalFileTooLarge);
     default:
       throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
   }
+}
+}  // namespace
+
+TDayRange ICalendarFileSpan(const std::string& FileName, TDateTime Today) {
+  return ICalendarSpan(ReadCalendarFile(FileName), FileName, Today);
 }
 
 TDayRange DefaultImportRangeFor(const TDayRange& Span, TDateTime Today) {
@@ -730,13 +736,5 @@ std::string ImportReport(const TICalImportResult& Result, TDateTime From, TDateT
 
 TICalImportResult ImportICalendarFile(TEventList& Doc, const std::string& FileName, TDateTime From,
                                       TDateTime To, TEventTextForm Form) {
-  std::string Bytes;
-  switch (TryReadFile(FileName, Bytes, MaxFileSize)) {
-    case TReadStatus::Read:
-      return ImportICalendar(Doc, Bytes, FileName, From, To, Form);
-    case TReadStatus::TooLarge:
-      Fail(FileName, 0, TMessageId::ICalFileTooLarge);
-    default:
-      throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
-  }
+  return ImportICalendar(Doc, ReadCalendarFile(FileName), FileName, From, To, Form);
 }
