@@ -236,19 +236,12 @@ void SetAction(TOptions& O, TAction Action) {
 
 #ifdef QUILLBAY_EXPORT_ICAL
 // The ranges of the merge and the feed: the days given, the rest from the
-// defaults: the span of the merged file's events, the current year's feed.
+// defaults: this year and next for the merge (without days given, the merge
+// takes its calendar's own span), the current year for the feed.
 void ChooseRanges(TOptions& O) {
   int Year, Month, Day;
-  const TDateTime Today = Platform().Now();
-  DecodeDate(Today, Year, Month, Day);
+  DecodeDate(Platform().Now(), Year, Month, Day);
   O.Merge = DefaultImportRange(Year);
-  if (!O.MergeFile.empty() && !O.From && !O.To) {
-    try {
-      O.Merge = DefaultImportRangeFor(ICalendarFileSpan(O.MergeFile, Today), Today);
-    } catch (const EQuillbayError&) {
-      // The merge itself says what is wrong with the file.
-    }
-  }
   O.Feed = DefaultFeedRange(Year);
   for (TDayRange* R : {&O.Merge, &O.Feed}) {
     R->From = O.From.value_or(R->From);
@@ -483,26 +476,23 @@ void ReportMerge(const TICalImportResult& Merged, const TDayRange& Range) {
 
 void MergeCalendar(TEventList& Doc, const TOptions& O, TEventTextForm Form) {
   const std::string Address = MergeAddress(O.MergeFile);
-  if (Address.empty()) {
-    try {
-      ReportMerge(ImportICalendarFile(Doc, O.MergeFile, O.Merge.From, O.Merge.To, Form), O.Merge);
-    } catch (const EQuillbayError& E) {
-      throw EFileError{E.what(), O.MergeFile};
-    }
-    return;
-  }
-  const std::string Name = AddressForMessages(Address);
+  const std::string Name = Address.empty() ? O.MergeFile : AddressForMessages(Address);
   try {
-    TFetchOptions Fetch;
-    Fetch.CaFile = O.CaFile;
-    const TCalendarDownload Calendar = FetchCalendar(Address, Fetch, CalendarCacheFolder());
+    std::string Bytes;
+    if (Address.empty()) {
+      Bytes = ReadICalendarFile(O.MergeFile);
+    } else {
+      TFetchOptions Fetch;
+      Fetch.CaFile = O.CaFile;
+      Bytes = FetchCalendar(Address, Fetch, CalendarCacheFolder()).Bytes;
+    }
     // Without --from and --to, the days of the calendar's own events.
     TDayRange Range = O.Merge;
     if (!O.From && !O.To) {
       const TDateTime Today = Platform().Now();
-      Range = DefaultImportRangeFor(ICalendarSpan(Calendar.Bytes, Name, Today), Today);
+      Range = DefaultImportRangeFor(ICalendarSpan(Bytes, Name, Today), Today);
     }
-    ReportMerge(ImportICalendar(Doc, Calendar.Bytes, Name, Range.From, Range.To, Form), Range);
+    ReportMerge(ImportICalendar(Doc, Bytes, Name, Range.From, Range.To, Form), Range);
   } catch (const EQuillbayError& E) {
     throw EFileError{E.what(), Name};
   }

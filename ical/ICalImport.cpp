@@ -672,9 +672,7 @@ TDayRange ICalendarSpan(const std::string& Bytes, const std::string& FileName, T
   return SpanOf(ParseICalendar(Text, FileName), EndOfNextYear(Today));
 }
 
-namespace {
-// The bytes of a calendar file; raises when it is too large or cannot be read.
-std::string ReadCalendarFile(const std::string& FileName) {
+std::string ReadICalendarFile(const std::string& FileName) {
   std::string Bytes;
   switch (TryReadFile(FileName, Bytes, MaxFileSize)) {
     case TReadStatus::Read:
@@ -685,10 +683,9 @@ std::string ReadCalendarFile(const std::string& FileName) {
       throw EQuillbayError(TMessageId::CannotOpenFile, {FileName});
   }
 }
-}  // namespace
 
 TDayRange ICalendarFileSpan(const std::string& FileName, TDateTime Today) {
-  return ICalendarSpan(ReadCalendarFile(FileName), FileName, Today);
+  return ICalendarSpan(ReadICalendarFile(FileName), FileName, Today);
 }
 
 TDayRange DefaultImportRangeFor(const TDayRange& Span, TDateTime Today) {
@@ -736,5 +733,5 @@ std::string ImportReport(const TICalImportResult& Result, TDateTime From, TDateT
 
 TICalImportResult ImportICalendarFile(TEventList& Doc, const std::string& FileName, TDateTime From,
                                       TDateTime To, TEventTextForm Form) {
-  return ImportICalendar(Doc, ReadCalendarFile(FileName), FileName, From, To, Form);
+  return ImportICalendar(Doc, ReadICalendarFile(FileName), FileName, From, To, Form);
 }

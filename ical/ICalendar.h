@@ -46,6 +46,10 @@ struct TICalImportResult {
 // between 2 Apr 2020 and 24 Sep 2020".
 std::string ImportReport(const TICalImportResult& Result, TDateTime From, TDateTime To);
 
+// The bytes of a calendar file; raises when it is too large to be a calendar
+// or cannot be read.
+std::string ReadICalendarFile(const std::string& FileName);
+
 // The days of a file's own events, from the first occurrence to the last;
 // an endless rule ends on 31 December of the year after Today. Raises as
 // ImportICalendarFile does for a file that cannot be read at all; Span.To <
