@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "generator/HtmlText.h"
 #include "generator/ModernPage.h"
@@ -25,9 +26,11 @@ class TIndexWriter {
       : FDoc(Doc), FStyle(Doc.Style()), FIndex(Index), FTexts(SiteTexts(Doc.Style())) {
     FLanguage = PageLanguage(FStyle);
     FTextLang = LangAttribute(FStyle, FTexts);
+    FTitle = TextWithReferences(TrimControls(FStyle.Title));
+    if (FTitle.empty()) FTitle = Text(FTexts.Overview);
     int D;
     DecodeDate(Index.Today, FThisYear, FThisMonth, D);
-    for (const auto& [Y, M] : Index.Months) FSiteMonths.insert({Y * 100 + M, true});
+    for (const auto& [Y, M] : Index.Months) FSiteMonths.insert(Y * 100 + M);
   }
 
   std::string Page() {
@@ -35,8 +38,7 @@ class TIndexWriter {
     if (!FIndex.Address.empty()) FLinks = SubscribeLinks(FIndex.Address, FIndex.FeedName);
     Head();
     Out("<main class=\"qby-index\">");
-    const std::string Title = TextWithReferences(TrimControls(FStyle.Title));
-    Out("<h1>" + (Title.empty() ? Text(FTexts.Overview) : Title) + "</h1>");
+    Out("<h1>" + FTitle + "</h1>");
     ComingUp();
     Months();
     Subscribe();
@@ -64,8 +66,7 @@ class TIndexWriter {
     Out("<head>");
     Out("<meta charset=\"utf-8\">");
     Out("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
-    const std::string Title = TextWithReferences(TrimControls(FStyle.Title));
-    Out("<title>" + (Title.empty() ? Text(FTexts.Overview) : Title) + "</title>");
+    Out("<title>" + FTitle + "</title>");
     if (!FLinks.Https.empty())
       Out("<link rel=\"alternate\" type=\"text/calendar\" href=\"" + PercentEncode(FIndex.FeedName) + "\">");
     StyleSheet();
@@ -252,9 +253,10 @@ class TIndexWriter {
   const TSiteIndex& FIndex;
   const TSiteTexts& FTexts;
   std::string FPage, FLanguage, FTextLang;
+  std::string FTitle;  // the page's heading and title: the style's, else "Overview"
   TSubscribeLinks FLinks;
   int FThisYear = 0, FThisMonth = 0;
-  std::map<int, bool> FSiteMonths;
+  std::set<int> FSiteMonths;
 };
 }  // namespace
 
