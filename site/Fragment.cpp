@@ -105,17 +105,12 @@ std::vector<TAttribute> Attributes(std::string_view Tag, size_t At) {
   return List;
 }
 
-// The tag Tag (from "<" to ">") rewritten with its allowed attributes.
-std::string SafeTag(std::string_view Tag) {
-  size_t I = 1;
-  const bool Closing = Tag[I] == '/';
-  if (Closing) ++I;
-  const size_t Name = I;
-  while (I < Tag.size() && IsAsciiAlnum(Tag[I])) ++I;
-  const std::string Element = AsciiLower(Tag.substr(Name, I - Name));
-  if (Element.empty()) return EscapeHtml(Tag);
-  if (Closing) return Element == "img" ? "" : "</" + Element + ">";
-  const std::vector<TAttribute> List = Attributes(Tag, I);
+// The tag Tag (from "<" to ">"), as ReadTextTag read it into Read, rewritten
+// with its allowed attributes.
+std::string SafeTag(std::string_view Tag, const THtmlTag& Read) {
+  const std::string& Element = Read.Name;
+  if (Read.Closing) return Element == "img" ? "" : "</" + Element + ">";
+  const std::vector<TAttribute> List = Attributes(Tag, 1 + Element.size());
   if (Element == "img") {
     for (const TAttribute& A : List)
       if (A.Name == "alt") return EscapeHtml(A.Value);
@@ -238,7 +233,7 @@ std::string SafeHtml(std::string_view Html) {
       ++I;
       continue;
     }
-    Out += SafeTag(Html.substr(I, Tag.End - I));
+    Out += SafeTag(Html.substr(I, Tag.End - I), Tag);
     I = Tag.End;
   }
   return Out;
