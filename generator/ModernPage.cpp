@@ -291,7 +291,7 @@ class TModernWriter {
     std::string Text;
     const bool HasEvent = Event && !IsBlank(Event->Text);
     if (HasEvent)
-      Text = FStyle.EventsAsText ? PlainTextToHtml(Event->Text) : BalanceHtml(Event->HTMLText());
+      Text = ModernEventHtml(FStyle, *Event);
     else if (!Event && !FStyle.BlankEventsText.empty())
       Text = BalanceHtml(FStyle.BlankEventsText);
     const std::string Date = IsoDate(Month.Year, Month.Month, Day);
@@ -351,6 +351,10 @@ TColor PageTextColor(const TCalStyle& Style) {
 std::string CssFontFamily(const std::string& Name) { return FontFamily(Name); }
 
 std::string HexColor(TColor Color) { return "#" + ColorToHtml(Color); }
+
+std::string ModernEventHtml(const TCalStyle& Style, const TEvent& Event) {
+  return Style.EventsAsText ? PlainTextToHtml(Event.Text) : BalanceHtml(Event.HTMLText());
+}
 
 double ContrastRatio(TColor A, TColor B) { return Contrast(ToRgb(A), ToRgb(B)); }
 

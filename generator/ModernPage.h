@@ -22,6 +22,7 @@
 #include "generator/MonthFacts.h"
 #include "model/CalStyle.h"
 
+class TEvent;
 class TEventList;
 
 // Relative luminance of a colour by the sRGB formula of WCAG 2 (0 black to
@@ -45,6 +46,9 @@ std::string PageLanguage(const TCalStyle& Style);
 TColor PageTextColor(const TCalStyle& Style);
 // A font family name as a CSS value with a generic family behind it.
 std::string CssFontFamily(const std::string& Name);
+// An event's text as the modern form shows it: plain text made HTML, or the
+// HTML balanced.
+std::string ModernEventHtml(const TCalStyle& Style, const TEvent& Event);
 // A colour as CSS writes it: "#rrggbb" (system colours resolved).
 std::string HexColor(TColor Color);
 

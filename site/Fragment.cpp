@@ -128,8 +128,7 @@ std::string SafeTag(std::string_view Tag, const THtmlTag& Read) {
 // The event text of a day as it goes into a fragment, or "".
 std::string DayText(const TEventList& Doc, const TEvent* Event) {
   const TCalStyle& S = Doc.Style();
-  if (Event && !IsBlank(Event->Text))
-    return SafeHtml(S.EventsAsText ? PlainTextToHtml(Event->Text) : BalanceHtml(Event->HTMLText()));
+  if (Event && !IsBlank(Event->Text)) return SafeHtml(ModernEventHtml(S, *Event));
   if (!Event && !S.BlankEventsText.empty()) return SafeHtml(BalanceHtml(S.BlankEventsText));
   return {};
 }

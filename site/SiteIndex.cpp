@@ -129,9 +129,7 @@ class TIndexWriter {
     Out("</style>");
   }
 
-  std::string DayText(const TEvent& Event) const {
-    return FStyle.EventsAsText ? PlainTextToHtml(Event.Text) : BalanceHtml(Event.HTMLText());
-  }
+  std::string DayText(const TEvent& Event) const { return ModernEventHtml(FStyle, Event); }
 
   // A day's date, linked to its month page when the site has it.
   std::string DateOf(TDateTime Day) const {
