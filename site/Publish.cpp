@@ -274,12 +274,6 @@ std::string Sitemap(std::string Address, const std::vector<std::string>& Pages) 
   return Out + "</urlset>\n";
 }
 
-// Whether a day's text shows anything once its HTML is read.
-bool HasVisibleText(const TEventList& Doc, const std::string& Text) {
-  if (IsBlank(Text)) return false;
-  return !FirstVisibleLine(FeedText(Doc.Style().EventsAsText ? Text : HtmlToPlainText(Text))).empty();
-}
-
 // Thrown through the page loop when the progress callback cancels.
 struct TCancelled {};
 
@@ -436,7 +430,7 @@ TPublishResult PublishSite(const TEventList& Doc, const std::string& DocumentFil
       LaterSum.Add(Day64(Day), E.Text);
     } else if (Day >= Today) {
       UpcomingSum.Add(Day64(Day), E.Text);
-      Listed = Listed || HasVisibleText(Doc, E.Text);
+      Listed = Listed || !IsBlank(E.Text);  // as ComingUp decides
     }
   }
   std::vector<std::string> ToCommit;
