@@ -12,15 +12,6 @@
 
 namespace {
 
-bool SecretServiceRuns() {
-  std::string Answer;
-  RunProgram(
-      {"gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path",
-       "/org/freedesktop/DBus", "--method", "org.freedesktop.DBus.NameHasOwner", "org.freedesktop.secrets"},
-      &Answer);
-  return Answer.find("true") != std::string::npos;
-}
-
 class KeyringTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {

@@ -76,6 +76,15 @@ void TChildProcess::Stop() {
   FPid = -1;
 }
 
+bool SecretServiceRuns() {
+  std::string Answer;
+  RunProgram(
+      {"gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path",
+       "/org/freedesktop/DBus", "--method", "org.freedesktop.DBus.NameHasOwner", "org.freedesktop.secrets"},
+      &Answer);
+  return Answer.find("true") != std::string::npos;
+}
+
 int RunProgram(const std::vector<std::string>& Args, std::string* Output, const std::string& Input) {
   char Name[] = "/tmp/quillbay-run-XXXXXX";
   int Fd = mkstemp(Name);

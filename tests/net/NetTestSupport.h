@@ -35,6 +35,8 @@ class TChildProcess {
 // Runs a program to its end; its exit status, with its output in Output.
 int RunProgram(const std::vector<std::string>& Args, std::string* Output = nullptr,
                const std::string& Input = "");
+// Whether a Secret Service (a keyring) owns its name on the session bus.
+bool SecretServiceRuns();
 // A TCP port on 127.0.0.1 that nothing listens on now.
 int FreePort();
 // Waits until something accepts connections on Port (at most about 20 s).

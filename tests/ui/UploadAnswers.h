@@ -1,8 +1,13 @@
 #pragma once
 // Helpers of the window tests that upload: an environment variable set for a
-// test's time, and the message boxes of a call answered in turn.
+// test's time, the message boxes of a call answered in turn, and the Publish
+// dialog's fields filled for plain FTP to a test server.
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 #include <cstdlib>
@@ -12,7 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/net/NetTestSupport.h"
 #include "tests/ui/WhenModal.h"
+#include "ui/PublishDlg.h"
 
 // Sets an environment variable for the test's time, then puts it back.
 class TScopedEnv {
@@ -57,4 +64,17 @@ inline void Click(QMessageBox& Box, const QString& Caption) {
     if (Button->text() == Caption) return Button->click();
   ADD_FAILURE() << "no button " << Caption.toStdString() << " in: " << Box.text().toStdString();
   Box.reject();
+}
+
+// Fills Dialog to publish into SiteFolder and upload by plain FTP (allowed)
+// to RemoteFolder of the test server on Port, as its user.
+inline void FillPlainFtpUpload(TfrmPublish& Dialog, const std::string& SiteFolder, int Port,
+                               const QString& RemoteFolder) {
+  Dialog.edtFolder->setText(QString::fromStdString(SiteFolder));
+  Dialog.grpUpload->setChecked(true);
+  Dialog.cbxProtocol->setCurrentIndex(2);
+  Dialog.edtServer->setText("127.0.0.1:" + QString::number(Port));
+  Dialog.edtUser->setText(TFtpServer::kUser);
+  Dialog.edtRemoteFolder->setText(RemoteFolder);
+  Dialog.chkPlainFtp->setChecked(true);
 }

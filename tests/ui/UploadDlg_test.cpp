@@ -187,13 +187,7 @@ TEST(UploadWithoutKeyringTest, ThePasswordIsAskedAndTheKeyringProblemSaid) {
   Doc.Style().ResetToDefaults();
   Doc.FindEvent(true, EncodeDate(2026, 3, 14))->Text = "Spring fair";
   TfrmPublish Dialog(nullptr, Doc, Temp / "club.qby");
-  Dialog.edtFolder->setText(QString::fromStdString(Temp / "site"));
-  Dialog.grpUpload->setChecked(true);
-  Dialog.cbxProtocol->setCurrentIndex(2);
-  Dialog.edtServer->setText("127.0.0.1:" + QString::number(Server.Port()));
-  Dialog.edtUser->setText(TFtpServer::kUser);
-  Dialog.edtRemoteFolder->setText("plain");
-  Dialog.chkPlainFtp->setChecked(true);
+  FillPlainFtpUpload(Dialog, Temp / "site", Server.Port(), "plain");
   QString KeyringProblem;
   bool KeepEnabled = true;
   WhenModal<TfrmUploadPassword>([&](TfrmUploadPassword& Asked) {
@@ -235,13 +229,7 @@ TEST(UploadInGermanTest, ARefusedLoginAndAFileInTheWayAreSaidInGerman) {
   Doc.Style().ResetToDefaults();
   Doc.FindEvent(true, EncodeDate(2026, 3, 14))->Text = "Frühlingsfest";
   TfrmPublish Dialog(nullptr, Doc, Temp / "club.qby");
-  Dialog.edtFolder->setText(QString::fromStdString(Temp / "site"));
-  Dialog.grpUpload->setChecked(true);
-  Dialog.cbxProtocol->setCurrentIndex(2);
-  Dialog.edtServer->setText("127.0.0.1:" + QString::number(Server.Port()));
-  Dialog.edtUser->setText(TFtpServer::kUser);
-  Dialog.edtRemoteFolder->setText("plain");
-  Dialog.chkPlainFtp->setChecked(true);
+  FillPlainFtpUpload(Dialog, Temp / "site", Server.Port(), "plain");
   Dialog.edtPassword->setText("not-the-password");
   QString Problem;
   WhenModal<TfrmUploadPassword>([&](TfrmUploadPassword& Asked) {

@@ -24,15 +24,6 @@
 
 namespace {
 
-bool SecretServiceRuns() {
-  std::string Answer;
-  RunProgram(
-      {"gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path",
-       "/org/freedesktop/DBus", "--method", "org.freedesktop.DBus.NameHasOwner", "org.freedesktop.secrets"},
-      &Answer);
-  return Answer.find("true") != std::string::npos;
-}
-
 class UploadKeyringTest : public ::testing::Test {
  protected:
   UploadKeyringTest() : PlatformScope(Fake) {
@@ -76,13 +67,7 @@ TEST_F(UploadKeyringTest, APasswordKeptInTheKeyringIsFoundNextTimeAndNeverWritte
   TMessageAnswers First({[](QMessageBox& Box) { Box.button(QMessageBox::Close)->click(); }});
   {
     TfrmPublish Dialog(nullptr, Doc, Temp / "club.qby");
-    Dialog.edtFolder->setText(QString::fromStdString(Temp / "site"));
-    Dialog.grpUpload->setChecked(true);
-    Dialog.cbxProtocol->setCurrentIndex(2);
-    Dialog.edtServer->setText("127.0.0.1:" + QString::number(Server.Port()));
-    Dialog.edtUser->setText(TFtpServer::kUser);
-    Dialog.edtRemoteFolder->setText("club");
-    Dialog.chkPlainFtp->setChecked(true);
+    FillPlainFtpUpload(Dialog, Temp / "site", Server.Port(), "club");
     Dialog.btnPublish->click();
   }
   EXPECT_EQ(Asked, 1);
