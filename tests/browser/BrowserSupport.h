@@ -2,8 +2,12 @@
 // Helpers of the browser tests: the measurements that a page run in Chromium
 // reports, one "key=value" line each with the value URI-encoded.
 
+#include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
+
+#include "tests/support/TestFiles.h"
 
 inline std::string UriDecode(const std::string& S) {
   std::string R;
@@ -38,3 +42,28 @@ inline std::map<std::string, std::string> ReadMeasurements(const std::string& Te
 inline const char* const ChromiumFlags =
     " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
     " --disable-background-networking --disable-component-update --disable-sync";
+
+// What a node script that drives Chromium over pages reported.
+struct TBrowserRun {
+  int Status = -1;
+  std::string Log;                          // its standard error
+  std::map<std::string, std::string> Seen;  // its measurements
+};
+
+// Runs Script (in the browser tests' data folder) with Chromium over Pages of
+// Folder, for at most Seconds. QUILLBAY_BROWSER_SEEN=FILE keeps what the
+// browser measured, for reports.
+inline TBrowserRun RunBrowserScript(const std::string& Script, int Seconds, const TTempFolder& Folder,
+                                    const std::vector<std::string>& Pages) {
+  std::string Command = "timeout " + std::to_string(Seconds) + " node " QUILLBAY_BROWSER_TEST_DATA "/" +
+                        Script + " " QUILLBAY_CHROMIUM " " + Folder.Path();
+  for (const std::string& Page : Pages) Command += " " + Page;
+  Command += " >" + Folder / "seen.txt" + " 2>" + Folder / "node.log";
+  TBrowserRun Run;
+  Run.Status = std::system(Command.c_str());
+  Run.Log = ReadFileBytes(Folder / "node.log");
+  const std::string Seen = ReadFileBytes(Folder / "seen.txt");
+  Run.Seen = ReadMeasurements(Seen);
+  if (const char* Keep = std::getenv("QUILLBAY_BROWSER_SEEN")) WriteFileBytes(Keep, Seen);
+  return Run;
+}

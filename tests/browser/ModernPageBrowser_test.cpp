@@ -90,17 +90,10 @@ class ModernPageBrowserTest : public ::testing::Test {
     Hard.Style().ShowCaption = false;
     Write(Hard, "plain.html");
 
-    std::string Command = "timeout 180 node " QUILLBAY_BROWSER_TEST_DATA
-                          "/modern-check.mjs " QUILLBAY_CHROMIUM " " +
-                          Folder->Path();
-    for (const std::string& Page : Pages) Command += " " + Page;
-    Command += " >" + *Folder / "seen.txt" + " 2>" + *Folder / "node.log";
-    RunStatus = std::system(Command.c_str());
-    Log = ReadFileBytes(*Folder / "node.log");
-    Seen = ReadMeasurements(ReadFileBytes(*Folder / "seen.txt"));
-    // QUILLBAY_BROWSER_SEEN=FILE keeps what the browser measured, for reports.
-    if (const char* Keep = std::getenv("QUILLBAY_BROWSER_SEEN"))
-      WriteFileBytes(Keep, ReadFileBytes(*Folder / "seen.txt"));
+    TBrowserRun Run = RunBrowserScript("modern-check.mjs", 180, *Folder, Pages);
+    RunStatus = Run.Status;
+    Log = std::move(Run.Log);
+    Seen = std::move(Run.Seen);
   }
   static void TearDownTestSuite() {
     delete Folder;

@@ -58,17 +58,10 @@ class SiteBrowserTest : public ::testing::Test {
                    HostPage(UpcomingFragment(Doc, EncodeDate(2026, 3, 1), 60)));
     Pages.insert(Pages.end(), {"index-bare.html", "host-month.html", "host-upcoming.html"});
 
-    std::string Command = "timeout 200 node " QUILLBAY_BROWSER_TEST_DATA "/site-check.mjs " QUILLBAY_CHROMIUM
-                          " " +
-                          Folder->Path();
-    for (const std::string& Page : Pages) Command += " " + Page;
-    Command += " >" + *Folder / "seen.txt" + " 2>" + *Folder / "node.log";
-    RunStatus = std::system(Command.c_str());
-    Log = ReadFileBytes(*Folder / "node.log");
-    Seen = ReadMeasurements(ReadFileBytes(*Folder / "seen.txt"));
-    // QUILLBAY_BROWSER_SEEN=FILE keeps what the browser measured, for reports.
-    if (const char* Keep = std::getenv("QUILLBAY_BROWSER_SEEN"))
-      WriteFileBytes(Keep, ReadFileBytes(*Folder / "seen.txt"));
+    TBrowserRun Run = RunBrowserScript("site-check.mjs", 200, *Folder, Pages);
+    RunStatus = Run.Status;
+    Log = std::move(Run.Log);
+    Seen = std::move(Run.Seen);
   }
   static void TearDownTestSuite() {
     delete Folder;
