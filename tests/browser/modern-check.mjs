@@ -7,18 +7,11 @@
 //
 // Uses the system's Chromium (never downloads one) with a fresh profile.
 
-import { chromium } from 'playwright-core';
-import { createRequire } from 'node:module';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { axe, printReport, put, withChromium } from './browser-run.mjs';
 
-const require = createRequire(import.meta.url);
-const axeSource = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 const [executablePath, folder, ...pages] = process.argv.slice(2);
 const widths = [320, 390, 1280];
-const out = [];
-const put = (page, key, value) => out.push(`${page}.${key}=${encodeURIComponent(String(value))}`);
 
 // What the page shows at the current width.
 function measure() {
@@ -52,24 +45,7 @@ function measure() {
   return result;
 }
 
-async function axe(page) {
-  await page.addScriptTag({ content: axeSource });
-  return page.evaluate(async () => {
-    const r = await window.axe.run(document, {
-      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
-    });
-    return r.violations.map(v => `${v.id}(${v.nodes.length}): ${v.nodes[0].target.join(' ')}`);
-  });
-}
-
-const profile = mkdtempSync(join(tmpdir(), 'quillbay-chromium-'));
-const context = await chromium.launchPersistentContext(profile, {
-  executablePath,
-  headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-         '--disable-component-update', '--disable-sync'],
-});
-try {
+await withChromium(executablePath, async context => {
   for (const name of pages) {
     const page = await context.newPage();
     const errors = [];
@@ -101,9 +77,5 @@ try {
     put(name, 'console', errors.join('\n'));
     await page.close();
   }
-} finally {
-  await context.close();
-  rmSync(profile, { recursive: true, force: true });
-}
-out.push('done=1');
-console.log(out.join('\n'));
+});
+printReport();

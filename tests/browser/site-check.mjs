@@ -8,18 +8,11 @@
 //
 //   node site-check.mjs CHROMIUM FOLDER PAGE...
 
-import { chromium } from 'playwright-core';
-import { createRequire } from 'node:module';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { axe, printReport, put, withChromium } from './browser-run.mjs';
 
-const require = createRequire(import.meta.url);
-const axeSource = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 const [executablePath, folder, ...pages] = process.argv.slice(2);
 const shots = process.env.QUILLBAY_SHOTS;
-const out = [];
-const put = (page, key, value) => out.push(`${page}.${key}=${encodeURIComponent(String(value))}`);
 
 function measure() {
   const view = document.documentElement;
@@ -34,24 +27,7 @@ function measure() {
   return { scroll: `${view.scrollWidth}/${window.innerWidth}`, spread: spread.toFixed(2), grids };
 }
 
-async function axe(page) {
-  await page.addScriptTag({ content: axeSource });
-  return page.evaluate(async () => {
-    const r = await window.axe.run(document, {
-      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
-    });
-    return r.violations.map(v => `${v.id}(${v.nodes.length}): ${v.nodes[0].target.join(' ')}`);
-  });
-}
-
-const profile = mkdtempSync(join(tmpdir(), 'quillbay-chromium-'));
-const context = await chromium.launchPersistentContext(profile, {
-  executablePath,
-  headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-         '--disable-component-update', '--disable-sync'],
-});
-try {
+await withChromium(executablePath, async context => {
   for (const name of pages) {
     const page = await context.newPage();
     const errors = [];
@@ -76,9 +52,5 @@ try {
     put(name, 'console', errors.join('\n'));
     await page.close();
   }
-} finally {
-  await context.close();
-  rmSync(profile, { recursive: true, force: true });
-}
-out.push('done=1');
-console.log(out.join('\n'));
+});
+printReport();
